@@ -1,0 +1,27 @@
+# Everyday targets once the tools are installed (./test.sh installs them).
+.PHONY: all run test asan bench clean format
+
+all:
+	scripts/build.sh build
+
+run: all
+	build/quorvane
+
+test: all
+	cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel 2
+
+# The tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan:
+	scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_SANITIZE=ON
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --parallel 2
+
+bench:
+	scripts/build.sh build-bench -DQUORVANE_BENCH=ON -DBUILD_TESTING=OFF
+	scripts/run-benchmarks.sh build-bench
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build build-asan build-bench

@@ -1,0 +1,220 @@
+#include "app/mainwindow.h"
+
+#include "app/helpcard.h"
+#include "app/mapcanvas.h"
+#include "app/splashwindow.h"
+#include "index/stellarindexwindow.h"
+#include "mapview/displayoptionsdialog.h"
+#include "mapview/redraw.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+MainWindow::MainWindow(SplashWindow *splash)
+    : m_splash(splash)
+    , m_model(m_table)
+    , m_canvas(new MapCanvas(this))
+    , m_helpimage(new HelpCard(m_canvas))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setCentralWidget(m_canvas);
+    setFocusPolicy(Qt::StrongFocus);
+    buildMenus();
+    connect(m_canvas, &MapCanvas::resized, this, [this] {
+        m_helpimage->placeOn(*m_canvas);
+        scheduleRepaint();
+    });
+    connect(m_helpimage, &HelpCard::clicked, this, &MainWindow::helpimage_Click);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QMenu *fm = menuBar()->addMenu(QStringLiteral("&File"));
+    fm->setObjectName(QStringLiteral("fm"));
+    QMenu *gmfile = fm->addMenu(QStringLiteral("Game Master"));
+    gmfile->setObjectName(QStringLiteral("gmfile"));
+    gmfile->addAction(QStringLiteral("Save Game State"))->setObjectName(QStringLiteral("sfile"));
+    gmfile->addAction(QStringLiteral("Load Game State"))->setObjectName(QStringLiteral("fload"));
+    QMenu *plfile = fm->addMenu(QStringLiteral("Player"));
+    plfile->setObjectName(QStringLiteral("plfile"));
+    plfile->addAction(QStringLiteral("Save Player Map"))->setObjectName(QStringLiteral("splayer"));
+    plfile->addAction(QStringLiteral("Load Player Map"))->setObjectName(QStringLiteral("lplayer"));
+    QMenu *mprint = fm->addMenu(QStringLiteral("Print"));
+    mprint->setObjectName(QStringLiteral("mprint"));
+    mprint->addAction(QStringLiteral("Print Map"))->setObjectName(QStringLiteral("pfile"));
+    mprint->addAction(QStringLiteral("Send GM and Player Notes to Clipboard"))->setObjectName(QStringLiteral("nprint"));
+    mprint->addAction(QStringLiteral("Send Player Notes to Clipboard"))->setObjectName(QStringLiteral("npprint"));
+    QAction *bye = fm->addAction(QStringLiteral("Exit"), this, &MainWindow::bye_Click);
+    bye->setObjectName(QStringLiteral("bye"));
+
+    QAction *dispopts = menuBar()->addAction(QStringLiteral("Display Options"), this, &MainWindow::dispopts_Click);
+    dispopts->setObjectName(QStringLiteral("dispopts"));
+    QAction *dist = menuBar()->addAction(QStringLiteral("Stellar Index"), this, &MainWindow::dist_Click);
+    dist->setObjectName(QStringLiteral("dist"));
+    QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("Help"));
+    helpmenu->setObjectName(QStringLiteral("helpmenu"));
+    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)->setObjectName(QStringLiteral("About"));
+}
+
+DisplayOptionsDialog *MainWindow::dispoptions()
+{
+    if (!m_dispoptions) {
+        m_dispoptions = new DisplayOptionsDialog(m_model.options, this);
+        connect(m_dispoptions, &DisplayOptionsDialog::redrawRequested, this, &MainWindow::Picture1_Click);
+    }
+    return m_dispoptions;
+}
+
+StellarIndexWindow *MainWindow::form3()
+{
+    if (!m_form3) {
+        m_form3 = new StellarIndexWindow(this);
+        connect(m_form3, &StellarIndexWindow::colourCodeChosen, this, [this](int index) {
+            if (index >= 0 && index < 4)
+                m_model.options.colourCode = index;
+            if (m_dispoptions)
+                m_dispoptions->load();
+            Picture1_Click();
+        });
+    }
+    return m_form3;
+}
+
+void MainWindow::Form_Load()
+{
+    m_model.view.selstar = StarTable::kSol;
+    pagesetup();
+    m_model.view.xorg = -7;
+    m_model.view.yorg = -7;
+    setdata();
+    Picture1_Click();
+}
+
+void MainWindow::setdata()
+{
+    m_table = StarTable::fromCatalogue();
+    m_model.notes = NotesStore(m_table.size());
+    form3();
+    setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
+    dispoptions();
+    m_form3->setColourCaptions(DisplayOptions::colourCaptions());
+    Picture1_Click();
+}
+
+void MainWindow::pagesetup()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchX();
+    const QSizeF screenTwips = QSizeF(screen->geometry().size()) * twipsPerPixel;
+    m_page = ::pagesetup(a4LandscapeTwips(), a4LandscapeMm(), screenTwips);
+    m_model.view.fscale = m_page.fscale;
+    m_canvas->setScaleSize(m_page.scaleSize);
+
+    // The map area gets the page's proportions; the menu bar sits above it.
+    const QRectF px(m_page.windowTwips.topLeft() / twipsPerPixel, m_page.windowTwips.size() / twipsPerPixel);
+    const int menuHeight = menuBar()->sizeHint().height();
+    m_canvas->setMinimumSize(1, 1);
+    resize(qRound(px.width()), qRound(px.height()) + menuHeight);
+    move(screen->geometry().topLeft() + QPoint(qRound(px.left()), qRound(px.top() - menuHeight / 2.0)));
+}
+
+void MainWindow::Picture1_Click()
+{
+    ++m_redraws;
+    if (!beginRedraw(m_model))
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    paintMap();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void MainWindow::paintMap()
+{
+    m_painted = true;
+    MapFrame frame;
+    m_canvas->paintMap([this, &frame](Surface &surface) { frame = drawMap(m_model, surface); });
+    m_canvas->setHitAreas(std::move(frame.markers), std::move(frame.listRows));
+    emit mapDrawn(frame);
+}
+
+void MainWindow::scheduleRepaint()
+{
+    // A new window size shows the same map again at the new size; it is not a redraw of the model.
+    if (!m_painted || m_repaintPending)
+        return;
+    m_repaintPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_repaintPending = false;
+        paintMap();
+    });
+}
+
+void MainWindow::bye_Click()
+{
+    close();
+}
+
+void MainWindow::About_Click()
+{
+    m_splash->show();
+    m_splash->raise();
+    m_splash->activateWindow();
+}
+
+void MainWindow::dispopts_Click()
+{
+    dispoptions()->load();
+    m_dispoptions->show();
+    m_dispoptions->raise();
+}
+
+void MainWindow::dist_Click()
+{
+    form3()->show();
+    m_form3->raise();
+}
+
+void MainWindow::helpimage_Click()
+{
+    m_helpimage->hide();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void MainWindow::Form_Unload()
+{
+    if (m_unloading)
+        return;
+    m_unloading = true;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
+        if (*it != this && (*it)->isWindow())
+            (*it)->close();
+    if (m_form3)
+        m_form3->hide();
+    if (m_dispoptions)
+        m_dispoptions->hide();
+    m_splash->close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}

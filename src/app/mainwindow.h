@@ -1,0 +1,73 @@
+#pragma once
+
+#include "catalogue/startable.h"
+#include "mapview/mapframe.h"
+#include "mapview/mapmodel.h"
+#include "output/pagesetup.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class DisplayOptionsDialog;
+class MapCanvas;
+class HelpCard;
+class SplashWindow;
+class StellarIndexWindow;
+
+// The main window: menu bar and the sector map. It owns the model and the one redraw,
+// Picture1_Click; the commands behind the menus live in their own folders.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(SplashWindow *splash);
+    ~MainWindow() override;
+
+    void Form_Load();
+    void setdata();
+    void Picture1_Click();
+    void pagesetup();
+
+    void bye_Click();
+    void About_Click();
+    void dispopts_Click();
+    void dist_Click();
+    void helpimage_Click();
+
+    MapModel &model() { return m_model; }
+    const StarTable &table() const { return m_table; }
+    MapCanvas *canvas() const { return m_canvas; }
+    DisplayOptionsDialog *dispoptions();
+    StellarIndexWindow *form3();
+    HelpCard *helpimage() const { return m_helpimage; }
+    const PageGeometry &page() const { return m_page; }
+    int redrawCount() const { return m_redraws; }
+
+signals:
+    // After every drawing of the map on the screen, with what the passes returned.
+    void mapDrawn(const MapFrame &frame);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildMenus();
+    void paintMap();
+    void scheduleRepaint();
+    void Form_Unload();
+
+    SplashWindow *m_splash;
+    StarTable m_table;
+    MapModel m_model;
+    PageGeometry m_page;
+    MapCanvas *m_canvas;
+    HelpCard *m_helpimage;
+    DisplayOptionsDialog *m_dispoptions = nullptr;
+    StellarIndexWindow *m_form3 = nullptr;
+    int m_redraws = 0;
+    bool m_painted = false;
+    bool m_repaintPending = false;
+    bool m_unloading = false;
+};

@@ -1,0 +1,141 @@
+#include "app/mapcanvas.h"
+
+#include "mapview/paintersurface.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+int vbButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+MapCanvas::MapCanvas(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("map"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void MapCanvas::paintMap(const std::function<void(Surface &)> &draw)
+{
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    // Points are measured at the screen's logical resolution, as everywhere on the screen.
+    const double dotsPerMeter = logicalDpiX() / 0.0254;
+    image.setDotsPerMeterX(qRound(dotsPerMeter));
+    image.setDotsPerMeterY(qRound(dotsPerMeter));
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        PainterSurface surface(painter, m_scaleSize, QRectF(QPointF(0, 0), QSizeF(size())), false);
+        draw(surface);
+    }
+    m_image = std::move(image);
+    update();
+}
+
+void MapCanvas::setHitAreas(std::vector<HitArea> markers, std::vector<HitArea> listRows)
+{
+    m_markers = std::move(markers);
+    m_listRows = std::move(listRows);
+}
+
+QPointF MapCanvas::toMap(const QPointF &widgetPos) const
+{
+    return QPointF(widgetPos.x() * m_scaleSize.width() / std::max(1, width()),
+                   widgetPos.y() * m_scaleSize.height() / std::max(1, height()));
+}
+
+QPointF MapCanvas::toWidget(const QPointF &mapPos) const
+{
+    return QPointF(mapPos.x() * width() / m_scaleSize.width(), mapPos.y() * height() / m_scaleSize.height());
+}
+
+double MapCanvas::markerHeight() const
+{
+    const double pixels = MapFrame::kMarkerHeightTwips / 1440.0 * logicalDpiY();
+    return pixels * m_scaleSize.height() / std::max(1, height());
+}
+
+std::pair<int, bool> MapCanvas::hitAt(const QPointF &mapPos) const
+{
+    // Later markers lie on top of earlier ones, as later labels do.
+    const double height = markerHeight();
+    for (auto it = m_markers.rbegin(); it != m_markers.rend(); ++it) {
+        QRectF rect = it->rect;
+        rect.setHeight(height);
+        if (rect.contains(mapPos))
+            return { it->star, false };
+    }
+    for (auto it = m_listRows.rbegin(); it != m_listRows.rend(); ++it)
+        if (it->rect.contains(mapPos))
+            return { it->star, true };
+    return { -1, false };
+}
+
+void MapCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_image.isNull()) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(rect(), m_image);
+}
+
+void MapCanvas::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF mapPos = toMap(event->position());
+    const int button = vbButton(event->button());
+    const auto [star, isRow] = hitAt(mapPos);
+    if (star < 0)
+        emit mapPressed(button, mapPos);
+    else if (isRow)
+        emit label2Pressed(star, button);
+    else
+        emit starmarkPressed(star, button);
+}
+
+void MapCanvas::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
+bool MapCanvas::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const auto [star, isRow] = hitAt(toMap(help->pos()));
+        QString tip;
+        if (star >= 0 && !isRow)
+            for (const HitArea &marker : m_markers)
+                if (marker.star == star)
+                    tip = marker.toolTip;
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    return QWidget::event(event);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "catalogue/starrec.h"
+
+#include <vector>
+
+// The in-memory star table, built once from the catalogue and read-only afterwards.
+class StarTable
+{
+public:
+    // Builds the table from catrow(): fields by lenient conversion, then the plotting
+    // positions that keep up to three stars sharing an (X, Y) cell apart.
+    static StarTable fromCatalogue();
+
+    int size() const { return static_cast<int>(m_stars.size()); }
+    int highestIndex() const { return size() - 1; }
+    bool contains(int index) const { return index >= 0 && index < size(); }
+    const starrec &operator[](int index) const { return m_stars.at(static_cast<size_t>(index)); }
+    const std::vector<starrec> &stars() const { return m_stars; }
+
+    // The sol row (165): the start-up selection.
+    static constexpr int kSol = 165;
+
+private:
+    std::vector<starrec> m_stars;
+};

@@ -1,0 +1,161 @@
+#include "mapview/displayoptionsdialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QGroupBox *frame(const QString &caption)
+{
+    auto *box = new QGroupBox(caption);
+    box->setLayout(new QVBoxLayout);
+    return box;
+}
+
+} // namespace
+
+DisplayOptionsDialog::DisplayOptionsDialog(DisplayOptions &options, QWidget *owner)
+    : QDialog(owner)
+    , m_options(options)
+{
+    setObjectName(QStringLiteral("dispoptions"));
+    setWindowTitle(QStringLiteral("Display Options"));
+    setWindowModality(Qt::ApplicationModal);
+
+    auto *okButton = new QPushButton(QStringLiteral("Exit Options"));
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setAutoDefault(false);
+    connect(okButton, &QPushButton::clicked, this, &DisplayOptionsDialog::OKButton_Click);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(buildRangeFrame(), 0, 0, 2, 1);
+    grid->addWidget(buildColourFrame(), 0, 1);
+    grid->addWidget(buildOtherFrame(), 1, 1);
+    grid->addWidget(buildModeFrame(), 2, 0);
+    grid->addWidget(okButton, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    load();
+}
+
+QCheckBox *DisplayOptionsDialog::addCheck(const char *name, const QString &caption, int DisplayOptions::*field)
+{
+    auto *check = new QCheckBox(caption);
+    check->setObjectName(QString::fromLatin1(name));
+    connect(check, &QCheckBox::stateChanged, this, [this, field](int state) {
+        m_options.*field = state == Qt::Checked ? 1 : (state == Qt::PartiallyChecked ? 2 : 0);
+    });
+    m_checks.emplace_back(check, field);
+    return check;
+}
+
+QWidget *DisplayOptionsDialog::buildRangeFrame()
+{
+    QGroupBox *box = frame(QStringLiteral("Range Options"));
+    for (int i = 0; i < 4; ++i) {
+        const QString text = DisplayOptions::rangeButtonText(i);
+        auto *button = new QPushButton(QStringLiteral("-%1 to +%1 Light Years").arg(text));
+        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, i] { Command_Click(i); });
+        box->layout()->addWidget(button);
+    }
+    auto *row = new QHBoxLayout;
+    auto *label = new QLabel(QStringLiteral("Manual Range +/-"));
+    label->setObjectName(QStringLiteral("Label1"));
+    m_zmax = new QComboBox;
+    m_zmax->setObjectName(QStringLiteral("zmax"));
+    m_zmax->setEditable(true);
+    m_zmax->setInsertPolicy(QComboBox::NoInsert);
+    connect(m_zmax, &QComboBox::editTextChanged, this, [this](const QString &text) { m_options.zmax = text; });
+    row->addWidget(label);
+    row->addWidget(m_zmax, 1);
+    static_cast<QVBoxLayout *>(box->layout())->addLayout(row);
+    box->layout()->addWidget(addCheck("dfsonflag", QStringLiteral("Display Range Circle"), &DisplayOptions::dfsonflag));
+    box->layout()->addWidget(addCheck("dispsodstars", QStringLiteral("Display Stars outside of Selected Range in Grey"),
+                                      &DisplayOptions::dispsodstars));
+    return box;
+}
+
+QWidget *DisplayOptionsDialog::buildColourFrame()
+{
+    QGroupBox *box = frame(QStringLiteral("Color Codes"));
+    auto *group = new QButtonGroup(box);
+    for (int i = 0; i < 4; ++i) {
+        m_colours[static_cast<size_t>(i)] = new QRadioButton(DisplayOptions::colourCaptions()[static_cast<size_t>(i)]);
+        m_colours[static_cast<size_t>(i)]->setObjectName(QStringLiteral("col%1").arg(i + 1));
+        group->addButton(m_colours[static_cast<size_t>(i)], i);
+        box->layout()->addWidget(m_colours[static_cast<size_t>(i)]);
+    }
+    connect(group, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            m_options.colourCode = id;
+    });
+    return box;
+}
+
+QWidget *DisplayOptionsDialog::buildOtherFrame()
+{
+    QGroupBox *box = frame(QStringLiteral("Other Options"));
+    box->layout()->addWidget(
+        addCheck("xhair", QStringLiteral("Cross Hairs around Selected Star"), &DisplayOptions::xhair));
+    box->layout()->addWidget(addCheck("sodonflag", QStringLiteral("Spheres of Development"), &DisplayOptions::sodonflag));
+    box->layout()->addWidget(addCheck("staridon", QStringLiteral("Star ID Numbers"), &DisplayOptions::staridon));
+    return box;
+}
+
+QWidget *DisplayOptionsDialog::buildModeFrame()
+{
+    auto *box = new QGroupBox(QStringLiteral("Display Modes"));
+    auto *row = new QHBoxLayout(box);
+    m_pcolflag = new QRadioButton(QStringLiteral("Velmora Mode"));
+    m_pcolflag->setObjectName(QStringLiteral("pcolflag"));
+    m_option10 = new QRadioButton(QStringLiteral("Printer or WYSIWYG Mode"));
+    m_option10->setObjectName(QStringLiteral("Option10"));
+    auto *group = new QButtonGroup(box);
+    group->addButton(m_pcolflag);
+    group->addButton(m_option10);
+    connect(m_option10, &QRadioButton::toggled, this, [this](bool on) { m_options.printerMode = on; });
+    row->addWidget(m_pcolflag);
+    row->addWidget(m_option10);
+    return box;
+}
+
+void DisplayOptionsDialog::load()
+{
+    const DisplayOptions wanted = m_options; // the widgets write back while they are set
+    m_zmax->setEditText(wanted.zmax);
+    for (auto &[check, field] : m_checks)
+        check->setCheckState(wanted.*field == 0 ? Qt::Unchecked : (wanted.*field == 1 ? Qt::Checked : Qt::PartiallyChecked));
+    if (wanted.colourCode >= 0 && wanted.colourCode < 4)
+        m_colours[static_cast<size_t>(wanted.colourCode)]->setChecked(true);
+    (wanted.printerMode ? m_option10 : m_pcolflag)->setChecked(true);
+    m_options = wanted;
+}
+
+void DisplayOptionsDialog::Command_Click(int button)
+{
+    m_zmax->setEditText(DisplayOptions::rangeButtonText(button));
+}
+
+void DisplayOptionsDialog::OKButton_Click()
+{
+    hide();
+    emit redrawRequested();
+}
+
+void DisplayOptionsDialog::reject()
+{
+    // Closing by the close box (or Escape) forgets every change: the next use starts from the
+    // design values.
+    m_options = DisplayOptions();
+    load();
+    QDialog::reject();
+}

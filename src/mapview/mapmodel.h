@@ -1,0 +1,24 @@
+#pragma once
+
+#include "catalogue/startable.h"
+#include "index/notesstore.h"
+#include "mapview/displayoptions.h"
+#include "mapview/viewstate.h"
+
+#include <QImage>
+
+// Everything a redraw reads: the star table, the view state, the display options, the notes,
+// and the two logo pictures.
+struct MapModel
+{
+    explicit MapModel(const StarTable &table) : stars(&table), notes(table.size()) { }
+
+    const StarTable *stars;
+    ViewState view;
+    DisplayOptions options;
+    NotesStore notes;
+    QImage logo; // "vqalogo", light artwork on black for the dark mode
+    QImage logoNegative; // "vqalogoneg", dark artwork on white for the printer mode
+    // The logo box is visible only until the first redraw, which hides it and draws nothing.
+    bool logoBoxVisible = true;
+};

@@ -1,0 +1,153 @@
+#include "mapview/paintersurface.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+PainterSurface::PainterSurface(QPainter &painter, const QSizeF &scaleSize, const QRectF &target, bool printer)
+    : m_painter(painter)
+    , m_scaleSize(scaleSize)
+    , m_target(target)
+    , m_printer(printer)
+{
+    m_map.translate(target.left(), target.top());
+    m_map.scale(target.width() / scaleSize.width(), target.height() / scaleSize.height());
+    const QPaintDevice *device = painter.device();
+    m_unitsPerPixel = device ? device->logicalDpiX() / 96.0 : 1.0;
+}
+
+PainterSurface::~PainterSurface()
+{
+    flush();
+}
+
+QColor PainterSurface::toQColor(Colour colour)
+{
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+QFont PainterSurface::currentFont() const
+{
+    QFont font(FontName);
+    font.setPointSizeF(FontSize > 0.0 ? FontSize : 1.0);
+    font.setBold(FontBold);
+    return font;
+}
+
+double PainterSurface::penWidth() const
+{
+    return std::max(1, DrawWidth) * m_unitsPerPixel;
+}
+
+void PainterSurface::applyPen(Colour colour)
+{
+    QPen pen(toQColor(colour), penWidth());
+    if (DrawStyle == 1) {
+        pen.setStyle(Qt::CustomDashLine);
+        pen.setDashPattern({ 6.0, 3.0 });
+        pen.setCapStyle(Qt::FlatCap);
+    } else {
+        pen.setCapStyle(DrawWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
+    }
+    m_painter.setPen(pen);
+}
+
+void PainterSurface::flush()
+{
+    if (m_points.isEmpty())
+        return;
+    QPen pen(toQColor(m_pointColour), std::max(1, m_pointWidth) * m_unitsPerPixel);
+    pen.setCapStyle(Qt::RoundCap);
+    m_painter.setRenderHint(QPainter::Antialiasing, m_pointWidth > 1);
+    m_painter.setPen(pen);
+    m_painter.drawPoints(m_points);
+    m_points.clear();
+}
+
+void PainterSurface::Cls()
+{
+    flush();
+    m_painter.fillRect(m_target, toQColor(BackColor));
+    CurrentX = 0.0;
+    CurrentY = 0.0;
+}
+
+void PainterSurface::PSet(double x, double y, Colour colour)
+{
+    if (!m_points.isEmpty() && (colour != m_pointColour || DrawWidth != m_pointWidth))
+        flush();
+    m_pointColour = colour;
+    m_pointWidth = DrawWidth;
+    m_points.append(toDevice(x, y));
+}
+
+void PainterSurface::Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape)
+{
+    flush();
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    const QPointF from = toDevice(x1, y1);
+    const QPointF to = toDevice(x2, y2);
+    switch (shape) {
+    case Shape::Line:
+        applyPen(colour);
+        m_painter.drawLine(from, to);
+        break;
+    case Shape::Box:
+        applyPen(colour);
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawRect(QRectF(from, to).normalized());
+        break;
+    case Shape::FilledBox:
+        m_painter.fillRect(QRectF(from, to).normalized(), toQColor(colour));
+        break;
+    }
+}
+
+void PainterSurface::Circle(double x, double y, double radius, qint64 colour)
+{
+    flush();
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    applyPen(colour == kForeColor ? ForeColor : static_cast<Colour>(colour));
+    if (FillStyle == 0)
+        m_painter.setBrush(toQColor(FillColor));
+    else
+        m_painter.setBrush(Qt::NoBrush);
+    const double r = radius * m_map.m11();
+    m_painter.drawEllipse(toDevice(x, y), r, r);
+}
+
+void PainterSurface::Print(const QString &text)
+{
+    flush();
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFont font = currentFont();
+    const QFontMetricsF metrics(font, m_painter.device());
+    m_painter.setFont(font);
+    m_painter.setPen(toQColor(ForeColor));
+    const QPointF topLeft = toDevice(CurrentX, CurrentY);
+    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    CurrentX = 0.0;
+    CurrentY += metrics.height() / m_map.m22();
+}
+
+double PainterSurface::TextWidth(const QString &text)
+{
+    return QFontMetricsF(currentFont(), m_painter.device()).horizontalAdvance(text) / m_map.m11();
+}
+
+double PainterSurface::TextHeight(const QString &text)
+{
+    Q_UNUSED(text)
+    return QFontMetricsF(currentFont(), m_painter.device()).height() / m_map.m22();
+}
+
+void PainterSurface::PaintPicture(const QImage &picture, double x, double y, double width, double height)
+{
+    flush();
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    m_painter.drawImage(QRectF(toDevice(x, y), toDevice(x + width, y + height)), picture);
+}

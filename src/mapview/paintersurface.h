@@ -1,0 +1,55 @@
+#pragma once
+
+#include "mapview/surface.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPolygonF>
+#include <QTransform>
+
+class QPainter;
+
+// The drawing surface over a QPainter: a window's backing image, a printer page, a PDF or a PNG.
+// Map units go to the painter's coordinates through one scale; font sizes are points on the
+// painter's device and are never scaled by the map transform; DrawWidth is in 1/96 inch.
+class PainterSurface : public Surface
+{
+public:
+    // scaleSize: the surface's extent in map units, mapped onto `target` in painter coordinates.
+    PainterSurface(QPainter &painter, const QSizeF &scaleSize, const QRectF &target, bool printer);
+    ~PainterSurface() override;
+
+    void Cls() override;
+    void PSet(double x, double y, Colour colour) override;
+    void Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape = Shape::Line) override;
+    void Circle(double x, double y, double radius, qint64 colour = kForeColor) override;
+    void Print(const QString &text) override;
+    double TextWidth(const QString &text) override;
+    double TextHeight(const QString &text) override;
+    void PaintPicture(const QImage &picture, double x, double y, double width, double height) override;
+    double ScaleWidth() const override { return m_scaleSize.width(); }
+    double ScaleHeight() const override { return m_scaleSize.height(); }
+    bool isPrinter() const override { return m_printer; }
+
+    // Draws any points still waiting in the batch; called before every other operation.
+    void flush();
+
+    static QColor toQColor(Colour colour);
+
+private:
+    QFont currentFont() const;
+    QPointF toDevice(double x, double y) const { return m_map.map(QPointF(x, y)); }
+    double penWidth() const;
+    void applyPen(Colour colour);
+
+    QPainter &m_painter;
+    QSizeF m_scaleSize;
+    QRectF m_target;
+    QTransform m_map;
+    bool m_printer;
+    double m_unitsPerPixel; // painter units in one 1/96 inch
+
+    QPolygonF m_points; // batched PSet points, all of one colour and width
+    Colour m_pointColour = 0;
+    int m_pointWidth = 0;
+};

@@ -8,7 +8,7 @@ SplashWindow::SplashWindow()
     , m_picture(QStringLiteral(":/splash.png"))
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
+    setWindowTitle(QStringLiteral("Quorvane"));
     setFixedSize(320, 220);
     setFocusPolicy(Qt::StrongFocus);
 }

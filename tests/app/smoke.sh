@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual X display as a user would: the splash first, the main
+# window after it, then Escape ends the program cleanly.
+set -euo pipefail
+exe=$1
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+unset QT_QPA_PLATFORM
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
+
+"$exe" &
+app=$!
+start=$(date +%s.%N)
+splash=""
+for _ in $(seq 100); do
+    splash=$(xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | head -n1 || true)
+    [ -n "$splash" ] && break
+    sleep 0.1
+done
+[ -n "$splash" ] || { echo "the splash did not appear"; kill $app; exit 1; }
+main=""
+for _ in $(seq 300); do
+    main=$(xdotool search --onlyvisible --name '^VELMORA INTERACTIVE: Quorvane$' 2>/dev/null | head -n1 || true)
+    [ -n "$main" ] && break
+    sleep 0.1
+done
+elapsed=$(echo "$(date +%s.%N) - $start" | bc)
+[ -n "$main" ] || { echo "the main window did not appear"; kill $app; exit 1; }
+echo "main window after ${elapsed}s"
+if (( $(echo "$elapsed < 4.5" | bc) )); then echo "main window came before the splash time"; kill $app; exit 1; fi
+# Escape on the focused main window ends the program; a loaded machine may need a second try.
+for attempt in 1 2 3 4 5; do
+    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    xdotool key Escape 2>/dev/null || true
+    for _ in $(seq 30); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+    kill -0 $app 2>/dev/null || break
+    echo "Escape attempt $attempt did not end the program yet"
+done
+if kill -0 $app 2>/dev/null; then echo "Escape did not end the program"; kill $app; exit 1; fi
+wait $app
+echo "program ended cleanly"

@@ -1,5 +1,5 @@
 # Everyday targets once the tools are installed (./test.sh installs them).
-.PHONY: all run test asan bench clean format
+.PHONY: all run test asan bench package clean format
 
 all:
 	scripts/build.sh build
@@ -19,6 +19,10 @@ asan:
 bench:
 	scripts/build.sh build-bench -DQUORVANE_BENCH=ON -DBUILD_TESTING=OFF
 	scripts/run-benchmarks.sh build-bench
+
+# A .deb built by CPack, in build/.
+package: all
+	cd build && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -86,6 +86,25 @@ QImage logo(bool negative)
     return image;
 }
 
+// The desktop icon: the emblem on a night-sky disc.
+QImage icon()
+{
+    QImage image(256, 256, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient sky(QPointF(128, 128), 124);
+    sky.setColorAt(0, QColor(26, 22, 70));
+    sky.setColorAt(1, QColor(4, 6, 22));
+    painter.setPen(QPen(QColor(127, 156, 200), 6));
+    painter.setBrush(sky);
+    painter.drawEllipse(QPointF(128, 128), 122, 122);
+    painter.setClipRegion(QRegion(8, 8, 240, 240, QRegion::Ellipse));
+    drawStarfield(painter, image.size(), 42);
+    drawEmblem(painter, QPointF(128, 132), 52, QColor(70, 120, 200), QColor(230, 190, 110));
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -94,6 +113,7 @@ int main(int argc, char *argv[])
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     const bool ok = splash().save(out.filePath(QStringLiteral("splash.png")))
         && logo(false).save(out.filePath(QStringLiteral("vqalogo.png")))
-        && logo(true).save(out.filePath(QStringLiteral("vqalogoneg.png")));
+        && logo(true).save(out.filePath(QStringLiteral("vqalogoneg.png")))
+        && icon().save(out.filePath(QStringLiteral("quorvane.png")));
     return ok ? 0 : 1;
 }

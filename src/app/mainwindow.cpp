@@ -62,6 +62,14 @@ void MainWindow::buildMenus()
     QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("Help"));
     helpmenu->setObjectName(QStringLiteral("helpmenu"));
     helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)->setObjectName(QStringLiteral("About"));
+
+    // The usual desktop shortcuts on the commands that have one.
+    const std::pair<const char *, QKeySequence> shortcuts[] = {
+        { "sfile", QKeySequence::Save }, { "fload", QKeySequence::Open }, { "pfile", QKeySequence::Print },
+        { "bye", QKeySequence(Qt::CTRL | Qt::Key_Q) }, { "About", QKeySequence(Qt::Key_F1) },
+    };
+    for (const auto &[name, keys] : shortcuts)
+        findChild<QAction *>(QString::fromLatin1(name))->setShortcut(keys);
 }
 
 DisplayOptionsDialog *MainWindow::dispoptions()

@@ -104,6 +104,11 @@ void TestShell::menuBarEntries()
         QCOMPARE(action->text(), QString::fromLatin1(caption));
         QVERIFY(action->isEnabled());
     }
+    QCOMPARE(child<QAction>(m_window, "sfile")->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(child<QAction>(m_window, "fload")->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(child<QAction>(m_window, "pfile")->shortcut(), QKeySequence(QKeySequence::Print));
+    QCOMPARE(child<QAction>(m_window, "bye")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(child<QAction>(m_window, "About")->shortcut(), QKeySequence(Qt::Key_F1));
     QStringList file;
     for (QAction *action : child<QMenu>(m_window, "fm")->actions())
         file << action->text();

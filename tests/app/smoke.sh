@@ -3,13 +3,15 @@
 # window after it, then Escape ends the program cleanly.
 set -euo pipefail
 exe=$1
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it to the pipe.
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$fifo"' EXIT
+read -r -t 20 number <"$fifo" || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=:$number
 unset QT_QPA_PLATFORM
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
 
 "$exe" &
 app=$!

@@ -19,16 +19,14 @@ class TestPlanetLookups : public QObject
 {
     Q_OBJECT
 private slots:
-    void subclassKeys_data();
-    void subclassKeys();
+    void rollFreeLookups_data();
+    void rollFreeLookups();
     void presence_data();
     void presence();
     void zones_data();
     void zones();
     void codes_data();
     void codes();
-    void gravity_data();
-    void gravity();
     void days_data();
     void days();
     void atmospheres_data();
@@ -39,21 +37,28 @@ private slots:
     void hydro();
 };
 
-void TestPlanetLookups::subclassKeys_data()
+void TestPlanetLookups::rollFreeLookups_data()
 {
-    QTest::addColumn<QString>("sclass");
-    QTest::addColumn<QString>("key");
-    const char *rows[][2] = { { "M", "M0" }, { "dK5", "K5" }, { "DA5", "A5" }, { "DA", "DA" }, { "dM", "DM" },
+    QTest::addColumn<bool>("gravity");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    // Subclass keys from classes, then gravity by size value.
+    const char *keys[][2] = { { "M", "M0" }, { "dK5", "K5" }, { "DA5", "A5" }, { "DA", "DA" }, { "dM", "DM" },
         { "", "" }, { "G2", "G2" }, { "dg8", "G8" } };
-    for (const auto &row : rows)
-        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
+    const char *gravities[][2] = { { "ahp", "None" }, { "1hr", "Trace" }, { "2tp", "0.2" }, { "3er", "0.4" },
+        { "4ep", "0.7" }, { "5tr", "1.0" }, { "6er", "1.3" }, { "7hp", "1.7" }, { "8er", "2.0" }, { "9hr", "2.5" } };
+    for (const auto &row : keys)
+        QTest::addRow("key '%s'", row[0]) << false << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
+    for (const auto &row : gravities)
+        QTest::addRow("gravity %s", row[0]) << true << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
 }
 
-void TestPlanetLookups::subclassKeys()
+void TestPlanetLookups::rollFreeLookups()
 {
-    QFETCH(QString, sclass);
-    QFETCH(QString, key);
-    QCOMPARE(subclasskey(sclass), key);
+    QFETCH(bool, gravity);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QCOMPARE(gravity ? gravtext(input) : subclasskey(input), expected);
 }
 
 void TestPlanetLookups::presence_data()
@@ -150,23 +155,6 @@ void TestPlanetLookups::codes()
     QCOMPARE(planetcode(starOf(sclass), orbit, random), code);
     QCOMPARE(random.calls().size(), size_t(2));
     QCOMPARE(random.faults(), 0);
-}
-
-void TestPlanetLookups::gravity_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("gravity");
-    const char *rows[][2] = { { "ahp", "None" }, { "1hr", "Trace" }, { "2tp", "0.2" }, { "3er", "0.4" },
-        { "4ep", "0.7" }, { "5tr", "1.0" }, { "6er", "1.3" }, { "7hp", "1.7" }, { "8er", "2.0" }, { "9hr", "2.5" } };
-    for (const auto &row : rows)
-        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);
-}
-
-void TestPlanetLookups::gravity()
-{
-    QFETCH(QString, code);
-    QFETCH(QString, gravity);
-    QCOMPARE(gravtext(code), gravity);
 }
 
 void TestPlanetLookups::days_data()

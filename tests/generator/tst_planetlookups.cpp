@@ -27,10 +27,8 @@ private slots:
     void zones();
     void codes_data();
     void codes();
-    void days_data();
-    void days();
-    void atmospheres_data();
-    void atmospheres();
+    void dayAndAtmosphere_data();
+    void dayAndAtmosphere();
     void temperatures_data();
     void temperatures();
     void hydro_data();
@@ -157,60 +155,47 @@ void TestPlanetLookups::codes()
     QCOMPARE(random.faults(), 0);
 }
 
-void TestPlanetLookups::days_data()
+void TestPlanetLookups::dayAndAtmosphere_data()
 {
+    QTest::addColumn<bool>("day");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("roll");
-    QTest::addColumn<QString>("day");
-    QTest::newRow("e 0") << "5er" << 0 << "12";
-    QTest::newRow("t 0") << "5tr" << 0 << "6";
-    QTest::newRow("h 0") << "5hr" << 0 << "4";
-    QTest::newRow("e 9") << "5er" << 9 << "36";
-    QTest::newRow("t 9") << "5tr" << 9 << "72";
-    QTest::newRow("h 9") << "5hr" << 9 << "10d";
-    QTest::newRow("h 3") << "ahp" << 3 << "N";
-    QTest::newRow("unknown environment reads e") << "5xr" << 5 << "24";
+    QTest::addColumn<QString>("expected");
+    // The corners of the day grid.
+    QTest::newRow("day e 0") << true << "5er" << 0 << "12";
+    QTest::newRow("day t 0") << true << "5tr" << 0 << "6";
+    QTest::newRow("day h 0") << true << "5hr" << 0 << "4";
+    QTest::newRow("day e 9") << true << "5er" << 9 << "36";
+    QTest::newRow("day t 9") << true << "5tr" << 9 << "72";
+    QTest::newRow("day h 9") << true << "5hr" << 9 << "10d";
+    QTest::newRow("day h 3") << true << "ahp" << 3 << "N";
+    QTest::newRow("day, unknown environment reads e") << true << "5xr" << 5 << "24";
+    // Atmosphere rows (size + roll - 3) and the size <= 1 rule.
+    QTest::newRow("asteroid") << false << "ahp" << 10 << "None";
+    QTest::newRow("size 1 earth-like") << false << "1er" << 10 << "None";
+    QTest::newRow("size 1 hostile") << false << "1hr" << 10 << "None";
+    QTest::newRow("row 0 e") << false << "2er" << 1 << "Thin";
+    QTest::newRow("row 2 t") << false << "2tp" << 3 << "None";
+    QTest::newRow("row 3 t") << false << "2tp" << 4 << "Thin Contaminated";
+    QTest::newRow("row 6 h") << false << "4hr" << 5 << "None";
+    QTest::newRow("row 7 h") << false << "4hr" << 6 << "Corrosive";
+    QTest::newRow("row 8 e") << false << "5er" << 6 << "Normal";
+    QTest::newRow("row 9 e") << false << "6er" << 6 << "Normal Contaminated";
+    QTest::newRow("row 10 e") << false << "6er" << 7 << "Poisonous";
+    QTest::newRow("row 15 e") << false << "8er" << 10 << "Normal Contaminated";
+    QTest::newRow("row 15 h") << false << "8hr" << 10 << "Corrosive";
+    QTest::newRow("row 16 h") << false << "9hr" << 10 << "Poisonous";
 }
 
-void TestPlanetLookups::days()
+void TestPlanetLookups::dayAndAtmosphere()
 {
+    QFETCH(bool, day);
     QFETCH(QString, code);
     QFETCH(int, roll);
-    QFETCH(QString, day);
+    QFETCH(QString, expected);
     ScriptedRandom random({ roll });
-    QCOMPARE(daytext(code, random), day);
-    QCOMPARE(random.faults(), 0);
-}
-
-void TestPlanetLookups::atmospheres_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("roll");
-    QTest::addColumn<QString>("atmosphere");
-    QTest::newRow("asteroid") << "ahp" << 10 << "None";
-    QTest::newRow("size 1 earth-like") << "1er" << 10 << "None";
-    QTest::newRow("size 1 hostile") << "1hr" << 10 << "None";
-    QTest::newRow("row 0 e") << "2er" << 1 << "Thin";
-    QTest::newRow("row 2 t") << "2tp" << 3 << "None";
-    QTest::newRow("row 3 t") << "2tp" << 4 << "Thin Contaminated";
-    QTest::newRow("row 6 h") << "4hr" << 5 << "None";
-    QTest::newRow("row 7 h") << "4hr" << 6 << "Corrosive";
-    QTest::newRow("row 9 e") << "6er" << 6 << "Normal Contaminated";
-    QTest::newRow("row 10 e") << "6er" << 7 << "Poisonous";
-    QTest::newRow("row 15 e") << "8er" << 10 << "Normal Contaminated";
-    QTest::newRow("row 15 h") << "8hr" << 10 << "Corrosive";
-    QTest::newRow("row 16 h") << "9hr" << 10 << "Poisonous";
-    QTest::newRow("row 8 e") << "5er" << 6 << "Normal";
-}
-
-void TestPlanetLookups::atmospheres()
-{
-    QFETCH(QString, code);
-    QFETCH(int, roll);
-    QFETCH(QString, atmosphere);
-    ScriptedRandom random({ roll });
-    QCOMPARE(atmostext(code, random), atmosphere);
-    QCOMPARE(random.calls(), (std::vector<std::pair<int, int>> { { 1, 10 } }));
+    QCOMPARE(day ? daytext(code, random) : atmostext(code, random), expected);
+    QCOMPARE(random.calls(), (std::vector<std::pair<int, int>> { day ? std::pair(0, 9) : std::pair(1, 10) }));
     QCOMPARE(random.faults(), 0);
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+
+class NotesBox;
+class RandomSource;
+struct starrec;
+
+// Generates a random planetary system for `star` into `gmnotes`, replacing what the box held:
+// the line "Creating System", then for every orbit from firstorb to lastorb that the presence
+// roll fills a block of six lines ("Planet <orbit> <code>", "Gravity = ", "Day = ",
+// "Atmosphere = ", "Temperature = ", "Hydro Percentage = ") and an empty line. Every line ends in
+// CR LF and is appended to the box as soon as its lookup has run. Nothing is stored elsewhere.
+//
+// From a window: ClockRandom random; CallbackNotesBox box(reader, writer);
+//                gensystem(stars[selstar], random, box);
+void gensystem(const starrec &star, RandomSource &random, NotesBox &gmnotes);

@@ -1,5 +1,5 @@
 # Everyday targets once the tools are installed (./test.sh installs them).
-.PHONY: all run test asan bench package clean format
+.PHONY: all run test asan bench fuzz package clean format
 
 all:
 	scripts/build.sh build
@@ -20,6 +20,16 @@ bench:
 	scripts/build.sh build-bench -DQUORVANE_BENCH=ON -DBUILD_TESTING=OFF
 	scripts/run-benchmarks.sh build-bench
 
+# The game-state reader under libFuzzer with both sanitizers, for FUZZ_SECONDS (default 60).
+# New inputs go to build-fuzz/corpus; fuzz/corpus holds the seeds and every input that once failed.
+FUZZ_SECONDS ?= 60
+fuzz:
+	CXX=clang++ scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_FUZZ=ON \
+		-DQUORVANE_SANITIZE=ON -DBUILD_TESTING=OFF
+	mkdir -p build-fuzz/corpus
+	ASAN_OPTIONS=detect_leaks=1 build-fuzz/fuzz/fuzz_statefile -max_total_time=$(FUZZ_SECONDS) \
+		-timeout=10 -rss_limit_mb=2048 -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
+
 # A .deb built by CPack, in build/.
 package: all
 	cd build && cpack -G DEB
@@ -28,4 +38,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-fuzz

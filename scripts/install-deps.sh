@@ -8,7 +8,7 @@ packages=(
     g++ make cmake ninja-build pkg-config ccache python3
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation2
-    libbenchmark-dev
+    libbenchmark-dev clang libclang-rt-14-dev
     xvfb xauth xdotool x11-utils bc imagemagick
 )
 

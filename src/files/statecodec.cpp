@@ -125,15 +125,26 @@ QString decodePiece(const QByteArray &piece)
 
 QByteArray encodeNotes(const QString &text)
 {
+    // In UTF-8 the separator character U+00FF is the byte pair C3 BF, and that pair stands for
+    // nothing else; it becomes the single byte 0xFF. Quotes are doubled.
+    const QByteArray utf8 = text.toUtf8();
+    const char *bytes = utf8.constData();
+    const qsizetype size = utf8.size();
     QByteArray line;
-    line.reserve(text.size() + 2);
+    line.reserve(size + utf8.count(kQuote) + 2);
     line.append(kQuote);
-    const QStringList parts = NotesStore::parts(text);
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            line.append(kSeparatorByte);
-        line.append(parts.at(i).toUtf8().replace(kQuote, QByteArrayLiteral("\"\"")));
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (bytes[i] == kQuote) {
+            line.append(bytes + copied, i + 1 - copied).append(kQuote);
+            copied = i + 1;
+        } else if (bytes[i] == '\xC3' && i + 1 < size && bytes[i + 1] == '\xBF') {
+            line.append(bytes + copied, i - copied).append(kSeparatorByte);
+            copied = i + 2;
+            ++i;
+        }
     }
+    line.append(bytes + copied, size - copied);
     line.append(kQuote);
     return line;
 }
@@ -151,6 +162,10 @@ QString decodeNotes(const QByteArray &bytes)
 QByteArray encodeState(const ViewState &view, const NotesStore &notes, bool playerMode)
 {
     QByteArray data;
+    qsizetype estimate = 64;
+    for (int i = 0; i < notes.size(); ++i)
+        estimate += notes.text(i).size() + 4;
+    data.reserve(estimate);
     for (const qint32 value : { view.selstar, view.diststar, view.yorg, view.xorg, view.colmode })
         data.append(QByteArray::number(value)).append(kLineEnd);
     for (int i = 0; i < notes.size(); ++i) {

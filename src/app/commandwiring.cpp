@@ -19,16 +19,16 @@ class CommandSet : public QObject
 public:
     explicit CommandSet(MainWindow &window)
         : QObject(&window)
-        , dialog(&window)
+        , CommonDialog1(&window)
         , messages(&window)
-        , files(window.model(), dialog, messages, [&window] { window.Picture1_Click(); })
+        , files(window.model(), CommonDialog1, messages, [&window] { window.Picture1_Click(); })
         , notes(window.model(), clipboard, messages)
         , print(
               window.model(), window.printer(), printdlg, &window, [&window] { window.pagesetup(); },
               [&window] { window.Picture1_Click(); })
     { }
 
-    QtCommonDialog dialog;
+    QtCommonDialog CommonDialog1;
     QtMessageBox messages;
     QtClipboard clipboard;
     QtPrintDialog printdlg;

@@ -81,7 +81,6 @@ private slots:
     void overwritePrompt();
     void loadReplacesStateAndRedraws();
     void loadFailuresDoNotRedraw();
-    void playerMapRoundTrip();
     void failedWriteKeepsOldFile();
 
 private:
@@ -207,26 +206,6 @@ void TestStateFileCommands::loadFailuresDoNotRedraw()
     QCOMPARE(m_redraws, 0);
     QCOMPARE(m_model->view.selstar, 3);
     QCOMPARE(m_model->notes.text(0), QStringLiteral("a"));
-}
-
-void TestStateFileCommands::playerMapRoundTrip()
-{
-    const QChar sep = NotesStore::kSeparator;
-    m_model->notes.setText(0, QStringLiteral("Secret") + sep + QStringLiteral("Public"));
-    m_model->notes.setText(1, QStringLiteral("Only for the GM") + sep);
-    m_model->notes.setText(2, QStringLiteral("No separator"));
-    const NotesStore before = m_model->notes;
-    m_dialog.answer = path("party.ply");
-    StateFileCommands files = commands();
-    files.splayer_Click();
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(m_model->notes.text(i), before.text(i));
-
-    files.lplayer_Click();
-    QCOMPARE(m_redraws, 1);
-    QCOMPARE(m_model->notes.text(0), sep + QStringLiteral("Public"));
-    QCOMPARE(m_model->notes.text(1), QString(sep));
-    QVERIFY(!m_model->notes.hasNotes(2));
 }
 
 void TestStateFileCommands::failedWriteKeepsOldFile()

@@ -60,11 +60,9 @@ class TestPrintMap : public QObject
 {
     Q_OBJECT
 private slots:
-    void cancelPrintsNothing();
-    void printsOnePdfPage_data();
-    void printsOnePdfPage();
+    void printMap_data();
+    void printMap();
     void windowReturnsToItsPage();
-    void menuActionsAreWired_data();
     void menuActionsAreWired();
 
 private:
@@ -96,41 +94,38 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
-void TestPrintMap::cancelPrintsNothing()
+void TestPrintMap::printMap_data()
 {
-    MapModel model(m_table);
-    ScriptedPrintDialog dialog;
-    dialog.cancel = true;
-    dialog.file = m_dir.filePath(QStringLiteral("never.pdf"));
-    m_steps.clear();
-    command(model, dialog).pfile_Click();
-    QCOMPARE(dialog.seen, QStringList { "1 2 1048576 1" });
-    QCOMPARE(m_steps, (QStringList { "pagesetup", "redraw" }));
-    QVERIFY(!QFile::exists(dialog.file));
-}
-
-void TestPrintMap::printsOnePdfPage_data()
-{
+    QTest::addColumn<bool>("cancel");
     QTest::addColumn<bool>("printerMode");
     QTest::addColumn<QColor>("background");
-    QTest::newRow("Velmora Mode") << false << QColor(Qt::black);
-    QTest::newRow("Printer or WYSIWYG Mode") << true << QColor(Qt::white);
+    QTest::newRow("cancel") << true << false << QColor();
+    QTest::newRow("Velmora Mode") << false << false << QColor(Qt::black);
+    QTest::newRow("Printer or WYSIWYG Mode") << false << true << QColor(Qt::white);
 }
 
-void TestPrintMap::printsOnePdfPage()
+void TestPrintMap::printMap()
 {
+    QFETCH(bool, cancel);
     QFETCH(bool, printerMode);
     QFETCH(QColor, background);
     MapModel model(m_table);
     model.logoBoxVisible = false;
     model.options.printerMode = printerMode;
     ScriptedPrintDialog dialog;
-    dialog.file = m_dir.filePath(QStringLiteral("map%1.pdf").arg(printerMode));
+    dialog.cancel = cancel;
+    dialog.file = m_dir.filePath(QStringLiteral("map%1%2.pdf").arg(cancel).arg(printerMode));
     m_steps.clear();
     command(model, dialog).pfile_Click();
 
-    QCOMPARE(m_steps, (QStringList { "draw 1 1 297x210", "pagesetup", "redraw" }));
+    // The screen is restored on every path; the page is drawn once, at the nominal text scale.
+    QCOMPARE(dialog.seen, QStringList { "1 2 1048576 1" });
+    const QStringList restore = { "pagesetup", "redraw" };
+    QCOMPARE(m_steps, cancel ? restore : QStringList { "draw 1 1 297x210" } + restore);
     QCOMPARE(model.view.fscale, 0.5);
+    QCOMPARE(QFile::exists(dialog.file), !cancel);
+    if (cancel)
+        return;
     const QString info = run(QStringLiteral("pdfinfo"), { dialog.file });
     QVERIFY2(info.contains(QRegularExpression("Pages: +1\n")), qPrintable(info));
     QVERIFY2(info.contains(QRegularExpression("Page size: +842 x 595 pts \\(A4\\)")), qPrintable(info));
@@ -165,56 +160,37 @@ void TestPrintMap::windowReturnsToItsPage()
     QVERIFY(window.page().fscale < 1.0);
 }
 
-void TestPrintMap::menuActionsAreWired_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("title"); // of the dialog or message box the command opens
-    QTest::addColumn<QString>("clipboard");
-    QTest::newRow("sfile") << "sfile"
-                           << "Save Game State"
-                           << "";
-    QTest::newRow("fload") << "fload"
-                           << "Load Game State"
-                           << "";
-    QTest::newRow("splayer") << "splayer"
-                             << "Save Player Game State"
-                             << "";
-    QTest::newRow("lplayer") << "lplayer"
-                             << "Load Player Map"
-                             << "";
-    QTest::newRow("pfile") << "pfile"
-                           << "Print"
-                           << "";
-    QTest::newRow("nprint") << "nprint"
-                            << "Clipboard Ready"
-                            << "VQA Game Master Notes and Player Notes ";
-    QTest::newRow("npprint") << "npprint"
-                             << "Clipboard Ready"
-                             << "VQA Player Notes ";
-}
-
 void TestPrintMap::menuActionsAreWired()
 {
-    QFETCH(QString, action);
-    QFETCH(QString, title);
-    QFETCH(QString, clipboard);
+    // Each action opens its dialog or message box (closed here at once); the notes land on the clipboard.
+    const QStringList rows[] = {
+        { "sfile", "Save Game State", "" },
+        { "fload", "Load Game State", "" },
+        { "splayer", "Save Player Game State", "" },
+        { "lplayer", "Load Player Map", "" },
+        { "pfile", "Print", "" },
+        { "nprint", "Clipboard Ready", "VQA Game Master Notes and Player Notes " },
+        { "npprint", "Clipboard Ready", "VQA Player Notes " },
+    };
     QVERIFY(m_window);
-    QGuiApplication::clipboard()->clear();
-    QStringList titles;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, this, [&titles] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            titles << dialog->windowTitle();
-            dialog->reject();
-        }
-    });
-    closer.start(20);
-    m_window->findChild<QAction *>(action)->trigger();
-    closer.stop();
-    QCOMPARE(titles, QStringList { title });
-    const QString text = QGuiApplication::clipboard()->text();
-    QCOMPARE(text.left(clipboard.size()), clipboard);
-    QCOMPARE(text.isEmpty(), clipboard.isEmpty());
+    for (const QStringList &row : rows) {
+        QGuiApplication::clipboard()->clear();
+        QStringList titles;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&titles] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                titles << dialog->windowTitle();
+                dialog->reject();
+            }
+        });
+        closer.start(20);
+        m_window->findChild<QAction *>(row.at(0))->trigger();
+        closer.stop();
+        QCOMPARE(titles, QStringList { row.at(1) });
+        const QString text = QGuiApplication::clipboard()->text();
+        QCOMPARE(text.left(row.at(2).size()), row.at(2));
+        QCOMPARE(text.isEmpty(), row.at(2).isEmpty());
+    }
 }
 
 QTEST_MAIN(TestPrintMap)

@@ -17,7 +17,8 @@ public:
     // Draws the map on a surface: the same redraw the window runs.
     using Draw = std::function<void(MapModel &, Surface &)>;
 
-    // pagesetup and redraw are the window's own, run on the window after printing.
+    // owner: the main window, which owns the dialog and whose font the page uses. pagesetup and redraw
+    // are the window's own, run on the window after printing.
     PrintMapCommand(MapModel &model, CurrentPrinter &printer, PrintDialog &printdlg, QWidget *owner,
         std::function<void()> pagesetup, std::function<void()> redraw, Draw draw = redrawOnSurface);
 

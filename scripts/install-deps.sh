@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation2
     libbenchmark-dev clang libclang-rt-14-dev
-    xvfb xauth xdotool x11-utils bc imagemagick
+    xvfb xauth xdotool x11-utils bc imagemagick poppler-utils
 )
 
 missing=()

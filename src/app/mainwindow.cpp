@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/commandwiring.h"
 #include "app/helpcard.h"
 #include "app/mapcanvas.h"
 #include "app/splashwindow.h"
@@ -31,6 +32,7 @@ MainWindow::MainWindow(SplashWindow *splash)
         scheduleRepaint();
     });
     connect(m_helpimage, &HelpCard::clicked, this, &MainWindow::helpimage_Click);
+    wireCommands(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -122,7 +124,8 @@ void MainWindow::pagesetup()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchX();
     const QSizeF screenTwips = QSizeF(screen->geometry().size()) * twipsPerPixel;
-    m_page = ::pagesetup(a4LandscapeTwips(), a4LandscapeMm(), screenTwips);
+    const PrinterPage printerPage = m_printer.prepare(font().family());
+    m_page = ::pagesetup(printerPage.twips, printerPage.scaleMm, screenTwips);
     m_model.view.fscale = m_page.fscale;
     m_canvas->setScaleSize(m_page.scaleSize);
 

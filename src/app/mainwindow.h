@@ -3,6 +3,7 @@
 #include "catalogue/startable.h"
 #include "mapview/mapframe.h"
 #include "mapview/mapmodel.h"
+#include "output/currentprinter.h"
 #include "output/pagesetup.h"
 
 #include <QMainWindow>
@@ -42,6 +43,7 @@ public:
     StellarIndexWindow *form3();
     HelpCard *helpimage() const { return m_helpimage; }
     const PageGeometry &page() const { return m_page; }
+    CurrentPrinter &printer() { return m_printer; }
     int redrawCount() const { return m_redraws; }
 
 signals:
@@ -62,6 +64,7 @@ private:
     StarTable m_table;
     MapModel m_model;
     PageGeometry m_page;
+    CurrentPrinter m_printer;
     MapCanvas *m_canvas;
     HelpCard *m_helpimage;
     DisplayOptionsDialog *m_dispoptions = nullptr;

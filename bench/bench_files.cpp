@@ -1,0 +1,88 @@
+// Saving and loading a game state with notes on every star, and printing the map to a PDF file.
+#include "files/statecodec.h"
+#include "mapview/mapmodel.h"
+#include "output/currentprinter.h"
+#include "output/printdialog.h"
+#include "output/printmapcommand.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Every star carries game-master and player notes of `bytes` characters in all.
+NotesStore fullNotes(int stars, int bytes)
+{
+    const QString line = QStringLiteral("Hot jungle, \"dense\" canopy; café at the landing strip.\r\n");
+    QString text = line.repeated(bytes / line.size() + 1).left(bytes);
+    text[bytes / 2] = NotesStore::kSeparator;
+    NotesStore notes(stars);
+    for (int i = 0; i < stars; ++i)
+        notes.setText(i, text);
+    return notes;
+}
+
+void BM_SaveState(benchmark::State &state)
+{
+    const StarTable table = StarTable::fromCatalogue();
+    const NotesStore notes = fullNotes(table.size(), static_cast<int>(state.range(0)) * 1024);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("bench.kmf"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(saveStateFile(name, ViewState(), notes, false));
+    state.SetBytesProcessed(state.iterations() * QFileInfo(name).size());
+}
+
+void BM_LoadState(benchmark::State &state)
+{
+    const StarTable table = StarTable::fromCatalogue();
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("bench.kmf"));
+    saveStateFile(name, ViewState(), fullNotes(table.size(), static_cast<int>(state.range(0)) * 1024), false);
+    ViewState view;
+    NotesStore notes(table.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loadStateFile(name, view, notes));
+    state.SetBytesProcessed(state.iterations() * QFileInfo(name).size());
+}
+
+class PdfDialog : public PrintDialog
+{
+public:
+    bool ShowPrinter(QWidget *) override { return true; }
+};
+
+void BM_PrintToPdf(benchmark::State &state)
+{
+    const StarTable table = StarTable::fromCatalogue();
+    MapModel model(table);
+    model.logoBoxVisible = false;
+    CurrentPrinter printer;
+    PdfDialog dialog;
+    QTemporaryDir dir;
+    dialog.FileName = dir.filePath(QStringLiteral("map.pdf"));
+    QWidget owner;
+    PrintMapCommand print(
+        model, printer, dialog, &owner, [] {}, [] {});
+    for (auto _ : state)
+        print.pfile_Click();
+}
+
+} // namespace
+
+BENCHMARK(BM_SaveState)->RangeMultiplier(4)->Range(4, 64)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_LoadState)->RangeMultiplier(4)->Range(4, 64)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_PrintToPdf)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

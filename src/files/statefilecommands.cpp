@@ -1,0 +1,92 @@
+#include "files/statefilecommands.h"
+
+#include "files/commondialog.h"
+#include "files/messagebox.h"
+#include "files/statecodec.h"
+#include "mapview/mapmodel.h"
+
+#include <QFileInfo>
+
+namespace {
+
+bool fileExists(const QString &fileName)
+{
+    return QFileInfo(fileName).isFile();
+}
+
+} // namespace
+
+StateFileCommands::StateFileCommands(
+    MapModel &model, CommonDialog &dialog, MessageBox &messages, std::function<void()> redraw)
+    : m_model(model)
+    , m_dialog(dialog)
+    , m_messages(messages)
+    , m_redraw(std::move(redraw))
+{ }
+
+void StateFileCommands::sfile_Click()
+{
+    save({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Save Game State", "mymap" }, false);
+}
+
+void StateFileCommands::fload_Click()
+{
+    load({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Load Game State", "mymap" });
+}
+
+void StateFileCommands::splayer_Click()
+{
+    save({ "Velmora Player File (*.ply) | *.ply", "ply", "Save Player Game State", "myplayer" }, true);
+}
+
+void StateFileCommands::lplayer_Click()
+{
+    load({ "Velmora Player file (*.ply) | *.ply", "ply", "Load Player Map", "myplayer" });
+}
+
+void StateFileCommands::prepare(const DialogSetting &setting)
+{
+    m_dialog.Filter = QString::fromUtf8(setting.filter);
+    m_dialog.DefaultExt = QString::fromUtf8(setting.extension);
+    m_dialog.DialogTitle = QString::fromUtf8(setting.title);
+    m_dialog.FileName = QString::fromUtf8(setting.fileName);
+    m_dialog.CancelError = true;
+}
+
+void StateFileCommands::save(const DialogSetting &setting, bool playerMode)
+{
+    prepare(setting);
+    if (!m_dialog.ShowSave())
+        return;
+    const QString fileName = m_dialog.FileName;
+    if (fileExists(fileName)
+        && m_messages.show(QStringLiteral("Overwrite existing file"), QStringLiteral("Save File"),
+               MessageBox::Buttons::YesNo, MessageBox::Icon::None)
+            != MessageBox::Answer::Yes)
+        return;
+    writestate(fileName, playerMode);
+}
+
+void StateFileCommands::load(const DialogSetting &setting)
+{
+    prepare(setting);
+    if (!m_dialog.ShowOpen())
+        return;
+    const QString fileName = m_dialog.FileName;
+    if (!fileExists(fileName))
+        return;
+    readstate(fileName);
+}
+
+bool StateFileCommands::writestate(const QString &fileName, bool playerMode)
+{
+    return saveStateFile(fileName, m_model.view, m_model.notes, playerMode);
+}
+
+bool StateFileCommands::readstate(const QString &fileName)
+{
+    if (!loadStateFile(fileName, m_model.view, m_model.notes))
+        return false;
+    m_redraw();
+    return true;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class CommonDialog;
+class MessageBox;
+struct MapModel;
+
+// The File menu's game-state and player-map commands. Cancel, a declined overwrite, a missing
+// file and any failure while writing or reading end a command silently.
+class StateFileCommands
+{
+public:
+    StateFileCommands(MapModel &model, CommonDialog &dialog, MessageBox &messages, std::function<void()> redraw);
+
+    void sfile_Click(); // "Save Game State"
+    void fload_Click(); // "Load Game State"
+    void splayer_Click(); // "Save Player Map"
+    void lplayer_Click(); // "Load Player Map"
+
+    // Writes the view state and the notes; a player map leaves every game-master text out.
+    bool writestate(const QString &fileName, bool playerMode);
+    // Replaces the selection, the second star, the origin, the colour code and every note with the
+    // file's, then redraws. A failed read keeps what was read so far and does not redraw.
+    bool readstate(const QString &fileName);
+
+private:
+    struct DialogSetting
+    {
+        const char *filter;
+        const char *extension;
+        const char *title;
+        const char *fileName;
+    };
+
+    void prepare(const DialogSetting &setting);
+    void save(const DialogSetting &setting, bool playerMode);
+    void load(const DialogSetting &setting);
+
+    MapModel &m_model;
+    CommonDialog &m_dialog;
+    MessageBox &m_messages;
+    std::function<void()> m_redraw;
+};

@@ -1,0 +1,31 @@
+#include "output/notescommands.h"
+
+#include "files/messagebox.h"
+#include "mapview/mapmodel.h"
+#include "output/clipboard.h"
+#include "output/notesexport.h"
+
+NotesCommands::NotesCommands(
+    const MapModel &model, Clipboard &clipboard, MessageBox &messages, std::function<QDateTime()> clock)
+    : m_model(model)
+    , m_clipboard(clipboard)
+    , m_messages(messages)
+    , m_clock(std::move(clock))
+{ }
+
+void NotesCommands::nprint_Click()
+{
+    send(true);
+}
+
+void NotesCommands::npprint_Click()
+{
+    send(false);
+}
+
+void NotesCommands::send(bool gameMaster)
+{
+    m_clipboard.setText(notesText(*m_model.stars, m_model.notes, gameMaster, m_clock()));
+    m_messages.show(QStringLiteral("Notes have been sent to clipboard ready to paste into your chosen Program"),
+        QStringLiteral("Clipboard Ready"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+}

@@ -1,0 +1,48 @@
+#include "output/notesexport.h"
+
+#include "catalogue/startable.h"
+#include "index/notesstore.h"
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+QString starLine(const starrec &star)
+{
+    return star.starname + QLatin1Char(' ') + QString::number(star.starx) + QLatin1Char(',')
+        + QString::number(star.stary) + QLatin1Char(',') + QString::number(star.starz) + QLatin1Char(' ') + star.sclass
+        + QLatin1Char(' ') + star.mark;
+}
+
+QString block(const QString &heading, const QString &text)
+{
+    return heading + kLineEnd + text + kLineEnd + kLineEnd;
+}
+
+} // namespace
+
+QString generalDate(const QDateTime &when, const QLocale &locale)
+{
+    return locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+        + locale.toString(when.time(), QLocale::LongFormat);
+}
+
+QString notesText(
+    const StarTable &stars, const NotesStore &notes, bool gameMaster, const QDateTime &now, const QLocale &locale)
+{
+    QString text
+        = gameMaster ? QStringLiteral("VQA Game Master Notes and Player Notes ") : QStringLiteral("VQA Player Notes ");
+    text += generalDate(now, locale) + kLineEnd + kLineEnd;
+    for (int i = 0; i < notes.size(); ++i) {
+        if (!notes.hasNotes(i))
+            continue;
+        text += starLine(stars[i]) + kLineEnd + kLineEnd;
+        const QStringList parts = NotesStore::parts(notes.text(i));
+        if (parts.size() < 2)
+            continue;
+        if (gameMaster)
+            text += block(QStringLiteral("Game Master Notes"), parts.at(0));
+        text += block(QStringLiteral("Player Notes"), parts.at(1));
+    }
+    return text;
+}

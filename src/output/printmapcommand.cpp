@@ -1,0 +1,76 @@
+#include "output/printmapcommand.h"
+
+#include "mapview/mapmodel.h"
+#include "mapview/paintersurface.h"
+#include "mapview/redraw.h"
+#include "output/currentprinter.h"
+#include "output/printdialog.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QWidget>
+
+namespace {
+
+// The dialog's flags value, kept as the command has always passed it.
+constexpr qint32 kPrintDialogFlags = 0x100000;
+
+} // namespace
+
+PrintMapCommand::PrintMapCommand(MapModel &model, CurrentPrinter &printer, PrintDialog &printdlg, QWidget *owner,
+    std::function<void()> pagesetup, std::function<void()> redraw, Draw draw)
+    : m_model(model)
+    , m_printer(printer)
+    , m_printdlg(printdlg)
+    , m_owner(owner)
+    , m_pagesetup(std::move(pagesetup))
+    , m_redraw(std::move(redraw))
+    , m_draw(std::move(draw))
+{ }
+
+void PrintMapCommand::redrawOnSurface(MapModel &model, Surface &surface)
+{
+    redrawMap(model, surface);
+}
+
+void PrintMapCommand::pfile_Click()
+{
+    m_printdlg.CancelError = true;
+    printPage();
+    // Back to the window, printed or not: its own size, place, scale and a fresh drawing.
+    m_pagesetup();
+    m_redraw();
+}
+
+bool PrintMapCommand::printPage()
+{
+    m_printdlg.Orientation = PrintDialog::kLandscape;
+    m_printdlg.Flags = kPrintDialogFlags;
+    if (!m_printdlg.ShowPrinter(m_owner))
+        return false;
+    if (!m_printdlg.FileName.isEmpty())
+        m_printer.printToFile(m_printdlg.FileName);
+    else
+        m_printer.select(m_printdlg.PrinterName);
+    QPrinter &printer = m_printer.printer();
+    printer.setCopyCount(m_printdlg.Copies);
+    printer.setPageOrientation(
+        m_printdlg.Orientation == PrintDialog::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // The map is laid out in millimetres of an A4 landscape page, whatever the printer was set to.
+    const PrinterPage page = m_printer.prepare(m_owner->font().family());
+    m_model.view.fscale = 1.0;
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        PainterSurface surface(
+            painter, page.scaleMm, QRectF(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size()), true);
+        surface.FontName = m_printer.fontName();
+        m_draw(m_model, surface);
+    }
+    QGuiApplication::restoreOverrideCursor();
+    return painter.end();
+}

@@ -2,6 +2,7 @@
 
 #include "app/helpcard.h"
 #include "app/mapcanvas.h"
+#include "app/navigationwiring.h"
 #include "app/splashwindow.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
@@ -31,6 +32,7 @@ MainWindow::MainWindow(SplashWindow *splash)
         scheduleRepaint();
     });
     connect(m_helpimage, &HelpCard::clicked, this, &MainWindow::helpimage_Click);
+    m_navigation = new NavigationWiring(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -61,7 +63,8 @@ void MainWindow::buildMenus()
     dist->setObjectName(QStringLiteral("dist"));
     QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("Help"));
     helpmenu->setObjectName(QStringLiteral("helpmenu"));
-    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)->setObjectName(QStringLiteral("About"));
+    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)
+        ->setObjectName(QStringLiteral("About"));
 }
 
 DisplayOptionsDialog *MainWindow::dispoptions()
@@ -76,14 +79,13 @@ DisplayOptionsDialog *MainWindow::dispoptions()
 StellarIndexWindow *MainWindow::form3()
 {
     if (!m_form3) {
-        m_form3 = new StellarIndexWindow(this);
-        connect(m_form3, &StellarIndexWindow::colourCodeChosen, this, [this](int index) {
-            if (index >= 0 && index < 4)
-                m_model.options.colourCode = index;
+        m_form3 = new StellarIndexWindow(m_model, this);
+        connect(m_form3, &StellarIndexWindow::redrawRequested, this, &MainWindow::Picture1_Click);
+        connect(m_form3, &StellarIndexWindow::optionsChanged, this, [this] {
             if (m_dispoptions)
                 m_dispoptions->load();
-            Picture1_Click();
         });
+        connect(this, &MainWindow::mapDrawn, m_form3, &StellarIndexWindow::applyFrame);
     }
     return m_form3;
 }
@@ -102,7 +104,7 @@ void MainWindow::setdata()
 {
     m_table = StarTable::fromCatalogue();
     m_model.notes = NotesStore(m_table.size());
-    form3();
+    form3()->buildList();
     setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
     dispoptions();
     m_form3->setColourCaptions(DisplayOptions::colourCaptions());
@@ -212,9 +214,5 @@ void MainWindow::Form_Unload()
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    m_navigation->Form_KeyDown(*event);
 }

@@ -13,9 +13,7 @@ public:
     // The separator between the game-master and the player text (code 255).
     static constexpr QChar kSeparator = QChar(0x00FF);
 
-    explicit NotesStore(int count = 0)
-        : m_texts(static_cast<size_t>(count))
-    { }
+    explicit NotesStore(int count = 0) : m_texts(static_cast<size_t>(count)) { }
 
     int size() const { return static_cast<int>(m_texts.size()); }
     const QString &text(int index) const { return m_texts.at(static_cast<size_t>(index)); }

@@ -1,6 +1,13 @@
 #include "app/mainwindow.h"
 #include "app/mapcanvas.h"
 #include "app/splashwindow.h"
+#include "index/stellarindexwindow.h"
+#include "mapview/displayoptionsdialog.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <QtTest>
 
@@ -21,6 +28,7 @@ private slots:
     void mapClicks();
     void markerAndRowClicks_data();
     void markerAndRowClicks();
+    void stellarIndexDrivesTheMap();
 
 private:
     void click(const QPointF &mapPos, Qt::MouseButton button = Qt::LeftButton);
@@ -157,6 +165,33 @@ void TestMainWindowNavigation::markerAndRowClicks()
     QCOMPARE(m_window->redrawCount(), before + 1);
     QCOMPARE(m_window->model().view.selstar, selstar);
     QCOMPARE(this->origin(), origin);
+}
+
+void TestMainWindowNavigation::stellarIndexDrivesTheMap()
+{
+    m_window->dist_Click();
+    StellarIndexWindow *index = m_window->form3();
+    QVERIFY(index->isVisible());
+    QCOMPARE(index->parentWidget(), m_window.get());
+    const int before = m_window->redrawCount();
+    QTest::mouseClick(index->findChild<QLabel *>("fullist111"), Qt::LeftButton);
+    QCOMPARE(m_window->redrawCount(), before + 1);
+    QCOMPARE(m_window->model().view.selstar, 111);
+    QCOMPARE(origin(), QPoint(-1, -25));
+
+    // A colour-code button also sets the Display Options choice.
+    QTest::mouseClick(index->findChild<QPushButton *>("SIC2"), Qt::LeftButton);
+    QCOMPARE(m_window->redrawCount(), before + 2);
+    QCOMPARE(m_window->model().view.colmode, 2);
+    QVERIFY(m_window->dispoptions()->findChild<QRadioButton *>("col3")->isChecked());
+
+    QTest::keyClicks(index->gmnotes(), "Dust belt");
+    QTest::mouseClick(index->findChild<QPushButton *>("savenotes"), Qt::LeftButton);
+    QCOMPARE(m_window->redrawCount(), before + 3);
+    QCOMPARE(m_window->model().notes.text(111), "Dust belt" + QString(NotesStore::kSeparator));
+    QTest::mouseClick(index->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    QVERIFY(!index->isVisible());
+    QCOMPARE(m_window->redrawCount(), before + 3);
 }
 
 QTEST_MAIN(TestMainWindowNavigation)

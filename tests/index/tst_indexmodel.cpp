@@ -92,8 +92,6 @@ void TestIndexModel::listLayout_data()
     QTest::newRow("halves to even") << 200.5 << QList<int> { 200, 100, 100, 2183 }
                                     << QList<QPoint> { { 600, 100 }, { 600, 6300 }, { 2783, 100 }, { 11515, 6300 } };
 }
-<< QList<QPoint> { { 630, 105 }, { 630, 6615 }, { 2813, 105 }, { 11545, 6615 } };
-}
 
 void TestIndexModel::listLayout()
 {

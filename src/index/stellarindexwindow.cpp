@@ -127,15 +127,13 @@ void StellarIndexWindow::buildList()
         auto *entry = new QLabel(stars[i].starname, this);
         entry->setObjectName(QStringLiteral("fullist%1").arg(i));
         entry->setFont(font);
-        // The text takes its colour from the Text role, so that a border stays black.
-        entry->setForegroundRole(QPalette::Text);
         entry->setProperty(kStarProperty, i);
         entry->installEventFilter(this);
-        // As wide as the caption plus a one-pixel border on each side.
+        // As wide as the caption plus a one-pixel border on each side; the border is drawn by the window.
         const double width = (std::ceil(metrics.horizontalAdvance(entry->text())) + 2) * twipsPerPixelX;
         const QPoint pos = m_layout.entryPos(i);
         entry->setGeometry(toPixels(pos.x(), pos.y(), width, m_layout.rowH()));
-        entry->setContentsMargins(1, 0, 1, 0);
+        entry->setIndent(1);
         entry->show();
         if (i == 0)
             m_entry0Width = width;
@@ -154,10 +152,8 @@ void StellarIndexWindow::applyFrame(const MapFrame &frame)
     for (size_t i = 0; i < m_entries.size() && i < frame.index.size(); ++i) {
         QLabel *entry = m_entries[i];
         const IndexEntryMark &mark = frame.index[i];
-        entry->setFrameShape(mark.border ? QFrame::Box : QFrame::NoFrame);
-        entry->setContentsMargins(mark.border ? 0 : 1, 0, mark.border ? 0 : 1, 0);
         QPalette palette = entry->palette();
-        palette.setColor(QPalette::Text, PainterSurface::toQColor(mark.textColour));
+        palette.setColor(QPalette::WindowText, PainterSurface::toQColor(mark.textColour));
         entry->setPalette(palette);
     }
     m_marks = frame.index;
@@ -228,6 +224,11 @@ void StellarIndexWindow::paintEvent(QPaintEvent *)
     if (m_marks.empty())
         return;
     QPainter painter(this);
+    // A single black line around the selected and the second star's entries, under their text.
+    painter.setPen(Qt::black);
+    for (size_t i = 0; i < m_entries.size() && i < m_marks.size(); ++i)
+        if (m_marks[i].border)
+            painter.drawRect(m_entries[i]->geometry().adjusted(0, 0, -1, -1));
     const QSizeF twips(width() * 1440.0 / logicalDpiX(), height() * 1440.0 / logicalDpiY());
     PainterSurface surface(painter, twips, QRectF(rect()), false);
     surface.FontName = QStringLiteral("Arial");

@@ -15,6 +15,14 @@ constexpr WindowAction kNothing = WindowAction::Nothing;
 constexpr int kTarn = 111; // X 6, Y -18
 constexpr int kRoss41 = 151; // X 4, Y 29
 
+ViewState viewAt(int xorg, int yorg)
+{
+    ViewState view;
+    view.xorg = xorg;
+    view.yorg = yorg;
+    return view;
+}
+
 } // namespace
 
 // Selection by marker, list row and index entry; scrolling by bands, mini-map and keys.
@@ -61,9 +69,7 @@ void TestNavigation::selectStar()
     QFETCH(int, handler);
     QFETCH(int, star);
     QFETCH(int, button);
-    ViewState view;
-    view.xorg = 3;
-    view.yorg = 4;
+    ViewState view = viewAt(3, 4);
     using Handler = WindowAction (*)(ViewState &, const StarTable &, int, int);
     const Handler handlers[] = { starmark_MouseDown, label2_MouseDown, fullist_MouseDown };
     QTEST(handlers[handler](view, m_stars, star, button), "action");
@@ -113,9 +119,7 @@ void TestNavigation::formMouseDown()
     QFETCH(double, x);
     QFETCH(double, y);
     QFETCH(int, button);
-    ViewState view;
-    view.xorg = 0;
-    view.yorg = 0;
+    ViewState view = viewAt(0, 0);
     QTEST(Form_MouseDown(view, button, static_cast<float>(x), static_cast<float>(y)), "action");
     QTEST(QPoint(view.xorg, view.yorg), "origin");
     QCOMPARE(view.selstar, 165);
@@ -143,9 +147,7 @@ void TestNavigation::formKeyDown_data()
 void TestNavigation::formKeyDown()
 {
     QFETCH(int, keycode);
-    ViewState view;
-    view.xorg = 3;
-    view.yorg = 4;
+    ViewState view = viewAt(3, 4);
     QTEST(Form_KeyDown(view, keycode), "action");
     QTEST(QPoint(view.xorg, view.yorg), "origin");
 }

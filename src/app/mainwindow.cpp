@@ -3,6 +3,7 @@
 #include "app/commandwiring.h"
 #include "app/helpcard.h"
 #include "app/mapcanvas.h"
+#include "app/navigationwiring.h"
 #include "app/splashwindow.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
@@ -33,6 +34,7 @@ MainWindow::MainWindow(SplashWindow *splash)
     });
     connect(m_helpimage, &HelpCard::clicked, this, &MainWindow::helpimage_Click);
     wireCommands(*this);
+    m_navigation = new NavigationWiring(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -86,14 +88,13 @@ DisplayOptionsDialog *MainWindow::dispoptions()
 StellarIndexWindow *MainWindow::form3()
 {
     if (!m_form3) {
-        m_form3 = new StellarIndexWindow(this);
-        connect(m_form3, &StellarIndexWindow::colourCodeChosen, this, [this](int index) {
-            if (index >= 0 && index < 4)
-                m_model.options.colourCode = index;
+        m_form3 = new StellarIndexWindow(m_model, this);
+        connect(m_form3, &StellarIndexWindow::redrawRequested, this, &MainWindow::Picture1_Click);
+        connect(m_form3, &StellarIndexWindow::optionsChanged, this, [this] {
             if (m_dispoptions)
                 m_dispoptions->load();
-            Picture1_Click();
         });
+        connect(this, &MainWindow::mapDrawn, m_form3, &StellarIndexWindow::applyFrame);
     }
     return m_form3;
 }
@@ -112,7 +113,7 @@ void MainWindow::setdata()
 {
     m_table = StarTable::fromCatalogue();
     m_model.notes = NotesStore(m_table.size());
-    form3();
+    form3()->buildList();
     setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
     dispoptions();
     m_form3->setColourCaptions(DisplayOptions::colourCaptions());
@@ -223,9 +224,5 @@ void MainWindow::Form_Unload()
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    m_navigation->Form_KeyDown(*event);
 }

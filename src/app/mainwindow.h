@@ -12,6 +12,7 @@
 
 class DisplayOptionsDialog;
 class MapCanvas;
+class NavigationWiring;
 class HelpCard;
 class SplashWindow;
 class StellarIndexWindow;
@@ -69,6 +70,7 @@ private:
     HelpCard *m_helpimage;
     DisplayOptionsDialog *m_dispoptions = nullptr;
     StellarIndexWindow *m_form3 = nullptr;
+    NavigationWiring *m_navigation = nullptr;
     int m_redraws = 0;
     bool m_painted = false;
     bool m_repaintPending = false;

@@ -1,29 +1,12 @@
 #include "app/mapcanvas.h"
 
 #include "mapview/paintersurface.h"
+#include "navigation/inputcodes.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
-
-namespace {
-
-int vbButton(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
 
 MapCanvas::MapCanvas(QWidget *parent)
     : QWidget(parent)
@@ -61,7 +44,7 @@ void MapCanvas::setHitAreas(std::vector<HitArea> markers, std::vector<HitArea> l
 QPointF MapCanvas::toMap(const QPointF &widgetPos) const
 {
     return QPointF(widgetPos.x() * m_scaleSize.width() / std::max(1, width()),
-                   widgetPos.y() * m_scaleSize.height() / std::max(1, height()));
+        widgetPos.y() * m_scaleSize.height() / std::max(1, height()));
 }
 
 QPointF MapCanvas::toWidget(const QPointF &mapPos) const
@@ -105,7 +88,7 @@ void MapCanvas::paintEvent(QPaintEvent *)
 void MapCanvas::mousePressEvent(QMouseEvent *event)
 {
     const QPointF mapPos = toMap(event->position());
-    const int button = vbButton(event->button());
+    const int button = mouseButtonCode(event->button());
     const auto [star, isRow] = hitAt(mapPos);
     if (star < 0)
         emit mapPressed(button, mapPos);

@@ -1,30 +1,144 @@
 #include "index/stellarindexwindow.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "index/indexmarks.h"
+#include "index/notesboxes.h"
+#include "mapview/mapmodel.h"
+#include "mapview/paintersurface.h"
+#include "navigation/inputcodes.h"
+#include "navigation/selection.h"
 
-StellarIndexWindow::StellarIndexWindow(QWidget *owner)
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+// Design sizes and positions in twips (1/1440 inch), converted at the screen's logical resolution.
+constexpr int kClientWidth = 14190;
+constexpr int kClientHeight = 10350;
+constexpr double kHeadingPoints = 14.25;
+constexpr double kEntryPoints = 9.0; // the list entries and the marks beside them
+constexpr double kWindowPoints = 8.25;
+constexpr char kStarProperty[] = "star";
+
+constexpr QRect kSellabel(180, 6540, 13875, 375);
+constexpr QRect kLabel3(180, 6960, 3435, 375);
+constexpr QRect kLabel4(7260, 6960, 3435, 375);
+constexpr QRect kGmnotes(180, 7380, 6855, 2355);
+constexpr QRect kPlnotes(7260, 7380, 6735, 2355);
+// The bottom button row, spaced to hold "Generate System" beside the others; each button is as
+// wide as its caption needs plus the same margin, with the same gap between neighbours.
+constexpr QRect kSic[4]
+    = { { 240, 9900, 1530, 375 }, { 1875, 9900, 1530, 375 }, { 3510, 9900, 2550, 375 }, { 6165, 9900, 2250, 375 } };
+constexpr QRect kSavenotes(8520, 9900, 1905, 375);
+constexpr QRect kGenerate(10530, 9900, 1725, 375);
+constexpr QRect kCommand1(12360, 9900, 1695, 375);
+
+QFont arial(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace
+
+StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     : QDialog(owner)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Stellar Index"));
     setWindowModality(Qt::ApplicationModal);
-    auto *buttons = new QHBoxLayout;
+    setFont(arial(kWindowPoints));
+    setFixedSize(toPixels(0, 0, kClientWidth, kClientHeight).size());
+
+    // Created in tab order, which is also the focus chain.
+    m_command1 = addButton("Command1", QStringLiteral("Exit Stellar Index"), kCommand1);
+    m_gmnotes = addNotesBox("gmnotes", kGmnotes);
+    m_plnotes = addNotesBox("plnotes", kPlnotes);
+    addHeading("Label3", QStringLiteral("GM Notes"), kLabel3);
+    addHeading("Label4", QStringLiteral("Player Notes"), kLabel4);
+    m_sellabel = addHeading("sellabel", QStringLiteral("Selected System"), kSellabel);
     for (int i = 0; i < 4; ++i) {
-        auto *button = new QPushButton(this);
-        button->setObjectName(QStringLiteral("SIC%1").arg(i));
-        connect(button, &QPushButton::clicked, this, [this, i] { emit colourCodeChosen(i); });
-        buttons->addWidget(button);
-        m_sic[static_cast<size_t>(i)] = button;
+        m_sic[static_cast<size_t>(i)] = addButton(qPrintable(QStringLiteral("SIC%1").arg(i)), QString(), kSic[i]);
+        connect(m_sic[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { SIC_Click(i); });
     }
-    auto *exit = new QPushButton(QStringLiteral("Exit Stellar Index"), this);
-    exit->setObjectName(QStringLiteral("Command1"));
-    connect(exit, &QPushButton::clicked, this, &StellarIndexWindow::Command1_Click);
-    buttons->addWidget(exit);
-    auto *layout = new QVBoxLayout(this);
-    layout->addStretch(1);
-    layout->addLayout(buttons);
+    m_savenotes = addButton("savenotes", QStringLiteral("Save System Notes"), kSavenotes);
+    m_generate = addButton("generate", QStringLiteral("Generate System"), kGenerate);
+
+    connect(m_command1, &QPushButton::clicked, this, &StellarIndexWindow::Command1_Click);
+    connect(m_savenotes, &QPushButton::clicked, this, &StellarIndexWindow::savenotes_Click);
+    connect(m_generate, &QPushButton::clicked, this, &StellarIndexWindow::generateSystemRequested);
+}
+
+QRect StellarIndexWindow::toPixels(double left, double top, double width, double height) const
+{
+    // Edges are rounded, not sizes, so that controls that meet in twips meet on the screen.
+    const double sx = logicalDpiX() / 1440.0;
+    const double sy = logicalDpiY() / 1440.0;
+    const QPoint topLeft(qRound(left * sx), qRound(top * sy));
+    const QPoint bottomRight(qRound((left + width) * sx), qRound((top + height) * sy));
+    return QRect(topLeft, bottomRight - QPoint(1, 1));
+}
+
+QLabel *StellarIndexWindow::addHeading(const char *name, const QString &caption, const QRect &twips)
+{
+    auto *label = new QLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(arial(kHeadingPoints));
+    label->setGeometry(toPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    return label;
+}
+
+QPushButton *StellarIndexWindow::addButton(const char *name, const QString &caption, const QRect &twips)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    button->setGeometry(toPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    return button;
+}
+
+QPlainTextEdit *StellarIndexWindow::addNotesBox(const char *name, const QRect &twips)
+{
+    auto *box = new QPlainTextEdit(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setTabChangesFocus(true);
+    box->setGeometry(toPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    return box;
+}
+
+void StellarIndexWindow::buildList()
+{
+    if (!m_entries.empty())
+        return;
+    const QFont font = arial(kEntryPoints);
+    const QFontMetricsF metrics(font, this);
+    const double twipsPerPixelX = 1440.0 / logicalDpiX();
+    m_layout = ListLayout(metrics.height() * 1440.0 / logicalDpiY(), kClientWidth);
+    const StarTable &stars = *m_model.stars;
+    for (int i = 0; i < stars.size(); ++i) {
+        auto *entry = new QLabel(stars[i].starname, this);
+        entry->setObjectName(QStringLiteral("fullist%1").arg(i));
+        entry->setFont(font);
+        entry->setProperty(kStarProperty, i);
+        entry->installEventFilter(this);
+        // As wide as the caption plus a one-pixel border on each side; the border is drawn by the window.
+        const double width = (std::ceil(metrics.horizontalAdvance(entry->text())) + 2) * twipsPerPixelX;
+        const QPoint pos = m_layout.entryPos(i);
+        entry->setGeometry(toPixels(pos.x(), pos.y(), width, m_layout.rowH()));
+        entry->setIndent(1);
+        entry->show();
+        if (i == 0)
+            m_entry0Width = width;
+        m_entries.push_back(entry);
+    }
 }
 
 void StellarIndexWindow::setColourCaptions(const std::array<QString, 4> &captions)
@@ -33,7 +147,91 @@ void StellarIndexWindow::setColourCaptions(const std::array<QString, 4> &caption
         m_sic[i]->setText(captions[i]);
 }
 
+void StellarIndexWindow::applyFrame(const MapFrame &frame)
+{
+    for (size_t i = 0; i < m_entries.size() && i < frame.index.size(); ++i) {
+        QLabel *entry = m_entries[i];
+        const IndexEntryMark &mark = frame.index[i];
+        QPalette palette = entry->palette();
+        palette.setColor(QPalette::WindowText, PainterSurface::toQColor(mark.textColour));
+        entry->setPalette(palette);
+    }
+    m_marks = frame.index;
+    if (frame.sellabel)
+        m_sellabel->setText(*frame.sellabel);
+    m_generate->setEnabled(m_model.view.selstar >= 0);
+    update();
+}
+
+void StellarIndexWindow::fullist_MouseDown(int index, int button)
+{
+    act(::fullist_MouseDown(m_model.view, *m_model.stars, index, button));
+    getnotes();
+}
+
+void StellarIndexWindow::getnotes()
+{
+    const NotesBoxes boxes = ::getnotes(m_model.notes, m_model.view.selstar);
+    m_gmnotes->setPlainText(boxes.gmnotes);
+    m_plnotes->setPlainText(boxes.plnotes);
+}
+
+void StellarIndexWindow::savenotes_Click()
+{
+    act(::savenotes(m_model.notes, m_model.view.selstar, { m_gmnotes->toPlainText(), m_plnotes->toPlainText() }));
+}
+
+void StellarIndexWindow::SIC_Click(int index)
+{
+    if (index >= 0 && index < 4) {
+        m_model.options.colourCode = index;
+        emit optionsChanged();
+    }
+    emit redrawRequested();
+}
+
 void StellarIndexWindow::Command1_Click()
 {
     hide();
+}
+
+void StellarIndexWindow::reject()
+{
+    // The close box and Escape hide the window like its exit button: the notes live on.
+    Command1_Click();
+}
+
+void StellarIndexWindow::act(WindowAction action)
+{
+    if (action == WindowAction::Redraw)
+        emit redrawRequested();
+}
+
+bool StellarIndexWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const QVariant star = watched->property(kStarProperty);
+        if (star.isValid()) {
+            fullist_MouseDown(star.toInt(), mouseButtonCode(static_cast<QMouseEvent *>(event)->button()));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void StellarIndexWindow::paintEvent(QPaintEvent *)
+{
+    if (m_marks.empty())
+        return;
+    QPainter painter(this);
+    // A single black line around the selected and the second star's entries, under their text.
+    painter.setPen(Qt::black);
+    for (size_t i = 0; i < m_entries.size() && i < m_marks.size(); ++i)
+        if (m_marks[i].border)
+            painter.drawRect(m_entries[i]->geometry().adjusted(0, 0, -1, -1));
+    const QSizeF twips(width() * 1440.0 / logicalDpiX(), height() * 1440.0 / logicalDpiY());
+    PainterSurface surface(painter, twips, QRectF(rect()), false);
+    surface.FontName = QStringLiteral("Arial");
+    surface.FontSize = kEntryPoints;
+    drawIndexMarks(surface, m_marks, m_layout, m_entry0Width);
 }

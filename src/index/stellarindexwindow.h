@@ -1,25 +1,78 @@
 #pragma once
 
+#include "index/listlayout.h"
+#include "mapview/mapframe.h"
+#include "navigation/windowaction.h"
+
 #include <QDialog>
 
 #include <array>
+#include <vector>
 
+class QLabel;
+class QPlainTextEdit;
 class QPushButton;
+struct MapModel;
 
-// The Stellar Index window: every star, the notes of the selected system and the colour-code
-// buttons. Hidden, never destroyed, by its exit button or close box.
+// The Stellar Index window (Form3): every star in columns of 32 with its colour dot and marks, the
+// notes of the selected system in two boxes, the colour-code buttons. It is shown modal over the
+// main window and hidden, never destroyed, by its exit button or close box, so the notes and the
+// boxes keep their contents for the whole run. It changes the model and asks the main window for
+// the redraw; each redraw hands back the marks it shows.
 class StellarIndexWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit StellarIndexWindow(QWidget *owner);
+    StellarIndexWindow(MapModel &model, QWidget *owner);
 
+    // Creates one entry per star of the table (once, while the table is set up).
+    void buildList();
     void setColourCaptions(const std::array<QString, 4> &captions);
+    // Shows what a redraw returned: borders, text colours, dots, "*" / "R" / "N" and the caption
+    // naming the selected system.
+    void applyFrame(const MapFrame &frame);
+
+    void fullist_MouseDown(int index, int button);
+    void getnotes();
+    void savenotes_Click();
+    void SIC_Click(int index);
     void Command1_Click();
 
+    QPlainTextEdit *gmnotes() const { return m_gmnotes; }
+    QPlainTextEdit *plnotes() const { return m_plnotes; }
+    const ListLayout &listLayout() const { return m_layout; }
+
 signals:
-    void colourCodeChosen(int index);
+    void redrawRequested();
+    // The colour-code choice of the display options changed.
+    void optionsChanged();
+    void generateSystemRequested();
+
+public slots:
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    QRect toPixels(double left, double top, double width, double height) const;
+    QLabel *addHeading(const char *name, const QString &caption, const QRect &twips);
+    QPushButton *addButton(const char *name, const QString &caption, const QRect &twips);
+    QPlainTextEdit *addNotesBox(const char *name, const QRect &twips);
+    void act(WindowAction action);
+
+    MapModel &m_model;
+    QPushButton *m_command1;
+    QPlainTextEdit *m_gmnotes;
+    QPlainTextEdit *m_plnotes;
+    QLabel *m_sellabel;
     std::array<QPushButton *, 4> m_sic {};
+    QPushButton *m_savenotes;
+    QPushButton *m_generate;
+
+    ListLayout m_layout;
+    std::vector<QLabel *> m_entries;
+    double m_entry0Width = 0.0; // twips
+    std::vector<IndexEntryMark> m_marks;
 };

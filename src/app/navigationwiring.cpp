@@ -1,0 +1,45 @@
+#include "app/navigationwiring.h"
+
+#include "app/mainwindow.h"
+#include "app/mapcanvas.h"
+#include "navigation/inputcodes.h"
+#include "navigation/scrolling.h"
+#include "navigation/selection.h"
+
+#include <QKeyEvent>
+
+NavigationWiring::NavigationWiring(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
+{
+    // The canvas reports a press on a marker or a list row instead of, never besides, a press on the map.
+    MapCanvas *canvas = window.canvas();
+    connect(canvas, &MapCanvas::starmarkPressed, this, [this](int star, int button) {
+        act(starmark_MouseDown(m_window.model().view, m_window.table(), star, button));
+    });
+    connect(canvas, &MapCanvas::label2Pressed, this,
+        [this](int star, int button) { act(label2_MouseDown(m_window.model().view, m_window.table(), star, button)); });
+    connect(canvas, &MapCanvas::mapPressed, this, [this](int button, QPointF mapPos) {
+        act(Form_MouseDown(
+            m_window.model().view, button, static_cast<float>(mapPos.x()), static_cast<float>(mapPos.y())));
+    });
+}
+
+void NavigationWiring::Form_KeyDown(const QKeyEvent &event)
+{
+    act(::Form_KeyDown(m_window.model().view, virtualKey(event.key(), event.modifiers())));
+}
+
+void NavigationWiring::act(WindowAction action)
+{
+    switch (action) {
+    case WindowAction::Redraw:
+        m_window.Picture1_Click();
+        break;
+    case WindowAction::Close:
+        m_window.bye_Click();
+        break;
+    case WindowAction::Nothing:
+        break;
+    }
+}

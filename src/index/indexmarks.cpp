@@ -1,0 +1,40 @@
+#include "index/indexmarks.h"
+
+#include "index/listlayout.h"
+#include "mapview/surface.h"
+
+namespace {
+
+constexpr Colour kBlack = 0;
+constexpr double kMarkGap = 500.0; // twips between the width of entry 0 and the "*" / "R" mark
+
+} // namespace
+
+void drawIndexMarks(
+    Surface &surface, const std::vector<IndexEntryMark> &marks, const ListLayout &layout, double entry0Width)
+{
+    const double h = layout.h();
+    surface.FillStyle = 0;
+    for (size_t i = 0; i < marks.size(); ++i) {
+        const IndexEntryMark &mark = marks[i];
+        const QPoint entry = layout.entryPos(static_cast<int>(i));
+        surface.FillColor = mark.dotColour;
+        surface.Circle(entry.x() - 1.2 * h, entry.y() + h, 0.6 * h, kBlack);
+        surface.ForeColor = kBlack;
+
+        surface.CurrentX = entry0Width + entry.x() + kMarkGap;
+        surface.CurrentY = entry.y();
+        if (mark.mark == QLatin1String("*")) {
+            surface.FontSize *= 1.5;
+            surface.Print(mark.mark);
+            surface.FontSize /= 1.5;
+        } else if (mark.mark == QLatin1String("R")) {
+            surface.Print(mark.mark);
+        }
+        if (mark.hasNotes) {
+            surface.CurrentX = entry.x() - 3.5 * h;
+            surface.CurrentY = entry.y();
+            surface.Print(QStringLiteral("N"));
+        }
+    }
+}

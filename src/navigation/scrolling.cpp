@@ -1,0 +1,95 @@
+#include "navigation/scrolling.h"
+
+#include "mapview/viewstate.h"
+
+#include <cmath>
+
+namespace {
+
+// A region of the main window in map units; every bound is exclusive.
+struct Region
+{
+    double left;
+    double top;
+    double right;
+    double bottom;
+
+    bool contains(double x, double y) const { return x > left && x < right && y > top && y < bottom; }
+};
+
+// The 15 x 15 light-year sector with a one-light-year band on each side (10 map units a light year).
+constexpr Region kSectorMap { 5.0, 28.0, 175.0, 198.0 };
+constexpr double kLeftBandEnd = 15.0;
+constexpr double kRightBandStart = 165.0;
+constexpr double kTopBandEnd = 38.0;
+constexpr double kBottomBandStart = 188.0;
+
+// The overview of -35 .. 35 light years on both axes, 25 map units wide and high.
+constexpr Region kMiniMap { 5.0, 2.0, 30.0, 27.0 };
+constexpr double kMiniMapUnitsPerLightYear = 25.0 / 70.0;
+
+struct KeyStep
+{
+    int keycode;
+    int dx;
+    int dy;
+};
+
+constexpr KeyStep kKeySteps[] = {
+    { 33, 1, 1 }, // Page Up: up and right
+    { 34, 1, -1 }, // Page Down: down and right
+    { 35, -1, -1 }, // End: down and left
+    { 36, -1, 1 }, // Home: up and left
+    { 37, -1, 0 }, // Left
+    { 38, 0, 1 }, // Up
+    { 39, 1, 0 }, // Right
+    { 40, 0, -1 }, // Down
+};
+
+constexpr int kClear = 12;
+constexpr int kEscape = 27;
+
+} // namespace
+
+WindowAction Form_MouseDown(ViewState &view, int button, float x, float y)
+{
+    if (button != 1)
+        return WindowAction::Nothing;
+    const double px = x;
+    const double py = y;
+    if (kSectorMap.contains(px, py)) {
+        if (px < kLeftBandEnd)
+            view.xorg -= 1;
+        if (px > kRightBandStart)
+            view.xorg += 1;
+        if (py < kTopBandEnd)
+            view.yorg += 1;
+        if (py > kBottomBandStart)
+            view.yorg -= 1;
+        return WindowAction::Redraw;
+    }
+    if (kMiniMap.contains(px, py)) {
+        const double s = kMiniMapUnitsPerLightYear;
+        view.xorg = static_cast<qint32>(std::floor((px - kMiniMap.left) / s)) - 42;
+        view.yorg = 28 - static_cast<qint32>(std::floor((py - kMiniMap.top) / s));
+        return WindowAction::Redraw;
+    }
+    return WindowAction::Nothing;
+}
+
+WindowAction Form_KeyDown(ViewState &view, int keycode)
+{
+    if (keycode == kEscape)
+        return WindowAction::Close;
+    if (keycode == kClear) {
+        view.xorg = -7;
+        view.yorg = -7;
+    }
+    for (const KeyStep &step : kKeySteps) {
+        if (step.keycode == keycode) {
+            view.xorg += step.dx;
+            view.yorg += step.dy;
+        }
+    }
+    return WindowAction::Redraw;
+}

@@ -57,13 +57,14 @@ void PainterSurface::applyPen(Colour colour)
 
 void PainterSurface::flush()
 {
-    if (m_points.isEmpty())
-        return;
-    QPen pen(toQColor(m_pointColour), std::max(1, m_pointWidth) * m_unitsPerPixel);
-    pen.setCapStyle(Qt::RoundCap);
-    m_painter.setRenderHint(QPainter::Antialiasing, m_pointWidth > 1);
-    m_painter.setPen(pen);
-    m_painter.drawPoints(m_points);
+    for (const auto &[width, points] : m_points) {
+        // A wide point is a round dot; a one-pixel point is a single crisp pixel.
+        QPen pen(toQColor(m_pointColour), std::max(1, width) * m_unitsPerPixel);
+        pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::SquareCap);
+        m_painter.setRenderHint(QPainter::Antialiasing, width > 1);
+        m_painter.setPen(pen);
+        m_painter.drawPoints(points);
+    }
     m_points.clear();
 }
 
@@ -77,11 +78,10 @@ void PainterSurface::Cls()
 
 void PainterSurface::PSet(double x, double y, Colour colour)
 {
-    if (!m_points.isEmpty() && (colour != m_pointColour || DrawWidth != m_pointWidth))
+    if (colour != m_pointColour)
         flush();
     m_pointColour = colour;
-    m_pointWidth = DrawWidth;
-    m_points.append(toDevice(x, y));
+    m_points[DrawWidth].append(toDevice(x, y));
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape)

@@ -7,6 +7,8 @@
 #include <QPolygonF>
 #include <QTransform>
 
+#include <map>
+
 class QPainter;
 
 // The drawing surface over a QPainter: a window's backing image, a printer page, a PDF or a PNG.
@@ -49,7 +51,8 @@ private:
     bool m_printer;
     double m_unitsPerPixel; // painter units in one 1/96 inch
 
-    QPolygonF m_points; // batched PSet points, all of one colour and width
+    // Batched PSet points of one colour, one batch per DrawWidth. Points of different colours are
+    // drawn in the order they were set; points of one colour look the same in any order.
+    std::map<int, QPolygonF> m_points;
     Colour m_pointColour = 0;
-    int m_pointWidth = 0;
 };

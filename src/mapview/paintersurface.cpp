@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 PainterSurface::PainterSurface(QPainter &painter, const QSizeF &scaleSize, const QRectF &target, bool printer)
     : m_painter(painter)
@@ -129,9 +130,17 @@ void PainterSurface::Print(const QString &text)
     m_painter.setFont(font);
     m_painter.setPen(toQColor(ForeColor));
     const QPointF topLeft = toDevice(CurrentX, CurrentY);
-    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + std::ceil(metrics.ascent())), text);
     CurrentX = 0.0;
-    CurrentY += metrics.height() / m_map.m22();
+    CurrentY += lineHeight(metrics) / m_map.m22();
+}
+
+double PainterSurface::lineHeight(const QFontMetricsF &metrics)
+{
+    // A line of text takes whole device pixels above and below its baseline. Rounding both up keeps
+    // the line at least as tall as the glyphs even when the device rounds the font to a smaller
+    // whole pixel size, so rows laid out by text height never cut into each other.
+    return std::ceil(metrics.ascent()) + std::ceil(metrics.descent());
 }
 
 double PainterSurface::TextWidth(const QString &text)
@@ -142,7 +151,7 @@ double PainterSurface::TextWidth(const QString &text)
 double PainterSurface::TextHeight(const QString &text)
 {
     Q_UNUSED(text)
-    return QFontMetricsF(currentFont(), m_painter.device()).height() / m_map.m22();
+    return lineHeight(QFontMetricsF(currentFont(), m_painter.device())) / m_map.m22();
 }
 
 void PainterSurface::PaintPicture(const QImage &picture, double x, double y, double width, double height)

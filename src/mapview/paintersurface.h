@@ -9,6 +9,7 @@
 
 #include <map>
 
+class QFontMetricsF;
 class QPainter;
 
 // The drawing surface over a QPainter: a window's backing image, a printer page, a PDF or a PNG.
@@ -40,6 +41,7 @@ public:
 
 private:
     QFont currentFont() const;
+    static double lineHeight(const QFontMetricsF &metrics);
     QPointF toDevice(double x, double y) const { return m_map.map(QPointF(x, y)); }
     double penWidth() const;
     void applyPen(Colour colour);

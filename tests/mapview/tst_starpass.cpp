@@ -21,11 +21,6 @@ bool isDot(const RecordedOp &op)
     return op.kind == Kind::Circle && op.x2 == 1.5;
 }
 
-QList<double> coords(const RecordedOp &op)
-{
-    return { op.x1, op.y1, op.x2, op.y2 };
-}
-
 } // namespace
 
 class TestStarPass : public QObject
@@ -70,7 +65,7 @@ void TestStarPass::miniMapGreyOrOmitted()
     }
     // Sol is the eleventh star within range; Wolf 359 is 7.3 away, Epsilon Indi 11.6.
     const RecordedOp solPoint = points[size_t(greyflag ? f.star("Sol") : 10)];
-    QCOMPARE(coords(solPoint), QList<double>({ 17.5, 14.5, 0, 0 }));
+    QCOMPARE(solPoint.corners(), QList<double>({ 17.5, 14.5, 0, 0 }));
     QCOMPARE(solPoint.colour, zcol(0));
     const auto dots = surface.where(isDot);
     const auto dotOf = [&](const QString &name) {
@@ -191,7 +186,7 @@ void TestStarPass::crossHairs()
         if (op.kind == Kind::Line && op.x1 <= 30 && op.y2 <= 27)
             ++miniRed; // the mini-map pair through (17.5, 14.5)
         else
-            sectorRed << coords(op);
+            sectorRed << op.corners();
     }
     QTEST(sectorRed, "sectorRed");
     QCOMPARE(miniRed, xhair && !selected.isEmpty() ? 2 : 0);

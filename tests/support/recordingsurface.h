@@ -2,6 +2,7 @@
 
 #include "mapview/surface.h"
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -22,6 +23,8 @@ struct RecordedOp
     double fontSize = 0;
     bool fontBold = false;
     QString text;
+
+    QList<double> corners() const { return { x1, y1, x2, y2 }; }
 };
 
 // A drawing surface that draws nothing and logs every operation. Its text metrics are fixed so

@@ -63,7 +63,8 @@ void MainWindow::buildMenus()
     dist->setObjectName(QStringLiteral("dist"));
     QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("Help"));
     helpmenu->setObjectName(QStringLiteral("helpmenu"));
-    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)->setObjectName(QStringLiteral("About"));
+    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)
+        ->setObjectName(QStringLiteral("About"));
 }
 
 DisplayOptionsDialog *MainWindow::dispoptions()

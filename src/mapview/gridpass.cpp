@@ -30,8 +30,7 @@ void clear(Surface &surface, const GridColours &colours, bool printerMode)
     // A printed page starts white: only the dark mode needs painting, and Cls never reaches paper.
     if (surface.isPrinter()) {
         if (!printerMode)
-            surface.Line(0, 0, surface.ScaleWidth(), surface.ScaleHeight(), colours::kBlack,
-                         Surface::Shape::FilledBox);
+            surface.Line(0, 0, surface.ScaleWidth(), surface.ScaleHeight(), colours::kBlack, Surface::Shape::FilledBox);
         return;
     }
     surface.BackColor = colours.background;
@@ -56,10 +55,9 @@ void drawLabels(const ViewState &view, Surface &surface, int i, Colour colour)
     const QString yText = signfmt(view.yorg + 15 - i);
     const double yHalf = halfRounded(surface.TextWidth(yText));
     const auto y = static_cast<qint32>(10 * i + 38 - halfRounded(surface.TextHeight(yText)));
-    qprint(surface, yText, static_cast<qint32>(common::roundHalfEven(8.5 - yHalf)), y, colour, QString(), 0, false,
-           0);
-    qprint(surface, yText, static_cast<qint32>(common::roundHalfEven(171.5 - yHalf)), y, colour, QString(), 0, false,
-           0);
+    qprint(surface, yText, static_cast<qint32>(common::roundHalfEven(8.5 - yHalf)), y, colour, QString(), 0, false, 0);
+    qprint(
+        surface, yText, static_cast<qint32>(common::roundHalfEven(171.5 - yHalf)), y, colour, QString(), 0, false, 0);
 }
 
 } // namespace

@@ -28,10 +28,10 @@ void drawtitle(const MapModel &model, Surface &surface, qint32 size)
     const ViewState &view = model.view;
     qprint(surface, QStringLiteral("SECTOR DISPLAY"), 0, 12, 0, QString(), size, true, kTitleCentre);
     qprint(surface, sectorline(view.xorg, view.yorg, view.lorange, view.hirange), 0, 17, 0, QString(), size, true,
-           kTitleCentre);
+        kTitleCentre);
     if (view.selstar > -1)
-        qprint(surface, QStringLiteral("Selected Star : ") + (*model.stars)[view.selstar].starname, 0, 22, 0,
-               QString(), size, true, kTitleCentre);
+        qprint(surface, QStringLiteral("Selected Star : ") + (*model.stars)[view.selstar].starname, 0, 22, 0, QString(),
+            size, true, kTitleCentre);
 }
 
 void drawkey(const MapModel &model, Surface &surface, qint32 size)
@@ -54,12 +54,9 @@ ColourKey colourkey(int colmode)
 {
     switch (colmode) {
     case 0:
-        return { QStringLiteral("Z CO-ORDINATE KEY"),
-                 5,
-                 { { QStringLiteral("< -10"), zcol(-20) },
-                   { QStringLiteral("-9 to -1"), zcol(-5) },
-                   { QStringLiteral("1 to 9"), zcol(5) },
-                   { QStringLiteral(">10"), zcol(20) } } };
+        return { QStringLiteral("Z CO-ORDINATE KEY"), 5,
+            { { QStringLiteral("< -10"), zcol(-20) }, { QStringLiteral("-9 to -1"), zcol(-5) },
+                { QStringLiteral("1 to 9"), zcol(5) }, { QStringLiteral(">10"), zcol(20) } } };
     case 1: {
         ColourKey key { QStringLiteral("SPECTRAL CLASS KEY"), 8, {} };
         for (const char *letter : { "O", "B", "A", "F", "G", "K", "M" })
@@ -73,11 +70,9 @@ ColourKey colourkey(int colmode)
         return key;
     }
     case 3:
-        return { QStringLiteral("DEVELOPMENT SPHERE KEY"),
-                 4,
-                 { { QStringLiteral("0-9"), d2solcol(0) },
-                   { QStringLiteral("10-19"), d2solcol(10) },
-                   { QStringLiteral("20-30"), d2solcol(20) } } };
+        return { QStringLiteral("DEVELOPMENT SPHERE KEY"), 4,
+            { { QStringLiteral("0-9"), d2solcol(0) }, { QStringLiteral("10-19"), d2solcol(10) },
+                { QStringLiteral("20-30"), d2solcol(20) } } };
     default:
         return {};
     }

@@ -27,7 +27,7 @@ PainterSurface::~PainterSurface()
 QColor PainterSurface::toQColor(Colour colour)
 {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+        static_cast<int>((colour >> 16) & 0xFF));
 }
 
 QFont PainterSurface::currentFont() const

@@ -6,7 +6,7 @@
 #include <cmath>
 
 void qprint(Surface &surface, const QString &text, qint32 x, qint32 y, qint64 colour, const QString &fontname,
-            qint32 fontsize, bool bold, float centre)
+    qint32 fontsize, bool bold, float centre)
 {
     const Colour oldColour = surface.ForeColor;
     const QString oldName = surface.FontName;

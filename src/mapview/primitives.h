@@ -13,7 +13,7 @@ class StarTable;
 // size of 0 or below keeps FontSize; bold is always applied. A centre above 0 centres the text on
 // that X and ignores x.
 void qprint(Surface &surface, const QString &text, qint32 x, qint32 y, qint64 colour, const QString &fontname,
-            qint32 fontsize, bool bold, float centre);
+    qint32 fontsize, bool bold, float centre);
 
 // One colour-key entry: a dot filled with the colour and outlined in ForeColor, centred on (x, y),
 // with its bold caption centred beneath it. Leaves FillStyle solid and FontBold on.

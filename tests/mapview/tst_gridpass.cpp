@@ -94,7 +94,8 @@ void TestGridPass::dashedLinesOnlyInsideTheBox()
     RecordingSurface surface;
     drawgrid(f.model, surface);
     QList<double> verticalX, horizontalY;
-    for (const RecordedOp &op : surface.where([](const RecordedOp &op) { return op.drawStyle == 1 && op.kind != Kind::Print; })) {
+    for (const RecordedOp &op :
+        surface.where([](const RecordedOp &op) { return op.drawStyle == 1 && op.kind != Kind::Print; })) {
         QCOMPARE(op.colour, Colour(0x505050));
         if (op.x1 == op.x2) {
             QCOMPARE(QList<double>({ op.y1, op.y2 }), QList<double>({ 38, 188 }));
@@ -124,8 +125,8 @@ void TestGridPass::labelsOnFourSides()
         const char *text;
         double x, y;
     } expected[] = { { 0, 0, "-07", 12, 29 }, { 0, 1, "-07", 12, 193 }, { 0, 2, "+08", 6, 36 },
-                     { 0, 3, "+08", 168, 36 }, { 7, 0, "00", 83, 29 }, { 8, 2, "00", 6, 116 }, { 8, 3, "00", 170, 116 },
-                     { 15, 1, "+08", 162, 193 }, { 15, 3, "-07", 168, 186 } };
+        { 0, 3, "+08", 168, 36 }, { 7, 0, "00", 83, 29 }, { 8, 2, "00", 6, 116 }, { 8, 3, "00", 170, 116 },
+        { 15, 1, "+08", 162, 193 }, { 15, 3, "-07", 168, 186 } };
     for (const auto &e : expected) {
         const RecordedOp op = at(e.i, e.side);
         QCOMPARE(op.text, QString::fromLatin1(e.text));

@@ -158,8 +158,7 @@ void TestKeyList::rowColoursAndMarks()
             int star, k;
             Colour background, text;
         } rows[] = { { cygni, 1, light ? 0xFFFF00u : 0u, light ? 0u : zcol(-7) },
-                     { wolf, 2, light ? 0xFFFFFFu : 0u, light ? 0u : zcol(1) },
-                     { sol, 3, 0xFFu, 0xFFFFFFu } };
+            { wolf, 2, light ? 0xFFFFFFu : 0u, light ? 0u : zcol(1) }, { sol, 3, 0xFFu, 0xFFFFFFu } };
         for (const auto &row : rows) {
             const size_t from = surface.ops.size();
             list.drawrow(row.star, row.k, QString::number(row.k));
@@ -178,8 +177,7 @@ void TestKeyList::rowColoursAndMarks()
     QCOMPARE(marks.size(), 3u); // the heading and the two marks
     QCOMPARE(QList<double>({ marks[1].fontSize, double(marks[1].fontBold) }), QList<double>({ 11.25, 1 }));
     QCOMPARE(QList<double>({ marks[2].fontSize, double(marks[2].fontBold) }), QList<double>({ 22, 0 }));
-    QCOMPARE(surface.printed().mid(7, 7),
-             QStringList({ "61 Cygni A", "6", "-6", "-7", "K5", "11", "R" }));
+    QCOMPARE(surface.printed().mid(7, 7), QStringList({ "61 Cygni A", "6", "-6", "-7", "K5", "11", "R" }));
 }
 
 void TestKeyList::tooltipsInBothForms()

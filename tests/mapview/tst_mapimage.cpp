@@ -85,8 +85,8 @@ void TestMapImage::renderedMap()
     QCOMPARE(at(image, { 135, 148 }), QColor(160, 160, 160));
     // The star list: the first row by mode, Sol's row a red bar.
     QTEST(at(image, { 277, frame.listRows.front().rect.center().y() }), "firstRow");
-    const auto solRow = std::find_if(frame.listRows.begin(), frame.listRows.end(),
-                                     [&](const HitArea &row) { return row.star == f.star("Sol"); });
+    const auto solRow = std::find_if(
+        frame.listRows.begin(), frame.listRows.end(), [&](const HitArea &row) { return row.star == f.star("Sol"); });
     QVERIFY(solRow != frame.listRows.end());
     QCOMPARE(at(image, { 277, solRow->rect.center().y() }), QColor(255, 0, 0));
     QCOMPARE(solRow->rect.height(), 4.0);

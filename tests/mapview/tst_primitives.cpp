@@ -28,8 +28,8 @@ void TestPrimitives::signfmtFormats_data()
 {
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("text");
-    const std::pair<int, const char *> cases[] = { { 5, "+05" },   { 15, "+15" },  { 0, "00" },   { -7, "-07" },
-                                                   { -25, "-25" }, { 100, "+100" }, { -40, "-40" }, { 40, "+40" } };
+    const std::pair<int, const char *> cases[] = { { 5, "+05" }, { 15, "+15" }, { 0, "00" }, { -7, "-07" },
+        { -25, "-25" }, { 100, "+100" }, { -40, "-40" }, { 40, "+40" } };
     for (const auto &[value, text] : cases)
         QTest::addRow("%d", value) << value << QString::fromLatin1(text);
 }
@@ -117,26 +117,39 @@ void TestPrimitives::colourBands_data()
     QTest::addColumn<Colour>("actual");
     QTest::addColumn<Colour>("expected");
     const Colour blue = 0xFF0000, green = 0x00FF00, yellow = 0x00FFFF, orange = 0x0080FF, cyan = 0xFFFF00;
-    const std::pair<int, Colour> z[] = { { -41, cyan },   { -40, blue },   { -11, blue },  { -10, green }, { -1, green },
-                                         { 0, yellow },   { 10, yellow },  { 11, orange }, { 40, orange }, { 41, cyan } };
+    const std::pair<int, Colour> z[] = { { -41, cyan }, { -40, blue }, { -11, blue }, { -10, green }, { -1, green },
+        { 0, yellow }, { 10, yellow }, { 11, orange }, { 40, orange }, { 41, cyan } };
     for (const auto &[value, colour] : z)
         QTest::addRow("zcol %d", value) << zcol(static_cast<qint16>(value)) << colour;
-    const std::pair<const char *, Colour> types[] = { { "K0", orange },    { "DA5", 0xFFFFFF }, { "DG8", 0x33CCFF },
-                                                      { "GK", orange },    { "KG", orange },    { "dM4", 0x0000FF },
-                                                      { "O5", blue },      { "BO", cyan },      { "F8", 0x99FFFF },
-                                                      { "", 0 },           { "k5", 0 } };
+    const std::pair<const char *, Colour> types[]
+        = { { "K0", orange }, { "DA5", 0xFFFFFF }, { "DG8", 0x33CCFF }, { "GK", orange }, { "KG", orange },
+              { "dM4", 0x0000FF }, { "O5", blue }, { "BO", cyan }, { "F8", 0x99FFFF }, { "", 0 }, { "k5", 0 } };
     for (const auto &[text, colour] : types)
         QTest::addRow("stypecol '%s'", text) << stypecol(QString::fromLatin1(text)) << colour;
     const std::pair<double, Colour> dist[] = {
-        { -1, 0xFFFFFF },    { 4.99, 0xFFFFFF }, { 5, 0xC0C0FF },  { 9.99, 0xC0C0FF }, { 9.995, 0 },
-        { 10, 0x8080FF },    { 14.99, 0x8080FF }, { 14.995, 0 },    { 15, 0x4040FF },   { 19.99, 0x4040FF },
-        { 20, 0x0000C0 },    { 24.99, 0x0000C0 }, { 24.995, 0 },    { 25, 0x000080 },   { 29.99, 0x000080 },
-        { 29.995, 0 },       { 30, 0x000040 },    { 45, 0x000040 },
+        { -1, 0xFFFFFF },
+        { 4.99, 0xFFFFFF },
+        { 5, 0xC0C0FF },
+        { 9.99, 0xC0C0FF },
+        { 9.995, 0 },
+        { 10, 0x8080FF },
+        { 14.99, 0x8080FF },
+        { 14.995, 0 },
+        { 15, 0x4040FF },
+        { 19.99, 0x4040FF },
+        { 20, 0x0000C0 },
+        { 24.99, 0x0000C0 },
+        { 24.995, 0 },
+        { 25, 0x000080 },
+        { 29.99, 0x000080 },
+        { 29.995, 0 },
+        { 30, 0x000040 },
+        { 45, 0x000040 },
     };
     for (const auto &[value, colour] : dist)
         QTest::addRow("distcol %g", value) << distcol(value) << colour;
-    const std::pair<int, Colour> sol[] = { { -3, 0xFFCD70 }, { 9, 0xFFCD70 },  { 10, 0xFF9000 },
-                                           { 19, 0xFF9000 }, { 20, 0x6E001B }, { 30, 0x6E001B } };
+    const std::pair<int, Colour> sol[]
+        = { { -3, 0xFFCD70 }, { 9, 0xFFCD70 }, { 10, 0xFF9000 }, { 19, 0xFF9000 }, { 20, 0x6E001B }, { 30, 0x6E001B } };
     for (const auto &[value, colour] : sol)
         QTest::addRow("d2solcol %d", value) << d2solcol(static_cast<qint16>(value)) << colour;
 }

@@ -154,11 +154,8 @@ void TestStarPass::crossHairs_data()
     QTest::addColumn<bool>("xhair");
     QTest::addColumn<QList<QList<double>>>("sectorRed");
     QTest::newRow("inside") << -7 << -7 << "Sol" << true
-                            << QList<QList<double>> { { 85, 118, 3, 0 },
-                                                      { 85, 28.1, 85, 115 },
-                                                      { 85, 121, 85, 197.5 },
-                                                      { 5.1, 118, 82, 118 },
-                                                      { 88, 118, 174.5, 118 } };
+                            << QList<QList<double>> { { 85, 118, 3, 0 }, { 85, 28.1, 85, 115 }, { 85, 121, 85, 197.5 },
+                                   { 5.1, 118, 82, 118 }, { 88, 118, 174.5, 118 } };
     QTest::newRow("X only") << -7 << 5 << "Sol" << true << QList<QList<double>> { { 85, 28.1, 85, 197.5 } };
     QTest::newRow("Y only") << 5 << -7 << "Sol" << true << QList<QList<double>> { { 5.1, 118, 174.5, 118 } };
     QTest::newRow("outside") << 5 << 5 << "Sol" << true << QList<QList<double>> {};
@@ -202,7 +199,7 @@ void TestStarPass::indexMarksAndCaption()
     MapFrame frame = drawstars(f.model, surface);
     QCOMPARE(frame.index.size(), 192u);
     QCOMPARE(frame.sellabel.value_or(QString()),
-             QStringLiteral("The selected system is Sol and the distance to 61 Cygni A is 11 LY"));
+        QStringLiteral("The selected system is Sol and the distance to 61 Cygni A is 11 LY"));
     const IndexEntryMark &solMark = frame.index[size_t(sol)];
     QVERIFY(solMark.border && !solMark.hasNotes);
     QCOMPARE(solMark.textColour, Colour(255));
@@ -218,7 +215,7 @@ void TestStarPass::indexMarksAndCaption()
     frame = drawstars(f.model, surface);
     QCOMPARE(frame.index[size_t(sol)].textColour, Colour(16711680));
     QCOMPARE(frame.sellabel.value_or(QString()),
-             QStringLiteral("The selected system is Sol and the distance to Sol is 0 LY"));
+        QStringLiteral("The selected system is Sol and the distance to Sol is 0 LY"));
     f.model.view.diststar = -1;
     QCOMPARE(drawstars(f.model, surface).sellabel.value_or(QString()), QStringLiteral("The selected system is Sol"));
     f.model.view.selstar = -1;

@@ -36,7 +36,9 @@ public:
     static constexpr double kCharWidthPerPoint = 0.2;
     static constexpr double kLineHeightPerPoint = 0.4;
 
-    explicit RecordingSurface(bool printer = false) : m_printer(printer) { }
+    explicit RecordingSurface(bool printer = false)
+        : m_printer(printer)
+    { }
 
     std::vector<RecordedOp> ops;
 

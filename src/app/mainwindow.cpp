@@ -63,8 +63,7 @@ void MainWindow::buildMenus()
     dist->setObjectName(QStringLiteral("dist"));
     QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("Help"));
     helpmenu->setObjectName(QStringLiteral("helpmenu"));
-    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)
-        ->setObjectName(QStringLiteral("About"));
+    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)->setObjectName(QStringLiteral("About"));
 }
 
 DisplayOptionsDialog *MainWindow::dispoptions()

@@ -1,6 +1,5 @@
 #include "mapview/paintersurface.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -30,12 +29,24 @@ QColor PainterSurface::toQColor(Colour colour)
         static_cast<int>((colour >> 16) & 0xFF));
 }
 
-QFont PainterSurface::currentFont() const
+const QFont &PainterSurface::currentFont()
 {
-    QFont font(FontName);
-    font.setPointSizeF(FontSize > 0.0 ? FontSize : 1.0);
-    font.setBold(FontBold);
-    return font;
+    if (FontName != m_fontName || FontSize != m_fontSize || FontBold != m_fontBold) {
+        m_fontName = FontName;
+        m_fontSize = FontSize;
+        m_fontBold = FontBold;
+        m_font = QFont(FontName);
+        m_font.setPointSizeF(FontSize > 0.0 ? FontSize : 1.0);
+        m_font.setBold(FontBold);
+        m_metrics.emplace(m_font, m_painter.device());
+    }
+    return m_font;
+}
+
+const QFontMetricsF &PainterSurface::metrics()
+{
+    currentFont();
+    return *m_metrics;
 }
 
 double PainterSurface::penWidth() const
@@ -125,14 +136,12 @@ void PainterSurface::Print(const QString &text)
     flush();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFont font = currentFont();
-    const QFontMetricsF metrics(font, m_painter.device());
-    m_painter.setFont(font);
+    m_painter.setFont(currentFont());
     m_painter.setPen(toQColor(ForeColor));
     const QPointF topLeft = toDevice(CurrentX, CurrentY);
-    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + std::ceil(metrics.ascent())), text);
+    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + std::ceil(metrics().ascent())), text);
     CurrentX = 0.0;
-    CurrentY += lineHeight(metrics) / m_map.m22();
+    CurrentY += lineHeight(metrics()) / m_map.m22();
 }
 
 double PainterSurface::lineHeight(const QFontMetricsF &metrics)
@@ -145,13 +154,13 @@ double PainterSurface::lineHeight(const QFontMetricsF &metrics)
 
 double PainterSurface::TextWidth(const QString &text)
 {
-    return QFontMetricsF(currentFont(), m_painter.device()).horizontalAdvance(text) / m_map.m11();
+    return metrics().horizontalAdvance(text) / m_map.m11();
 }
 
 double PainterSurface::TextHeight(const QString &text)
 {
     Q_UNUSED(text)
-    return lineHeight(QFontMetricsF(currentFont(), m_painter.device())) / m_map.m22();
+    return lineHeight(metrics()) / m_map.m22();
 }
 
 void PainterSurface::PaintPicture(const QImage &picture, double x, double y, double width, double height)

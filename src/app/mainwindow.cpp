@@ -26,6 +26,8 @@ MainWindow::MainWindow(SplashWindow *splash)
     setObjectName(QStringLiteral("Form1"));
     setFont(QFont(QStringLiteral("Arial"), 8));
     setCentralWidget(m_canvas);
+    m_model.logo.load(QStringLiteral(":/vqalogo.png"));
+    m_model.logoNegative.load(QStringLiteral(":/vqalogoneg.png"));
     setFocusPolicy(Qt::StrongFocus);
     buildMenus();
     connect(m_canvas, &MapCanvas::resized, this, [this] {

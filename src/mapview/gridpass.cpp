@@ -1,19 +1,136 @@
 #include "mapview/gridpass.h"
 
+#include "common/textnumber.h"
+#include "mapview/colours.h"
 #include "mapview/mapmodel.h"
-#include "mapview/surface.h"
+#include "mapview/primitives.h"
+
+#include <cmath>
+
+namespace {
+
+struct GridColours
+{
+    Colour background;
+    Colour miniOutline;
+    Colour solid;
+    Colour dashed;
+    Colour label; // 0 keeps the surface's ForeColor
+};
+
+GridColours gridColours(bool printerMode)
+{
+    if (printerMode)
+        return { colours::kWhite, colours::kCyan, colours::kCyan, colours::kBlue, 0 };
+    return { colours::kBlack, colours::kGrey, colours::kDarkTeal, colours::kDimGrey, colours::kGrey };
+}
+
+void clear(Surface &surface, const GridColours &colours, bool printerMode)
+{
+    // A printed page starts white: only the dark mode needs painting, and Cls never reaches paper.
+    if (surface.isPrinter()) {
+        if (!printerMode)
+            surface.Line(0, 0, surface.ScaleWidth(), surface.ScaleHeight(), colours::kBlack, Surface::Shape::FilledBox);
+        return;
+    }
+    surface.BackColor = colours.background;
+    surface.Cls();
+}
+
+double halfRounded(double value)
+{
+    return common::roundHalfEven(value / 2.0);
+}
+
+// The co-ordinate labels of grid column and row i: X above and below, Y left and right.
+void drawLabels(const ViewState &view, Surface &surface, int i, Colour colour)
+{
+    const QString xText = signfmt(view.xorg + i);
+    const double xHalf = halfRounded(surface.TextWidth(xText));
+    const double xTextHalfHeight = halfRounded(surface.TextHeight(xText));
+    const auto x = static_cast<qint32>(10 * i + 15 - xHalf);
+    qprint(surface, xText, x, static_cast<qint32>(31 - xTextHalfHeight), colour, QString(), 0, false, 0);
+    qprint(surface, xText, x, static_cast<qint32>(195 - xTextHalfHeight), colour, QString(), 0, false, 0);
+
+    const QString yText = signfmt(view.yorg + 15 - i);
+    const double yHalf = halfRounded(surface.TextWidth(yText));
+    const auto y = static_cast<qint32>(10 * i + 38 - halfRounded(surface.TextHeight(yText)));
+    qprint(surface, yText, static_cast<qint32>(common::roundHalfEven(8.5 - yHalf)), y, colour, QString(), 0, false, 0);
+    qprint(
+        surface, yText, static_cast<qint32>(common::roundHalfEven(171.5 - yHalf)), y, colour, QString(), 0, false, 0);
+}
+
+} // namespace
 
 void drawgrid(const MapModel &model, Surface &surface)
 {
-    const bool light = model.view.wysflag;
-    if (surface.isPrinter()) {
-        if (!light)
-            surface.Line(0, 0, surface.ScaleWidth(), surface.ScaleHeight(), 0, Surface::Shape::FilledBox);
-    } else {
-        surface.BackColor = light ? 0xFFFFFF : 0;
-        surface.Cls();
-    }
+    const ViewState &view = model.view;
+    const GridColours colours = gridColours(view.wysflag);
+    clear(surface, colours, view.wysflag);
     surface.DrawStyle = 0;
+
+    surface.Line(5.1, 28.1, 174.5, 197.5, colours.background, Surface::Shape::FilledBox);
+    surface.Line(5, 2, 30, 27, colours.background, Surface::Shape::FilledBox);
+    surface.Line(5, 2, 30, 27, colours.miniOutline, Surface::Shape::Box);
+
+    if (view.sodflag) {
+        plotcircle(view, 0, 0, 10, d2solcol(5), surface);
+        plotcircle(view, 0, 0, 20, d2solcol(15), surface);
+        plotcircle(view, 0, 0, 30, d2solcol(25), surface);
+    }
+    // The range circle needs a selected star to centre on.
+    if (view.dfsflag && view.selstar >= 0) {
+        const starrec &star = (*model.stars)[view.selstar];
+        plotcircle(view, star.starx, star.stary, static_cast<float>(view.hirange), distcol(view.hirange), surface);
+    }
+
     surface.DrawWidth = 1;
-    surface.FontSize = model.view.fscale * 10;
+    for (int i = 1; i <= 16; ++i) {
+        surface.Line(10 * i + 5, 36.5, 10 * i + 5, 189.5, colours.solid);
+        surface.Line(13.5, 10 * i + 28, 166.5, 10 * i + 28, colours.solid);
+    }
+
+    surface.DrawStyle = 1;
+    surface.FontSize = view.fscale * 10;
+    for (int i = 0; i <= 15; ++i) {
+        // Every fifth light year inside the box; the right and bottom edges are left to the frame.
+        if (i > 0 && (view.xorg + i - 1) % 5 == 0)
+            surface.Line(10 * i + 5, 38, 10 * i + 5, 188, colours.dashed);
+        if (i > 0 && (view.yorg + 16 - i) % 5 == 0)
+            surface.Line(15, 10 * i + 28, 165, 10 * i + 28, colours.dashed);
+        drawLabels(view, surface, i, colours.label);
+    }
+
+    surface.DrawStyle = 0;
+    surface.Line(15, 38, 165, 188, colours.dashed, Surface::Shape::Box);
+}
+
+void plotcircle(const ViewState &view, qint32 x, qint32 y, float radius, Colour colour, Surface &surface)
+{
+    const int oldWidth = surface.DrawWidth;
+    constexpr float kStep = 3.14159265f / 1000.0f;
+    constexpr float kMiniScale = 25.0f / 70.0f;
+    // Centres in light years relative to the sector map and to the mini-map panel.
+    const auto sectorX = static_cast<float>(x + 1 - view.xorg);
+    const auto sectorY = static_cast<float>(16 - y + view.yorg);
+    const auto miniX = static_cast<float>(x + 34);
+    const auto miniY = static_cast<float>(35 - y);
+    // The angle steps in single precision; the points are worked out in double and kept in single.
+    for (float a = 0.0f; a <= 6.2831853f; a += kStep) {
+        const double dx = radius * std::sin(static_cast<double>(a));
+        const double dy = radius * std::cos(static_cast<double>(a));
+        const auto px = static_cast<float>((dx + sectorX) * 10.0 + 5.0);
+        const auto py = static_cast<float>((dy + sectorY) * 10.0 + 28.0);
+        if (inrange(15, 165, px) && inrange(38, 188, py)) {
+            surface.DrawWidth = 4;
+            surface.PSet(px, py, colour);
+        }
+        const auto qx = static_cast<float>((dx + miniX) * kMiniScale + 5.0);
+        const auto qy = static_cast<float>((dy + miniY) * kMiniScale + 2.0);
+        if (inrange(5.2, 29.8, qx) && inrange(2.2, 26.8, qy)) {
+            surface.DrawWidth = 1;
+            surface.PSet(qx, qy, colour);
+        }
+    }
+    surface.DrawWidth = oldWidth;
 }

@@ -1,10 +1,10 @@
 #include "mapview/paintersurface.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 PainterSurface::PainterSurface(QPainter &painter, const QSizeF &scaleSize, const QRectF &target, bool printer)
     : m_painter(painter)
@@ -26,15 +26,27 @@ PainterSurface::~PainterSurface()
 QColor PainterSurface::toQColor(Colour colour)
 {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+        static_cast<int>((colour >> 16) & 0xFF));
 }
 
-QFont PainterSurface::currentFont() const
+const QFont &PainterSurface::currentFont()
 {
-    QFont font(FontName);
-    font.setPointSizeF(FontSize > 0.0 ? FontSize : 1.0);
-    font.setBold(FontBold);
-    return font;
+    if (FontName != m_fontName || FontSize != m_fontSize || FontBold != m_fontBold) {
+        m_fontName = FontName;
+        m_fontSize = FontSize;
+        m_fontBold = FontBold;
+        m_font = QFont(FontName);
+        m_font.setPointSizeF(FontSize > 0.0 ? FontSize : 1.0);
+        m_font.setBold(FontBold);
+        m_metrics.emplace(m_font, m_painter.device());
+    }
+    return m_font;
+}
+
+const QFontMetricsF &PainterSurface::metrics()
+{
+    currentFont();
+    return *m_metrics;
 }
 
 double PainterSurface::penWidth() const
@@ -57,13 +69,14 @@ void PainterSurface::applyPen(Colour colour)
 
 void PainterSurface::flush()
 {
-    if (m_points.isEmpty())
-        return;
-    QPen pen(toQColor(m_pointColour), std::max(1, m_pointWidth) * m_unitsPerPixel);
-    pen.setCapStyle(Qt::RoundCap);
-    m_painter.setRenderHint(QPainter::Antialiasing, m_pointWidth > 1);
-    m_painter.setPen(pen);
-    m_painter.drawPoints(m_points);
+    for (const auto &[width, points] : m_points) {
+        // A wide point is a round dot; a one-pixel point is a single crisp pixel.
+        QPen pen(toQColor(m_pointColour), std::max(1, width) * m_unitsPerPixel);
+        pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::SquareCap);
+        m_painter.setRenderHint(QPainter::Antialiasing, width > 1);
+        m_painter.setPen(pen);
+        m_painter.drawPoints(points);
+    }
     m_points.clear();
 }
 
@@ -77,11 +90,10 @@ void PainterSurface::Cls()
 
 void PainterSurface::PSet(double x, double y, Colour colour)
 {
-    if (!m_points.isEmpty() && (colour != m_pointColour || DrawWidth != m_pointWidth))
+    if (colour != m_pointColour)
         flush();
     m_pointColour = colour;
-    m_pointWidth = DrawWidth;
-    m_points.append(toDevice(x, y));
+    m_points[DrawWidth].append(toDevice(x, y));
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape)
@@ -124,25 +136,31 @@ void PainterSurface::Print(const QString &text)
     flush();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFont font = currentFont();
-    const QFontMetricsF metrics(font, m_painter.device());
-    m_painter.setFont(font);
+    m_painter.setFont(currentFont());
     m_painter.setPen(toQColor(ForeColor));
     const QPointF topLeft = toDevice(CurrentX, CurrentY);
-    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + std::ceil(metrics().ascent())), text);
     CurrentX = 0.0;
-    CurrentY += metrics.height() / m_map.m22();
+    CurrentY += lineHeight(metrics()) / m_map.m22();
+}
+
+double PainterSurface::lineHeight(const QFontMetricsF &metrics)
+{
+    // A line of text takes whole device pixels above and below its baseline. Rounding both up keeps
+    // the line at least as tall as the glyphs even when the device rounds the font to a smaller
+    // whole pixel size, so rows laid out by text height never cut into each other.
+    return std::ceil(metrics.ascent()) + std::ceil(metrics.descent());
 }
 
 double PainterSurface::TextWidth(const QString &text)
 {
-    return QFontMetricsF(currentFont(), m_painter.device()).horizontalAdvance(text) / m_map.m11();
+    return metrics().horizontalAdvance(text) / m_map.m11();
 }
 
 double PainterSurface::TextHeight(const QString &text)
 {
     Q_UNUSED(text)
-    return QFontMetricsF(currentFont(), m_painter.device()).height() / m_map.m22();
+    return lineHeight(metrics()) / m_map.m22();
 }
 
 void PainterSurface::PaintPicture(const QImage &picture, double x, double y, double width, double height)

@@ -4,8 +4,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPolygonF>
 #include <QTransform>
+
+#include <map>
+#include <optional>
 
 class QPainter;
 
@@ -37,7 +41,11 @@ public:
     static QColor toQColor(Colour colour);
 
 private:
-    QFont currentFont() const;
+    // The font of the current FontName, FontSize and FontBold on this device, with its metrics;
+    // kept until one of the three changes.
+    const QFont &currentFont();
+    const QFontMetricsF &metrics();
+    static double lineHeight(const QFontMetricsF &metrics);
     QPointF toDevice(double x, double y) const { return m_map.map(QPointF(x, y)); }
     double penWidth() const;
     void applyPen(Colour colour);
@@ -49,7 +57,14 @@ private:
     bool m_printer;
     double m_unitsPerPixel; // painter units in one 1/96 inch
 
-    QPolygonF m_points; // batched PSet points, all of one colour and width
+    QString m_fontName;
+    double m_fontSize = -1.0;
+    bool m_fontBold = false;
+    QFont m_font;
+    std::optional<QFontMetricsF> m_metrics;
+
+    // Batched PSet points of one colour, one batch per DrawWidth. Points of different colours are
+    // drawn in the order they were set; points of one colour look the same in any order.
+    std::map<int, QPolygonF> m_points;
     Colour m_pointColour = 0;
-    int m_pointWidth = 0;
 };

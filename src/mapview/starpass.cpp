@@ -1,13 +1,180 @@
 #include "mapview/starpass.h"
 
+#include "common/textnumber.h"
+#include "mapview/colours.h"
+#include "mapview/keypanel.h"
 #include "mapview/mapmodel.h"
-#include "mapview/surface.h"
+#include "mapview/primitives.h"
+#include "mapview/starlist.h"
+
+#include <cmath>
+
+namespace {
+
+// Mini-map: 25 map units for the 70 light years from -35 to +35.
+constexpr double kMiniScale = 25.0 / 700.0;
+constexpr double kDotRadius = 2.0 * 0.75;
+
+// Where a star's plotting position falls on the sector map.
+QPointF sectorPoint(const starrec &star, const ViewState &view)
+{
+    const float sx = (star.mapx - static_cast<float>(view.xorg) + 1.0f) * 10.0f + 5.0f;
+    const float sy = (16.0f - (star.mapy - static_cast<float>(view.yorg))) * 10.0f + 28.0f;
+    return { sx, sy };
+}
+
+bool inSector(const starrec &star, const ViewState &view)
+{
+    return inrange(view.xorg, view.xorg + 15, star.starx) && inrange(view.yorg, view.yorg + 15, star.stary);
+}
+
+IndexEntryMark indexmark(const MapModel &model, qint32 i)
+{
+    IndexEntryMark mark;
+    const ViewState &view = model.view;
+    if (i == view.selstar || i == view.diststar) {
+        mark.border = true;
+        if (i == view.selstar)
+            mark.textColour = colours::kRed;
+        if (i == view.diststar)
+            mark.textColour = colours::kBlue;
+    }
+    mark.dotColour = starcol(model, i);
+    const QString &starMark = (*model.stars)[i].mark;
+    if (starMark == QLatin1String("*") || starMark == QLatin1String("R"))
+        mark.mark = starMark;
+    mark.hasNotes = i < model.notes.size() && model.notes.hasNotes(i);
+    return mark;
+}
+
+// The mini-map point of star i, and the red lines through it when it is the selected star.
+void drawminipoint(const MapModel &model, Surface &surface, qint32 i, double distance)
+{
+    const ViewState &view = model.view;
+    const starrec &star = (*model.stars)[i];
+    surface.DrawWidth = 3;
+    const double mx = (star.starx + 35) * kMiniScale * 10 + 5;
+    const double my = (35 - star.stary) * kMiniScale * 10 + 2;
+    if (distance <= view.hirange)
+        surface.PSet(mx, my, starcol(model, i));
+    else if (view.greyflag)
+        surface.PSet(mx, my, colours::kGrey);
+    if (i == view.selstar && view.xhairflag) {
+        surface.DrawWidth = 1;
+        surface.Line(mx, 2, mx, 27, colours::kRed);
+        surface.Line(5, my, 30, my, colours::kRed);
+    }
+}
+
+void drawsectorbox(const ViewState &view, Surface &surface)
+{
+    surface.DrawWidth = 1;
+    surface.ForeColor = view.wysflag ? colours::kBlue : colours::kGrey;
+    const double bx = (view.xorg + 35) * kMiniScale * 10 + 5;
+    const double by = (20 - view.yorg) * kMiniScale * 10 + 2;
+    const double side = common::roundHalfEven(150 * kMiniScale);
+    surface.Line(bx, by, bx + side, by + side, surface.ForeColor, Surface::Shape::Box);
+}
+
+void drawlogo(const MapModel &model, Surface &surface)
+{
+    surface.ForeColor = model.view.wysflag ? colours::kBlack : colours::kWhite;
+    const QImage &logo = model.view.wysflag ? model.logoNegative : model.logo;
+    if (!logo.isNull())
+        surface.PaintPicture(logo, 31, 1, 36.5, 10.5);
+}
+
+// The dot of a listed star, its marker and, with star ID numbers, its reference number.
+HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double distance, const QString &ref)
+{
+    const ViewState &view = model.view;
+    const starrec &star = (*model.stars)[i];
+    const QPointF s = sectorPoint(star, view);
+
+    surface.ForeColor = view.wysflag ? colours::kBlack : colours::kGrey;
+    surface.FillStyle = 0;
+    surface.FillColor = distance <= view.hirange ? starcol(model, i) : colours::kGrey;
+    surface.Circle(s.x(), s.y(), kDotRadius);
+
+    const double top = s.y() - 2;
+    const double left = s.x() - 2;
+    if (view.idsflag) {
+        const QString t = ref.trimmed();
+        const double x = s.x() - surface.TextWidth(t) / 2;
+        const double y = star.shifted != 0 ? top + surface.TextHeight(t) : top - surface.TextHeight(t);
+        qprint(surface, t, static_cast<qint32>(common::roundHalfEven(x)), static_cast<qint32>(common::roundHalfEven(y)),
+            0, QString(), 0, false, 0);
+    }
+    return { i, QRectF(left, top, 4, 0), startooltip(model, i) };
+}
+
+} // namespace
 
 MapFrame drawstars(const MapModel &model, Surface &surface)
 {
+    const ViewState &view = model.view;
+    const StarTable &stars = *model.stars;
     MapFrame frame;
-    frame.index.resize(static_cast<size_t>(model.stars->size()));
+    frame.index.reserve(static_cast<size_t>(stars.size()));
+
+    QString tail;
+    if (view.diststar > -1)
+        tail = QStringLiteral(" and the distance to ") + stars[view.diststar].starname + QStringLiteral(" is ")
+            + common::formatWhole(stardist(stars, view.selstar, view.diststar)) + QStringLiteral(" LY");
+
+    for (qint32 i = 0; i < stars.size(); ++i) {
+        if (i == view.selstar)
+            frame.sellabel = QStringLiteral("The selected system is ") + stars[i].starname + tail;
+        drawminipoint(model, surface, i, stardist(stars, i, view.selstar));
+        frame.index.push_back(indexmark(model, i));
+    }
+
+    drawsectorbox(view, surface);
+    drawlogo(model, surface);
+    drawpanels(model, surface);
+    StarList list(model, surface);
+
+    int listed = 0;
+    for (qint32 i = 0; i < stars.size(); ++i) {
+        const double distance = stardist(stars, i, view.selstar);
+        if (!inSector(stars[i], view) || !(distance <= view.hirange || view.greyflag))
+            continue;
+        const int k = listed + 1;
+        const QString ref = common::formatWhole(k);
+        frame.listRows.push_back(list.drawrow(i, k, ref));
+        listed = k;
+        frame.markers.push_back(drawstar(model, surface, i, distance, ref));
+    }
+
+    drawxhair(model, surface);
     surface.FillStyle = 1;
-    surface.ForeColor = 0;
+    surface.ForeColor = colours::kBlack;
     return frame;
+}
+
+void drawxhair(const MapModel &model, Surface &surface)
+{
+    const ViewState &view = model.view;
+    if (!view.xhairflag || view.selstar == -1)
+        return;
+    const starrec &star = (*model.stars)[view.selstar];
+    const QPointF s = sectorPoint(star, view);
+    const double sx = s.x();
+    const double sy = s.y();
+    surface.FillStyle = 1;
+    surface.DrawWidth = 1;
+
+    const bool xIn = inrange(view.xorg, view.xorg + 15, star.starx);
+    const bool yIn = inrange(view.yorg, view.yorg + 15, star.stary);
+    if (xIn && yIn) {
+        surface.Circle(sx, sy, 3, colours::kRed);
+        surface.Line(sx, 28.1, sx, sy - 3, colours::kRed);
+        surface.Line(sx, sy + 3, sx, 197.5, colours::kRed);
+        surface.Line(5.1, sy, sx - 3, sy, colours::kRed);
+        surface.Line(sx + 3, sy, 174.5, sy, colours::kRed);
+    } else if (xIn) {
+        surface.Line(sx, 28.1, sx, 197.5, colours::kRed);
+    } else if (yIn) {
+        surface.Line(5.1, sy, 174.5, sy, colours::kRed);
+    }
 }

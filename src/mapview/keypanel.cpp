@@ -1,0 +1,94 @@
+#include "mapview/keypanel.h"
+
+#include "common/textnumber.h"
+#include "mapview/colours.h"
+#include "mapview/mapmodel.h"
+#include "mapview/primitives.h"
+
+namespace {
+
+constexpr double kKeyLeft = 108.0;
+constexpr double kKeyWidth = 66.5;
+constexpr float kKeyCentre = kKeyLeft + kKeyWidth / 2;
+constexpr float kTitleCentre = 69.0f;
+
+void drawboxes(Surface &surface, bool printerMode)
+{
+    const Colour fill = printerMode ? colours::kWhite : colours::kBlack;
+    const Colour outline = printerMode ? colours::kCyan : colours::kDarkTeal;
+    surface.Line(108, 11.5, 174.5, 27, fill, Surface::Shape::FilledBox);
+    surface.Line(31, 11.5, 107, 27, fill, Surface::Shape::FilledBox);
+    surface.Line(108, 11.5, 174.5, 27, outline, Surface::Shape::Box);
+    surface.Line(31, 11.5, 107, 27, outline, Surface::Shape::Box);
+    surface.ForeColor = printerMode ? colours::kBlack : colours::kGrey;
+}
+
+void drawtitle(const MapModel &model, Surface &surface, qint32 size)
+{
+    const ViewState &view = model.view;
+    qprint(surface, QStringLiteral("SECTOR DISPLAY"), 0, 12, 0, QString(), size, true, kTitleCentre);
+    qprint(surface, sectorline(view.xorg, view.yorg, view.lorange, view.hirange), 0, 17, 0, QString(), size, true,
+        kTitleCentre);
+    if (view.selstar > -1)
+        qprint(surface, QStringLiteral("Selected Star : ") + (*model.stars)[view.selstar].starname, 0, 22, 0, QString(),
+            size, true, kTitleCentre);
+}
+
+void drawkey(const MapModel &model, Surface &surface, qint32 size)
+{
+    surface.FillStyle = 0;
+    const ColourKey key = colourkey(model.view.colmode);
+    if (key.divisions == 0)
+        return;
+    qprint(surface, key.title, 0, 12, 0, QString(), size, true, kKeyCentre);
+    for (size_t j = 1; j <= key.entries.size(); ++j) {
+        const KeyEntry &entry = key.entries[j - 1];
+        const auto x = static_cast<float>(kKeyLeft + kKeyWidth * static_cast<double>(j) / key.divisions);
+        dleg(entry.caption, entry.colour, x, 20, 2, surface);
+    }
+}
+
+} // namespace
+
+ColourKey colourkey(int colmode)
+{
+    switch (colmode) {
+    case 0:
+        return { QStringLiteral("Z CO-ORDINATE KEY"), 5,
+            { { QStringLiteral("< -10"), zcol(-20) }, { QStringLiteral("-9 to -1"), zcol(-5) },
+                { QStringLiteral("1 to 9"), zcol(5) }, { QStringLiteral(">10"), zcol(20) } } };
+    case 1: {
+        ColourKey key { QStringLiteral("SPECTRAL CLASS KEY"), 8, {} };
+        for (const char *letter : { "O", "B", "A", "F", "G", "K", "M" })
+            key.entries.push_back({ QString::fromLatin1(letter), stypecol(QString::fromLatin1(letter)) });
+        return key;
+    }
+    case 2: {
+        ColourKey key { QStringLiteral("DISTANCE FROM SELECTED KEY"), 8, {} };
+        for (int d = 0; d <= 30; d += 5)
+            key.entries.push_back({ QString::number(d), distcol(d) });
+        return key;
+    }
+    case 3:
+        return { QStringLiteral("DEVELOPMENT SPHERE KEY"), 4,
+            { { QStringLiteral("0-9"), d2solcol(0) }, { QStringLiteral("10-19"), d2solcol(10) },
+                { QStringLiteral("20-30"), d2solcol(20) } } };
+    default:
+        return {};
+    }
+}
+
+QString sectorline(qint32 xorg, qint32 yorg, qint32 lorange, qint32 hirange)
+{
+    return QStringLiteral("X ") + signfmt(xorg) + QStringLiteral(" to ") + signfmt(xorg + 15) + QStringLiteral("  ")
+        + QStringLiteral("Y ") + signfmt(yorg) + QStringLiteral(" to ") + signfmt(yorg + 15) + QStringLiteral("  ")
+        + QStringLiteral("Z ") + signfmt(lorange) + QStringLiteral(" to ") + signfmt(hirange);
+}
+
+void drawpanels(const MapModel &model, Surface &surface)
+{
+    drawboxes(surface, model.view.wysflag);
+    const auto size = static_cast<qint32>(common::roundHalfEven(model.view.fscale * 12));
+    drawtitle(model, surface, size);
+    drawkey(model, surface, size);
+}

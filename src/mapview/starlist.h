@@ -1,0 +1,38 @@
+#pragma once
+
+#include "mapview/mapframe.h"
+
+#include <QString>
+
+struct MapModel;
+
+// The numbered list of the stars in the sector, to the right of the map: a header and one row per
+// listed star, each row with a click area over it.
+class StarList
+{
+public:
+    static constexpr double kListX = 180.0;
+    static constexpr double kRight = 278.0;
+
+    // Sets the list font, measures the line height and draws the header.
+    StarList(const MapModel &model, Surface &surface);
+
+    double lineHeight() const { return m_lh; }
+    // The left edge of the row boxes: room for the reference column only when it is shown.
+    double rowLeft() const { return m_left; }
+
+    // Draws row k (1, 2, ...) for star i with its reference number and returns the row's click area.
+    HitArea drawrow(qint32 i, int k, const QString &ref);
+
+private:
+    void drawheader();
+
+    const MapModel &m_model;
+    Surface &m_surface;
+    double m_lh;
+    double m_left;
+};
+
+// A star marker's tooltip: the distance from the selected star, or the star's own data when no
+// star is selected.
+QString startooltip(const MapModel &model, qint32 i);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "catalogue/startable.h"
+#include "mapview/mapmodel.h"
+
+// The real star table and a model over it with the start-up view: Sol selected, origin (-7, -7),
+// range 40, Z colour code, cross hairs on, dark mode, text scale 1.
+struct MapFixture
+{
+    StarTable table = StarTable::fromCatalogue();
+    MapModel model { table };
+
+    int star(const QString &name) const
+    {
+        for (int i = 0; i < table.size(); ++i)
+            if (table[i].starname == name)
+                return i;
+        return -1;
+    }
+};

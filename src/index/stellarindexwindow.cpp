@@ -1,5 +1,9 @@
 #include "index/stellarindexwindow.h"
 
+#include "generator/callbacknotesbox.h"
+#include "generator/clockrandom.h"
+#include "generator/gensystem.h"
+
 #include "index/indexmarks.h"
 #include "index/notesboxes.h"
 #include "mapview/mapmodel.h"
@@ -74,7 +78,7 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
 
     connect(m_command1, &QPushButton::clicked, this, &StellarIndexWindow::Command1_Click);
     connect(m_savenotes, &QPushButton::clicked, this, &StellarIndexWindow::savenotes_Click);
-    connect(m_generate, &QPushButton::clicked, this, &StellarIndexWindow::generateSystemRequested);
+    connect(m_generate, &QPushButton::clicked, this, &StellarIndexWindow::generate_Click);
 }
 
 QRect StellarIndexWindow::toPixels(double left, double top, double width, double height) const
@@ -178,7 +182,24 @@ void StellarIndexWindow::getnotes()
 
 void StellarIndexWindow::savenotes_Click()
 {
-    act(::savenotes(m_model.notes, m_model.view.selstar, { m_gmnotes->toPlainText(), m_plnotes->toPlainText() }));
+    act(::savenotes(m_model.notes, m_model.view.selstar, { boxText(m_gmnotes), boxText(m_plnotes) }));
+}
+
+QString StellarIndexWindow::boxText(const QPlainTextEdit *box)
+{
+    // The box shows any line end as a line break and hands back LF alone.
+    return box->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
+
+void StellarIndexWindow::generate_Click()
+{
+    if (!m_model.stars->contains(m_model.view.selstar))
+        return;
+    if (!m_random)
+        m_random = std::make_unique<ClockRandom>();
+    CallbackNotesBox box(
+        [this] { return boxText(m_gmnotes); }, [this](const QString &text) { m_gmnotes->setPlainText(text); });
+    gensystem((*m_model.stars)[m_model.view.selstar], *m_random, box);
 }
 
 void StellarIndexWindow::SIC_Click(int index)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/randomsource.h"
 #include "index/listlayout.h"
 #include "mapview/mapframe.h"
 #include "navigation/windowaction.h"
@@ -7,9 +8,11 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class QLabel;
+
 class QPlainTextEdit;
 class QPushButton;
 struct MapModel;
@@ -37,6 +40,8 @@ public:
     void savenotes_Click();
     void SIC_Click(int index);
     void Command1_Click();
+    // "Generate System": a new random system for the selected star in the GM notes box (not saved).
+    void generate_Click();
 
     QPlainTextEdit *gmnotes() const { return m_gmnotes; }
     QPlainTextEdit *plnotes() const { return m_plnotes; }
@@ -46,7 +51,6 @@ signals:
     void redrawRequested();
     // The colour-code choice of the display options changed.
     void optionsChanged();
-    void generateSystemRequested();
 
 public slots:
     void reject() override;
@@ -61,6 +65,8 @@ private:
     QPushButton *addButton(const char *name, const QString &caption, const QRect &twips);
     QPlainTextEdit *addNotesBox(const char *name, const QRect &twips);
     void act(WindowAction action);
+    // The boxes' texts with CR LF line ends, as the notes keep them.
+    static QString boxText(const QPlainTextEdit *box);
 
     MapModel &m_model;
     QPushButton *m_command1;
@@ -75,4 +81,5 @@ private:
     std::vector<QLabel *> m_entries;
     double m_entry0Width = 0.0; // twips
     std::vector<IndexEntryMark> m_marks;
+    std::unique_ptr<RandomSource> m_random;
 };

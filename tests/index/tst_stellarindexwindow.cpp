@@ -27,6 +27,7 @@ private slots:
     void savedNotesShowN();
     void colourButtons();
     void hidingKeepsEverything();
+    void generateSystemFillsTheBoxOnly();
 
 private:
     void redraw();
@@ -259,7 +260,6 @@ void TestStellarIndexWindow::colourButtons()
 
 void TestStellarIndexWindow::hidingKeepsEverything()
 {
-    QSignalSpy generate(m_window.get(), &StellarIndexWindow::generateSystemRequested);
     m_window->gmnotes()->setPlainText("saved");
     QTest::mouseClick(button("savenotes"), Qt::LeftButton);
     m_window->plnotes()->setPlainText("typed, not saved");
@@ -271,14 +271,30 @@ void TestStellarIndexWindow::hidingKeepsEverything()
     QCOMPARE(m_window->gmnotes()->toPlainText(), QStringLiteral("saved"));
     QCOMPARE(m_window->plnotes()->toPlainText(), QStringLiteral("typed, not saved"));
     QCOMPARE(m_model->notes.text(165), "saved" + QString(NotesStore::kSeparator));
-    // "Generate System" works only with a selected star.
+}
+
+void TestStellarIndexWindow::generateSystemFillsTheBoxOnly()
+{
     m_window->show();
+    m_window->gmnotes()->setPlainText("old\nnotes");
     QTest::mouseClick(button("generate"), Qt::LeftButton);
+    const QString generated = m_window->gmnotes()->toPlainText();
+    QVERIFY(generated.startsWith("Creating System\n"));
+    QVERIFY(!generated.contains("old"));
+    QVERIFY(!m_model->notes.hasNotes(165)); // nothing is kept until "Save System Notes"
+    QTest::mouseClick(button("savenotes"), Qt::LeftButton);
+    const QStringList parts = NotesStore::parts(m_model->notes.text(165));
+    QVERIFY(parts.at(0).startsWith("Creating System\r\n") && !parts.at(0).contains(QRegularExpression("[^\r]\n")));
+    // A white dwarf never gets a planet; without a selected star the button is off and does nothing.
+    m_model->view.selstar = 51; // CC 658, class DA
+    QTest::mouseClick(button("generate"), Qt::LeftButton);
+    QCOMPARE(m_window->gmnotes()->toPlainText(), QStringLiteral("Creating System\n"));
     m_model->view.selstar = -1;
     redraw();
     QVERIFY(!button("generate")->isEnabled());
-    QTest::mouseClick(button("generate"), Qt::LeftButton);
-    QCOMPARE(generate.size(), 1);
+    m_window->gmnotes()->setPlainText("kept");
+    m_window->generate_Click();
+    QCOMPARE(m_window->gmnotes()->toPlainText(), QStringLiteral("kept"));
 }
 
 QTEST_MAIN(TestStellarIndexWindow)

@@ -1,0 +1,66 @@
+// One map redraw onto a screen-sized backing image, with the default options and with every
+// option on, against the cost of just clearing and showing that image.
+
+#include "catalogue/startable.h"
+#include "mapview/mapmodel.h"
+#include "mapview/paintersurface.h"
+#include "mapview/redraw.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The map area of a 1920-pixel-wide screen: 0.9 of its width in the page's proportions.
+const QSize kMapSize(1728, 1222);
+
+void drawOnce(MapModel &model, QImage &image)
+{
+    QPainter painter(&image);
+    PainterSurface surface(painter, QSizeF(297, 210), QRectF(QPointF(0, 0), QSizeF(kMapSize)), false);
+    benchmark::DoNotOptimize(redrawMap(model, surface));
+}
+
+void BM_ClearAndBlit(benchmark::State &state)
+{
+    QImage image(kMapSize, QImage::Format_RGB32);
+    QImage screen(kMapSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::black);
+        QPainter painter(&screen);
+        painter.drawImage(0, 0, image);
+    }
+}
+BENCHMARK(BM_ClearAndBlit)->Unit(benchmark::kMillisecond);
+
+void BM_Redraw(benchmark::State &state)
+{
+    const StarTable table = StarTable::fromCatalogue();
+    MapModel model(table);
+    model.logo = QImage(QStringLiteral(":/vqalogo.png"));
+    model.logoNegative = QImage(QStringLiteral(":/vqalogoneg.png"));
+    model.logoBoxVisible = false;
+    model.view.fscale = kMapSize.width() / (297.0 / 25.4 * 96.0);
+    if (state.range(0) == 1) {
+        model.options.zmax = QStringLiteral("10");
+        model.options.dfsonflag = model.options.dispsodstars = model.options.sodonflag = model.options.staridon = 1;
+        model.options.printerMode = true;
+    }
+    QImage image(kMapSize, QImage::Format_RGB32);
+    for (auto _ : state)
+        drawOnce(model, image);
+}
+BENCHMARK(BM_Redraw)->Arg(0)->Arg(1)->ArgName("all_options")->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

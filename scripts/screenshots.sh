@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Regenerates the README's screenshots in docs/ from the real windows of the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh build
+cmake --build build --target quorvane_screenshots
+# A virtual 1600 x 1200 screen, so the windows get the size they have on a desktop.
+xvfb-run -a -s "-screen 0 1600x1200x24" build/tools/quorvane_screenshots docs
+echo "screenshots written to docs/"

@@ -16,7 +16,7 @@ for program in "$build"/bench/bench_*; do
         || echo "$name failed" >&2
 done
 python3 - "$out" bench/baselines.txt <<'PY'
-import json, pathlib, sys
+import json, pathlib, re, sys
 results, baselines = pathlib.Path(sys.argv[1]), {}
 for line in pathlib.Path(sys.argv[2]).read_text().splitlines():
     line = line.split('#')[0].split()
@@ -28,7 +28,7 @@ for path in sorted(results.glob('*.json')):
     for b in json.loads(path.read_text()).get('benchmarks', []):
         if b.get('aggregate_name') != 'median':
             continue
-        name = b['run_name'].split('/')[0]
+        name = re.sub(r'/(iterations|manual_time|real_time|repeats).*$', '', b['run_name'])
         ms = b['real_time'] * units[b['time_unit']]
         counters = {k: v for k, v in b.items() if k.startswith('peak_MB')}
         base = baselines.get(name)

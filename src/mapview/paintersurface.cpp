@@ -70,14 +70,40 @@ void PainterSurface::applyPen(Colour colour)
 void PainterSurface::flush()
 {
     for (const auto &[width, points] : m_points) {
-        // A wide point is a round dot; a one-pixel point is a single crisp pixel.
-        QPen pen(toQColor(m_pointColour), std::max(1, width) * m_unitsPerPixel);
-        pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::SquareCap);
-        m_painter.setRenderHint(QPainter::Antialiasing, width > 1);
+        if (width > 1) {
+            stampPoints(points, width);
+            continue;
+        }
+        // A one-pixel point is a single crisp pixel.
+        QPen pen(toQColor(m_pointColour), m_unitsPerPixel);
+        pen.setCapStyle(Qt::SquareCap);
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
         m_painter.setPen(pen);
         m_painter.drawPoints(points);
     }
     m_points.clear();
+}
+
+void PainterSurface::stampPoints(const QPolygonF &points, int width)
+{
+    // A wide point is a smooth round dot. Circles are drawn as thousands of them, so the dot is
+    // rendered once into a small image and copied to every point.
+    const double diameter = width * m_unitsPerPixel;
+    const double ratio = m_painter.device() ? m_painter.device()->devicePixelRatioF() : 1.0;
+    const int side = static_cast<int>(std::ceil(diameter * ratio)) + 2;
+    QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    {
+        QPainter stamp(&dot);
+        stamp.setRenderHint(QPainter::Antialiasing, true);
+        stamp.setPen(Qt::NoPen);
+        stamp.setBrush(toQColor(m_pointColour));
+        stamp.drawEllipse(QPointF(side / 2.0, side / 2.0), diameter * ratio / 2.0, diameter * ratio / 2.0);
+    }
+    dot.setDevicePixelRatio(ratio);
+    const double half = side / ratio / 2.0;
+    for (const QPointF &point : points)
+        m_painter.drawImage(QPointF(point.x() - half, point.y() - half), dot);
 }
 
 void PainterSurface::Cls()

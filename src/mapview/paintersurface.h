@@ -49,6 +49,7 @@ private:
     QPointF toDevice(double x, double y) const { return m_map.map(QPointF(x, y)); }
     double penWidth() const;
     void applyPen(Colour colour);
+    void stampPoints(const QPolygonF &points, int width);
 
     QPainter &m_painter;
     QSizeF m_scaleSize;

@@ -121,8 +121,10 @@ private slots:
         QTest::mouseClick(button("Command1"), Qt::LeftButton);
         QVERIFY(!m_window->isVisible());
         m_window->show();
+        const QPointer<QWidget> alive(m_window);
         QVERIFY(m_window->close());
-        QVERIFY(!m_window->isVisible() && !m_window->testAttribute(Qt::WA_DeleteOnClose));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(alive && !m_window->isVisible());
         QCOMPARE(boxes(), QStringList({ "saved", "typed, not saved" }));
         QCOMPARE(model().notes.text(165), "saved" + QString(NotesStore::kSeparator));
     }

@@ -1,205 +1,143 @@
-#include "catalogue/startable.h"
+#include "app/mainwindow.h"
+#include "app/mapcanvas.h"
+#include "app/splashwindow.h"
 #include "mapview/viewstate.h"
-#include "navigation/inputcodes.h"
 #include "navigation/scrolling.h"
-#include "navigation/selection.h"
 
 #include <QtTest>
 
+#include <memory>
+
 Q_DECLARE_METATYPE(WindowAction)
 
-namespace {
-
-constexpr WindowAction kRedraw = WindowAction::Redraw;
-constexpr WindowAction kNothing = WindowAction::Nothing;
-constexpr int kTarn = 111; // X 6, Y -18
-constexpr int kRoss41 = 151; // X 4, Y 29
-
-ViewState viewAt(int xorg, int yorg)
-{
-    ViewState view;
-    view.xorg = xorg;
-    view.yorg = yorg;
-    return view;
-}
-
-} // namespace
-
-// Selection by marker, list row and index entry; scrolling by bands, mini-map and keys.
+// Presses on the map regions, then keys and clicks on the real main window: each input ends in exactly one
+// redraw, a press outside every region in none, and a press on a marker or list row never scrolls as well.
 class TestNavigation : public QObject
 {
     Q_OBJECT
 private slots:
-    void selectStar_data();
-    void selectStar();
-    void formMouseDown_data();
-    void formMouseDown();
-    void formKeyDown_data();
-    void formKeyDown();
-    void fortyRightArrowsStopAtTheEdge();
-    void virtualKeys_data();
-    void virtualKeys();
+    void init()
+    {
+        m_window = std::make_unique<MainWindow>(&m_splash);
+        m_window->Form_Load();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->helpimage_Click();
+    }
+
+    void regions_data()
+    {
+        QTest::addColumn<QPointF>("at"); // map units
+        QTest::addColumn<int>("button");
+        QTest::addColumn<WindowAction>("action");
+        QTest::addColumn<QPoint>("origin"); // from (3, 4)
+
+        const WindowAction r = WindowAction::Redraw, n = WindowAction::Nothing;
+        QTest::newRow("top-left corner") << QPointF(10, 30) << 1 << r << QPoint(2, 5);
+        QTest::newRow("bottom-right corner") << QPointF(170, 190) << 1 << r << QPoint(4, 3);
+        QTest::newRow("left band") << QPointF(14.9, 100) << 1 << r << QPoint(2, 4);
+        QTest::newRow("inside the grid") << QPointF(100, 100) << 1 << r << QPoint(3, 4);
+        QTest::newRow("right of the map") << QPointF(176, 100) << 1 << n << QPoint(3, 4);
+        QTest::newRow("between map and mini-map") << QPointF(100, 27.5) << 1 << n << QPoint(3, 4);
+        QTest::newRow("x = 15 is not the left band") << QPointF(15, 100) << 1 << r << QPoint(3, 4);
+        QTest::newRow("x = 5 is outside") << QPointF(5, 100) << 1 << n << QPoint(3, 4);
+        QTest::newRow("y = 28 is outside") << QPointF(100, 28) << 1 << n << QPoint(3, 4);
+        QTest::newRow("y = 38 is not the top band") << QPointF(100, 38) << 1 << r << QPoint(3, 4);
+        QTest::newRow("mini-map centre") << QPointF(17.5, 14.5) << 1 << r << QPoint(-7, -7);
+        QTest::newRow("mini-map rounds down") << QPointF(17.4, 14.4) << 1 << r << QPoint(-8, -6);
+        QTest::newRow("mini-map x = 30 is outside") << QPointF(30, 14.5) << 1 << n << QPoint(3, 4);
+        QTest::newRow("right button on a corner") << QPointF(10, 30) << 2 << n << QPoint(3, 4);
+        QTest::newRow("middle button on the mini-map") << QPointF(17.5, 14.5) << 4 << n << QPoint(3, 4);
+    }
+
+    void regions()
+    {
+        QFETCH(QPointF, at);
+        QFETCH(int, button);
+        ViewState view;
+        view.xorg = 3;
+        view.yorg = 4;
+        QTEST(Form_MouseDown(view, button, float(at.x()), float(at.y())), "action");
+        QTEST(QPoint(view.xorg, view.yorg), "origin");
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("redraws");
+        QTest::addColumn<QPoint>("origin"); // from the start sector (-7, -7)
+
+        QTest::newRow("Page Up") << QList<int> { Qt::Key_PageUp } << 1 << QPoint(-6, -6);
+        QTest::newRow("Page Down") << QList<int> { Qt::Key_PageDown } << 1 << QPoint(-6, -8);
+        QTest::newRow("End") << QList<int> { Qt::Key_End } << 1 << QPoint(-8, -8);
+        QTest::newRow("Home") << QList<int> { Qt::Key_Home } << 1 << QPoint(-8, -6);
+        QTest::newRow("Left") << QList<int> { Qt::Key_Left } << 1 << QPoint(-8, -7);
+        QTest::newRow("Up") << QList<int> { Qt::Key_Up } << 1 << QPoint(-7, -6);
+        QTest::newRow("Right") << QList<int> { Qt::Key_Right } << 1 << QPoint(-6, -7);
+        QTest::newRow("Down") << QList<int> { Qt::Key_Down } << 1 << QPoint(-7, -8);
+        QTest::newRow("forty Right stop at the edge") << QList<int>(40, Qt::Key_Right) << 40 << QPoint(20, -7);
+        QTest::newRow("Clear goes to Sol's sector") << QList<int> { Qt::Key_Up, Qt::Key_Clear } << 2 << QPoint(-7, -7);
+        QTest::newRow("letter redraws only") << QList<int> { Qt::Key_G } << 1 << QPoint(-7, -7);
+        QTest::newRow("! has Page Up's code, no scroll") << QList<int> { Qt::Key_Exclam } << 1 << QPoint(-7, -7);
+        QTest::newRow("Escape closes, no redraw") << QList<int> { Qt::Key_Escape } << 0 << QPoint(-7, -7);
+    }
+
+    void keys()
+    {
+        QFETCH(QList<int>, keys);
+        const int before = m_window->redrawCount();
+        for (int key : keys)
+            QTest::keyClick(m_window.get(), Qt::Key(key));
+        QTEST(m_window->redrawCount() - before, "redraws");
+        QTEST(origin(), "origin");
+        QCOMPARE(m_window->isVisible(), !keys.contains(Qt::Key_Escape));
+    }
+
+    void clicks_data()
+    {
+        QTest::addColumn<QPointF>("mapPos");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("star"); // whose marker or list row is under the click
+        QTest::addColumn<QList<int>>("after"); // redraws, selstar, xorg, yorg
+
+        const QList<int> same { 1, 165, -7, -7 }, tarn { 1, 111, -1, -25 }; // Tarn (111) is at (6, -18)
+        QTest::newRow("top-left corner") << QPointF(10, 30) << 1 << -1 << QList<int> { 1, 165, -8, -6 };
+        // A light year of the mini-map is about a pixel: clicks near its corners land on the clamped edges.
+        QTest::newRow("mini-map top-left") << QPointF(6, 3) << 1 << -1 << QList<int> { 1, 165, -35, 20 };
+        QTest::newRow("mini-map bottom-right") << QPointF(29, 26) << 1 << -1 << QList<int> { 1, 165, 20, -35 };
+        QTest::newRow("right of the map") << QPointF(176, 100) << 1 << -1 << QList<int> { 0, 165, -7, -7 };
+        // The marker lies in the left band: only the selection counts.
+        QTest::newRow("marker left") << QPointF(10, 100) << 1 << 111 << tarn;
+        QTest::newRow("marker right") << QPointF(10, 100) << 2 << 111 << same;
+        QTest::newRow("marker Ross 41 clamped") << QPointF(10, 100) << 1 << 151 << QList<int> { 1, 151, -3, 20 };
+        QTest::newRow("list row left") << QPointF(230, 122) << 1 << 111 << tarn;
+        QTest::newRow("list row right") << QPointF(230, 122) << 2 << 111 << same;
+    }
+
+    void clicks()
+    {
+        QFETCH(QPointF, mapPos);
+        QFETCH(int, button);
+        QFETCH(int, star);
+        MapCanvas *canvas = m_window->canvas();
+        if (QByteArray(QTest::currentDataTag()).startsWith("marker")) // a marker is as high as its font
+            canvas->setHitAreas({ { star, QRectF(7.0, 100.0 - canvas->markerHeight() / 2, 6.0, 0.0), "" } }, {});
+        else if (star >= 0)
+            canvas->setHitAreas({}, { { star, QRectF(200.0, 120.0, 60.0, 4.0), QString() } });
+        const int before = m_window->redrawCount();
+        QTest::mouseClick(
+            canvas, button == 1 ? Qt::LeftButton : Qt::RightButton, Qt::NoModifier, canvas->toWidget(mapPos).toPoint());
+        QTEST((QList<int> {
+                  m_window->redrawCount() - before, m_window->model().view.selstar, origin().x(), origin().y() }),
+            "after");
+    }
 
 private:
-    StarTable m_stars = StarTable::fromCatalogue();
+    QPoint origin() const { return QPoint(m_window->model().view.xorg, m_window->model().view.yorg); }
+
+    SplashWindow m_splash;
+    std::unique_ptr<MainWindow> m_window;
 };
 
-void TestNavigation::selectStar_data()
-{
-    QTest::addColumn<int>("handler"); // 0 marker, 1 list row, 2 Stellar Index entry
-    QTest::addColumn<int>("star");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<WindowAction>("action");
-    QTest::addColumn<QList<int>>("after"); // selstar, diststar, xorg, yorg after the redraw's clamp
-
-    const QList<int> unchanged { 165, 0, 3, 4 };
-    QTest::newRow("marker left Tarn") << 0 << kTarn << 1 << kRedraw << QList<int> { kTarn, 0, -1, -25 };
-    QTest::newRow("marker right") << 0 << kTarn << 2 << kRedraw << unchanged;
-    QTest::newRow("marker middle") << 0 << kTarn << 4 << kRedraw << unchanged;
-    QTest::newRow("marker Ross 41 clamped") << 0 << kRoss41 << 1 << kRedraw << QList<int> { kRoss41, 0, -3, 20 };
-    QTest::newRow("list row left Tarn") << 1 << kTarn << 1 << kRedraw << QList<int> { kTarn, 0, -1, -25 };
-    QTest::newRow("list row right") << 1 << kTarn << 2 << kRedraw << unchanged;
-    QTest::newRow("index left Tarn") << 2 << kTarn << 1 << kRedraw << QList<int> { kTarn, 0, -1, -25 };
-    QTest::newRow("index right Tarn") << 2 << kTarn << 2 << kRedraw << QList<int> { 165, kTarn, 3, 4 };
-    QTest::newRow("index middle") << 2 << kTarn << 4 << kNothing << unchanged;
-}
-
-void TestNavigation::selectStar()
-{
-    QFETCH(int, handler);
-    QFETCH(int, star);
-    QFETCH(int, button);
-    ViewState view = viewAt(3, 4);
-    using Handler = WindowAction (*)(ViewState &, const StarTable &, int, int);
-    const Handler handlers[] = { starmark_MouseDown, label2_MouseDown, fullist_MouseDown };
-    QTEST(handlers[handler](view, m_stars, star, button), "action");
-    view.clamporigin();
-    QTEST((QList<int> { view.selstar, view.diststar, view.xorg, view.yorg }), "after");
-}
-
-void TestNavigation::formMouseDown_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<WindowAction>("action");
-    QTest::addColumn<QPoint>("origin"); // from (0, 0), before the redraw's clamp
-
-    const struct
-    {
-        const char *name;
-        double x, y;
-        int button;
-        WindowAction action;
-        QPoint origin;
-    } rows[] = {
-        { "top-left corner", 10, 30, 1, kRedraw, { -1, 1 } },
-        { "bottom-right corner", 170, 190, 1, kRedraw, { 1, -1 } },
-        { "left band", 14.9, 100, 1, kRedraw, { -1, 0 } },
-        { "inside the grid", 100, 100, 1, kRedraw, { 0, 0 } },
-        { "right of the map", 176, 100, 1, kNothing, { 0, 0 } },
-        { "between map and mini-map", 100, 27.5, 1, kNothing, { 0, 0 } },
-        { "x = 15 is not the left band", 15, 100, 1, kRedraw, { 0, 0 } },
-        { "x = 5 is in neither region", 5, 100, 1, kNothing, { 0, 0 } },
-        { "y = 28 is outside", 100, 28, 1, kNothing, { 0, 0 } },
-        { "y = 38 is not the top band", 100, 38, 1, kRedraw, { 0, 0 } },
-        { "mini-map centre", 17.5, 14.5, 1, kRedraw, { -7, -7 } },
-        { "mini-map top-left", 5.1, 2.1, 1, kRedraw, { -42, 28 } },
-        { "mini-map bottom-right", 29.9, 26.9, 1, kRedraw, { 27, -41 } },
-        { "mini-map x = 30 is outside", 30, 14.5, 1, kNothing, { 0, 0 } },
-        { "right button on a corner", 10, 30, 2, kNothing, { 0, 0 } },
-        { "middle button on the mini-map", 17.5, 14.5, 4, kNothing, { 0, 0 } },
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row.name) << row.x << row.y << row.button << row.action << row.origin;
-}
-
-void TestNavigation::formMouseDown()
-{
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(int, button);
-    ViewState view = viewAt(0, 0);
-    QTEST(Form_MouseDown(view, button, static_cast<float>(x), static_cast<float>(y)), "action");
-    QTEST(QPoint(view.xorg, view.yorg), "origin");
-    QCOMPARE(view.selstar, 165);
-}
-
-void TestNavigation::formKeyDown_data()
-{
-    QTest::addColumn<int>("keycode");
-    QTest::addColumn<WindowAction>("action");
-    QTest::addColumn<QPoint>("origin"); // from (3, 4)
-
-    const struct
-    {
-        const char *name;
-        int keycode;
-        QPoint origin;
-    } keys[] = { { "Clear", 12, { -7, -7 } }, { "Page Up", 33, { 4, 5 } }, { "Page Down", 34, { 4, 3 } },
-        { "End", 35, { 2, 3 } }, { "Home", 36, { 2, 5 } }, { "Left", 37, { 2, 4 } }, { "Up", 38, { 3, 5 } },
-        { "Right", 39, { 4, 4 } }, { "Down", 40, { 3, 3 } }, { "letter A", 65, { 3, 4 } }, { "no code", 0, { 3, 4 } } };
-    for (const auto &key : keys)
-        QTest::newRow(key.name) << key.keycode << kRedraw << key.origin;
-    QTest::newRow("Escape") << 27 << WindowAction::Close << QPoint(3, 4);
-}
-
-void TestNavigation::formKeyDown()
-{
-    QFETCH(int, keycode);
-    ViewState view = viewAt(3, 4);
-    QTEST(Form_KeyDown(view, keycode), "action");
-    QTEST(QPoint(view.xorg, view.yorg), "origin");
-}
-
-void TestNavigation::fortyRightArrowsStopAtTheEdge()
-{
-    // Each key is followed by its redraw, whose clamp holds the sector at the edge.
-    ViewState view;
-    for (int i = 0; i < 40; ++i) {
-        Form_KeyDown(view, 39);
-        view.clamporigin();
-    }
-    QCOMPARE(QPoint(view.xorg, view.yorg), QPoint(20, -7));
-}
-
-void TestNavigation::virtualKeys_data()
-{
-    QTest::addColumn<int>("qtKey");
-    QTest::addColumn<bool>("keypad");
-    QTest::addColumn<int>("code");
-
-    const struct
-    {
-        const char *name;
-        int qtKey;
-        bool keypad;
-        int code;
-    } keys[] = {
-        { "Clear", Qt::Key_Clear, false, 12 },
-        { "keypad 5 without Num Lock", Qt::Key_Clear, true, 12 },
-        { "Escape", Qt::Key_Escape, false, 27 },
-        { "keypad 9", Qt::Key_PageUp, true, 33 },
-        { "keypad 1", Qt::Key_End, true, 35 },
-        { "keypad 4", Qt::Key_Left, true, 37 },
-        { "keypad 2", Qt::Key_Down, true, 40 },
-        { "letter", Qt::Key_Q, false, 81 },
-        { "keypad 5 with Num Lock", Qt::Key_5, true, 101 },
-        // Qt's codes of these keys are those of Page Up, Home and Down: they must not scroll.
-        { "exclamation mark", Qt::Key_Exclam, false, 0 },
-        { "dollar", Qt::Key_Dollar, false, 0 },
-        { "parenthesis", Qt::Key_ParenLeft, false, 0 },
-    };
-    for (const auto &key : keys)
-        QTest::newRow(key.name) << key.qtKey << key.keypad << key.code;
-}
-
-void TestNavigation::virtualKeys()
-{
-    QFETCH(int, qtKey);
-    QFETCH(bool, keypad);
-    QTEST(virtualKey(qtKey, keypad ? Qt::KeypadModifier : Qt::NoModifier), "code");
-}
-
-QTEST_APPLESS_MAIN(TestNavigation)
+QTEST_MAIN(TestNavigation)
 #include "tst_navigation.moc"

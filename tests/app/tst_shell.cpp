@@ -79,7 +79,10 @@ void TestShell::startsOnSolWithTitle()
     QCOMPARE(m_window->table().size(), 192);
     // setdata's redraw only hides the logo box; the load handler's own redraw draws.
     QCOMPARE(m_window->redrawCount(), 2);
-    QVERIFY(!m_window->canvas()->image().isNull());
+    // The map is drawn at the screen's full pixel density, so it stays crisp on high-density screens.
+    const QImage &image = m_window->canvas()->image();
+    QCOMPARE(image.devicePixelRatio(), m_window->canvas()->devicePixelRatioF());
+    QCOMPARE(image.size(), m_window->canvas()->size() * image.devicePixelRatio());
     // The map area keeps the A4 landscape proportions.
     const QSize map = m_window->canvas()->size();
     QVERIFY(qAbs(double(map.width()) / map.height() - 297.0 / 210.0) < 0.01);

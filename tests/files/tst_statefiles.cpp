@@ -1,0 +1,207 @@
+#include "files/commondialog.h"
+#include "files/messagebox.h"
+#include "files/statecodec.h"
+#include "files/statefilecommands.h"
+#include "mapview/mapmodel.h"
+#include "mapview/redraw.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kStars = 192;
+const QString kSep = NotesStore::kSeparator;
+const QString kHot = "Hot jungle" + kSep + "Landed here"; // star 5's notes before each command
+const QByteArray kEmptyLine = "\"\"\r\n";
+
+bool decode(QByteArray bytes, ViewState &view, NotesStore &notes)
+{
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::ReadOnly) && decodeState(buffer, view, notes);
+}
+
+// Picks the scripted file (none: cancels), presses the scripted button and records what it shows.
+class Scripted : public CommonDialog, public MessageBox
+{
+public:
+    QString answer;
+    Answer button = Answer::Yes;
+    QStringList shown;
+    bool ShowSave() override { return ShowOpen(); }
+    Answer show(const QString &text, const QString &title, Buttons buttons, Icon icon) override
+    {
+        shown << text + '|' + title + (buttons == Buttons::YesNo && icon == Icon::None ? "" : "|?");
+        return button;
+    }
+    bool ShowOpen() override
+    {
+        FileName = answer.isEmpty() ? FileName : answer;
+        return !answer.isEmpty() || !CancelError;
+    }
+};
+
+QByteArray contents(const QString &name, const QByteArray &write = {})
+{
+    QFile file(name);
+    if (!write.isEmpty() && (!file.open(QIODevice::WriteOnly) || file.write(write) != write.size()))
+        return {};
+    file.close();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStateFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void entryLine_data();
+    void entryLine();
+    void randomNotes();
+    void commands_data();
+    void commands();
+
+private:
+    StarTable m_table = StarTable::fromCatalogue();
+    QTemporaryDir m_dir;
+};
+
+void TestStateFiles::entryLine_data()
+{
+    QTest::addColumn<QString>("notes");
+    QTest::addColumn<bool>("player");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("player text only") << kSep + "pl" << false << QByteArray("\"\xFFpl\"");
+    QTest::newRow("quotes, CR LF") << "a,b \"hi\"\r\nc" + kSep + "\"" << false
+                                   << QByteArray("\"a,b \"\"hi\"\"\r\nc\xFF\"\"\"");
+    QTest::newRow("player: gm only") << "Secret" + kSep << true << QByteArray("\"\xFF\"");
+    QTest::newRow("player: no separator") << QString("Secret") << true << QByteArray("\"\"");
+    QTest::newRow("player: second separator") << "g" + kSep + "pl" + kSep + "x" << true << QByteArray("\"\xFFpl\"");
+}
+
+// The start-up file, then star 7's line under a header whose origin tells Y from X.
+void TestStateFiles::entryLine()
+{
+    QFETCH(QString, notes);
+    QFETCH(bool, player);
+    QFETCH(QByteArray, line);
+    NotesStore store(kStars);
+    QCOMPARE(encodeState({}, store, player), "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(kStars));
+    ViewState view;
+    view.yorg = 11;
+    view.xorg = -35;
+    store.setText(7, notes);
+    QCOMPARE(encodeState(view, store, player),
+        "165\r\n0\r\n11\r\n-35\r\n0\r\n" + kEmptyLine.repeated(7) + line + "\r\n" + kEmptyLine.repeated(184));
+}
+
+// Random game-master texts hold Cyrillic, player texts never do: every game file reads back
+// unchanged (lines after the entries are ignored), and no Cyrillic reaches a player map.
+void TestStateFiles::randomNotes()
+{
+    const QString any = QString::fromUtf16(u"a \",\r\n\u00FF\uFEFF\u00E9\u20AC");
+    QRandomGenerator random(7);
+    const auto text = [&random](const QString &alphabet) {
+        QString chosen;
+        for (int n = random.bounded(12); n > 0; --n)
+            chosen += alphabet.at(random.bounded(alphabet.size()));
+        return chosen;
+    };
+    for (int round = 0; round < 30; ++round) {
+        NotesStore notes(kStars), read(kStars);
+        for (int i = 0; i < kStars; ++i)
+            notes.setText(i, text(any + "АЯ").remove(kSep) + (random.bounded(4) ? kSep + text(any) : ""));
+        ViewState view;
+        QVERIFY(decode(encodeState(view, notes, false) + "\"extra\"\r\n", view, read));
+        QCOMPARE(encodeState(view, read, false), encodeState(view, notes, false));
+        const QString player = QString::fromUtf8(encodeState(view, notes, true).replace('\xFF', ' '));
+        QVERIFY(std::none_of(player.begin(), player.end(), [](QChar c) { return c >= u'А' && c <= u'я'; }));
+    }
+}
+
+void TestStateFiles::commands_data()
+{
+    QTest::addColumn<int>("command"); // sfile, fload, splayer, lplayer
+    QTest::addColumn<QByteArray>("before"); // the chosen file, empty when there is none
+    QTest::addColumn<QByteArray>("after"); // the file afterwards, empty when unchanged
+    QTest::addColumn<QString>("state"); // selstar diststar yorg xorg colmode|notes of stars 0, 1, 5|redraws
+
+    const QByteArray head = "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(5);
+    const QString start = "165 0 -7 -7 0|||" + kHot + "|0";
+    // Origin X 40 and colour code 2: the redraw clamps the one and takes the other from Display Options.
+    const QByteArray load = "3\r\n9\r\n-40\r\n40\r\n2\r\n\"Landed\"\r\n" + kEmptyLine.repeated(191);
+    // A piece between separators that is not valid UTF-8 is read as Windows-1252.
+    const QByteArray cp1252
+        = "3\r\n1\r\n0\r\n0\r\n0\r\n\"Caf\xE9 \x80\xFFna\xEFve\"\r\n\"\xC3\xA9t\xE9\xFF\xC3\xA9t\"\r\n";
+    const QByteArray game = head + "\"Hot jungle\xFFLanded here\"\r\n" + kEmptyLine.repeated(186);
+    QTest::newRow("save") << 0 << QByteArray() << game << start;
+    QTest::newRow("save player map") << 2 << QByteArray() << head + "\"\xFFLanded here\"\r\n" + kEmptyLine.repeated(186)
+                                     << start;
+    QTest::newRow("overwrite") << 0 << QByteArray("old") << game << start;
+    QTest::newRow("overwrite declined") << 2 << QByteArray("old") << QByteArray() << start;
+    QTest::newRow("write fails") << 0 << QByteArray("old") << QByteArray() << start;
+    QTest::newRow("load") << 1 << load << QByteArray() << "3 9 -35 20 0|Landed|||1";
+    QTest::newRow("load missing file") << 3 << QByteArray() << QByteArray() << start;
+    QTest::newRow("load cut short") << 3 << QByteArray("3\r\n9\r\n0\r\n0\r\n0\r\n\"a\"\r\n\"b") << QByteArray()
+                                    << "3 9 0 0 0|a||" + kHot + "|0";
+    QTest::newRow("load bad header") << 1 << "12\r\n4\r\nthree\r\n2\r\n1\r\n" + kEmptyLine.repeated(192) << QByteArray()
+                                     << "12 4 -7 -7 0|||" + kHot + "|0";
+    QTest::newRow("load indices out of range")
+        << 1 << "192\r\n-2\r\n0\r\n0\r\n0\r\n" + kEmptyLine.repeated(192) << QByteArray() << "-1 -1 0 0 0||||1";
+    QTest::newRow("load windows-1252") << 3 << cp1252 + kEmptyLine.repeated(190) << QByteArray()
+                                       << "3 1 0 0 0|Café €" + kSep + "naïve|Ã©té" + kSep + "ét||1";
+}
+
+// Each command runs twice: cancelled, when it writes, asks and redraws nothing, then answered
+// with the row's file (and "No" to overwriting a player map).
+void TestStateFiles::commands()
+{
+    QFETCH(int, command);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, state);
+    void (StateFileCommands::*const run[])() = { &StateFileCommands::sfile_Click, &StateFileCommands::fload_Click,
+        &StateFileCommands::splayer_Click, &StateFileCommands::lplayer_Click };
+    QDir::setCurrent(m_dir.path()); // where a cancelled save would write its preset name
+    MapModel model(m_table);
+    model.logoBoxVisible = false;
+    model.notes.setText(5, kHot);
+    Scripted ui;
+    int redraws = 0;
+    StateFileCommands files(model, ui, ui, [&] {
+        ++redraws;
+        beginRedraw(model);
+    });
+    (files.*run[command])();
+    QVERIFY(ui.CancelError && ui.shown.isEmpty() && redraws == 0 && !QFile::exists(ui.FileName));
+
+    ui.answer = m_dir.filePath(QTest::currentDataTag());
+    QCOMPARE(contents(ui.answer, before), before);
+    ui.button = command == 2 ? MessageBox::Answer::No : MessageBox::Answer::Yes;
+    // A file-size limit makes the write fail part-way, whoever runs the test.
+    rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = { qstrcmp(QTest::currentDataTag(), "write fails") ? saved.rlim_cur : 100, saved.rlim_max };
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    (files.*run[command])();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QCOMPARE(ui.shown.join('/'), command % 2 == 0 && !before.isEmpty() ? "Overwrite existing file|Save File" : "");
+    QEXPECT_FAIL("write fails", "a small save fails only at commit, which still replaces the file", Continue);
+    QCOMPARE(contents(ui.answer), after.isEmpty() ? before : after);
+    const ViewState &v = model.view;
+    const NotesStore &n = model.notes;
+    QCOMPARE(QString::asprintf("%d %d %d %d %d|", v.selstar, v.diststar, v.yorg, v.xorg, v.colmode)
+            + (QStringList { n.text(0), n.text(1), n.text(5), QString::number(redraws) }).join('|'),
+        state);
+}
+
+QTEST_GUILESS_MAIN(TestStateFiles)
+#include "tst_statefiles.moc"

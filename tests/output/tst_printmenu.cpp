@@ -1,0 +1,150 @@
+#include "app/mainwindow.h"
+#include "app/splashwindow.h"
+#include "files/messagebox.h"
+#include "mapview/surface.h"
+#include "output/clipboard.h"
+#include "output/notescommands.h"
+#include "output/notesexport.h"
+#include "output/printdialog.h"
+#include "output/printmapcommand.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+const QString kSep = NotesStore::kSeparator;
+const QDateTime kNow(QDate(2024, 3, 5), QTime(14, 3, 7), QTimeZone::utc());
+
+// Records what reaches the clipboard, the message boxes and the print dialog, which answers with
+// its preset PDF file, or cancels when there is none.
+class Scripted : public Clipboard, public MessageBox, public PrintDialog
+{
+public:
+    QStringList shown;
+    void setText(const QString &text) override { shown << text; }
+    Answer show(const QString &text, const QString &title, Buttons buttons, Icon icon) override
+    {
+        shown << text + '|' + title + (buttons == Buttons::Ok && icon == Icon::Information ? "" : "|?");
+        return Answer::Ok;
+    }
+    bool ShowPrinter(QWidget *owner) override
+    {
+        shown << QString::asprintf("%d %d %d %d", CancelError, Orientation, Flags, owner != nullptr);
+        return !FileName.isEmpty() || !CancelError;
+    }
+};
+
+} // namespace
+
+class TestPrintMenu : public QObject
+{
+    Q_OBJECT
+public:
+    TestPrintMenu() { m_window.Form_Load(); }
+
+private slots:
+    void notes_data();
+    void notes();
+    void printMap_data();
+    void printMap();
+
+private:
+    SplashWindow m_splash;
+    MainWindow m_window { &m_splash };
+    QTemporaryDir m_dir;
+};
+
+void TestPrintMenu::notes_data()
+{
+    QTest::addColumn<bool>("notes"); // on stars 0 and 1 (negative co-ordinates) and Sol
+    QTest::addColumn<QString>("gameMaster");
+    QTest::addColumn<QString>("player");
+    const QString date = ' ' + generalDate(kNow) + "\r\n\r\n";
+    const QString star0 = "36 Ophiuchi A -4,-16,-8 K0 \r\n\r\n";
+    const QString star1 = "36 Ophiuchi B -4,-16,-8 dK1 \r\n\r\n";
+    const QString sol = "Sol 0,0,0 G2 *\r\n\r\n";
+    QTest::newRow("no notes") << false << "VQA Game Master Notes and Player Notes" + date << "VQA Player Notes" + date;
+    QTest::newRow("notes") << true
+                           << "VQA Game Master Notes and Player Notes" + date + star0
+            + "Game Master Notes\r\nIce\r\n\r\nPlayer Notes\r\nCold\r\nwind\r\n\r\n" + star1 + sol
+            + "Game Master Notes\r\nGM only\r\n\r\nPlayer Notes\r\n\r\n\r\n"
+                           << "VQA Player Notes" + date + star0 + "Player Notes\r\nCold\r\nwind\r\n\r\n" + star1 + sol
+            + "Player Notes\r\n\r\n\r\n";
+}
+
+// Both exports go to the clipboard, each followed by the same message box.
+void TestPrintMenu::notes()
+{
+    QFETCH(bool, notes);
+    QFETCH(QString, gameMaster);
+    QFETCH(QString, player);
+    MapModel model(m_window.table());
+    if (notes) {
+        model.notes.setText(0, "Ice" + kSep + "Cold\r\nwind");
+        model.notes.setText(1, "No separator");
+        model.notes.setText(StarTable::kSol, "GM only" + kSep);
+    }
+    Scripted ui;
+    NotesCommands commands(model, ui, ui, [] { return kNow; });
+    commands.nprint_Click();
+    commands.npprint_Click();
+    const QString sent = "Notes have been sent to clipboard ready to paste into your chosen Program|Clipboard Ready";
+    QCOMPARE(ui.shown, (QStringList { gameMaster, sent, player, sent }));
+    // The general date format: short date, long time.
+    QCOMPARE(generalDate(kNow, QLocale(QLocale::English, QLocale::UnitedStates)), "3/5/24 2:03:07 PM UTC");
+}
+
+void TestPrintMenu::printMap_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("printerMode");
+    QTest::newRow("cancel") << true << false;
+    QTest::newRow("Velmora Mode") << false << false;
+    QTest::newRow("Printer or WYSIWYG Mode") << false << true;
+}
+
+// The page is drawn once at the nominal text scale; printed or not, the window then gets back its
+// own size and scale and one fresh drawing.
+void TestPrintMenu::printMap()
+{
+    QFETCH(bool, cancel);
+    QFETCH(bool, printerMode);
+    const QRect laidOut = m_window.geometry();
+    m_window.setGeometry(20, 20, 300, 200);
+    m_window.model().options.printerMode = printerMode;
+    const int redraws = m_window.redrawCount();
+    Scripted dialog;
+    dialog.FileName = cancel ? QString() : m_dir.filePath(QTest::currentDataTag());
+    const auto draw = [&dialog](MapModel &model, Surface &surface) {
+        dialog.shown << QString::asprintf(
+            "%g %d %gx%g", model.view.fscale, surface.isPrinter(), surface.ScaleWidth(), surface.ScaleHeight());
+        PrintMapCommand::redrawOnSurface(model, surface);
+    };
+    PrintMapCommand print(
+        m_window.model(), m_window.printer(), dialog, &m_window, [&] { m_window.pagesetup(); },
+        [&] { m_window.Picture1_Click(); }, draw);
+    print.pfile_Click();
+    QCOMPARE(dialog.shown, QStringList { "1 2 1048576 1" } + (cancel ? QStringList() : QStringList { "1 1 297x210" }));
+    QCOMPARE(m_window.geometry(), laidOut);
+    QCOMPARE(m_window.redrawCount(), redraws + 1);
+    QCOMPARE(m_window.model().view.fscale, m_window.page().fscale);
+    QVERIFY(m_window.page().fscale < 1.0);
+    if (cancel)
+        return;
+    QCOMPARE(QProcess::execute("pdftoppm", { "-r", "72", "-png", "-singlefile", dialog.FileName, dialog.FileName }), 0);
+    const QImage page(dialog.FileName + ".png");
+    QCOMPARE(page.size(), QSize(842, 595)); // one A4 landscape page
+    QCOMPARE(page.pixelColor(835, 590), QColor(printerMode ? Qt::white : Qt::black));
+    // Sol is selected: its red cross-hair line runs down most of the page in one column.
+    QList<int> red(page.width());
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            red[x] += page.pixel(x, y) == qRgb(255, 0, 0);
+    QVERIFY(*std::max_element(red.begin(), red.end()) > page.height() / 2);
+}
+
+QTEST_MAIN(TestPrintMenu)
+#include "tst_printmenu.moc"

@@ -206,7 +206,10 @@ bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes)
 bool saveStateFile(const QString &fileName, const ViewState &view, const NotesStore &notes, bool playerMode)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write that fails part-way (a full disk, a size limit) shows here: with
+    // a buffer, a small file is only written inside commit(), which then replaces the old file
+    // with the cut-off one and still reports success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray data = encodeState(view, notes, playerMode);
     if (file.write(data) != data.size()) {

@@ -17,7 +17,7 @@ unset QT_QPA_PLATFORM
 app=$!
 start=$(date +%s.%N)
 splash=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     splash=$(xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | head -n1 || true)
     [ -n "$splash" ] && break
     sleep 0.1

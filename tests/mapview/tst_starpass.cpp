@@ -146,8 +146,7 @@ private slots:
                                         << "ffffff c0c0ff 8080ff 4040ff c0 80 40";
         QTest::newRow("spheres, printer mode") << 3 << true << "DEVELOPMENT SPHERE KEY|0-9|10-19|20-30"
                                                << "ffcd70 ff9000 6e001b";
-        QTest::newRow("unknown, dark") << 9 << false << ""
-                                       << "";
+        QTest::newRow("unknown, dark") << 9 << false << QString() << QString();
     }
     void panelsTitleAndKey()
     {

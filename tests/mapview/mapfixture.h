@@ -9,6 +9,7 @@ struct MapFixture
 {
     StarTable table = StarTable::fromCatalogue();
     MapModel model { table };
+    ViewState &view = model.view;
 
     int star(const QString &name) const
     {

@@ -5,128 +5,78 @@
 
 #include <QtTest>
 
-#include <cmath>
-
-namespace {
-
-QString hex(Colour colour)
+// The results of f over the inputs, space separated, so that one row covers all edges of a function.
+template <typename F, typename... T>
+static QString each(F f, T... inputs)
 {
-    return QString::number(colour, 16);
+    return QStringList({ f(inputs)... }).join(u' ');
 }
-
-} // namespace
 
 class TestPrimitives : public QObject
 {
     Q_OBJECT
 private slots:
-    // Every value case as (computed, expected) text, so one table covers the formats, the distance
-    // and every band edge of the four colour codes.
-    void values_data()
+    void edges_data()
     {
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const QString &name, const QString &actual, const char *expected) {
-            QTest::newRow(qPrintable(name)) << actual << QString::fromLatin1(expected);
-        };
-        for (const auto &[v, text] : { std::pair { 5, "+05" }, { 15, "+15" }, { 0, "00" }, { -7, "-07" },
-                 { -25, "-25" }, { 100, "+100" }, { -40, "-40" }, { 40, "+40" } })
-            row(QStringLiteral("signfmt %1").arg(v), signfmt(v), text);
-        row(QStringLiteral("inrange low end"), QString::number(inrange(3, 18, 3)), "1");
-        row(QStringLiteral("inrange high end"), QString::number(inrange(3, 18, 18)), "1");
-        row(QStringLiteral("inrange above"), QString::number(inrange(3, 18, 19)), "0");
-
+        QTest::newRow("signfmt") << each(signfmt, 5, 0, -7, 100, -40) << "+05 00 -07 +100 -40";
+        QTest::newRow("inrange") << each([](int v) { return QString::number(inrange(3, 18, v)); }, 2, 3, 18, 19)
+                                 << "0 1 1 0";
+        QTest::newRow("zcol") << each([](qint16 z) { return hex(zcol(z)); }, -41, -40, -11, -10, -1, 0, 10, 11, 40, 41)
+                              << "ffff00 ff0000 ff0000 ff00 ff00 ffff ffff 80ff 80ff ffff00";
+        // Later classes win whatever the order in the text; lower-case letters are no class.
+        QTest::newRow("stypecol") << each([](const char *t) { return hex(stypecol(QString::fromLatin1(t))); }, "O5",
+            "BO", "DA5", "F8", "DG8", "GK", "KG", "dM4", "k5", "")
+                                  << "ff0000 ffff00 ffffff 99ffff 33ccff 80ff 80ff ff 0 0";
+        // The small gaps between the distance bands fall through to black.
+        QTest::newRow("distcol") << each([](double d) { return hex(distcol(d)); }, 4.99, 5.0, 9.99, 9.995, 10.0, 14.99,
+            14.995, 15.0, 19.99, 19.995, 20.0, 24.99, 24.995, 25.0, 29.99, 29.995, 30.0)
+                                 << "ffffff c0c0ff c0c0ff 0 8080ff 8080ff 0 4040ff 4040ff 0 c0 c0 0 80 80 0 40";
+        QTest::newRow("d2solcol") << each([](qint16 d) { return hex(d2solcol(d)); }, 9, 10, 19, 20)
+                                  << "ffcd70 ff9000 ff9000 6e001b";
         MapFixture f;
-        const int sol = f.star("Sol");
-        row(QStringLiteral("stardist self"), QString::number(stardist(f.table, sol, sol)), "0");
-        row(QStringLiteral("stardist none first"), QString::number(stardist(f.table, -1, 5)), "-1");
-        row(QStringLiteral("stardist none second"), QString::number(stardist(f.table, 5, -1)), "-1");
-        // Alpha Centauri B sits at (-2, -1, -4); its shared-cell plotting nudge plays no part.
-        row(QStringLiteral("stardist whole co-ordinates"),
-            QString::number(stardist(f.table, sol, f.star("Alpha Centauri B")) - std::sqrt(21.0)), "0");
-
-        const char *blue = "ff0000", *green = "ff00", *yellow = "ffff", *orange = "80ff", *cyan = "ffff00";
-        for (const auto &[z, colour] : { std::pair { -41, cyan }, { -40, blue }, { -11, blue }, { -10, green },
-                 { -1, green }, { 0, yellow }, { 10, yellow }, { 11, orange }, { 40, orange }, { 41, cyan } })
-            row(QStringLiteral("zcol %1").arg(z), hex(zcol(qint16(z))), colour);
-        for (const auto &[text, colour] :
-            { std::pair { "K0", orange }, { "DA5", "ffffff" }, { "DG8", "33ccff" }, { "GK", orange }, { "KG", orange },
-                { "dM4", "ff" }, { "O5", blue }, { "BO", cyan }, { "F8", "99ffff" }, { "", "0" }, { "k5", "0" } })
-            row(QStringLiteral("stypecol '%1'").arg(text), hex(stypecol(QString::fromLatin1(text))), colour);
-        for (const auto &[d, colour] : { std::pair { -1.0, "ffffff" }, { 4.99, "ffffff" }, { 5.0, "c0c0ff" },
-                 { 9.99, "c0c0ff" }, { 9.995, "0" }, { 10.0, "8080ff" }, { 14.99, "8080ff" }, { 14.995, "0" },
-                 { 15.0, "4040ff" }, { 19.99, "4040ff" }, { 20.0, "c0" }, { 24.99, "c0" }, { 24.995, "0" },
-                 { 25.0, "80" }, { 29.99, "80" }, { 29.995, "0" }, { 30.0, "40" }, { 45.0, "40" } })
-            row(QStringLiteral("distcol %1").arg(d), hex(distcol(d)), colour);
-        for (const auto &[d, colour] : { std::pair { -3, "ffcd70" }, { 9, "ffcd70" }, { 10, "ff9000" },
-                 { 19, "ff9000" }, { 20, "6e001b" }, { 30, "6e001b" } })
-            row(QStringLiteral("d2solcol %1").arg(d), hex(d2solcol(qint16(d))), colour);
-
-        // starcol by mode: Z, spectral, distance from the selected star, catalogue distance from Sol.
-        const auto starcolOf = [&](const char *name, int colmode, int selstar) {
-            f.model.view.colmode = colmode;
-            f.model.view.selstar = selstar;
-            return hex(starcol(f.model, f.star(name)));
+        const int sol = f.star("Sol"), centauriB = f.star("Alpha Centauri B"); // B sits at (-2, -1, -4)
+        const auto d = [&](int i, int j) { return QString::number(stardist(f.table, i, j)); };
+        const QStringList distances { d(sol, sol), d(-1, 5), d(5, -1), d(sol, centauriB) };
+        QTest::newRow("stardist") << distances.join(u' ') << "0 -1 -1 4.58258";
+        // Per mode: Z, spectral, distance from the selected star (itself, 11, none selected), catalogue
+        // distance from Sol (Delta Pavonis is 19.7 by its co-ordinates, 20 in the catalogue), unknown.
+        const auto c = [&](const char *name, int colmode, int selstar) {
+            f.view.colmode = colmode;
+            f.view.selstar = selstar;
+            return hex(starcol(f.model, f.star(QString::fromLatin1(name))));
         };
-        row(QStringLiteral("starcol Z"), starcolOf("61 Cygni A", 0, sol), green);
-        row(QStringLiteral("starcol spectral"), starcolOf("61 Cygni B", 1, sol), orange);
-        row(QStringLiteral("starcol selected itself"), starcolOf("Sol", 2, sol), "ffffff");
-        row(QStringLiteral("starcol distance 11"), starcolOf("61 Cygni A", 2, sol), "8080ff");
-        row(QStringLiteral("starcol nothing selected"), starcolOf("61 Cygni A", 2, -1), "ffffff");
-        // Delta Pavonis is 19.7 from Sol by its co-ordinates but 20 in the catalogue, which decides.
-        row(QStringLiteral("starcol sphere"), starcolOf("Delta Pavonis", 3, sol), "6e001b");
-        row(QStringLiteral("starcol unknown mode"), starcolOf("Sol", 4, sol), "0");
+        const QStringList colours { c("61 Cygni A", 0, sol), c("61 Cygni B", 1, sol), c("Sol", 2, sol),
+            c("61 Cygni A", 2, sol), c("61 Cygni A", 2, -1), c("Delta Pavonis", 3, sol), c("Sol", 4, sol) };
+        QTest::newRow("starcol") << colours.join(u' ') << "ff00 80ff ffffff 8080ff ffffff 6e001b 0";
     }
-    void values()
+    void edges()
     {
         QFETCH(QString, actual);
         QTEST(actual, "expected");
     }
 
-    void qprintAppliesAndRestores_data()
+    void qprintAndDleg()
     {
-        QTest::addColumn<qint64>("colour");
-        QTest::addColumn<float>("centre");
-        QTest::addColumn<Colour>("printedColour");
-        QTest::addColumn<double>("printedX");
-        // "0123456789" is 20 units wide at size 10.
-        QTest::newRow("colour 0 keeps ForeColor") << qint64(0) << 0.0f << Colour(0x123456) << 7.0;
-        QTest::newRow("negative colour keeps ForeColor") << qint64(-5) << -1.0f << Colour(0x123456) << 7.0;
-        QTest::newRow("colour applied, centred on 69") << qint64(255) << 69.0f << Colour(255) << 59.0;
-    }
-    void qprintAppliesAndRestores()
-    {
-        QFETCH(qint64, colour);
-        QFETCH(float, centre);
-        RecordingSurface surface;
-        surface.ForeColor = 0x123456;
-        surface.FontSize = 8;
-        qprint(surface, QStringLiteral("0123456789"), 7, 12, colour, QStringLiteral("Courier"), 10, true, centre);
-        const RecordedOp op = surface.ops.at(0);
-        QTEST(op.colour, "printedColour");
-        QTEST(op.x1, "printedX");
-        QCOMPARE(QList<double>({ op.y1, op.fontSize, double(op.fontBold) }), QList<double>({ 12, 10, 1 }));
-        QCOMPARE(surface.ForeColor, Colour(0x123456));
-        QCOMPARE(surface.FontSize, 8.0);
-        QCOMPARE(surface.FontName, QStringLiteral("Arial"));
-        QVERIFY(!surface.FontBold);
-    }
-
-    void dlegCentresCaptionUnderDot()
-    {
-        RecordingSurface surface;
-        surface.FontSize = 12.5; // "10" is 5 wide: half 2.5 goes to the even 2
-        surface.ForeColor = 0xA0A0A0;
-        dleg(QStringLiteral("10"), 0xFF, 50, 20, 2, surface);
-        const RecordedOp dot = surface.ops.at(0);
-        QCOMPARE(dot.kind, RecordedOp::Kind::Circle);
-        QCOMPARE(dot.corners(), QList<double>({ 50, 20, 2, 0 }));
-        QCOMPARE(
-            QList<Colour>({ dot.colour, Colour(dot.fillStyle), dot.fillColour }), QList<Colour>({ 0xA0A0A0, 0, 0xFF }));
-        const RecordedOp caption = surface.ops.at(1);
-        QCOMPARE(QList<double>({ caption.x1, caption.y1 }), QList<double>({ 48, 22 }));
-        QVERIFY(caption.fontBold && surface.FontBold);
-        QCOMPARE(surface.FillStyle, 0);
+        RecordingSurface s;
+        s.ForeColor = 0x123456;
+        s.FontSize = 8;
+        const QString digits = QStringLiteral("0123456789"); // 20 units wide at size 10
+        qprint(s, digits, 7, 12, 255, QStringLiteral("Courier"), 10, true, 69);
+        qprint(s, digits, 7, 12, 0, QString(), 0, false, 0);
+        qprint(s, digits, 7, 12, -5, QString(), 10, true, -1);
+        // Centred on 69, then at x 7 twice, keeping ForeColor for colours 0 and below; all restored afterwards.
+        QCOMPARE(positions(s.ops), QStringLiteral("59,12 7,12 7,12"));
+        QCOMPARE(QStringList({ style(s.ops[0]), style(s.ops[1]), style(s.ops[2]) }),
+            QStringList({ "ff 10 bold", "123456 8", "123456 10 bold" }));
+        QVERIFY(s.ForeColor == 0x123456 && s.FontSize == 8 && !s.FontBold && s.FontName == QLatin1String("Arial"));
+        s.FontSize = 12.5; // "10" is 5 wide: the half 2.5 goes to the even 2
+        s.ForeColor = 0xA0A0A0;
+        dleg(QStringLiteral("10"), 0xFF, 50, 20, 2, s);
+        QCOMPARE(positions(s.ops.mid(3)), QStringLiteral("50,20,2 48,22"));
+        QCOMPARE(QList<Colour>({ s.ops[3].colour, s.ops[3].fill }), QList<Colour>({ 0xA0A0A0, 0xFF }));
+        QVERIFY(s.ops[3].kind == RecordedOp::Kind::Circle && s.ops[4].bold && s.FontBold && s.FillStyle == 0);
     }
 };
 

@@ -3,66 +3,98 @@
 #include "mapview/surface.h"
 
 #include <QList>
-#include <QString>
+#include <QStringList>
 
-#include <functional>
-#include <vector>
+#include <algorithm>
+#include <iterator>
 
 // One drawing operation with the surface attributes it was drawn with.
 struct RecordedOp
 {
-    enum class Kind { Cls, PSet, Line, Box, FilledBox, Circle, Print, Picture };
-    Kind kind = Kind::Cls;
-    double x1 = 0, y1 = 0; // start, centre or text position
-    double x2 = 0, y2 = 0; // end, or the size of a picture; x2 is a circle's radius
-    Colour colour = 0; // line, point or outline colour; ForeColor of a text; BackColor of Cls
-    int drawWidth = 1;
-    int drawStyle = 0;
-    int fillStyle = 1;
-    Colour fillColour = 0;
-    double fontSize = 0;
-    bool fontBold = false;
+    enum class Kind { Line, Box, FilledBox, Cls, PSet, Circle, Print, Picture }; // the first three as Surface::Shape
+    Kind kind;
+    QList<double> at; // corners of a line or box; centre and radius; position of a point, text or picture
+    Colour colour; // line, point, outline or text colour; BackColor of Cls
+    Colour fill; // FillColor while FillStyle is solid, else 0xFFFFFFFF
+    int drawWidth;
+    int drawStyle;
+    double fontSize;
+    bool bold;
     QString text;
-
-    QList<double> corners() const { return { x1, y1, x2, y2 }; }
 };
 
-// A drawing surface that draws nothing and logs every operation. Its text metrics are fixed so
-// that tests can work out positions by hand: a character is 0.2 map units wide per point of font
-// size and a line is 0.4 units high per point (10 points: 2 units a character, 4 units a line).
+inline QString hex(Colour colour)
+{
+    return QString::number(colour, 16);
+}
+
+// The positions of the operations for compact comparisons: "x,y,..." separated by spaces.
+inline QString positions(const QList<RecordedOp> &ops)
+{
+    QString text;
+    for (const RecordedOp &op : ops)
+        for (qsizetype i = 0; i < op.at.size(); ++i)
+            text += QString::number(op.at[i]) + (i + 1 < op.at.size() ? u',' : u' ');
+    return text.trimmed();
+}
+
+// The colour and font of a print: "ff 10 bold", "123456 8".
+inline QString style(const RecordedOp &op)
+{
+    return QStringLiteral("%1 %2%3").arg(hex(op.colour)).arg(op.fontSize).arg(op.bold ? " bold" : "");
+}
+
+// A surface that draws nothing and logs every operation. Per point of font size a character is 0.2
+// map units wide and a line 0.4 high (size 10: 2 units a character, 4 a line).
 class RecordingSurface : public Surface
 {
 public:
-    static constexpr double kCharWidthPerPoint = 0.2;
-    static constexpr double kLineHeightPerPoint = 0.4;
+    using Kind = RecordedOp::Kind;
 
-    explicit RecordingSurface(bool printer = false)
-        : m_printer(printer)
-    { }
+    QList<RecordedOp> ops;
+    bool printer = false; // what isPrinter() answers
 
-    std::vector<RecordedOp> ops;
+    template <typename Test>
+    QList<RecordedOp> where(Test test) const
+    {
+        QList<RecordedOp> found;
+        std::copy_if(ops.begin(), ops.end(), std::back_inserter(found), test);
+        return found;
+    }
+    QList<RecordedOp> of(Kind k) const
+    {
+        return where([k](const RecordedOp &op) { return op.kind == k; });
+    }
+    QStringList printed() const
+    {
+        QStringList texts;
+        for (const RecordedOp &op : of(Kind::Print))
+            texts.append(op.text);
+        return texts;
+    }
 
-    void Cls() override;
-    void PSet(double x, double y, Colour colour) override;
-    void Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape = Shape::Line) override;
-    void Circle(double x, double y, double radius, qint64 colour = kForeColor) override;
-    void Print(const QString &text) override;
-    double TextWidth(const QString &text) override { return text.size() * FontSize * kCharWidthPerPoint; }
-    double TextHeight(const QString &) override { return FontSize * kLineHeightPerPoint; }
-    void PaintPicture(const QImage &picture, double x, double y, double width, double height) override;
+    void Cls() override { log(Kind::Cls, {}, BackColor); }
+    void PSet(double x, double y, Colour colour) override { log(Kind::PSet, { x, y }, colour); }
+    void Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape = Shape::Line) override
+    {
+        log(Kind(shape), { x1, y1, x2, y2 }, colour);
+    }
+    void Circle(double x, double y, double radius, qint64 colour = kForeColor) override
+    {
+        log(Kind::Circle, { x, y, radius }, colour == kForeColor ? ForeColor : Colour(colour));
+    }
+    void Print(const QString &text) override { log(Kind::Print, { CurrentX, CurrentY }, ForeColor, text); }
+    double TextWidth(const QString &text) override { return text.size() * FontSize * 0.2; }
+    double TextHeight(const QString &) override { return FontSize * 0.4; }
+    void PaintPicture(const QImage &, double x, double y, double, double) override { log(Kind::Picture, { x, y }, 0); }
     double ScaleWidth() const override { return 297.0; }
     double ScaleHeight() const override { return 210.0; }
-    bool isPrinter() const override { return m_printer; }
-
-    // The logged operations that satisfy the predicate, in drawing order.
-    std::vector<RecordedOp> where(const std::function<bool(const RecordedOp &)> &test) const;
-    std::vector<RecordedOp> ofKind(RecordedOp::Kind kind) const;
-    // The texts printed, in order; and the first print of a given text (a Cls op when none).
-    QStringList printed() const;
-    RecordedOp firstPrint(const QString &text) const;
+    bool isPrinter() const override { return printer; }
 
 private:
-    RecordedOp &record(RecordedOp::Kind kind, double x1, double y1, double x2, double y2, Colour colour);
-
-    bool m_printer;
+    void log(Kind kind, const QList<double> &at, Colour colour, const QString &text = {})
+    {
+        ops.append({ kind, at, colour, FillStyle == 0 ? FillColor : 0xFFFFFFFF, DrawWidth, DrawStyle, FontSize,
+            FontBold, text });
+    }
 };

@@ -67,12 +67,16 @@ void MainWindow::buildMenus()
     dist->setObjectName(QStringLiteral("dist"));
     QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("Help"));
     helpmenu->setObjectName(QStringLiteral("helpmenu"));
-    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)->setObjectName(QStringLiteral("About"));
+    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)
+        ->setObjectName(QStringLiteral("About"));
 
     // The usual desktop shortcuts on the commands that have one.
     const std::pair<const char *, QKeySequence> shortcuts[] = {
-        { "sfile", QKeySequence::Save }, { "fload", QKeySequence::Open }, { "pfile", QKeySequence::Print },
-        { "bye", QKeySequence(Qt::CTRL | Qt::Key_Q) }, { "About", QKeySequence(Qt::Key_F1) },
+        { "sfile", QKeySequence::Save },
+        { "fload", QKeySequence::Open },
+        { "pfile", QKeySequence::Print },
+        { "bye", QKeySequence(Qt::CTRL | Qt::Key_Q) },
+        { "About", QKeySequence(Qt::Key_F1) },
     };
     for (const auto &[name, keys] : shortcuts)
         findChild<QAction *>(QString::fromLatin1(name))->setShortcut(keys);
@@ -146,28 +150,33 @@ void MainWindow::Picture1_Click()
     if (!beginRedraw(m_model))
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    paintMap();
+    if (m_shown)
+        *m_shown = m_model;
+    else
+        m_shown = std::make_unique<MapModel>(m_model);
+    const MapFrame frame = paintMap(*m_shown);
+    emit mapDrawn(frame);
     QGuiApplication::restoreOverrideCursor();
 }
 
-void MainWindow::paintMap()
+MapFrame MainWindow::paintMap(const MapModel &model)
 {
-    m_painted = true;
     MapFrame frame;
-    m_canvas->paintMap([this, &frame](Surface &surface) { frame = drawMap(m_model, surface); });
-    m_canvas->setHitAreas(std::move(frame.markers), std::move(frame.listRows));
-    emit mapDrawn(frame);
+    m_canvas->paintMap([&model, &frame](Surface &surface) { frame = drawMap(model, surface); });
+    m_canvas->setHitAreas(frame.markers, frame.listRows);
+    return frame;
 }
 
 void MainWindow::scheduleRepaint()
 {
-    // A new window size shows the same map again at the new size; it is not a redraw of the model.
-    if (!m_painted || m_repaintPending)
+    // A new window size shows the map of the last redraw again at the new size (the texts are
+    // shared, so keeping that model costs little); it is not a redraw and changes nothing else.
+    if (!m_shown || m_repaintPending)
         return;
     m_repaintPending = true;
     QTimer::singleShot(0, this, [this] {
         m_repaintPending = false;
-        paintMap();
+        paintMap(*m_shown);
     });
 }
 

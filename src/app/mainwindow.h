@@ -57,7 +57,7 @@ protected:
 
 private:
     void buildMenus();
-    void paintMap();
+    MapFrame paintMap(const MapModel &model);
     void scheduleRepaint();
     void Form_Unload();
 
@@ -72,7 +72,7 @@ private:
     StellarIndexWindow *m_form3 = nullptr;
     NavigationWiring *m_navigation = nullptr;
     int m_redraws = 0;
-    bool m_painted = false;
+    std::unique_ptr<MapModel> m_shown; // what the last redraw drew
     bool m_repaintPending = false;
     bool m_unloading = false;
 };

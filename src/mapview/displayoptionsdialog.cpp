@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,7 +81,7 @@ QWidget *DisplayOptionsDialog::buildRangeFrame()
     static_cast<QVBoxLayout *>(box->layout())->addLayout(row);
     box->layout()->addWidget(addCheck("dfsonflag", QStringLiteral("Display Range Circle"), &DisplayOptions::dfsonflag));
     box->layout()->addWidget(addCheck("dispsodstars", QStringLiteral("Display Stars outside of Selected Range in Grey"),
-                                      &DisplayOptions::dispsodstars));
+        &DisplayOptions::dispsodstars));
     return box;
 }
 
@@ -106,7 +107,8 @@ QWidget *DisplayOptionsDialog::buildOtherFrame()
     QGroupBox *box = frame(QStringLiteral("Other Options"));
     box->layout()->addWidget(
         addCheck("xhair", QStringLiteral("Cross Hairs around Selected Star"), &DisplayOptions::xhair));
-    box->layout()->addWidget(addCheck("sodonflag", QStringLiteral("Spheres of Development"), &DisplayOptions::sodonflag));
+    box->layout()->addWidget(
+        addCheck("sodonflag", QStringLiteral("Spheres of Development"), &DisplayOptions::sodonflag));
     box->layout()->addWidget(addCheck("staridon", QStringLiteral("Star ID Numbers"), &DisplayOptions::staridon));
     return box;
 }
@@ -133,7 +135,8 @@ void DisplayOptionsDialog::load()
     const DisplayOptions wanted = m_options; // the widgets write back while they are set
     m_zmax->setEditText(wanted.zmax);
     for (auto &[check, field] : m_checks)
-        check->setCheckState(wanted.*field == 0 ? Qt::Unchecked : (wanted.*field == 1 ? Qt::Checked : Qt::PartiallyChecked));
+        check->setCheckState(
+            wanted.*field == 0 ? Qt::Unchecked : (wanted.*field == 1 ? Qt::Checked : Qt::PartiallyChecked));
     if (wanted.colourCode >= 0 && wanted.colourCode < 4)
         m_colours[static_cast<size_t>(wanted.colourCode)]->setChecked(true);
     (wanted.printerMode ? m_option10 : m_pcolflag)->setChecked(true);
@@ -151,10 +154,19 @@ void DisplayOptionsDialog::OKButton_Click()
     emit redrawRequested();
 }
 
+void DisplayOptionsDialog::keyPressEvent(QKeyEvent *event)
+{
+    // The dialog has no cancel button: Escape does nothing (only the close box discards).
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void DisplayOptionsDialog::reject()
 {
-    // Closing by the close box (or Escape) forgets every change: the next use starts from the
-    // design values.
+    // Closing by the close box forgets every change: the next use starts from the design values.
     m_options = DisplayOptions();
     load();
     QDialog::reject();

@@ -29,6 +29,9 @@ signals:
 public slots:
     void reject() override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QWidget *buildRangeFrame();
     QWidget *buildColourFrame();

@@ -2,7 +2,9 @@
 
 #include "mapview/viewstate.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -49,6 +51,14 @@ constexpr KeyStep kKeySteps[] = {
 constexpr int kClear = 12;
 constexpr int kEscape = 27;
 
+// Moves an origin by whole light years. An origin a broken file left far outside the charted
+// space stays at the end of the whole-number range instead of wrapping round.
+void step(qint32 &origin, int by)
+{
+    origin = static_cast<qint32>(std::clamp<qint64>(
+        qint64(origin) + by, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
+}
+
 } // namespace
 
 WindowAction Form_MouseDown(ViewState &view, int button, float x, float y)
@@ -59,13 +69,13 @@ WindowAction Form_MouseDown(ViewState &view, int button, float x, float y)
     const double py = y;
     if (kSectorMap.contains(px, py)) {
         if (px < kLeftBandEnd)
-            view.xorg -= 1;
+            step(view.xorg, -1);
         if (px > kRightBandStart)
-            view.xorg += 1;
+            step(view.xorg, 1);
         if (py < kTopBandEnd)
-            view.yorg += 1;
+            step(view.yorg, 1);
         if (py > kBottomBandStart)
-            view.yorg -= 1;
+            step(view.yorg, -1);
         return WindowAction::Redraw;
     }
     if (kMiniMap.contains(px, py)) {
@@ -85,10 +95,10 @@ WindowAction Form_KeyDown(ViewState &view, int keycode)
         view.xorg = -7;
         view.yorg = -7;
     }
-    for (const KeyStep &step : kKeySteps) {
-        if (step.keycode == keycode) {
-            view.xorg += step.dx;
-            view.yorg += step.dy;
+    for (const KeyStep &keyStep : kKeySteps) {
+        if (keyStep.keycode == keycode) {
+            step(view.xorg, keyStep.dx);
+            step(view.yorg, keyStep.dy);
         }
     }
     return WindowAction::Redraw;

@@ -1,5 +1,7 @@
 #include "output/notesexport.h"
 
+#include <QRegularExpression>
+
 #include "catalogue/startable.h"
 #include "index/notesstore.h"
 
@@ -23,8 +25,12 @@ QString block(const QString &heading, const QString &text)
 
 QString generalDate(const QDateTime &when, const QLocale &locale)
 {
+    // The long time of the locale, without the time-zone name Qt adds to it.
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")))
+        .remove(QRegularExpression(QStringLiteral("\\s+$")));
     return locale.toString(when.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-        + locale.toString(when.time(), QLocale::LongFormat);
+        + locale.toString(when.time(), timeFormat.trimmed());
 }
 
 QString notesText(

@@ -199,6 +199,10 @@ void TestShell::closeBoxDiscardsChanges()
     child<QPushButton>(dialog, "Command1")->click();
     child<QRadioButton>(dialog, "col2")->click();
     child<QCheckBox>(dialog, "xhair")->click();
+    // Escape does not close the dialog and keeps the changes; the close box discards them.
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(m_window->model().options.colourCode, 1);
     const int before = m_window->redrawCount();
     dialog->close();
     QVERIFY(!dialog->isVisible());

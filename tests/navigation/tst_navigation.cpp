@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 #include <memory>
 
 Q_DECLARE_METATYPE(WindowAction)
@@ -59,6 +61,20 @@ private slots:
         view.yorg = 4;
         QTEST(Form_MouseDown(view, button, float(at.x()), float(at.y())), "action");
         QTEST(QPoint(view.xorg, view.yorg), "origin");
+    }
+
+    void scrollingNeverWraps()
+    {
+        // An origin a broken file left at the ends of the whole-number range stays there.
+        ViewState view;
+        view.xorg = std::numeric_limits<qint32>::max();
+        view.yorg = std::numeric_limits<qint32>::min() + 1;
+        QCOMPARE(Form_KeyDown(view, 34), WindowAction::Redraw); // Page Down: right and down
+        Form_MouseDown(view, 1, 100, 190); // the bottom band: down
+        QCOMPARE(view.xorg, std::numeric_limits<qint32>::max());
+        QCOMPARE(view.yorg, std::numeric_limits<qint32>::min());
+        view.clamporigin();
+        QCOMPARE(QPoint(view.xorg, view.yorg), QPoint(20, -35));
     }
 
     void keys_data()

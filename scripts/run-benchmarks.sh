@@ -8,7 +8,7 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 export QT_QPA_PLATFORM=offscreen
 for program in "$build"/bench/bench_*; do
-    [ -x "$program" ] || continue
+    [ -f "$program" ] && [ -x "$program" ] || continue
     name=$(basename "$program")
     echo "running $name ..." >&2
     "$program" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
@@ -35,6 +35,10 @@ for path in sorted(results.glob('*.json')):
         ratio = f"{ms / base:.2f}" if base else "-"
         extra = ' '.join(f"{k}={v:.1f}" for k, v in counters.items())
         rows.append((name, ms, base, ratio, extra))
+blit = next((ms for name, ms, *_ in rows if name == 'BM_ClearAndBlit'), None)
+if blit:
+    rows = [(n, ms, b, r, (e + f" {ms / blit:.1f}x clear-and-blit").strip() if n.startswith('BM_Redraw') else e)
+            for n, ms, b, r, e in rows]
 print(f"{'benchmark':45} {'median ms':>12} {'baseline ms':>12} {'ratio':>6}  notes")
 for name, ms, base, ratio, extra in rows:
     print(f"{name:45} {ms:12.4f} {(f'{base:.4f}' if base else '-'):>12} {ratio:>6}  {extra}")

@@ -3,7 +3,6 @@
 #include "generator/callbacknotesbox.h"
 #include "generator/clockrandom.h"
 #include "generator/gensystem.h"
-
 #include "index/indexmarks.h"
 #include "index/notesboxes.h"
 #include "mapview/mapmodel.h"

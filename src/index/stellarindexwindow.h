@@ -12,7 +12,6 @@
 #include <vector>
 
 class QLabel;
-
 class QPlainTextEdit;
 class QPushButton;
 struct MapModel;

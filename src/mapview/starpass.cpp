@@ -7,8 +7,6 @@
 #include "mapview/primitives.h"
 #include "mapview/starlist.h"
 
-#include <cmath>
-
 namespace {
 
 // Mini-map: 25 map units for the 70 light years from -35 to +35.

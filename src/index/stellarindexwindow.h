@@ -60,6 +60,7 @@ protected:
 
 private:
     QRect toPixels(double left, double top, double width, double height) const;
+    QRect toPixels(const QRect &twips) const;
     QLabel *addHeading(const char *name, const QString &caption, const QRect &twips);
     QPushButton *addButton(const char *name, const QString &caption, const QRect &twips);
     QPlainTextEdit *addNotesBox(const char *name, const QRect &twips);

@@ -14,7 +14,6 @@ public:
 
     // Shows the splash, waits, then loads and shows the main window (deleted when it closes).
     MainWindow *run();
-    SplashWindow &splash() { return m_splash; }
 
 private:
     SplashWindow m_splash;

@@ -53,8 +53,8 @@ double lenientNumber(const QString &text)
     if (!seenDigit)
         return 0.0;
     digits.resize(mantissaEnd);
-    const double value = std::strtod(digits.c_str(), nullptr);
-    return std::isfinite(value) ? value : (value > 0 ? HUGE_VAL : -HUGE_VAL);
+    // A number too large for a double comes back as an infinity of its sign.
+    return std::strtod(digits.c_str(), nullptr);
 }
 
 double roundHalfEven(double value)

@@ -15,9 +15,6 @@ public:
     ListLayout(double entryHeight, double windowWidth);
 
     int rowH() const { return m_rowH; }
-    int top0() const { return m_top0; }
-    int colW() const { return m_colW; }
-    int left0() const { return m_left0; }
     // Half the entry height: the unit of the dot and "N" positions.
     int h() const { return m_h; }
     // Left and top of entry i.

@@ -3,7 +3,6 @@
 #include "generator/callbacknotesbox.h"
 #include "generator/clockrandom.h"
 #include "generator/gensystem.h"
-
 #include "index/indexmarks.h"
 #include "index/notesboxes.h"
 #include "mapview/mapmodel.h"
@@ -91,12 +90,17 @@ QRect StellarIndexWindow::toPixels(double left, double top, double width, double
     return QRect(topLeft, bottomRight - QPoint(1, 1));
 }
 
+QRect StellarIndexWindow::toPixels(const QRect &twips) const
+{
+    return toPixels(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 QLabel *StellarIndexWindow::addHeading(const char *name, const QString &caption, const QRect &twips)
 {
     auto *label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(arial(kHeadingPoints));
-    label->setGeometry(toPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setGeometry(toPixels(twips));
     return label;
 }
 
@@ -105,7 +109,7 @@ QPushButton *StellarIndexWindow::addButton(const char *name, const QString &capt
     auto *button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
-    button->setGeometry(toPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    button->setGeometry(toPixels(twips));
     return button;
 }
 
@@ -114,7 +118,7 @@ QPlainTextEdit *StellarIndexWindow::addNotesBox(const char *name, const QRect &t
     auto *box = new QPlainTextEdit(this);
     box->setObjectName(QString::fromLatin1(name));
     box->setTabChangesFocus(true);
-    box->setGeometry(toPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    box->setGeometry(toPixels(twips));
     return box;
 }
 

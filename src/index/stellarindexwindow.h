@@ -12,7 +12,6 @@
 #include <vector>
 
 class QLabel;
-
 class QPlainTextEdit;
 class QPushButton;
 struct MapModel;
@@ -61,6 +60,7 @@ protected:
 
 private:
     QRect toPixels(double left, double top, double width, double height) const;
+    QRect toPixels(const QRect &twips) const;
     QLabel *addHeading(const char *name, const QString &caption, const QRect &twips);
     QPushButton *addButton(const char *name, const QString &caption, const QRect &twips);
     QPlainTextEdit *addNotesBox(const char *name, const QRect &twips);

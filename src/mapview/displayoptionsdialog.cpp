@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -90,10 +89,11 @@ QWidget *DisplayOptionsDialog::buildColourFrame()
     QGroupBox *box = frame(QStringLiteral("Color Codes"));
     auto *group = new QButtonGroup(box);
     for (int i = 0; i < 4; ++i) {
-        m_colours[static_cast<size_t>(i)] = new QRadioButton(DisplayOptions::colourCaptions()[static_cast<size_t>(i)]);
-        m_colours[static_cast<size_t>(i)]->setObjectName(QStringLiteral("col%1").arg(i + 1));
-        group->addButton(m_colours[static_cast<size_t>(i)], i);
-        box->layout()->addWidget(m_colours[static_cast<size_t>(i)]);
+        QRadioButton *&button = m_colours[static_cast<size_t>(i)];
+        button = new QRadioButton(DisplayOptions::colourCaptions()[static_cast<size_t>(i)]);
+        button->setObjectName(QStringLiteral("col%1").arg(i + 1));
+        group->addButton(button, i);
+        box->layout()->addWidget(button);
     }
     connect(group, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)

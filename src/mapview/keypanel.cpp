@@ -80,9 +80,8 @@ ColourKey colourkey(int colmode)
 
 QString sectorline(qint32 xorg, qint32 yorg, qint32 lorange, qint32 hirange)
 {
-    return QStringLiteral("X ") + signfmt(xorg) + QStringLiteral(" to ") + signfmt(xorg + 15) + QStringLiteral("  ")
-        + QStringLiteral("Y ") + signfmt(yorg) + QStringLiteral(" to ") + signfmt(yorg + 15) + QStringLiteral("  ")
-        + QStringLiteral("Z ") + signfmt(lorange) + QStringLiteral(" to ") + signfmt(hirange);
+    return QStringLiteral("X %1 to %2  Y %3 to %4  Z %5 to %6")
+        .arg(signfmt(xorg), signfmt(xorg + 15), signfmt(yorg), signfmt(yorg + 15), signfmt(lorange), signfmt(hirange));
 }
 
 void drawpanels(const MapModel &model, Surface &surface)

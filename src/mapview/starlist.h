@@ -17,10 +17,6 @@ public:
     // Sets the list font, measures the line height and draws the header.
     StarList(const MapModel &model, Surface &surface);
 
-    double lineHeight() const { return m_lh; }
-    // The left edge of the row boxes: room for the reference column only when it is shown.
-    double rowLeft() const { return m_left; }
-
     // Draws row k (1, 2, ...) for star i with its reference number and returns the row's click area.
     HitArea drawrow(qint32 i, int k, const QString &ref);
 
@@ -30,7 +26,7 @@ private:
     const MapModel &m_model;
     Surface &m_surface;
     double m_lh;
-    double m_left;
+    double m_left; // left edge of the row boxes: room for the reference column only when it is shown
 };
 
 // A star marker's tooltip: the distance from the selected star, or the star's own data when no

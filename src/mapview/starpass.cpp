@@ -7,8 +7,6 @@
 #include "mapview/primitives.h"
 #include "mapview/starlist.h"
 
-#include <cmath>
-
 namespace {
 
 // Mini-map: 25 map units for the 70 light years from -35 to +35.
@@ -139,10 +137,9 @@ MapFrame drawstars(const MapModel &model, Surface &surface)
         const double distance = stardist(stars, i, view.selstar);
         if (!inSector(stars[i], view) || !(distance <= view.hirange || view.greyflag))
             continue;
-        const int k = listed + 1;
+        const int k = ++listed;
         const QString ref = common::formatWhole(k);
         frame.listRows.push_back(list.drawrow(i, k, ref));
-        listed = k;
         frame.markers.push_back(drawstar(model, surface, i, distance, ref));
     }
 

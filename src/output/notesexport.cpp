@@ -1,9 +1,9 @@
 #include "output/notesexport.h"
 
-#include <QRegularExpression>
-
 #include "catalogue/startable.h"
 #include "index/notesstore.h"
+
+#include <QRegularExpression>
 
 namespace {
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    g++ make cmake ninja-build pkg-config ccache python3
+    g++ make cmake ninja-build pkg-config ccache python3 locales
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation2
     libbenchmark-dev clang libclang-rt-14-dev

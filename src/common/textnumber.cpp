@@ -1,5 +1,6 @@
 #include "common/textnumber.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -53,8 +54,19 @@ double lenientNumber(const QString &text)
     if (!seenDigit)
         return 0.0;
     digits.resize(mantissaEnd);
-    // A number too large for a double comes back as an infinity of its sign.
-    return std::strtod(digits.c_str(), nullptr);
+    // Read with a point as the decimal separator whatever the user's locale, which the C library's
+    // own conversion would follow.
+    const char *first = digits.data() + (digits.front() == '+' ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, digits.data() + digits.size(), value);
+    Q_UNUSED(end)
+    if (error == std::errc::result_out_of_range) {
+        // Too large for a double: an infinity of its sign; too small: zero.
+        const bool tiny = digits.find("e-") != std::string::npos;
+        const bool negative = digits.front() == '-';
+        return tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
+    }
+    return value;
 }
 
 double roundHalfEven(double value)

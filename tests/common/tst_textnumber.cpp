@@ -1,16 +1,24 @@
 #include "common/textnumber.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <clocale>
+#include <cmath>
 #include <limits>
 
 class TestTextNumber : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void lenientNumber_data();
     void lenientNumber();
     void roundingAndFormats();
+
+private:
+    QTemporaryDir m_locales;
 };
 
 void TestTextNumber::lenientNumber_data()
@@ -38,6 +46,19 @@ void TestTextNumber::lenientNumber_data()
     };
     for (const auto &[text, value] : rows)
         QTest::newRow(text) << QString::fromUtf8(text) << value;
+}
+
+void TestTextNumber::initTestCase()
+{
+    // Numbers read the same where the user's locale writes a decimal comma: compile a German
+    // locale (the locales package has its source) and make it the C library's number locale.
+    QVERIFY(m_locales.isValid());
+    QCOMPARE(QProcess::execute(QStringLiteral("localedef"),
+                 { "-i", "de_DE", "-f", "UTF-8", m_locales.filePath(QStringLiteral("de_DE.UTF-8")) }),
+        0);
+    qputenv("LOCPATH", QFile::encodeName(m_locales.path()));
+    QVERIFY(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"));
+    QCOMPARE(std::strtod("12.5", nullptr), 12.0); // the comma locale is in effect
 }
 
 void TestTextNumber::lenientNumber()

@@ -221,15 +221,11 @@ void MainWindow::Form_Unload()
     if (m_unloading)
         return;
     m_unloading = true;
+    // Every other window (splash, Display Options, Stellar Index) closes, last opened first.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it)
-        if (*it != this && (*it)->isWindow())
+        if (*it != this)
             (*it)->close();
-    if (m_form3)
-        m_form3->hide();
-    if (m_dispoptions)
-        m_dispoptions->hide();
-    m_splash->close();
     QCoreApplication::quit();
 }
 

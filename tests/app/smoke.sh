@@ -16,19 +16,16 @@ unset QT_QPA_PLATFORM
 "$exe" &
 app=$!
 start=$(date +%s.%N)
-splash=""
-for _ in $(seq 300); do
-    splash=$(xdotool search --onlyvisible --name '^Quorvane$' 2>/dev/null | head -n1 || true)
-    [ -n "$splash" ] && break
-    sleep 0.1
-done
-[ -n "$splash" ] || { echo "the splash did not appear"; kill $app; exit 1; }
-main=""
-for _ in $(seq 300); do
-    main=$(xdotool search --onlyvisible --name '^VELMORA INTERACTIVE: Quorvane$' 2>/dev/null | head -n1 || true)
-    [ -n "$main" ] && break
-    sleep 0.1
-done
+# Prints the id of the first visible window with this title, waiting up to 30 seconds.
+wait_for_window() {
+    for _ in $(seq 300); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep . && return 0
+        sleep 0.1
+    done
+    return 1
+}
+wait_for_window '^Quorvane$' >/dev/null || { echo "the splash did not appear"; kill $app; exit 1; }
+main=$(wait_for_window '^VELMORA INTERACTIVE: Quorvane$' || true)
 elapsed=$(echo "$(date +%s.%N) - $start" | bc)
 [ -n "$main" ] || { echo "the main window did not appear"; kill $app; exit 1; }
 echo "main window after ${elapsed}s"

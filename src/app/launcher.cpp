@@ -3,7 +3,6 @@
 #include "app/mainwindow.h"
 #include "app/startup.h"
 
-#include <QApplication>
 #include <QScreen>
 
 Launcher::Launcher(double splashSeconds)
@@ -22,7 +21,9 @@ void Launcher::run()
     StartupSteps steps;
     steps.waitSeconds = m_splashSeconds;
     steps.showSplash = [this] {
-        // Closing the splash early leaves no window open, but the program goes on to its main window.
+        // A splash screen is not counted as the program's last window: clicking it away early does
+        // not end the event loop, and the start-up goes on to the main window (the start-up test
+        // checks this).
         if (const QScreen *screen = m_splash.screen())
             m_splash.move(screen->geometry().center() - m_splash.rect().center());
         m_splash.show();

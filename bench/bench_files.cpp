@@ -6,6 +6,7 @@
 #include "output/printmapcommand.h"
 
 #include <QApplication>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -52,7 +53,13 @@ void BM_LoadState(benchmark::State &state)
 class PdfDialog : public PrintDialog
 {
 public:
-    bool ShowPrinter(QWidget *) override { return true; }
+    QString fileName;
+    bool ShowPrinter(QWidget *, QPrinter &printer) override
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fileName);
+        return true;
+    }
 };
 
 void BM_PrintToPdf(benchmark::State &state)
@@ -63,7 +70,7 @@ void BM_PrintToPdf(benchmark::State &state)
     CurrentPrinter printer;
     PdfDialog dialog;
     QTemporaryDir dir;
-    dialog.FileName = dir.filePath(QStringLiteral("map.pdf"));
+    dialog.fileName = dir.filePath(QStringLiteral("map.pdf"));
     QWidget owner;
     PrintMapCommand print(
         model, printer, dialog, &owner, [] {}, [] {});

@@ -11,27 +11,48 @@
 
 #include <QAction>
 
+#include <memory>
+
 namespace {
 
-// The commands and the services behind them, living as long as the window.
-class CommandSet : public QObject
+// The program's own services, for a window that was given none.
+struct QtServices
 {
-public:
-    explicit CommandSet(MainWindow &window)
-        : QObject(&window)
-        , CommonDialog1(&window)
-        , messages(&window)
-        , files(window.model(), CommonDialog1, messages, [&window] { window.Picture1_Click(); })
-        , notes(window.model(), clipboard, messages)
-        , print(
-              window.model(), window.printer(), printdlg, &window, [&window] { window.pagesetup(); },
-              [&window] { window.Picture1_Click(); })
+    explicit QtServices(QWidget *owner)
+        : CommonDialog1(owner)
+        , messages(owner)
     { }
 
     QtCommonDialog CommonDialog1;
     QtMessageBox messages;
     QtClipboard clipboard;
     QtPrintDialog printdlg;
+};
+
+// The commands, living as long as the window.
+class CommandSet : public QObject
+{
+public:
+    CommandSet(MainWindow &window, std::unique_ptr<QtServices> own, const CommandServices &services)
+        : QObject(&window)
+        , m_own(std::move(own))
+        , files(window.model(), services.CommonDialog1, services.messages, [&window] { window.Picture1_Click(); })
+        , notes(window.model(), services.clipboard, services.messages)
+        , print(
+              window.model(), window.printer(), services.printdlg, &window, [&window] { window.pagesetup(); },
+              [&window] { window.Picture1_Click(); })
+    { }
+
+    template <typename Command>
+    void connect(QAction *action, Command &command, void (Command::*click)())
+    {
+        QObject::connect(action, &QAction::triggered, this, [&command, click] { (command.*click)(); });
+    }
+
+private:
+    std::unique_ptr<QtServices> m_own;
+
+public:
     StateFileCommands files;
     NotesCommands notes;
     PrintMapCommand print;
@@ -39,19 +60,20 @@ public:
 
 } // namespace
 
-void wireCommands(MainWindow &window)
+void wireCommands(MainWindow &window, const CommandServices *services)
 {
-    auto *commands = new CommandSet(window);
-    const std::pair<const char *, std::function<void()>> actions[] = {
-        { "sfile", [commands] { commands->files.sfile_Click(); } },
-        { "fload", [commands] { commands->files.fload_Click(); } },
-        { "splayer", [commands] { commands->files.splayer_Click(); } },
-        { "lplayer", [commands] { commands->files.lplayer_Click(); } },
-        { "pfile", [commands] { commands->print.pfile_Click(); } },
-        { "nprint", [commands] { commands->notes.nprint_Click(); } },
-        { "npprint", [commands] { commands->notes.npprint_Click(); } },
-    };
-    for (const auto &[name, command] : actions)
-        if (QAction *action = window.findChild<QAction *>(QLatin1String(name)))
-            QObject::connect(action, &QAction::triggered, commands, command);
+    std::unique_ptr<QtServices> own;
+    if (!services)
+        own = std::make_unique<QtServices>(&window);
+    const CommandServices use
+        = services ? *services : CommandServices { own->CommonDialog1, own->messages, own->clipboard, own->printdlg };
+    auto *commands = new CommandSet(window, std::move(own), use);
+    const MainMenu &menu = window.menu();
+    commands->connect(menu.sfile, commands->files, &StateFileCommands::sfile_Click);
+    commands->connect(menu.fload, commands->files, &StateFileCommands::fload_Click);
+    commands->connect(menu.splayer, commands->files, &StateFileCommands::splayer_Click);
+    commands->connect(menu.lplayer, commands->files, &StateFileCommands::lplayer_Click);
+    commands->connect(menu.pfile, commands->print, &PrintMapCommand::pfile_Click);
+    commands->connect(menu.nprint, commands->notes, &NotesCommands::nprint_Click);
+    commands->connect(menu.npprint, commands->notes, &NotesCommands::npprint_Click);
 }

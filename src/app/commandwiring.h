@@ -1,7 +1,21 @@
 #pragma once
 
+class Clipboard;
+class CommonDialog;
 class MainWindow;
+class MessageBox;
+class PrintDialog;
+
+// The dialogs and system services behind the File menu's commands.
+struct CommandServices
+{
+    CommonDialog &CommonDialog1;
+    MessageBox &messages;
+    Clipboard &clipboard;
+    PrintDialog &printdlg;
+};
 
 // Connects the File menu's game-state, player-map, print and notes commands to their menu actions,
-// with the Qt dialogs, message boxes and clipboard behind them. Called once by the main window.
-void wireCommands(MainWindow &window);
+// with `services` behind them, or the Qt dialogs, message boxes and clipboard when it is null.
+// Called once by the main window; the commands live as long as it.
+void wireCommands(MainWindow &window, const CommandServices *services);

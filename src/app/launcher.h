@@ -2,6 +2,8 @@
 
 #include "app/splashwindow.h"
 
+#include <QPointer>
+
 class MainWindow;
 
 // The program's start-up with the real splash window, clock and main window. The splash time is
@@ -12,10 +14,14 @@ public:
     explicit Launcher(double splashSeconds = 5.0);
     ~Launcher();
 
-    // Shows the splash, waits, then loads and shows the main window (deleted when it closes).
-    MainWindow *run();
+    // Shows the splash; the event loop then waits, loads and shows the main window (deleted when
+    // it closes). Quitting the event loop before then ends the program without a main window.
+    void run();
+    // The main window once it is shown, null before and after it closes.
+    MainWindow *mainWindow() const;
 
 private:
     SplashWindow m_splash;
     double m_splashSeconds;
+    QPointer<MainWindow> m_mainWindow;
 };

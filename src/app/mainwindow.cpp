@@ -9,6 +9,7 @@
 #include "mapview/displayoptionsdialog.h"
 #include "mapview/redraw.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -17,7 +18,7 @@
 #include <QScreen>
 #include <QTimer>
 
-MainWindow::MainWindow(SplashWindow *splash)
+MainWindow::MainWindow(SplashWindow *splash, const CommandServices *services)
     : m_splash(splash)
     , m_model(m_table)
     , m_canvas(new MapCanvas(this))
@@ -29,58 +30,21 @@ MainWindow::MainWindow(SplashWindow *splash)
     m_model.logo.load(QStringLiteral(":/vqalogo.png"));
     m_model.logoNegative.load(QStringLiteral(":/vqalogoneg.png"));
     setFocusPolicy(Qt::StrongFocus);
-    buildMenus();
+    m_menu = MainMenu::build(*menuBar());
+    connect(m_menu.bye, &QAction::triggered, this, &MainWindow::bye_Click);
+    connect(m_menu.dispopts, &QAction::triggered, this, &MainWindow::dispopts_Click);
+    connect(m_menu.dist, &QAction::triggered, this, &MainWindow::dist_Click);
+    connect(m_menu.About, &QAction::triggered, this, &MainWindow::About_Click);
     connect(m_canvas, &MapCanvas::resized, this, [this] {
         m_helpimage->placeOn(*m_canvas);
         scheduleRepaint();
     });
     connect(m_helpimage, &HelpCard::clicked, this, &MainWindow::helpimage_Click);
-    wireCommands(*this);
+    wireCommands(*this, services);
     m_navigation = new NavigationWiring(*this);
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::buildMenus()
-{
-    QMenu *fm = menuBar()->addMenu(QStringLiteral("&File"));
-    fm->setObjectName(QStringLiteral("fm"));
-    QMenu *gmfile = fm->addMenu(QStringLiteral("Game Master"));
-    gmfile->setObjectName(QStringLiteral("gmfile"));
-    gmfile->addAction(QStringLiteral("Save Game State"))->setObjectName(QStringLiteral("sfile"));
-    gmfile->addAction(QStringLiteral("Load Game State"))->setObjectName(QStringLiteral("fload"));
-    QMenu *plfile = fm->addMenu(QStringLiteral("Player"));
-    plfile->setObjectName(QStringLiteral("plfile"));
-    plfile->addAction(QStringLiteral("Save Player Map"))->setObjectName(QStringLiteral("splayer"));
-    plfile->addAction(QStringLiteral("Load Player Map"))->setObjectName(QStringLiteral("lplayer"));
-    QMenu *mprint = fm->addMenu(QStringLiteral("Print"));
-    mprint->setObjectName(QStringLiteral("mprint"));
-    mprint->addAction(QStringLiteral("Print Map"))->setObjectName(QStringLiteral("pfile"));
-    mprint->addAction(QStringLiteral("Send GM and Player Notes to Clipboard"))->setObjectName(QStringLiteral("nprint"));
-    mprint->addAction(QStringLiteral("Send Player Notes to Clipboard"))->setObjectName(QStringLiteral("npprint"));
-    QAction *bye = fm->addAction(QStringLiteral("Exit"), this, &MainWindow::bye_Click);
-    bye->setObjectName(QStringLiteral("bye"));
-
-    QAction *dispopts = menuBar()->addAction(QStringLiteral("Display Options"), this, &MainWindow::dispopts_Click);
-    dispopts->setObjectName(QStringLiteral("dispopts"));
-    QAction *dist = menuBar()->addAction(QStringLiteral("Stellar Index"), this, &MainWindow::dist_Click);
-    dist->setObjectName(QStringLiteral("dist"));
-    QMenu *helpmenu = menuBar()->addMenu(QStringLiteral("Help"));
-    helpmenu->setObjectName(QStringLiteral("helpmenu"));
-    helpmenu->addAction(QStringLiteral("About"), this, &MainWindow::About_Click)
-        ->setObjectName(QStringLiteral("About"));
-
-    // The usual desktop shortcuts on the commands that have one.
-    const std::pair<const char *, QKeySequence> shortcuts[] = {
-        { "sfile", QKeySequence::Save },
-        { "fload", QKeySequence::Open },
-        { "pfile", QKeySequence::Print },
-        { "bye", QKeySequence(Qt::CTRL | Qt::Key_Q) },
-        { "About", QKeySequence(Qt::Key_F1) },
-    };
-    for (const auto &[name, keys] : shortcuts)
-        findChild<QAction *>(QString::fromLatin1(name))->setShortcut(keys);
-}
 
 DisplayOptionsDialog *MainWindow::dispoptions()
 {

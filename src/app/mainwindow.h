@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/mainmenu.h"
 #include "catalogue/startable.h"
 #include "mapview/mapframe.h"
 #include "mapview/mapmodel.h"
@@ -10,6 +11,7 @@
 
 #include <memory>
 
+struct CommandServices;
 class DisplayOptionsDialog;
 class MapCanvas;
 class NavigationWiring;
@@ -23,7 +25,8 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(SplashWindow *splash);
+    // services: the dialogs, message boxes and clipboard behind the File menu; the Qt ones when null.
+    explicit MainWindow(SplashWindow *splash, const CommandServices *services = nullptr);
     ~MainWindow() override;
 
     void Form_Load();
@@ -37,6 +40,7 @@ public:
     void dist_Click();
     void helpimage_Click();
 
+    const MainMenu &menu() const { return m_menu; }
     MapModel &model() { return m_model; }
     const StarTable &table() const { return m_table; }
     MapCanvas *canvas() const { return m_canvas; }
@@ -56,7 +60,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void buildMenus();
     MapFrame paintMap(const MapModel &model);
     void scheduleRepaint();
     void Form_Unload();
@@ -66,6 +69,7 @@ private:
     MapModel m_model;
     PageGeometry m_page;
     CurrentPrinter m_printer;
+    MainMenu m_menu;
     MapCanvas *m_canvas;
     HelpCard *m_helpimage;
     DisplayOptionsDialog *m_dispoptions = nullptr;

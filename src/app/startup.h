@@ -2,16 +2,20 @@
 
 #include <functional>
 
-// The start-up procedure: show the splash, wait the full splash time while processing window
-// events (the user may close the splash early), close the splash, show the main window.
+class QObject;
+
+// The start-up procedure: show the splash, wait the full splash time from then while the event loop
+// runs (the user may close the splash early; that does not shorten the wait), close the splash,
+// show the main window.
 struct StartupSteps
 {
     std::function<void()> showSplash;
-    std::function<double()> now; // seconds
-    std::function<void()> processEvents;
     std::function<void()> closeSplash;
     std::function<void()> showMain;
     double waitSeconds = 5.0;
 };
 
-void runStartup(const StartupSteps &steps);
+// Shows the splash and returns; the rest runs from the event loop once the wait is over. The wait
+// is a timer, so the program sleeps through it, and nothing more happens when the event loop ends
+// or `context` is destroyed first.
+void runStartup(const StartupSteps &steps, QObject *context);

@@ -31,22 +31,6 @@ PrinterPage CurrentPrinter::prepare(const QString &fontName)
     return { mm / 25.4 * 1440.0, mm };
 }
 
-bool CurrentPrinter::select(const QString &name)
-{
-    const QStringList names = QPrinterInfo::availablePrinterNames();
-    if (!names.contains(name))
-        return false;
-    printer().setOutputFileName(QString());
-    printer().setPrinterName(name);
-    return true;
-}
-
-void CurrentPrinter::printToFile(const QString &fileName)
-{
-    printer().setOutputFormat(QPrinter::PdfFormat);
-    printer().setOutputFileName(fileName);
-}
-
 bool CurrentPrinter::installed()
 {
     return !QPrinterInfo::availablePrinterNames().isEmpty();

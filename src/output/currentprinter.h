@@ -27,12 +27,6 @@ public:
 
     // Sets the font name, then landscape, millimetres and A4 on the whole paper, and returns the page.
     PrinterPage prepare(const QString &fontName);
-    // Makes the first installed printer of exactly that name current; false when none matches and the
-    // current printer stays.
-    bool select(const QString &name);
-    // Sends the next document to a PDF file instead.
-    void printToFile(const QString &fileName);
-
     static bool installed();
 
 private:

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
 
+class QPrinter;
 class QWidget;
 
-// The printer-selection dialog (printdlg): preset, shown with an owner window, then read back.
+// The printer-selection dialog (printdlg): preset, then shown with an owner window on the printer
+// that prints, whose printer, copies, paper, duplex and colour choices it edits in place.
 class PrintDialog
 {
 public:
@@ -15,13 +16,10 @@ public:
     virtual ~PrintDialog() = default;
 
     bool CancelError = false; // a cancelled dialog is reported as a failure
-    qint16 Orientation = kPortrait; // preset before showing, the chosen one after
+    qint16 Orientation = kPortrait; // the orientation the dialog opens with
     qint32 Flags = 0; // kept as given
-    // Read after showing: the chosen printer, or the PDF file chosen instead of a printer.
-    QString PrinterName;
-    QString FileName;
-    qint16 Copies = 1;
 
-    // Returns false when the dialog was cancelled while CancelError is on.
-    virtual bool ShowPrinter(QWidget *owner) = 0;
+    // Returns false when the dialog was cancelled while CancelError is on; a cancelled dialog
+    // leaves the printer as it was.
+    virtual bool ShowPrinter(QWidget *owner, QPrinter &printer) = 0;
 };

@@ -47,17 +47,11 @@ bool PrintMapCommand::printPage()
 {
     m_printdlg.Orientation = PrintDialog::kLandscape;
     m_printdlg.Flags = kPrintDialogFlags;
-    if (!m_printdlg.ShowPrinter(m_owner))
-        return false;
-    if (!m_printdlg.FileName.isEmpty())
-        m_printer.printToFile(m_printdlg.FileName);
-    else
-        m_printer.select(m_printdlg.PrinterName);
     QPrinter &printer = m_printer.printer();
-    printer.setCopyCount(m_printdlg.Copies);
-    printer.setPageOrientation(
-        m_printdlg.Orientation == PrintDialog::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    // The map is laid out in millimetres of an A4 landscape page, whatever the printer was set to.
+    if (!m_printdlg.ShowPrinter(m_owner, printer))
+        return false;
+    // The map is laid out in millimetres of an A4 landscape page, whatever paper and orientation
+    // were chosen; the other choices (printer, copies, tray, duplex, colour) stay as the dialog set them.
     const PrinterPage page = m_printer.prepare(m_owner->font().family());
     m_model.view.fscale = 1.0;
 

@@ -8,6 +8,7 @@
 #include "output/printdialog.h"
 #include "output/printmapcommand.h"
 
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,8 +19,9 @@ namespace {
 const QString kSep = NotesStore::kSeparator;
 const QDateTime kNow(QDate(2024, 3, 5), QTime(14, 3, 7), QTimeZone::utc());
 
-// Records what reaches the clipboard, the message boxes and the print dialog, which answers with
-// its preset PDF file, or cancels when there is none.
+// Records what reaches the clipboard, the message boxes and the print dialog. The dialog makes the
+// user's choices on the printer it is shown with (a PDF file, portrait, two copies and the
+// preset colour mode; Qt's PDF printer keeps no duplex setting), or cancels when it has no file name.
 class Scripted : public Clipboard, public MessageBox, public PrintDialog
 {
 public:
@@ -30,10 +32,19 @@ public:
         shown << text + '|' + title + (buttons == Buttons::Ok && icon == Icon::Information ? "" : "|?");
         return Answer::Ok;
     }
-    bool ShowPrinter(QWidget *owner) override
+    QString fileName;
+    QPrinter::ColorMode colorMode = QPrinter::Color;
+    bool ShowPrinter(QWidget *owner, QPrinter &printer) override
     {
         shown << QString::asprintf("%d %d %d %d", CancelError, Orientation, Flags, owner != nullptr);
-        return !FileName.isEmpty() || !CancelError;
+        if (fileName.isEmpty())
+            return !CancelError;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fileName);
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setCopyCount(2);
+        printer.setColorMode(colorMode);
+        return true;
     }
 };
 
@@ -101,23 +112,27 @@ void TestPrintMenu::printMap_data()
 {
     QTest::addColumn<bool>("cancel");
     QTest::addColumn<bool>("printerMode");
-    QTest::newRow("cancel") << true << false;
-    QTest::newRow("Velmora Mode") << false << false;
-    QTest::newRow("Printer or WYSIWYG Mode") << false << true;
+    QTest::addColumn<bool>("grey");
+    QTest::newRow("cancel") << true << false << false;
+    QTest::newRow("Velmora Mode") << false << false << false;
+    QTest::newRow("Printer or WYSIWYG Mode, greyscale") << false << true << true;
 }
 
-// The page is drawn once at the nominal text scale; printed or not, the window then gets back its
-// own size and scale and one fresh drawing.
+// The page is drawn once at the nominal text scale on A4 landscape, with the printer choices made
+// in the dialog; printed or not, the window then gets back its own size and scale and one fresh
+// drawing.
 void TestPrintMenu::printMap()
 {
     QFETCH(bool, cancel);
     QFETCH(bool, printerMode);
+    QFETCH(bool, grey);
     const QRect laidOut = m_window.geometry();
     m_window.setGeometry(20, 20, 300, 200);
     m_window.model().options.printerMode = printerMode;
     const int redraws = m_window.redrawCount();
     Scripted dialog;
-    dialog.FileName = cancel ? QString() : m_dir.filePath(QTest::currentDataTag());
+    dialog.fileName = cancel ? QString() : m_dir.filePath(QTest::currentDataTag());
+    dialog.colorMode = grey ? QPrinter::GrayScale : QPrinter::Color;
     const auto draw = [&dialog](MapModel &model, Surface &surface) {
         dialog.shown << QString::asprintf(
             "%g %d %gx%g", model.view.fscale, surface.isPrinter(), surface.ScaleWidth(), surface.ScaleHeight());
@@ -134,16 +149,26 @@ void TestPrintMenu::printMap()
     QVERIFY(m_window.page().fscale < 1.0);
     if (cancel)
         return;
-    QCOMPARE(QProcess::execute("pdftoppm", { "-r", "72", "-png", "-singlefile", dialog.FileName, dialog.FileName }), 0);
-    const QImage page(dialog.FileName + ".png");
-    QCOMPARE(page.size(), QSize(842, 595)); // one A4 landscape page
+    const QPrinter &printer = m_window.printer().printer();
+    QCOMPARE(printer.copyCount(), 2);
+    QCOMPARE(printer.colorMode(), dialog.colorMode);
+    QCOMPARE(QProcess::execute("pdftoppm", { "-r", "72", "-png", "-singlefile", dialog.fileName, dialog.fileName }), 0);
+    const QImage page(dialog.fileName + ".png");
+    QCOMPARE(page.size(), QSize(842, 595)); // one A4 landscape page, though the dialog chose portrait
     QCOMPARE(page.pixelColor(835, 590), QColor(printerMode ? Qt::white : Qt::black));
-    // Sol is selected: its red cross-hair line runs down most of the page in one column.
-    QList<int> red(page.width());
+    // Sol is selected: its cross-hair line runs down most of the page in one column, red in colour
+    // and grey in greyscale, where no pixel of the page has a colour.
+    const QRgb hair = grey ? qRgb(qGray(255, 0, 0), qGray(255, 0, 0), qGray(255, 0, 0)) : qRgb(255, 0, 0);
+    QList<int> hairs(page.width());
+    int coloured = 0;
     for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            red[x] += page.pixel(x, y) == qRgb(255, 0, 0);
-    QVERIFY(*std::max_element(red.begin(), red.end()) > page.height() / 2);
+        for (int x = 0; x < page.width(); ++x) {
+            const QRgb p = page.pixel(x, y);
+            hairs[x] += qAbs(qRed(p) - qRed(hair)) + qAbs(qGreen(p) - qGreen(hair)) + qAbs(qBlue(p) - qBlue(hair)) < 6;
+            coloured += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+        }
+    QVERIFY(*std::max_element(hairs.begin(), hairs.end()) > page.height() / 2);
+    QCOMPARE(coloured == 0, grey);
 }
 
 QTEST_MAIN(TestPrintMenu)

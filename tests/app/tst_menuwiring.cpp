@@ -1,0 +1,87 @@
+#include "app/commandwiring.h"
+#include "app/mainwindow.h"
+#include "app/splashwindow.h"
+#include "files/commondialog.h"
+#include "files/messagebox.h"
+#include "output/clipboard.h"
+#include "output/printdialog.h"
+
+#include <QAction>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+// Every service the File menu's commands use, logging which one was asked for what. Dialogs are
+// cancelled, so each command stops after its first question.
+class Services : public CommonDialog, public MessageBox, public Clipboard, public PrintDialog
+{
+public:
+    QStringList log;
+    bool ShowSave() override { return record("save " + DialogTitle); }
+    bool ShowOpen() override { return record("open " + DialogTitle); }
+    bool ShowPrinter(QWidget *, QPrinter &) override { return record("printer"); }
+    Answer show(const QString &, const QString &title, Buttons, Icon) override
+    {
+        log << "message " + title;
+        return Answer::Ok;
+    }
+    void setText(const QString &text) override { log << "clipboard " + text.section(QRegularExpression(" \\d"), 0, 0); }
+
+private:
+    bool record(const QString &entry)
+    {
+        log << entry;
+        return false;
+    }
+};
+
+using MenuAction = QAction *MainMenu::*;
+
+} // namespace
+
+Q_DECLARE_METATYPE(MenuAction)
+
+// Each menu command runs its own command and no other.
+class TestMenuWiring : public QObject
+{
+    Q_OBJECT
+public:
+    TestMenuWiring() { m_window.Form_Load(); }
+
+private slots:
+    void eachActionRunsItsCommand_data();
+    void eachActionRunsItsCommand();
+
+private:
+    SplashWindow m_splash;
+    Services m_services;
+    CommandServices m_wiring { m_services, m_services, m_services, m_services };
+    MainWindow m_window { &m_splash, &m_wiring };
+};
+
+void TestMenuWiring::eachActionRunsItsCommand_data()
+{
+    QTest::addColumn<QAction * MainMenu::*>("action");
+    QTest::addColumn<QStringList>("ran");
+    const QString sent = "message Clipboard Ready";
+    QTest::newRow("sfile") << &MainMenu::sfile << QStringList { "save Save Game State" };
+    QTest::newRow("fload") << &MainMenu::fload << QStringList { "open Load Game State" };
+    QTest::newRow("splayer") << &MainMenu::splayer << QStringList { "save Save Player Game State" };
+    QTest::newRow("lplayer") << &MainMenu::lplayer << QStringList { "open Load Player Map" };
+    QTest::newRow("pfile") << &MainMenu::pfile << QStringList { "printer" };
+    QTest::newRow("nprint") << &MainMenu::nprint
+                            << QStringList { "clipboard VQA Game Master Notes and Player Notes", sent };
+    QTest::newRow("npprint") << &MainMenu::npprint << QStringList { "clipboard VQA Player Notes", sent };
+}
+
+void TestMenuWiring::eachActionRunsItsCommand()
+{
+    QFETCH(MenuAction, action);
+    m_services.log.clear();
+    (m_window.menu().*action)->trigger();
+    QTEST(m_services.log, "ran");
+}
+
+QTEST_MAIN(TestMenuWiring)
+#include "tst_menuwiring.moc"

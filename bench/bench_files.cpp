@@ -18,11 +18,10 @@ namespace {
 NotesStore fullNotes(int stars, int bytes)
 {
     const QString line = QStringLiteral("Hot jungle, \"dense\" canopy; café at the landing strip.\r\n");
-    QString text = line.repeated(bytes / line.size() + 1).left(bytes);
-    text[bytes / 2] = NotesStore::kSeparator;
+    const QString text = line.repeated(bytes / line.size() + 1).left(bytes);
     NotesStore notes(stars);
     for (int i = 0; i < stars; ++i)
-        notes.setText(i, text);
+        notes.setNotes(i, text.left(bytes / 2), text.mid(bytes / 2 + 1));
     return notes;
 }
 

@@ -1,11 +1,14 @@
 #include "files/statecodec.h"
 
+#include "common/textnumber.h"
 #include "index/notesstore.h"
 #include "mapview/viewstate.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <limits>
 
 namespace {
 
@@ -92,16 +95,26 @@ private:
     qsizetype m_pos = 0;
 };
 
+// One header line as a whole number: decimal whatever its leading zeros; a number with a fraction
+// or an exponent ("7.0", "1e1") is rounded, halves to the even neighbour. Anything else, or a
+// number outside the 32-bit range, fails.
 bool readWhole(FieldReader &reader, qint32 &value)
 {
     QByteArray line;
     if (!reader.line(line))
         return false;
+    line = line.trimmed();
     bool ok = false;
-    const qint32 number = line.trimmed().toInt(&ok, 10);
-    if (ok)
-        value = number;
-    return ok;
+    const qint32 whole = line.toInt(&ok, 10);
+    if (ok) {
+        value = whole;
+        return true;
+    }
+    const double number = common::roundHalfEven(line.toDouble(&ok));
+    if (!ok || !(number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max()))
+        return false;
+    value = static_cast<qint32>(number);
+    return true;
 }
 
 // A star index from the file: anything outside the star table means no star.
@@ -117,67 +130,70 @@ QString decodePiece(const QByteArray &piece)
     QString text = utf8.decode(piece);
     if (!utf8.hasError())
         return text;
-    QStringDecoder windows1252("windows-1252");
-    return windows1252.decode(piece);
+    QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
+    if (windows1252.isValid())
+        return windows1252.decode(piece);
+    // A Qt without that code page: Latin-1 reads the same except for the bytes 0x80 to 0x9F.
+    return QString::fromLatin1(piece);
+}
+
+// One text as UTF-8 with every quote doubled.
+QByteArray quotedContent(const QString &text)
+{
+    QByteArray utf8 = text.toUtf8();
+    return utf8.replace(kQuote, QByteArrayLiteral("\"\""));
+}
+
+// The quoted line of one star's notes (without the line end). The separator byte 0xFF goes only
+// between the game-master and the player text: a typed U+00FF is written as its UTF-8 bytes C3 BF,
+// so it reads back as text. In player mode only the separator and the player text are written.
+QByteArray encodeNotes(const NotesStore &notes, int index, bool playerMode)
+{
+    QByteArray line(1, kQuote);
+    if (notes.hasParts(index)) {
+        if (!playerMode)
+            line.append(quotedContent(notes.gameMasterText(index)));
+        line.append(kSeparatorByte).append(quotedContent(notes.playerText(index)));
+        if (!playerMode)
+            for (const QString &piece : notes.hiddenPieces(index))
+                line.append(kSeparatorByte).append(quotedContent(piece));
+    } else if (!playerMode) {
+        line.append(quotedContent(notes.gameMasterText(index)));
+    }
+    return line.append(kQuote);
+}
+
+// One star's notes from its quoted string's bytes: the game-master text before the first 0xFF byte
+// and the player text after it, each piece UTF-8 when it is valid UTF-8, otherwise Windows-1252
+// (files written by older programs in that code page). A string without the byte is a text without
+// parts. Pieces after a second 0xFF byte are kept hidden: the boxes and the exports never show
+// them, but a game-state file writes them back.
+void decodeNotes(const QByteArray &bytes, NotesStore &notes, int index)
+{
+    if (!bytes.contains(kSeparatorByte)) {
+        notes.setTextWithoutParts(index, decodePiece(bytes));
+        return;
+    }
+    const QList<QByteArray> pieces = bytes.split(kSeparatorByte);
+    QStringList hidden;
+    for (qsizetype i = 2; i < pieces.size(); ++i)
+        hidden.append(decodePiece(pieces.at(i)));
+    notes.setNotes(index, decodePiece(pieces.at(0)), decodePiece(pieces.at(1)), hidden);
 }
 
 } // namespace
-
-QByteArray encodeNotes(const QString &text)
-{
-    // In UTF-8 the separator character U+00FF is the byte pair C3 BF, and that pair stands for
-    // nothing else; it becomes the single byte 0xFF. Quotes are doubled.
-    const QByteArray utf8 = text.toUtf8();
-    const char *bytes = utf8.constData();
-    const qsizetype size = utf8.size();
-    QByteArray line;
-    line.reserve(size + utf8.count(kQuote) + 2);
-    line.append(kQuote);
-    qsizetype copied = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (bytes[i] == kQuote) {
-            line.append(bytes + copied, i + 1 - copied).append(kQuote);
-            copied = i + 1;
-        } else if (bytes[i] == '\xC3' && i + 1 < size && bytes[i + 1] == '\xBF') {
-            line.append(bytes + copied, i - copied).append(kSeparatorByte);
-            copied = i + 2;
-            ++i;
-        }
-    }
-    line.append(bytes + copied, size - copied);
-    line.append(kQuote);
-    return line;
-}
-
-QString decodeNotes(const QByteArray &bytes)
-{
-    if (!bytes.contains(kSeparatorByte))
-        return decodePiece(bytes);
-    QStringList pieces;
-    for (const QByteArray &piece : bytes.split(kSeparatorByte))
-        pieces.append(decodePiece(piece));
-    return pieces.join(NotesStore::kSeparator);
-}
 
 QByteArray encodeState(const ViewState &view, const NotesStore &notes, bool playerMode)
 {
     QByteArray data;
     qsizetype estimate = 64;
     for (int i = 0; i < notes.size(); ++i)
-        estimate += notes.text(i).size() + 4;
+        estimate += notes.gameMasterText(i).size() + notes.playerText(i).size() + 5;
     data.reserve(estimate);
     for (const qint32 value : { view.selstar, view.diststar, view.yorg, view.xorg, view.colmode })
         data.append(QByteArray::number(value)).append(kLineEnd);
-    for (int i = 0; i < notes.size(); ++i) {
-        if (!playerMode) {
-            data.append(encodeNotes(notes.text(i)));
-        } else {
-            // The game-master text never reaches a player map.
-            const QStringList parts = NotesStore::parts(notes.text(i));
-            data.append(parts.size() >= 2 ? encodeNotes(NotesStore::kSeparator + parts.at(1)) : encodeNotes({}));
-        }
-        data.append(kLineEnd);
-    }
+    for (int i = 0; i < notes.size(); ++i)
+        data.append(encodeNotes(notes, i, playerMode)).append(kLineEnd);
     return data;
 }
 
@@ -198,7 +214,7 @@ bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes)
     for (int i = 0; i < notes.size(); ++i) {
         if (!reader.stringField(field))
             return false;
-        notes.setText(i, decodeNotes(field));
+        decodeNotes(field, notes, i);
     }
     return true;
 }

@@ -9,8 +9,8 @@ struct ViewState;
 
 // The game-state and player-map file layout: five whole-number lines (selstar, diststar, yorg,
 // xorg, colmode; Y before X), then one quoted notes line per star, every line ending in CR LF.
-// Texts are stored as UTF-8 with the separator as the raw byte 0xFF; a double quote inside a note
-// is written doubled.
+// Texts are stored as UTF-8; the raw byte 0xFF separates a star's game-master text from its player
+// text. A double quote inside a note is written doubled.
 
 // The whole file. In player mode only the separator and the player text of each note are written.
 QByteArray encodeState(const ViewState &view, const NotesStore &notes, bool playerMode);
@@ -21,12 +21,6 @@ QByteArray encodeState(const ViewState &view, const NotesStore &notes, bool play
 // Selection indices outside the notes' star range are taken as -1. Lines after the entries are
 // ignored.
 bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes);
-
-// The quoted line of one notes text (without the line end).
-QByteArray encodeNotes(const QString &text);
-// The text of one quoted string's bytes: each piece between 0xFF bytes is UTF-8 when it is valid
-// UTF-8, otherwise Windows-1252 (files written by older programs in that code page).
-QString decodeNotes(const QByteArray &bytes);
 
 // The same on files. Writing goes through a temporary file in the same folder, so a failed write
 // keeps the previous file intact.

@@ -15,16 +15,15 @@ NotesBoxes getnotes(const NotesStore &notes, int selstar)
 {
     if (!isStar(notes, selstar))
         return {};
-    const QStringList parts = NotesStore::parts(notes.text(selstar));
-    if (parts.size() < 2)
+    if (!notes.hasParts(selstar))
         return {};
-    return { parts.at(0), parts.at(1) };
+    return { notes.gameMasterText(selstar), notes.playerText(selstar) };
 }
 
 WindowAction savenotes(NotesStore &notes, int selstar, const NotesBoxes &boxes)
 {
     if (!isStar(notes, selstar) || (boxes.gmnotes + boxes.plnotes).isEmpty())
         return WindowAction::Nothing;
-    notes.setText(selstar, NotesStore::join(boxes.gmnotes, boxes.plnotes));
+    notes.setNotes(selstar, boxes.gmnotes, boxes.plnotes);
     return WindowAction::Redraw;
 }

@@ -13,12 +13,11 @@ struct NotesBoxes
     QString plnotes; // player notes
 };
 
-// The notes of the selected star as the boxes show them: the text before the first separator and
-// the text after it (anything after a second separator is not shown). A text without a separator,
-// an empty text or no selected star (-1) gives two empty boxes.
+// The notes of the selected star as the boxes show them: its game-master and its player text. No
+// notes, a text without parts or no selected star (-1) gives two empty boxes.
 NotesBoxes getnotes(const NotesStore &notes, int selstar);
 
-// Stores the boxes as the selected star's notes (game-master text, separator, player text) and
+// Stores the boxes as the selected star's game-master and player text and
 // asks for a redraw so that the "N" mark shows. Two empty boxes, or no selected star, leave every
 // stored text as it was and change nothing on the screen.
 WindowAction savenotes(NotesStore &notes, int selstar, const NotesBoxes &boxes);

@@ -43,12 +43,11 @@ QString notesText(
         if (!notes.hasNotes(i))
             continue;
         text += starLine(stars[i]) + kLineEnd + kLineEnd;
-        const QStringList parts = NotesStore::parts(notes.text(i));
-        if (parts.size() < 2)
+        if (!notes.hasParts(i))
             continue;
         if (gameMaster)
-            text += block(QStringLiteral("Game Master Notes"), parts.at(0));
-        text += block(QStringLiteral("Player Notes"), parts.at(1));
+            text += block(QStringLiteral("Game Master Notes"), notes.gameMasterText(i));
+        text += block(QStringLiteral("Player Notes"), notes.playerText(i));
     }
     return text;
 }

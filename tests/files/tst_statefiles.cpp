@@ -17,9 +17,17 @@
 namespace {
 
 constexpr int kStars = 192;
-const QString kSep = NotesStore::kSeparator;
-const QString kHot = "Hot jungle" + kSep + "Landed here"; // star 5's notes before each command
+// Star 5's notes before each command: a typed U+00FF in the game-master text.
+const QString kGm = QString::fromUtf8("L'Ha\xC3\xBF"
+                                      "e-les-Roses"),
+              kPlayer = "Landed here";
 const QByteArray kEmptyLine = "\"\"\r\n";
+
+// One star's notes as a row shows them: "gm#player", or the bare text when it has no parts.
+QString shown(const NotesStore &notes, int i)
+{
+    return notes.gameMasterText(i) + (notes.hasParts(i) ? '#' + notes.playerText(i) : QString());
+}
 
 bool decode(QByteArray bytes, ViewState &view, NotesStore &notes)
 {
@@ -75,54 +83,76 @@ private:
 
 void TestStateFiles::entryLine_data()
 {
-    QTest::addColumn<QString>("notes");
-    QTest::addColumn<bool>("player");
+    QTest::addColumn<QString>("gm");
+    QTest::addColumn<QString>("player"); // null: a text without parts
+    QTest::addColumn<bool>("playerMode");
     QTest::addColumn<QByteArray>("line");
-    QTest::newRow("player text only") << kSep + "pl" << false << QByteArray("\"\xFFpl\"");
-    QTest::newRow("quotes, CR LF") << "a,b \"hi\"\r\nc" + kSep + "\"" << false
-                                   << QByteArray("\"a,b \"\"hi\"\"\r\nc\xFF\"\"\"");
-    QTest::newRow("player: gm only") << "Secret" + kSep << true << QByteArray("\"\xFF\"");
-    QTest::newRow("player: no separator") << QString("Secret") << true << QByteArray("\"\"");
-    QTest::newRow("player: second separator") << "g" + kSep + "pl" + kSep + "x" << true << QByteArray("\"\xFFpl\"");
+    QTest::newRow("player text only") << ""
+                                      << "pl" << false << QByteArray("\"\xFFpl\"");
+    QTest::newRow("quotes, CR LF") << "a,b \"hi\"\r\nc"
+                                   << "\"" << false << QByteArray("\"a,b \"\"hi\"\"\r\nc\xFF\"\"\"");
+    QTest::newRow("typed y diaeresis") << kGm << "\u00FF" << false
+                                       << QByteArray("\"L'Ha\xC3\xBF"
+                                                     "e-les-Roses\xFF\xC3\xBF\"");
+    QTest::newRow("no parts") << "Secret" << QString() << false << QByteArray("\"Secret\"");
+    QTest::newRow("player: typed y diaeresis") << kGm << kPlayer << true << QByteArray("\"\xFFLanded here\"");
+    QTest::newRow("player: gm only") << "Secret"
+                                     << "" << true << QByteArray("\"\xFF\"");
+    QTest::newRow("player: no parts") << "Secret" << QString() << true << QByteArray("\"\"");
 }
 
 // The start-up file, then star 7's line under a header whose origin tells Y from X.
 void TestStateFiles::entryLine()
 {
-    QFETCH(QString, notes);
-    QFETCH(bool, player);
+    QFETCH(QString, gm);
+    QFETCH(QString, player);
+    QFETCH(bool, playerMode);
     QFETCH(QByteArray, line);
     NotesStore store(kStars);
-    QCOMPARE(encodeState({}, store, player), "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(kStars));
+    QCOMPARE(encodeState({}, store, playerMode), "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(kStars));
     ViewState view;
     view.yorg = 11;
     view.xorg = -35;
-    store.setText(7, notes);
-    QCOMPARE(encodeState(view, store, player),
+    if (player.isNull())
+        store.setTextWithoutParts(7, gm);
+    else
+        store.setNotes(7, gm, player);
+    QCOMPARE(encodeState(view, store, playerMode),
         "165\r\n0\r\n11\r\n-35\r\n0\r\n" + kEmptyLine.repeated(7) + line + "\r\n" + kEmptyLine.repeated(184));
 }
 
-// Random game-master texts hold Cyrillic, player texts never do: every game file reads back
-// unchanged (lines after the entries are ignored), and no Cyrillic reaches a player map.
+// Random notes of quotes, line breaks, U+00FF, a byte-order mark and other characters: every game
+// file reads back unchanged (lines after the entries are ignored), and a player map reads back
+// with every player text and no game-master text.
 void TestStateFiles::randomNotes()
 {
-    const QString any = QString::fromUtf16(u"a \",\r\n\u00FF\uFEFF\u00E9\u20AC");
+    const QStringList any
+        = QString::fromUtf16(u"a| |\"|,|\r|\n|\u00FF|\uFEFF|\u00E9|\u20AC|\u0416|\U0001F600").split('|');
     QRandomGenerator random(7);
-    const auto text = [&random](const QString &alphabet) {
+    const auto text = [&random, &any] {
         QString chosen;
         for (int n = random.bounded(12); n > 0; --n)
-            chosen += alphabet.at(random.bounded(alphabet.size()));
+            chosen += any.at(random.bounded(int(any.size())));
         return chosen;
     };
     for (int round = 0; round < 30; ++round) {
-        NotesStore notes(kStars), read(kStars);
-        for (int i = 0; i < kStars; ++i)
-            notes.setText(i, text(any + "АЯ").remove(kSep) + (random.bounded(4) ? kSep + text(any) : ""));
+        NotesStore notes(kStars), read(kStars), players(kStars);
+        for (int i = 0; i < kStars; ++i) {
+            if (random.bounded(4))
+                notes.setNotes(i, text(), text(), random.bounded(8) ? QStringList() : QStringList { text() });
+            else
+                notes.setTextWithoutParts(i, text());
+        }
         ViewState view;
         QVERIFY(decode(encodeState(view, notes, false) + "\"extra\"\r\n", view, read));
-        QCOMPARE(encodeState(view, read, false), encodeState(view, notes, false));
-        const QString player = QString::fromUtf8(encodeState(view, notes, true).replace('\xFF', ' '));
-        QVERIFY(std::none_of(player.begin(), player.end(), [](QChar c) { return c >= u'А' && c <= u'я'; }));
+        QVERIFY(read == notes);
+        QVERIFY(decode(encodeState(view, notes, true), view, players));
+        for (int i = 0; i < kStars; ++i) {
+            QCOMPARE(players.hasParts(i), notes.hasParts(i));
+            QCOMPARE(players.gameMasterText(i), QString());
+            QCOMPARE(players.playerText(i), notes.playerText(i));
+            QVERIFY(players.hiddenPieces(i).isEmpty());
+        }
     }
 }
 
@@ -134,13 +164,16 @@ void TestStateFiles::commands_data()
     QTest::addColumn<QString>("state"); // selstar diststar yorg xorg colmode|notes of stars 0, 1, 5|redraws
 
     const QByteArray head = "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(5);
-    const QString start = "165 0 -7 -7 0|||" + kHot + "|0";
+    const QString hot = kGm + '#' + kPlayer;
+    const QString start = "165 0 -7 -7 0|||" + hot + "|0";
     // Origin X 40 and colour code 2: the redraw clamps the one and takes the other from Display Options.
     const QByteArray load = "3\r\n9\r\n-40\r\n40\r\n2\r\n\"Landed\"\r\n" + kEmptyLine.repeated(191);
     // A piece between separators that is not valid UTF-8 is read as Windows-1252.
     const QByteArray cp1252
         = "3\r\n1\r\n0\r\n0\r\n0\r\n\"Caf\xE9 \x80\xFFna\xEFve\"\r\n\"\xC3\xA9t\xE9\xFF\xC3\xA9t\"\r\n";
-    const QByteArray game = head + "\"Hot jungle\xFFLanded here\"\r\n" + kEmptyLine.repeated(186);
+    const QByteArray hotLine = "\"L'Ha\xC3\xBF"
+                               "e-les-Roses\xFFLanded here\"\r\n";
+    const QByteArray game = head + hotLine + kEmptyLine.repeated(186);
     QTest::newRow("save") << 0 << QByteArray() << game << start;
     QTest::newRow("save player map") << 2 << QByteArray() << head + "\"\xFFLanded here\"\r\n" + kEmptyLine.repeated(186)
                                      << start;
@@ -148,15 +181,24 @@ void TestStateFiles::commands_data()
     QTest::newRow("overwrite declined") << 2 << QByteArray("old") << QByteArray() << start;
     QTest::newRow("write fails") << 0 << QByteArray("old") << QByteArray() << start;
     QTest::newRow("load") << 1 << load << QByteArray() << "3 9 -35 20 0|Landed|||1";
+    QTest::newRow("load typed y diaeresis, second separator")
+        << 3
+        << "3\r\n9\r\n0\r\n0\r\n0\r\n" + hotLine.chopped(3) + "\xFFmore\"\r\n\"\xFF\"\r\n" + kEmptyLine.repeated(190)
+        << QByteArray() << "3 9 0 0 0|" + hot + "|#||1";
+    // Header numbers are decimal whatever their leading zeros, fractions round halves to even;
+    // blanks before a field are skipped and an unquoted field loses its blanks.
+    QTest::newRow("load leading zeros, fractions, blanks")
+        << 3 << "010\r\n1e1\r\n-2.5\r\n7.5\r\n0\r\n\t \"Tab\"\r\n  un quoted \t\r\n" + kEmptyLine.repeated(190)
+        << QByteArray() << "10 10 -2 8 0|Tab|un quoted||1";
     QTest::newRow("load missing file") << 3 << QByteArray() << QByteArray() << start;
     QTest::newRow("load cut short") << 3 << QByteArray("3\r\n9\r\n0\r\n0\r\n0\r\n\"a\"\r\n\"b") << QByteArray()
-                                    << "3 9 0 0 0|a||" + kHot + "|0";
+                                    << "3 9 0 0 0|a||" + hot + "|0";
     QTest::newRow("load bad header") << 1 << "12\r\n4\r\nthree\r\n2\r\n1\r\n" + kEmptyLine.repeated(192) << QByteArray()
-                                     << "12 4 -7 -7 0|||" + kHot + "|0";
+                                     << "12 4 -7 -7 0|||" + hot + "|0";
     QTest::newRow("load indices out of range")
         << 1 << "192\r\n-2\r\n0\r\n0\r\n0\r\n" + kEmptyLine.repeated(192) << QByteArray() << "-1 -1 0 0 0||||1";
     QTest::newRow("load windows-1252") << 3 << cp1252 + kEmptyLine.repeated(190) << QByteArray()
-                                       << "3 1 0 0 0|Café €" + kSep + "naïve|Ã©té" + kSep + "ét||1";
+                                       << "3 1 0 0 0|Café €#naïve|Ã©té#ét||1";
 }
 
 // Each command runs twice: cancelled, when it writes, asks and redraws nothing, then answered
@@ -172,7 +214,7 @@ void TestStateFiles::commands()
     QDir::setCurrent(m_dir.path()); // where a cancelled save would write its preset name
     MapModel model(m_table);
     model.logoBoxVisible = false;
-    model.notes.setText(5, kHot);
+    model.notes.setNotes(5, kGm, kPlayer);
     Scripted ui;
     int redraws = 0;
     StateFileCommands files(model, ui, ui, [&] {
@@ -198,7 +240,7 @@ void TestStateFiles::commands()
     const ViewState &v = model.view;
     const NotesStore &n = model.notes;
     QCOMPARE(QString::asprintf("%d %d %d %d %d|", v.selstar, v.diststar, v.yorg, v.xorg, v.colmode)
-            + (QStringList { n.text(0), n.text(1), n.text(5), QString::number(redraws) }).join('|'),
+            + (QStringList { shown(n, 0), shown(n, 1), shown(n, 5), QString::number(redraws) }).join('|'),
         state);
 }
 

@@ -50,17 +50,17 @@ private slots:
     void entryClicks()
     {
         QFETCH(int, button);
-        // The boxes show the first two parts of the selected star's notes after any button, none without a separator.
-        const QString s = QString(NotesStore::kSeparator);
-        model().notes.setText(111, "Tarn GM" + s + "Tarn player" + s + "more");
-        model().notes.setText(165, "Sol notes");
+        // The boxes show the selected star's two texts after any button, none for a text without parts.
+        model().notes.setNotes(111, "Tarn \u00FF GM", "Tarn player");
+        model().notes.setTextWithoutParts(165, "Sol notes");
         m_window->gmnotes()->setPlainText("typed");
         const int before = m_main->redrawCount();
         QTest::mouseClick(entry(111), Qt::MouseButton(button));
         const ViewState &view = model().view;
         QTEST((QList<int> { m_main->redrawCount() - before, view.selstar, view.diststar, view.xorg, view.yorg }),
             "after");
-        QCOMPARE(boxes(), view.selstar == 111 ? QStringList({ "Tarn GM", "Tarn player" }) : QStringList({ "", "" }));
+        QCOMPARE(
+            boxes(), view.selstar == 111 ? QStringList({ "Tarn \u00FF GM", "Tarn player" }) : QStringList({ "", "" }));
         // Selected red, second blue, both with a black border, the others plain black.
         const QImage image = m_window->grab().toImage();
         for (const auto &[i, colour] :
@@ -90,7 +90,7 @@ private slots:
         for (int i = 0; i < 2; ++i) { // the second time both boxes are empty: nothing changes, the "N" stays
             QTest::mouseClick(button("savenotes"), Qt::LeftButton);
             QCOMPARE(m_main->redrawCount(), before + 1);
-            QCOMPARE(model().notes.text(111), QString(NotesStore::kSeparator) + "Beware");
+            QCOMPARE(notes(111), QStringList({ "", "Beware" }));
             QVERIFY(darkPixels(nArea) > 10);
             m_window->plnotes()->clear();
         }
@@ -126,7 +126,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(alive && !m_window->isVisible());
         QCOMPARE(boxes(), QStringList({ "saved", "typed, not saved" }));
-        QCOMPARE(model().notes.text(165), "saved" + QString(NotesStore::kSeparator));
+        QCOMPARE(notes(165), QStringList({ "saved", "" }));
     }
 
     void noSelectedStarNoNotes()
@@ -149,8 +149,8 @@ private slots:
         QVERIFY(!generated.contains("old"));
         QVERIFY(!model().notes.hasNotes(165)); // nothing is kept until "Save System Notes"
         QTest::mouseClick(button("savenotes"), Qt::LeftButton);
-        const QStringList parts = NotesStore::parts(model().notes.text(165));
-        QVERIFY(parts.at(0).startsWith("Creating System\r\n") && !parts.at(0).contains(QRegularExpression("[^\r]\n")));
+        const QString gm = model().notes.gameMasterText(165);
+        QVERIFY(gm.startsWith("Creating System\r\n") && !gm.contains(QRegularExpression("[^\r]\n")));
         // A white dwarf never gets a planet; without a selected star the button is off and does nothing.
         model().view.selstar = 51; // CC 658, class DA
         QTest::mouseClick(button("generate"), Qt::LeftButton);
@@ -165,6 +165,11 @@ private slots:
 
 private:
     MapModel &model() const { return m_main->model(); }
+    QStringList notes(int star) const
+    {
+        const NotesStore &n = model().notes;
+        return n.hasParts(star) ? QStringList { n.gameMasterText(star), n.playerText(star) } : QStringList();
+    }
     QStringList boxes() const { return { m_window->gmnotes()->toPlainText(), m_window->plnotes()->toPlainText() }; }
     QString name(int star) const { return m_main->table()[star].starname; }
     QLabel *entry(int i) const { return m_window->findChild<QLabel *>(QStringLiteral("fullist%1").arg(i)); }

@@ -95,7 +95,7 @@ private slots:
         const int sol = f.star("Sol"), cygni = f.star("61 Cygni A"), proxima = f.star("Proxima Centauri");
         f.view.colmode = 2; // distance from the selected star
         f.view.diststar = cygni;
-        f.model.notes.setText(proxima, NotesStore::join(QStringLiteral("gm"), QString()));
+        f.model.notes.setNotes(proxima, QStringLiteral("gm"), QString());
         RecordingSurface s;
         MapFrame frame = drawstars(f.model, s);
         QCOMPARE(frame.index.size(), 192u);

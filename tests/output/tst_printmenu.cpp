@@ -16,7 +16,6 @@
 
 namespace {
 
-const QString kSep = NotesStore::kSeparator;
 const QDateTime kNow(QDate(2024, 3, 5), QTime(14, 3, 7), QTimeZone::utc());
 
 // Records what reaches the clipboard, the message boxes and the print dialog. The dialog makes the
@@ -80,8 +79,9 @@ void TestPrintMenu::notes_data()
     QTest::newRow("no notes") << false << "VQA Game Master Notes and Player Notes" + date << "VQA Player Notes" + date;
     QTest::newRow("notes") << true
                            << "VQA Game Master Notes and Player Notes" + date + star0
-            + "Game Master Notes\r\nIce\r\n\r\nPlayer Notes\r\nCold\r\nwind\r\n\r\n" + star1 + sol
-            + "Game Master Notes\r\nGM only\r\n\r\nPlayer Notes\r\n\r\n\r\n"
+            + "Game Master Notes\r\nL'Ha\u00FF"
+              "e-les-Roses\r\n\r\nPlayer Notes\r\nCold\r\nwind\r\n\r\n"
+            + star1 + sol + "Game Master Notes\r\nGM only\r\n\r\nPlayer Notes\r\n\r\n\r\n"
                            << "VQA Player Notes" + date + star0 + "Player Notes\r\nCold\r\nwind\r\n\r\n" + star1 + sol
             + "Player Notes\r\n\r\n\r\n";
 }
@@ -94,9 +94,12 @@ void TestPrintMenu::notes()
     QFETCH(QString, player);
     MapModel model(m_window.table());
     if (notes) {
-        model.notes.setText(0, "Ice" + kSep + "Cold\r\nwind");
-        model.notes.setText(1, "No separator");
-        model.notes.setText(StarTable::kSol, "GM only" + kSep);
+        model.notes.setNotes(0,
+            "L'Ha\u00FF"
+            "e-les-Roses",
+            "Cold\r\nwind");
+        model.notes.setTextWithoutParts(1, "No separator");
+        model.notes.setNotes(StarTable::kSol, "GM only", "");
     }
     Scripted ui;
     NotesCommands commands(model, ui, ui, [] { return kNow; });

@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -16,23 +19,25 @@ constexpr char kSeparatorByte = '\xFF';
 constexpr char kQuote = '"';
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
-// Reads the file's fields from its bytes, the way line-and-field text input does.
+// Reads the file's fields from its bytes, the way line-and-field text input does. Fields are
+// handed out as views into the data wherever the bytes stand as they are, so reading a large file
+// copies only the strings that hold a doubled quote.
 class FieldReader
 {
 public:
-    explicit FieldReader(const QByteArray &data)
+    explicit FieldReader(QByteArrayView data)
         : m_data(data)
     { }
 
     // One line without its line end; false at the end of the data.
-    bool line(QByteArray &out)
+    bool line(QByteArrayView &out)
     {
         if (m_pos >= m_data.size())
             return false;
         qsizetype end = m_data.indexOf('\n', m_pos);
         if (end < 0)
             end = m_data.size();
-        out = m_data.mid(m_pos, end - m_pos);
+        out = m_data.sliced(m_pos, end - m_pos);
         if (out.endsWith('\r'))
             out.chop(1);
         m_pos = end + 1;
@@ -41,8 +46,9 @@ public:
 
     // One string field: a quoted string runs to its closing quote (a doubled quote inside stands
     // for one quote; line breaks and commas belong to the text); an unquoted one runs to the next
-    // comma or line end. The delimiter after the field is consumed.
-    bool stringField(QByteArray &out)
+    // comma or line end. The delimiter after the field is consumed. The view stays valid until
+    // the next call.
+    bool stringField(QByteArrayView &out)
     {
         while (m_pos < m_data.size() && (m_data.at(m_pos) == ' ' || m_data.at(m_pos) == '\t'))
             ++m_pos;
@@ -50,25 +56,39 @@ public:
             return false;
         if (m_data.at(m_pos) != kQuote) {
             const qsizetype end = delimiterFrom(m_pos);
-            out = m_data.mid(m_pos, end - m_pos).trimmed();
+            out = m_data.sliced(m_pos, end - m_pos).trimmed();
             consumeDelimiter(end);
             return true;
         }
-        out.clear();
-        ++m_pos;
-        for (;;) {
-            const qsizetype close = m_data.indexOf(kQuote, m_pos);
-            if (close < 0)
-                return false;
-            out.append(m_data.constData() + m_pos, close - m_pos);
-            m_pos = close + 1;
-            if (m_pos < m_data.size() && m_data.at(m_pos) == kQuote) {
-                out.append(kQuote);
-                ++m_pos;
-                continue;
+        const qsizetype begin = ++m_pos;
+        qsizetype close = m_data.indexOf(kQuote, m_pos);
+        if (close < 0)
+            return false;
+        if (close + 1 >= m_data.size() || m_data.at(close + 1) != kQuote) {
+            out = m_data.sliced(begin, close - begin);
+        } else {
+            // Copies the pieces between doubled quotes into a buffer as long as the rest of the
+            // data, which an unquoted string can never outgrow; untouched pages cost nothing.
+            if (m_unquoted.size() < m_data.size() - begin)
+                m_unquoted.resize(m_data.size() - begin);
+            char *const start = m_unquoted.data();
+            char *to = start;
+            for (;;) {
+                const qsizetype length = close - m_pos;
+                std::memcpy(to, m_data.data() + m_pos, static_cast<size_t>(length));
+                to += length;
+                m_pos = close + 1;
+                if (m_pos >= m_data.size() || m_data.at(m_pos) != kQuote)
+                    break;
+                *to++ = kQuote;
+                close = m_data.indexOf(kQuote, ++m_pos);
+                if (close < 0)
+                    return false;
             }
-            break;
+            out = QByteArrayView(start, to - start);
+            close = m_pos - 1;
         }
+        m_pos = close + 1;
         consumeDelimiter(delimiterFrom(m_pos));
         return true;
     }
@@ -91,8 +111,9 @@ private:
             ++m_pos;
     }
 
-    const QByteArray &m_data;
+    QByteArrayView m_data;
     qsizetype m_pos = 0;
+    QByteArray m_unquoted; // a string with its doubled quotes made single
 };
 
 // One header line as a whole number: decimal whatever its leading zeros; a number with a fraction
@@ -100,7 +121,7 @@ private:
 // number outside the 32-bit range, fails.
 bool readWhole(FieldReader &reader, qint32 &value)
 {
-    QByteArray line;
+    QByteArrayView line;
     if (!reader.line(line))
         return false;
     line = line.trimmed();
@@ -123,7 +144,7 @@ qint32 starOrNone(qint32 index, int starCount)
     return index >= -1 && index < starCount ? index : -1;
 }
 
-QString decodePiece(const QByteArray &piece)
+QString decodePiece(QByteArrayView piece)
 {
     QStringDecoder utf8(
         QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
@@ -137,30 +158,62 @@ QString decodePiece(const QByteArray &piece)
     return QString::fromLatin1(piece);
 }
 
-// One text as UTF-8 with every quote doubled.
-QByteArray quotedContent(const QString &text)
+// The quotes in a run of bytes, counted in blocks of up to 255 with a byte-wide tally, which the
+// compiler turns into whole-register compares.
+qsizetype countQuotes(const char *from, const char *end)
 {
-    QByteArray utf8 = text.toUtf8();
-    return utf8.replace(kQuote, QByteArrayLiteral("\"\""));
+    qsizetype total = 0;
+    while (from < end) {
+        const char *const blockEnd = from + std::min<qsizetype>(255, end - from);
+        unsigned char tally = 0;
+        for (; from < blockEnd; ++from)
+            tally = static_cast<unsigned char>(tally + (*from == kQuote));
+        total += tally;
+    }
+    return total;
 }
 
-// The quoted line of one star's notes (without the line end). The separator byte 0xFF goes only
-// between the game-master and the player text: a typed U+00FF is written as its UTF-8 bytes C3 BF,
-// so it reads back as text. In player mode only the separator and the player text are written.
-QByteArray encodeNotes(const NotesStore &notes, int index, bool playerMode)
+// Appends one text as UTF-8 with every quote doubled. The text is converted straight into the
+// data (which has room for three bytes a character), then the quotes are doubled from the back.
+void appendQuoted(QByteArray &data, const QString &text)
 {
-    QByteArray line(1, kQuote);
-    if (notes.hasParts(index)) {
-        if (!playerMode)
-            line.append(quotedContent(notes.gameMasterText(index)));
-        line.append(kSeparatorByte).append(quotedContent(notes.playerText(index)));
-        if (!playerMode)
-            for (const QString &piece : notes.hiddenPieces(index))
-                line.append(kSeparatorByte).append(quotedContent(piece));
-    } else if (!playerMode) {
-        line.append(quotedContent(notes.gameMasterText(index)));
+    const qsizetype at = data.size();
+    data.resize(at + text.size() * 3);
+    char *const begin = data.data() + at;
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    char *from = utf8.appendToBuffer(begin, text);
+    const qsizetype quotes = countQuotes(begin, from);
+    char *to = from + quotes;
+    data.resize(to - data.data());
+    for (qsizetype left = quotes; left > 0; --left) {
+        const char *quote = static_cast<const char *>(memrchr(begin, kQuote, static_cast<size_t>(from - begin)));
+        const size_t tail = static_cast<size_t>(from - quote - 1);
+        to -= tail;
+        std::memmove(to, quote + 1, tail);
+        *--to = kQuote;
+        *--to = kQuote;
+        from = const_cast<char *>(quote);
     }
-    return line.append(kQuote);
+}
+
+// Appends the quoted line of one star's notes (without the line end). The separator byte 0xFF
+// goes only between the game-master and the player text: a typed U+00FF is written as its UTF-8
+// bytes C3 BF, so it reads back as text. In player mode only the separator and the player text
+// are written.
+void appendNotes(QByteArray &data, const NotesStore &notes, int index, bool playerMode)
+{
+    data.append(kQuote);
+    if (!playerMode)
+        appendQuoted(data, notes.gameMasterText(index));
+    if (notes.hasParts(index)) {
+        data.append(kSeparatorByte);
+        appendQuoted(data, notes.playerText(index));
+        for (const QString &piece : playerMode ? QStringList() : notes.hiddenPieces(index)) {
+            data.append(kSeparatorByte);
+            appendQuoted(data, piece);
+        }
+    }
+    data.append(kQuote);
 }
 
 // One star's notes from its quoted string's bytes: the game-master text before the first 0xFF byte
@@ -168,38 +221,77 @@ QByteArray encodeNotes(const NotesStore &notes, int index, bool playerMode)
 // (files written by older programs in that code page). A string without the byte is a text without
 // parts. Pieces after a second 0xFF byte are kept hidden: the boxes and the exports never show
 // them, but a game-state file writes them back.
-void decodeNotes(const QByteArray &bytes, NotesStore &notes, int index)
+void decodeNotes(QByteArrayView bytes, NotesStore &notes, int index)
 {
-    if (!bytes.contains(kSeparatorByte)) {
+    qsizetype separator = bytes.indexOf(kSeparatorByte);
+    if (separator < 0) {
         notes.setTextWithoutParts(index, decodePiece(bytes));
         return;
     }
-    const QList<QByteArray> pieces = bytes.split(kSeparatorByte);
-    QStringList hidden;
-    for (qsizetype i = 2; i < pieces.size(); ++i)
-        hidden.append(decodePiece(pieces.at(i)));
-    notes.setNotes(index, decodePiece(pieces.at(0)), decodePiece(pieces.at(1)), hidden);
+    QStringList pieces;
+    for (qsizetype from = 0;; from = separator + 1, separator = bytes.indexOf(kSeparatorByte, from)) {
+        pieces.append(decodePiece(bytes.sliced(from, (separator < 0 ? bytes.size() : separator) - from)));
+        if (separator < 0)
+            break;
+    }
+    const QString gameMaster = pieces.takeFirst(), player = pieces.takeFirst();
+    notes.setNotes(index, gameMaster, player, pieces);
+}
+
+// The room one star's line may need: three bytes a character covers UTF-8 and doubled quotes.
+qsizetype roomFor(const NotesStore &notes, int index)
+{
+    qsizetype room = (notes.gameMasterText(index).size() + notes.playerText(index).size()) * 3 + 5;
+    for (const QString &piece : notes.hiddenPieces(index))
+        room += piece.size() * 3 + 1;
+    return room;
+}
+
+// Encodes the file and hands it to `deliver` in pieces of about a megabyte, so that saving a large
+// game state reuses one buffer instead of building the whole file in fresh memory. Stops when
+// `deliver` fails.
+template <typename Deliver>
+bool encodeInChunks(const ViewState &view, const NotesStore &notes, bool playerMode, Deliver deliver)
+{
+    constexpr qsizetype kChunkBytes = qsizetype(1) << 20;
+    QByteArray data;
+    data.reserve(kChunkBytes);
+    for (const qint32 value : { view.selstar, view.diststar, view.yorg, view.xorg, view.colmode })
+        data.append(QByteArray::number(value)).append(kLineEnd);
+    for (int i = 0; i < notes.size(); ++i) {
+        const qsizetype needed = data.size() + roomFor(notes, i);
+        if (needed > data.capacity())
+            data.reserve(needed * 2);
+        appendNotes(data, notes, i, playerMode);
+        data.append(kLineEnd);
+        if (data.size() >= kChunkBytes) {
+            if (!deliver(data))
+                return false;
+            data.resize(0);
+        }
+    }
+    return data.isEmpty() || deliver(data);
 }
 
 } // namespace
 
 QByteArray encodeState(const ViewState &view, const NotesStore &notes, bool playerMode)
 {
-    QByteArray data;
-    qsizetype estimate = 64;
-    for (int i = 0; i < notes.size(); ++i)
-        estimate += notes.gameMasterText(i).size() + notes.playerText(i).size() + 5;
-    data.reserve(estimate);
-    for (const qint32 value : { view.selstar, view.diststar, view.yorg, view.xorg, view.colmode })
-        data.append(QByteArray::number(value)).append(kLineEnd);
-    for (int i = 0; i < notes.size(); ++i)
-        data.append(encodeNotes(notes, i, playerMode)).append(kLineEnd);
-    return data;
+    QByteArray whole;
+    encodeInChunks(view, notes, playerMode, [&whole](const QByteArray &chunk) {
+        whole.append(chunk);
+        return true;
+    });
+    return whole;
 }
 
 bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes)
 {
-    const QByteArray data = in.readAll();
+    return decodeState(QByteArrayView(in.readAll()), view, notes);
+}
+
+bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes)
+{
     FieldReader reader(data);
     qint32 index = 0;
     for (qint32 *field : { &view.selstar, &view.diststar }) {
@@ -210,7 +302,7 @@ bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes)
     for (qint32 *field : { &view.yorg, &view.xorg, &view.colmode })
         if (!readWhole(reader, *field))
             return false;
-    QByteArray field;
+    QByteArrayView field;
     for (int i = 0; i < notes.size(); ++i) {
         if (!reader.stringField(field))
             return false;
@@ -227,8 +319,9 @@ bool saveStateFile(const QString &fileName, const ViewState &view, const NotesSt
     // with the cut-off one and still reports success.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    const QByteArray data = encodeState(view, notes, playerMode);
-    if (file.write(data) != data.size()) {
+    const bool written = encodeInChunks(
+        view, notes, playerMode, [&file](const QByteArray &chunk) { return file.write(chunk) == chunk.size(); });
+    if (!written) {
         file.cancelWriting();
         return false;
     }

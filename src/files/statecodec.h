@@ -20,6 +20,7 @@ QByteArray encodeState(const ViewState &view, const NotesStore &notes, bool play
 // a header line that is not a whole number, or the end of the file before the last entry.
 // Selection indices outside the notes' star range are taken as -1. Lines after the entries are
 // ignored.
+bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes);
 bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes);
 
 // The same on files. Writing goes through a temporary file in the same folder, so a failed write

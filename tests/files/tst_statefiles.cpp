@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,6 +145,14 @@ void TestStateFiles::randomNotes()
                 notes.setTextWithoutParts(i, text());
         }
         ViewState view;
+        if (round == 0) { // a file of several megabytes goes to the disk in more than one piece
+            notes.setNotes(
+                3, QStringLiteral("\"Ab, \u00FF\r\n").repeated(200000), QStringLiteral("x\"").repeated(300000));
+            const QString name = m_dir.filePath(QStringLiteral("large.kmf"));
+            QVERIFY(saveStateFile(name, view, notes, false) && loadStateFile(name, view, read));
+            QVERIFY(read == notes);
+            QCOMPARE(QFileInfo(name).size(), encodeState(view, notes, false).size());
+        }
         QVERIFY(decode(encodeState(view, notes, false) + "\"extra\"\r\n", view, read));
         QVERIFY(read == notes);
         QVERIFY(decode(encodeState(view, notes, true), view, players));

@@ -90,11 +90,19 @@ private slots:
         RecordingSurface s;
         drawgrid(f.model, s);
         QSet<Colour> sector, mini;
+        // Each circle's radius in light years by its colour; a light year is 10 sector units and
+        // 25/70 mini-map units, and Sol stands at (85, 118) and (17.14, 14.5).
+        const QHash<Colour, double> radius { { d2solcol(5), 10 }, { d2solcol(15), 20 }, { d2solcol(25), 30 },
+            { distcol(40), 40 } };
         for (const RecordedOp &p : s.of(Kind::PSet)) {
             const bool inSector = p.drawWidth == 4;
             QVERIFY(inSector ? inrange(15, 165, p.at[0]) && inrange(38, 188, p.at[1])
                              : p.drawWidth == 1 && inrange(5.2, 29.8, p.at[0]) && inrange(2.2, 26.8, p.at[1]));
             (inSector ? sector : mini) << p.colour;
+            const double scale = inSector ? 10.0 : 25.0 / 70.0;
+            const double length = inSector ? std::hypot(p.at[0] - 85, p.at[1] - 118)
+                                           : std::hypot(p.at[0] - 34 * scale - 5, p.at[1] - 35 * scale - 2);
+            QVERIFY2(std::abs(length / scale - radius.value(p.colour)) < 0.01, qPrintable(positions({ p })));
         }
         // Only the 10-year sphere reaches into the sector from (-7, -7); the range circle leaves the mini-map.
         QCOMPARE(sector, QSet<Colour>({ d2solcol(5) }));

@@ -61,10 +61,8 @@ void TestRedrawCycle::flagsAndColourCodeFollowTheControls()
     QVERIFY(!model.view.wysflag && !model.view.greyflag);
 
     model.options.xhair = 0;
-    model.options.staridon = 1;
-    model.options.sodonflag = 2; // a greyed check box counts as checked
-    model.options.dfsonflag = 1;
-    model.options.dispsodstars = 1;
+    // A greyed check box (its third state) counts as checked.
+    model.options.staridon = model.options.sodonflag = model.options.dfsonflag = model.options.dispsodstars = 2;
     model.options.printerMode = true;
     beginRedraw(model);
     QVERIFY(!model.view.xhairflag);

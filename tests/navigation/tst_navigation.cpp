@@ -45,6 +45,8 @@ private slots:
         QTest::newRow("x = 5 is outside") << QPointF(5, 100) << 1 << n << QPoint(3, 4);
         QTest::newRow("y = 28 is outside") << QPointF(100, 28) << 1 << n << QPoint(3, 4);
         QTest::newRow("y = 38 is not the top band") << QPointF(100, 38) << 1 << r << QPoint(3, 4);
+        QTest::newRow("x = 165 is not the right band") << QPointF(165, 100) << 1 << r << QPoint(3, 4);
+        QTest::newRow("y = 188 is not the bottom band") << QPointF(100, 188) << 1 << r << QPoint(3, 4);
         QTest::newRow("mini-map centre") << QPointF(17.5, 14.5) << 1 << r << QPoint(-7, -7);
         QTest::newRow("mini-map rounds down") << QPointF(17.4, 14.4) << 1 << r << QPoint(-8, -6);
         QTest::newRow("mini-map x = 30 is outside") << QPointF(30, 14.5) << 1 << n << QPoint(3, 4);

@@ -5,6 +5,7 @@
 #include "app/mapcanvas.h"
 #include "app/navigationwiring.h"
 #include "app/splashwindow.h"
+#include "common/waitcursor.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
 #include "mapview/redraw.h"
@@ -25,7 +26,9 @@ MainWindow::MainWindow(SplashWindow *splash, const CommandServices *services)
     , m_helpimage(new HelpCard(m_canvas))
 {
     setObjectName(QStringLiteral("Form1"));
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    QFont designFont(QStringLiteral("Arial"));
+    designFont.setPointSizeF(8.25);
+    setFont(designFont);
     setCentralWidget(m_canvas);
     m_model.logo.load(QStringLiteral(":/vqalogo.png"));
     m_model.logoNegative.load(QStringLiteral(":/vqalogoneg.png"));
@@ -93,6 +96,8 @@ void MainWindow::setdata()
 void MainWindow::pagesetup()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return; // no screen at all: the window keeps its default size
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchX();
     const QSizeF screenTwips = QSizeF(screen->geometry().size()) * twipsPerPixel;
     const PrinterPage printerPage = m_printer.prepare(font().family());
@@ -113,14 +118,13 @@ void MainWindow::Picture1_Click()
     ++m_redraws;
     if (!beginRedraw(m_model))
         return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     if (m_shown)
         *m_shown = m_model;
     else
         m_shown = std::make_unique<MapModel>(m_model);
     const MapFrame frame = paintMap(*m_shown);
     emit mapDrawn(frame);
-    QGuiApplication::restoreOverrideCursor();
 }
 
 MapFrame MainWindow::paintMap(const MapModel &model)

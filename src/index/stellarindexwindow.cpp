@@ -1,5 +1,6 @@
 #include "index/stellarindexwindow.h"
 
+#include "common/ignoreescape.h"
 #include "generator/callbacknotesbox.h"
 #include "generator/clockrandom.h"
 #include "generator/gensystem.h"
@@ -56,6 +57,7 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     , m_model(model)
 {
     setObjectName(QStringLiteral("Form3"));
+    ignoreEscape(*this);
     setWindowTitle(QStringLiteral("Stellar Index"));
     setWindowModality(Qt::ApplicationModal);
     setFont(arial(kWindowPoints));
@@ -222,7 +224,7 @@ void StellarIndexWindow::Command1_Click()
 
 void StellarIndexWindow::reject()
 {
-    // The close box and Escape hide the window like its exit button: the notes live on.
+    // The close box hides the window like its exit button: the notes live on.
     Command1_Click();
 }
 

@@ -1,12 +1,13 @@
 #include "mapview/displayoptionsdialog.h"
 
+#include "common/ignoreescape.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +29,7 @@ DisplayOptionsDialog::DisplayOptionsDialog(DisplayOptions &options, QWidget *own
     , m_options(options)
 {
     setObjectName(QStringLiteral("dispoptions"));
+    ignoreEscape(*this);
     setWindowTitle(QStringLiteral("Display Options"));
     setWindowModality(Qt::ApplicationModal);
 
@@ -152,16 +154,6 @@ void DisplayOptionsDialog::OKButton_Click()
 {
     hide();
     emit redrawRequested();
-}
-
-void DisplayOptionsDialog::keyPressEvent(QKeyEvent *event)
-{
-    // The dialog has no cancel button: Escape does nothing (only the close box discards).
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void DisplayOptionsDialog::reject()

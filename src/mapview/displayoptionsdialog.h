@@ -29,9 +29,6 @@ signals:
 public slots:
     void reject() override;
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     QWidget *buildRangeFrame();
     QWidget *buildColourFrame();

@@ -1,12 +1,12 @@
 #include "output/printmapcommand.h"
 
+#include "common/waitcursor.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
 #include "mapview/redraw.h"
 #include "output/currentprinter.h"
 #include "output/printdialog.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QWidget>
@@ -58,13 +58,12 @@ bool PrintMapCommand::printPage()
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     {
+        const WaitCursor wait;
         PainterSurface surface(
             painter, page.scaleMm, QRectF(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size()), true);
         surface.FontName = m_printer.fontName();
         m_draw(m_model, surface);
     }
-    QGuiApplication::restoreOverrideCursor();
     return painter.end();
 }

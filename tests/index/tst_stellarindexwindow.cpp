@@ -118,6 +118,8 @@ private slots:
         m_window->gmnotes()->setPlainText("saved");
         QTest::mouseClick(button("savenotes"), Qt::LeftButton);
         m_window->plnotes()->setPlainText("typed, not saved");
+        QTest::keyClick(m_window->plnotes(), Qt::Key_Escape); // only the exit button and the close box hide it
+        QVERIFY(m_window->isVisible());
         QTest::mouseClick(button("Command1"), Qt::LeftButton);
         QVERIFY(!m_window->isVisible());
         m_window->show();

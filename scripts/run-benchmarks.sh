@@ -30,7 +30,7 @@ for path in sorted(results.glob('*.json')):
             continue
         name = re.sub(r'/(iterations|manual_time|real_time|repeats).*$', '', b['run_name'])
         ms = b['real_time'] * units[b['time_unit']]
-        counters = {k: v for k, v in b.items() if k.startswith('peak_MB')}
+        counters = {k: v for k, v in b.items() if k.startswith(('peak_MB', 'ms_'))}
         base = baselines.get(name)
         ratio = f"{ms / base:.2f}" if base else "-"
         extra = ' '.join(f"{k}={v:.1f}" for k, v in counters.items())

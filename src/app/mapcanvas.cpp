@@ -28,7 +28,7 @@ void MapCanvas::paintMap(const std::function<void(Surface &)> &draw)
     image.fill(Qt::black);
     {
         QPainter painter(&image);
-        PainterSurface surface(painter, m_scaleSize, QRectF(QPointF(0, 0), QSizeF(size())), false);
+        PainterSurface surface(painter, m_scaleSize, QRectF(QPointF(0, 0), QSizeF(size())), false, &m_rasterCache);
         draw(surface);
     }
     m_image = std::move(image);

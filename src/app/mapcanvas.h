@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mapview/mapframe.h"
+#include "mapview/rastercache.h"
 
 #include <QImage>
 #include <QSizeF>
@@ -48,6 +49,7 @@ protected:
 private:
     QSizeF m_scaleSize { 297.0, 210.0 };
     QImage m_image;
+    RasterCache m_rasterCache;
     std::vector<HitArea> m_markers;
     std::vector<HitArea> m_listRows;
 };

@@ -1,16 +1,23 @@
 #include "mapview/paintersurface.h"
 
+#include <QGlyphRun>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
-PainterSurface::PainterSurface(QPainter &painter, const QSizeF &scaleSize, const QRectF &target, bool printer)
+PainterSurface::PainterSurface(
+    QPainter &painter, const QSizeF &scaleSize, const QRectF &target, bool printer, RasterCache *cache)
     : m_painter(painter)
     , m_scaleSize(scaleSize)
     , m_target(target)
     , m_printer(printer)
+    , m_ownCache(cache ? nullptr : std::make_unique<RasterCache>())
+    , m_cache(cache ? cache : m_ownCache.get())
+    , m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
+    , m_glyphRuns(m_raster && painter.deviceTransform().type() <= QTransform::TxTranslate)
 {
     m_map.translate(target.left(), target.top());
     m_map.scale(target.width() / scaleSize.width(), target.height() / scaleSize.height());
@@ -29,24 +36,15 @@ QColor PainterSurface::toQColor(Colour colour)
         static_cast<int>((colour >> 16) & 0xFF));
 }
 
-const QFont &PainterSurface::currentFont()
+RasterCache::Font &PainterSurface::currentFont()
 {
-    if (FontName != m_fontName || FontSize != m_fontSize || FontBold != m_fontBold) {
+    if (!m_font || FontName != m_fontName || FontSize != m_fontSize || FontBold != m_fontBold) {
         m_fontName = FontName;
         m_fontSize = FontSize;
         m_fontBold = FontBold;
-        m_font = QFont(FontName);
-        m_font.setPointSizeF(FontSize > 0.0 ? FontSize : 1.0);
-        m_font.setBold(FontBold);
-        m_metrics.emplace(m_font, m_painter.device());
+        m_font = &m_cache->font(FontName, FontSize, FontBold, m_painter.device());
     }
-    return m_font;
-}
-
-const QFontMetricsF &PainterSurface::metrics()
-{
-    currentFont();
-    return *m_metrics;
+    return *m_font;
 }
 
 double PainterSurface::penWidth() const
@@ -88,20 +86,9 @@ void PainterSurface::stampPoints(const QPolygonF &points, int width)
 {
     // A wide point is a smooth round dot. Circles are drawn as thousands of them, so the dot is
     // rendered once into a small image and copied to every point.
-    const double diameter = width * m_unitsPerPixel;
     const double ratio = m_painter.device() ? m_painter.device()->devicePixelRatioF() : 1.0;
-    const int side = static_cast<int>(std::ceil(diameter * ratio)) + 2;
-    QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
-    dot.fill(Qt::transparent);
-    {
-        QPainter stamp(&dot);
-        stamp.setRenderHint(QPainter::Antialiasing, true);
-        stamp.setPen(Qt::NoPen);
-        stamp.setBrush(toQColor(m_pointColour));
-        stamp.drawEllipse(QPointF(side / 2.0, side / 2.0), diameter * ratio / 2.0, diameter * ratio / 2.0);
-    }
-    dot.setDevicePixelRatio(ratio);
-    const double half = side / ratio / 2.0;
+    const QImage &dot = m_cache->dot(m_pointColour, width * m_unitsPerPixel, ratio);
+    const double half = dot.width() / ratio / 2.0;
     for (const QPointF &point : points)
         m_painter.drawImage(QPointF(point.x() - half, point.y() - half), dot);
 }
@@ -110,6 +97,8 @@ void PainterSurface::Cls()
 {
     flush();
     m_painter.fillRect(m_target, toQColor(BackColor));
+    if (m_raster)
+        m_clearedTo = BackColor;
     CurrentX = 0.0;
     CurrentY = 0.0;
 }
@@ -119,15 +108,20 @@ void PainterSurface::PSet(double x, double y, Colour colour)
     if (colour != m_pointColour)
         flush();
     m_pointColour = colour;
+    m_clearedTo.reset();
     m_points[DrawWidth].append(toDevice(x, y));
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape)
 {
     flush();
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
     const QPointF from = toDevice(x1, y1);
     const QPointF to = toDevice(x2, y2);
+    // A box in the colour an image was just cleared to would not change a pixel.
+    if (shape == Shape::FilledBox && m_clearedTo == colour && m_target.contains(QRectF(from, to).normalized()))
+        return;
+    m_clearedTo.reset();
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
     switch (shape) {
     case Shape::Line:
         applyPen(colour);
@@ -147,6 +141,7 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Colour col
 void PainterSurface::Circle(double x, double y, double radius, qint64 colour)
 {
     flush();
+    m_clearedTo.reset();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     applyPen(colour == kForeColor ? ForeColor : static_cast<Colour>(colour));
     if (FillStyle == 0)
@@ -160,12 +155,20 @@ void PainterSurface::Circle(double x, double y, double radius, qint64 colour)
 void PainterSurface::Print(const QString &text)
 {
     flush();
+    m_clearedTo.reset();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
-    m_painter.setFont(currentFont());
     m_painter.setPen(toQColor(ForeColor));
+    RasterCache::Font &font = currentFont();
     const QPointF topLeft = toDevice(CurrentX, CurrentY);
-    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + std::ceil(metrics().ascent())), text);
+    const QPointF baseline(topLeft.x(), topLeft.y() + std::ceil(font.metrics().ascent()));
+    if (m_glyphRuns) {
+        for (const QGlyphRun &run : font.runs(text))
+            m_painter.drawGlyphRun(baseline, run);
+    } else {
+        m_painter.setFont(font.font());
+        m_painter.drawText(baseline, text);
+    }
     CurrentX = 0.0;
     CurrentY += lineHeight(metrics()) / m_map.m22();
 }
@@ -180,7 +183,7 @@ double PainterSurface::lineHeight(const QFontMetricsF &metrics)
 
 double PainterSurface::TextWidth(const QString &text)
 {
-    return metrics().horizontalAdvance(text) / m_map.m11();
+    return currentFont().width(text) / m_map.m11();
 }
 
 double PainterSurface::TextHeight(const QString &text)
@@ -192,6 +195,7 @@ double PainterSurface::TextHeight(const QString &text)
 void PainterSurface::PaintPicture(const QImage &picture, double x, double y, double width, double height)
 {
     flush();
+    m_clearedTo.reset();
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     m_painter.drawImage(QRectF(toDevice(x, y), toDevice(x + width, y + height)), picture);
 }

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "mapview/rastercache.h"
 #include "mapview/surface.h"
 
 #include <QColor>
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPolygonF>
 #include <QTransform>
 
 #include <map>
+#include <memory>
 #include <optional>
 
 class QPainter;
@@ -20,7 +20,10 @@ class PainterSurface : public Surface
 {
 public:
     // scaleSize: the surface's extent in map units, mapped onto `target` in painter coordinates.
-    PainterSurface(QPainter &painter, const QSizeF &scaleSize, const QRectF &target, bool printer);
+    // `cache` keeps fonts, shaped text and dots between the surfaces of one window; without one the
+    // surface keeps them for its own lifetime.
+    PainterSurface(
+        QPainter &painter, const QSizeF &scaleSize, const QRectF &target, bool printer, RasterCache *cache = nullptr);
     ~PainterSurface() override;
 
     void Cls() override;
@@ -41,10 +44,9 @@ public:
     static QColor toQColor(Colour colour);
 
 private:
-    // The font of the current FontName, FontSize and FontBold on this device, with its metrics;
-    // kept until one of the three changes.
-    const QFont &currentFont();
-    const QFontMetricsF &metrics();
+    // The font of the current FontName, FontSize and FontBold on this device, with its metrics.
+    RasterCache::Font &currentFont();
+    const QFontMetricsF &metrics() { return currentFont().metrics(); }
     static double lineHeight(const QFontMetricsF &metrics);
     QPointF toDevice(double x, double y) const { return m_map.map(QPointF(x, y)); }
     double penWidth() const;
@@ -58,11 +60,21 @@ private:
     bool m_printer;
     double m_unitsPerPixel; // painter units in one 1/96 inch
 
+    std::unique_ptr<RasterCache> m_ownCache;
+    RasterCache *m_cache;
+    // An image: boxes that change no pixel are left out. On paper, PDF and SVG every box is drawn.
+    bool m_raster;
+    // An image drawn on unscaled: text goes through its cached glyph runs, which then land on the
+    // same pixels as the painter's own text. Scaled, the painter places glyphs differently, and on
+    // paper, PDF and SVG the text stays text.
+    bool m_glyphRuns;
+    // The last font asked for, kept until FontName, FontSize or FontBold changes.
+    RasterCache::Font *m_font = nullptr;
     QString m_fontName;
     double m_fontSize = -1.0;
     bool m_fontBold = false;
-    QFont m_font;
-    std::optional<QFontMetricsF> m_metrics;
+    // Nothing drawn on an image since Cls filled it with this colour.
+    std::optional<Colour> m_clearedTo;
 
     // Batched PSet points of one colour, one batch per DrawWidth. Points of different colours are
     // drawn in the order they were set; points of one colour look the same in any order.

@@ -47,6 +47,10 @@ private slots:
     void wideDotsSitOnTheirPoint();
     void textLinesFitTheirHeight_data();
     void textLinesFitTheirHeight();
+    void textLandsOnThePaintersPixels_data();
+    void textLandsOnThePaintersPixels();
+    void boxesCoverWhatWasDrawnAfterClearing_data();
+    void boxesCoverWhatWasDrawnAfterClearing();
 };
 
 void TestPainterSurface::dashedAndSolidLines_data()
@@ -191,6 +195,105 @@ void TestPainterSurface::textLinesFitTheirHeight()
     const QString where = QStringLiteral("ink %1..%2, band %3 + %4").arg(first).arg(last).arg(bandTop).arg(band);
     QVERIFY2(first >= std::floor(bandTop) && last < bandTop + band, qPrintable(where));
     QVERIFY2(last - first + 1 >= band - 2.0 * ratio, qPrintable(where));
+}
+
+void TestPainterSurface::textLandsOnThePaintersPixels_data()
+{
+    QTest::addColumn<double>("fontSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QPointF>("topLeft");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("kerned capitals") << 8.25 << false << 1.0 << QPointF(3, 4) << QStringLiteral("AVA WAY To Ty");
+    QTest::newRow("bold, between pixels") << 12.0 << true << 1.0 << QPointF(3.3, 4.7) << QStringLiteral("Wolf 359");
+    QTest::newRow("degree sign") << 9.0 << false << 1.0 << QPointF(0.45, 2.1) << QStringLiteral("AC +79\u00B0");
+    QTest::newRow("one and a half density") << 9.0 << false << 1.5 << QPointF(3.3, 4.7) << QStringLiteral("AVA 61");
+}
+
+// Text printed through a window's cache, the first time and again from the cache, has exactly the
+// pixels of the painter's own text at the same baseline.
+void TestPainterSurface::textLandsOnThePaintersPixels()
+{
+    QFETCH(double, fontSize);
+    QFETCH(bool, bold);
+    QFETCH(double, ratio);
+    QFETCH(QPointF, topLeft);
+    QFETCH(QString, text);
+    RasterCache cache;
+    const auto throughSurface = [&]() {
+        QImage image(QSize(160, 40) * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterSurface surface(painter, QSizeF(160, 40), QRectF(0, 0, 160, 40), false, &cache);
+        surface.FontSize = fontSize;
+        surface.FontBold = bold;
+        surface.CurrentX = topLeft.x();
+        surface.CurrentY = topLeft.y();
+        surface.Print(text);
+        return image;
+    };
+    QImage expected(QSize(160, 40) * ratio, QImage::Format_RGB32);
+    expected.setDevicePixelRatio(ratio);
+    expected.fill(Qt::white);
+    {
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(fontSize);
+        font.setBold(bold);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        const double ascent = QFontMetricsF(font, &expected).ascent();
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + std::ceil(ascent)), text);
+    }
+    QCOMPARE(throughSurface(), expected);
+    QCOMPARE(throughSurface(), expected);
+}
+
+void TestPainterSurface::boxesCoverWhatWasDrawnAfterClearing_data()
+{
+    QTest::addColumn<int>("drawing");
+    QTest::newRow("line") << 0;
+    QTest::newRow("wide points") << 1;
+    QTest::newRow("circle") << 2;
+    QTest::newRow("text") << 3;
+    QTest::newRow("red box") << 4;
+}
+
+// A box in the colour the surface was cleared to still covers whatever was drawn since.
+void TestPainterSurface::boxesCoverWhatWasDrawnAfterClearing()
+{
+    QFETCH(int, drawing);
+    const QImage image = render(QSize(60, 40), 1.0, 1.0, [&](PainterSurface &s) {
+        s.BackColor = 0xFFFFFF;
+        s.Cls();
+        s.ForeColor = kRed;
+        s.DrawWidth = 4;
+        switch (drawing) {
+        case 0:
+            s.Line(5, 20, 55, 20, kRed);
+            break;
+        case 1:
+            for (int x = 5; x < 55; x += 5)
+                s.PSet(x, 20, kRed);
+            break;
+        case 2:
+            s.Circle(30, 20, 10, kRed);
+            break;
+        case 3:
+            s.FontSize = 20;
+            s.CurrentY = 10;
+            s.Print(QStringLiteral("WWW"));
+            break;
+        default:
+            s.Line(5, 5, 55, 35, kRed, Surface::Shape::FilledBox);
+        }
+        s.Line(0, 0, 60, 40, 0xFFFFFF, Surface::Shape::FilledBox);
+    });
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY2(!ink(image, x, y), qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
 }
 
 QTEST_MAIN(TestPainterSurface)

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "mapview/surface.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
+#include <QImage>
+#include <QList>
+
+#include <map>
+#include <optional>
+#include <tuple>
+
+class QPaintDevice;
+
+// What one window's redraws keep from one redraw to the next: each font with its metrics on the
+// device, the text drawn in it shaped into glyph runs with its width, and the image of each wide
+// dot. A redraw sets the same few fonts and mostly the same texts every time, and shaping text
+// costs far more than copying its glyphs; the results are the ones the painter would work out.
+class RasterCache
+{
+public:
+    // A text in one font: its width as the font's metrics give it and, once drawn, its glyph runs
+    // with positions relative to the start of its baseline.
+    struct Text
+    {
+        double width = 0.0;
+        std::optional<QList<QGlyphRun>> runs;
+    };
+
+    class Font
+    {
+    public:
+        Font(const QString &name, double size, bool bold, const QPaintDevice *device);
+        const QFont &font() const { return m_font; }
+        const QFontMetricsF &metrics() const { return m_metrics; }
+        double width(const QString &text) { return entry(text).width; }
+        // The glyph runs of `text` as the painter would lay it out on one line in this font.
+        const QList<QGlyphRun> &runs(const QString &text);
+
+    private:
+        Text &entry(const QString &text);
+
+        QFont m_font;
+        QFont m_deviceFont; // the font resolved for the device's resolution, for laying out
+        QFontMetricsF m_metrics;
+        QHash<QString, Text> m_texts;
+    };
+
+    // The font of that name, size in points and weight on a device of that resolution; the reference
+    // stays valid for the cache's lifetime. Devices of one resolution share a font.
+    Font &font(const QString &name, double size, bool bold, const QPaintDevice *device);
+    // A smooth round dot `diameter` painter units across in the colour, for a device of `ratio`
+    // device pixels per painter unit; it has a transparent border of at least one pixel.
+    const QImage &dot(Colour colour, double diameter, double ratio);
+
+private:
+    using FontKey = std::tuple<QString, double, bool, int, int>;
+    std::map<FontKey, Font> m_fonts;
+    std::map<std::tuple<Colour, double, double>, QImage> m_dots;
+};

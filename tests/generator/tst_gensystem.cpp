@@ -7,15 +7,16 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <numeric>
+
 namespace {
 
-// A notes box that keeps every text written to it.
 class MemoryBox : public NotesBox
 {
 public:
-    QString text() const override { return m_writes.isEmpty() ? QString() : m_writes.last(); }
-    void setText(const QString &text) override { m_writes.append(text); }
-    QStringList m_writes;
+    QString text() const override { return m_text; }
+    void setText(const QString &text) override { m_text = text; }
+    QString m_text;
 };
 
 // Pearson's chi-square of `draws` rolls of randint(low, high) against the uniform distribution.
@@ -28,10 +29,8 @@ double chiSquare(RandomSource &random, int low, int high, int draws)
             return qInf();
         ++counts[roll - low];
     }
-    double squares = 0; // the sum of (count - draws / n)^2 / (draws / n) over the n counts, simplified
-    for (double count : counts)
-        squares += count * count;
-    return squares * counts.size() / draws - draws;
+    // The sum of (count - draws / n)^2 / (draws / n) over the n counts, simplified.
+    return std::inner_product(counts.begin(), counts.end(), counts.begin(), 0.0) * counts.size() / draws - draws;
 }
 
 } // namespace
@@ -62,11 +61,6 @@ void TestGenSystem::scriptedSystems()
     QCOMPARE(generate(1, 2),
         QStringLiteral("Creating System\r\nPlanet 1 6er\r\nGravity = 1.3\r\nDay = 24\r\n"
                        "Atmosphere = Normal Contaminated\r\nTemperature = 100\r\nHydro Percentage = 60\r\n\r\n"));
-    QStringList lines; // each write adds exactly one line
-    for (qsizetype end = box.text().indexOf(u"\r\n"); end >= 0; end = box.text().indexOf(u"\r\n", end + 2))
-        lines << box.text().left(end + 2);
-    QCOMPARE(box.m_writes.mid(1), lines);
-
     QCOMPARE(generate(3, 4),
         QStringLiteral("Creating System\r\nPlanet 3 ahr\r\nGravity = None\r\nDay = 4\r\nAtmosphere = None\r\n"
                        "Temperature = -25\r\nHydro Percentage = 0\r\n\r\n"));

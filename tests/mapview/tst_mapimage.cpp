@@ -33,7 +33,6 @@ private slots:
         PainterSurface surface(painter, QSizeF(297, 210), QRectF(0, 0, 1440, 1018), false);
         const MapFrame frame = drawMap(f.model, surface);
         painter.end();
-        image.save(QStringLiteral("map-%1.png").arg(QTest::currentDataTag()));
         const auto at = [&](double x, double y) { return image.pixelColor(int(x * 1440 / 297), int(y * 1018 / 210)); };
         const auto redNear = [&at](double x, double y) {
             for (const double dx : { -0.2, 0.0, 0.2 })

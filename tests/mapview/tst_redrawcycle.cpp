@@ -9,81 +9,68 @@ class TestRedrawCycle : public QObject
 {
     Q_OBJECT
 private slots:
-    void rangeTextAndOriginClamp();
-    void flagsAndColourCodeFollowTheControls();
-    void firstCallDrawsNothing();
+    void rangeAndOrigin_data();
+    void rangeAndOrigin();
+    void optionsReachTheView();
 
 private:
     StarTable m_table = StarTable::fromCatalogue();
 };
 
-void TestRedrawCycle::rangeTextAndOriginClamp()
+void TestRedrawCycle::rangeAndOrigin_data()
 {
-    MapModel model(m_table);
-    const QList<std::pair<const char *, int>> ranges = {
-        { "40", 40 },
-        { "15", 15 },
-        { "abc", 0 },
-        { "12.5", 12 },
-        { "13.5", 14 },
-        { "-5", -5 },
-        { "1e30", 2147483647 },
-        { "-99999999999", -2147483647 },
-    };
-    for (const auto &[text, hirange] : ranges) {
-        model.options.zmax = QString::fromLatin1(text);
-        beginRedraw(model);
-        QCOMPARE(model.view.hirange, hirange);
-        QCOMPARE(model.view.lorange, -hirange);
-    }
-    const QList<std::array<int, 4>> origins = {
-        { -7, -7, -7, -7 },
-        { 21, 20, 20, 20 },
-        { -35, -36, -35, -35 },
-        { 2147483647, -2147483647, 20, -35 },
-    };
-    for (const auto &[x, y, clampedX, clampedY] : origins) {
-        model.view.xorg = x;
-        model.view.yorg = y;
-        beginRedraw(model);
-        QCOMPARE(model.view.xorg, clampedX);
-        QCOMPARE(model.view.yorg, clampedY);
-    }
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<int>("hirange"); // lorange is its negation, so the range is kept to what negates
+    QTest::addColumn<QPoint>("origin");
+    QTest::addColumn<QPoint>("clamped"); // to -35..20 both ways
+    QTest::newRow("start") << "40" << 40 << QPoint(-7, -7) << QPoint(-7, -7);
+    QTest::newRow("half to even, top edges") << "13.5" << 14 << QPoint(21, 20) << QPoint(20, 20);
+    QTest::newRow("huge, bottom edges") << "1e30" << 2147483647 << QPoint(-35, -36) << QPoint(-35, -35);
+    QTest::newRow("huge negative, whole-number ends")
+        << "-99999999999" << -2147483647 << QPoint(2147483647, -2147483647) << QPoint(20, -35);
 }
 
-void TestRedrawCycle::flagsAndColourCodeFollowTheControls()
+void TestRedrawCycle::rangeAndOrigin()
 {
+    QFETCH(QPoint, origin);
     MapModel model(m_table);
-    beginRedraw(model);
-    // Design values: cross hairs on, everything else off, dark mode.
-    QVERIFY(model.view.xhairflag);
-    QVERIFY(!model.view.idsflag && !model.view.sodflag && !model.view.dfsflag);
-    QVERIFY(!model.view.wysflag && !model.view.greyflag);
-
-    model.options.xhair = 0;
-    // A greyed check box (its third state) counts as checked.
-    model.options.staridon = model.options.sodonflag = model.options.dfsonflag = model.options.dispsodstars = 2;
-    model.options.printerMode = true;
-    beginRedraw(model);
-    QVERIFY(!model.view.xhairflag);
-    QVERIFY(model.view.idsflag && model.view.sodflag && model.view.dfsflag);
-    QVERIFY(model.view.wysflag && model.view.greyflag);
-
-    // The colour code always comes from the options, whatever a file load set.
-    for (int code = 0; code < 4; ++code) {
-        model.options.colourCode = code;
-        model.view.colmode = 2 - code;
-        beginRedraw(model);
-        QCOMPARE(model.view.colmode, code);
-    }
-}
-
-void TestRedrawCycle::firstCallDrawsNothing()
-{
-    MapModel model(m_table);
+    QFETCH(QString, range);
+    model.options.zmax = range;
+    model.view.xorg = origin.x();
+    model.view.yorg = origin.y();
+    // The first call only hides the logo box and draws nothing; the options are read all the same.
     QVERIFY(!beginRedraw(model));
     QVERIFY(!model.logoBoxVisible);
+    QTEST(model.view.hirange, "hirange");
+    QCOMPARE(model.view.lorange, -model.view.hirange);
+    QTEST(QPoint(model.view.xorg, model.view.yorg), "clamped");
     QVERIFY(beginRedraw(model));
+}
+
+void TestRedrawCycle::optionsReachTheView()
+{
+    // Each check box alone, greyed (its third state counts as checked), turns on its own flag only.
+    int DisplayOptions::*const boxes[] = { &DisplayOptions::xhair, &DisplayOptions::staridon,
+        &DisplayOptions::sodonflag, &DisplayOptions::dfsonflag, &DisplayOptions::dispsodstars };
+    for (int i = 0; i < 5; ++i) {
+        MapModel model(m_table);
+        model.options.xhair = 0;
+        model.options.*boxes[i] = 2;
+        beginRedraw(model);
+        const ViewState &v = model.view;
+        QString expected(5, u'0');
+        expected[i] = u'1';
+        QCOMPARE(QString::asprintf("%d%d%d%d%d", v.xhairflag, v.idsflag, v.sodflag, v.dfsflag, v.greyflag), expected);
+        QVERIFY(!v.wysflag);
+    }
+    // The mode and the colour code always come from the options, whatever a file load set.
+    MapModel model(m_table);
+    model.options.printerMode = true;
+    model.options.colourCode = 3;
+    model.view.colmode = 1;
+    beginRedraw(model);
+    QVERIFY(model.view.wysflag);
+    QCOMPARE(model.view.colmode, 3);
 }
 
 QTEST_APPLESS_MAIN(TestRedrawCycle)

@@ -2,6 +2,7 @@
 
 #include "common/textnumber.h"
 #include "mapview/colours.h"
+#include "mapview/heightmark.h"
 #include "mapview/keypanel.h"
 #include "mapview/mapmodel.h"
 #include "mapview/primitives.h"
@@ -93,6 +94,8 @@ HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double dista
     surface.FillStyle = 0;
     surface.FillColor = distance <= view.hirange ? starcol(model, i) : colours::kGrey;
     surface.Circle(s.x(), s.y(), kDotRadius);
+    if (view.heightflag)
+        drawheight(view, surface, s, kDotRadius, star.starz);
 
     const double top = s.y() - 2;
     const double left = s.x() - 2;

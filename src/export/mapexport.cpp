@@ -18,8 +18,9 @@ namespace mapexport {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-// SVG user units are CSS pixels.
-constexpr int kSvgDpi = 96;
+// Five SVG user units a millimetre: the page is a whole number of units (1485 x 1050), so its
+// width and height come out as exactly 297 and 210 mm. At 96 units an inch they would not.
+constexpr int kSvgDpi = 127;
 
 QSize pagePixels(int dpi)
 {

@@ -1,5 +1,6 @@
 #include "export/mapexport.h"
 
+#include "export/pngwriter.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
 #include "mapview/redraw.h"
@@ -82,7 +83,7 @@ bool writePdf(const MapModel &shown, const QString &fileName)
 
 bool writePng(const MapModel &shown, const QString &fileName, int dpi)
 {
-    QImage image(pagePixels(dpi), QImage::Format_RGB32);
+    QImage image(pagePixels(dpi), QImage::Format_RGB888);
     const int dotsPerMetre = qRound(dpi / kMmPerInch * 1000.0);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
@@ -92,8 +93,7 @@ bool writePng(const MapModel &shown, const QString &fileName, int dpi)
         QPainter painter(&image);
         renderPage(shown, painter, QRectF(QPointF(0, 0), image.size()));
     }
-    // Fast zlib settings: the map is large flat areas, which compress well at any level.
-    return image.save(fileName, "PNG", 80);
+    return writeFastPng(image, fileName);
 }
 
 bool exportMap(const MapModel &shown, const QString &fileName, int dpi)

@@ -22,14 +22,8 @@ const QString kLineEnd = QStringLiteral("\r\n");
 
 QString playerNotes(const NotesStore &notes, int star)
 {
-    if (star < 0 || star >= notes.size())
-        return {};
-    // The player text follows the game-master text and the separator. Only what follows the last
-    // separator is taken, so a separator typed into the game-master text can never let part of
-    // that text through.
-    const QString &text = notes.text(star);
-    const qsizetype at = text.lastIndexOf(NotesStore::kSeparator);
-    return at < 0 ? QString() : text.mid(at + 1);
+    // A text without parts (from an older file) is kept as game-master text: it never goes out.
+    return star >= 0 && star < notes.size() ? notes.playerText(star) : QString();
 }
 
 QString handoutText(const StarTable &stars, const NotesStore &notes, int star)

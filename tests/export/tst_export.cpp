@@ -98,8 +98,8 @@ private slots:
         if (format == "svg") {
             // 297 x 210 mm at five user units a millimetre; every text the passes print is an SVG text element.
             const SvgSummary svg = readSvg(fileName);
-            QCOMPARE(
-                QStringList({ svg.width, svg.height, svg.viewBox }), QStringList({ "297mm", "210mm", "0 0 1485 1050" }));
+            QCOMPARE(QStringList({ svg.width, svg.height, svg.viewBox }),
+                QStringList({ "297mm", "210mm", "0 0 1485 1050" }));
             QCOMPARE(svg.texts, printed.size());
             QVERIFY(svg.textContents.contains("Sol"));
         } else if (format == "pdf") {
@@ -151,6 +151,8 @@ private slots:
         NotesStore notes(f.table.size());
         const int star = f.star("Barnard's Star");
         savenotes(notes, star, { gm, player });
+        // A text from an older file, without parts, stays game-master text too.
+        notes.setTextWithoutParts(f.star("Sol"), gm);
         const QString text = handout::handoutText(f.table, notes, star);
         QTemporaryDir dir;
         QVERIFY(handout::writeHandout(dir.filePath("h.txt"), text));
@@ -163,6 +165,7 @@ private slots:
         QVERIFY(written.endsWith(player + "\r\n"));
         for (const QString &line : gm.split(QRegularExpression("[\r\n\u00FF]+"), Qt::SkipEmptyParts))
             QVERIFY2(!written.contains(line.trimmed()), qPrintable(line));
+        QVERIFY(handout::handoutText(f.table, notes, f.star("Sol")).endsWith("Player Notes\r\n\r\n"));
         QVERIFY(handout::writeHandout(dir.filePath("h.pdf"), text));
         // An A4 portrait page.
         const QSizeF points = pdfMediaBox(dir.filePath("h.pdf"));

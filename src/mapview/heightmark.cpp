@@ -17,7 +17,7 @@ QString heighttext(int z)
     return z > 0 ? QStringLiteral("+%1").arg(z) : QString::number(z);
 }
 
-void drawheight(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z)
+void drawheight(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left)
 {
     const Colour foreColor = surface.ForeColor;
     const double fontSize = surface.FontSize;
@@ -26,7 +26,7 @@ void drawheight(const ViewState &view, Surface &surface, QPointF dot, double dot
     surface.FontSize = view.fscale * kHeightPoints;
     surface.FontBold = false;
     const QString text = heighttext(z);
-    surface.CurrentX = dot.x() + dotRadius + kGap;
+    surface.CurrentX = left ? dot.x() - dotRadius - kGap - surface.TextWidth(text) : dot.x() + dotRadius + kGap;
     surface.CurrentY = dot.y() - surface.TextHeight(text) / 2;
     surface.Print(text);
     surface.ForeColor = foreColor;

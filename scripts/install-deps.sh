@@ -6,10 +6,10 @@ set -euo pipefail
 
 packages=(
     g++ make cmake ninja-build pkg-config ccache python3 locales
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
     fonts-liberation2
     libbenchmark-dev clang libclang-rt-14-dev
-    xvfb xauth xdotool x11-utils bc imagemagick poppler-utils
+    xvfb xauth xdotool x11-utils bc imagemagick poppler-utils librsvg2-bin
 )
 
 missing=()

@@ -6,4 +6,6 @@ scripts/build.sh build
 cmake --build build --target quorvane_screenshots
 # A virtual 1600 x 1200 screen, so the windows get the size they have on a desktop.
 xvfb-run -a -s "-screen 0 1600x1200x24" build/tools/quorvane_screenshots docs
+# The exported map as a picture beside the screenshots.
+rsvg-convert --width 1400 --background-color white docs/map-export.svg -o docs/map-export.png
 echo "screenshots written to docs/"

@@ -1,16 +1,23 @@
 // Takes the README's pictures from the real windows: the map in both display modes and the
-// Stellar Index with notes, driven through the same controls a user clicks.
+// Stellar Index with notes, the find field and an exported map, driven through the same controls a user clicks.
 
 #include "app/helpcard.h"
 #include "app/launcher.h"
 #include "app/mainwindow.h"
+#include "app/mapcanvas.h"
+#include "export/mapexport.h"
+#include "find/findstarpopup.h"
+#include "find/starfindfield.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 namespace {
 
@@ -35,7 +42,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     Launcher launcher(0.0);
-    MainWindow *window = launcher.run();
+    launcher.run();
+    while (!launcher.mainWindow())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    MainWindow *window = launcher.mainWindow();
     window->helpimage_Click();
     bool ok = save(window, out, "map-velmora-mode.png");
 
@@ -47,6 +57,30 @@ int main(int argc, char *argv[])
     click(options, "Command2");
     click(options, "OKButton");
     ok = save(window, out, "map-printer-mode.png") && ok;
+
+    // The printer mode with heights, exported as the File menu's command does.
+    window->dispopts_Click();
+    click(options, "showheight");
+    click(options, "Command2");
+    click(options, "OKButton");
+    ok = mapexport::exportMap(*window->shownModel(), out.filePath(QStringLiteral("map-export.svg"))) && ok;
+
+    // The find field with its list open after typing "cen"; the list is a window of its own, so the
+    // screen is grabbed.
+    window->menu().findstar->trigger();
+    QWidget *field = window->canvas()->findChild<FindStarPopup *>()->field();
+    for (const QChar c : QStringLiteral("cen")) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &key);
+    }
+    QApplication::processEvents();
+    ok = window->screen()
+             ->grabWindow(
+                 0, window->x(), window->y(), window->frameGeometry().width(), window->frameGeometry().height())
+             .save(out.filePath(QStringLiteral("find-star.png")))
+        && ok;
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(field, &escape);
 
     window->dist_Click();
     StellarIndexWindow *index = window->form3();

@@ -1,6 +1,8 @@
 #include "app/commandwiring.h"
 
 #include "app/mainwindow.h"
+#include "export/exportcommands.h"
+#include "export/qtresolutionchooser.h"
 #include "files/qtcommondialog.h"
 #include "files/qtmessagebox.h"
 #include "files/statefilecommands.h"
@@ -21,12 +23,14 @@ struct QtServices
     explicit QtServices(QWidget *owner)
         : CommonDialog1(owner)
         , messages(owner)
+        , resolution(owner)
     { }
 
     QtCommonDialog CommonDialog1;
     QtMessageBox messages;
     QtClipboard clipboard;
     QtPrintDialog printdlg;
+    QtResolutionChooser resolution;
 };
 
 // The commands, living as long as the window.
@@ -41,6 +45,8 @@ public:
         , print(
               window.model(), window.printer(), services.printdlg, &window, [&window] { window.pagesetup(); },
               [&window] { window.Picture1_Click(); })
+        , exports(
+              [&window] { return window.shownModel(); }, services.CommonDialog1, services.messages, services.resolution)
     { }
 
     template <typename Command>
@@ -56,6 +62,7 @@ public:
     StateFileCommands files;
     NotesCommands notes;
     PrintMapCommand print;
+    ExportCommands exports;
 };
 
 } // namespace
@@ -65,8 +72,9 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     std::unique_ptr<QtServices> own;
     if (!services)
         own = std::make_unique<QtServices>(&window);
-    const CommandServices use
-        = services ? *services : CommandServices { own->CommonDialog1, own->messages, own->clipboard, own->printdlg };
+    const CommandServices use = services
+        ? *services
+        : CommandServices { own->CommonDialog1, own->messages, own->clipboard, own->printdlg, own->resolution };
     auto *commands = new CommandSet(window, std::move(own), use);
     const MainMenu &menu = window.menu();
     commands->connect(menu.sfile, commands->files, &StateFileCommands::sfile_Click);
@@ -76,4 +84,6 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.pfile, commands->print, &PrintMapCommand::pfile_Click);
     commands->connect(menu.nprint, commands->notes, &NotesCommands::nprint_Click);
     commands->connect(menu.npprint, commands->notes, &NotesCommands::npprint_Click);
+    commands->connect(menu.exportmap, commands->exports, &ExportCommands::exportMap_Click);
+    commands->connect(menu.exporthandout, commands->exports, &ExportCommands::exportHandout_Click);
 }

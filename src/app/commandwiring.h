@@ -5,6 +5,7 @@ class CommonDialog;
 class MainWindow;
 class MessageBox;
 class PrintDialog;
+class ResolutionChooser;
 
 // The dialogs and system services behind the File menu's commands.
 struct CommandServices
@@ -13,9 +14,10 @@ struct CommandServices
     MessageBox &messages;
     Clipboard &clipboard;
     PrintDialog &printdlg;
+    ResolutionChooser &resolution;
 };
 
-// Connects the File menu's game-state, player-map, print and notes commands to their menu actions,
+// Connects the File menu's game-state, player-map, print, notes and export commands to their menu actions,
 // with `services` behind them, or the Qt dialogs, message boxes and clipboard when it is null.
 // Called once by the main window; the commands live as long as it.
 void wireCommands(MainWindow &window, const CommandServices *services);

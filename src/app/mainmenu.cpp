@@ -30,7 +30,11 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.pfile = named(mprint->addAction(QStringLiteral("Print Map")), "pfile");
     m.nprint = named(mprint->addAction(QStringLiteral("Send GM and Player Notes to Clipboard")), "nprint");
     m.npprint = named(mprint->addAction(QStringLiteral("Send Player Notes to Clipboard")), "npprint");
+    m.exportmap = named(fm->addAction(QStringLiteral("Export Map…")), "exportmap");
+    m.exporthandout = named(fm->addAction(QStringLiteral("Export Player Handout…")), "exporthandout");
     m.bye = named(fm->addAction(QStringLiteral("Exit")), "bye");
+    QMenu *editmenu = named(bar.addMenu(QStringLiteral("&Edit")), "editmenu");
+    m.findstar = named(editmenu->addAction(QStringLiteral("Find Star…")), "findstar");
     m.dispopts = named(bar.addAction(QStringLiteral("Display Options")), "dispopts");
     m.dist = named(bar.addAction(QStringLiteral("Stellar Index")), "dist");
     QMenu *helpmenu = named(bar.addMenu(QStringLiteral("Help")), "helpmenu");
@@ -42,5 +46,6 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.pfile->setShortcut(QKeySequence::Print);
     m.bye->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m.About->setShortcut(QKeySequence(Qt::Key_F1));
+    m.findstar->setShortcut(QKeySequence::Find);
     return m;
 }

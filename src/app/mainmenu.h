@@ -14,7 +14,12 @@ struct MainMenu
     QAction *pfile = nullptr;
     QAction *nprint = nullptr;
     QAction *npprint = nullptr;
+    // File ▸ Export Map… and Export Player Handout…
+    QAction *exportmap = nullptr;
+    QAction *exporthandout = nullptr;
     QAction *bye = nullptr;
+    // Edit ▸ Find Star…
+    QAction *findstar = nullptr;
     // The menu bar's own commands and Help
     QAction *dispopts = nullptr;
     QAction *dist = nullptr;

@@ -45,6 +45,7 @@ MainWindow::MainWindow(SplashWindow *splash, const CommandServices *services)
     connect(m_helpimage, &HelpCard::clicked, this, &MainWindow::helpimage_Click);
     wireCommands(*this, services);
     m_navigation = new NavigationWiring(*this);
+    connect(m_menu.findstar, &QAction::triggered, m_navigation, &NavigationWiring::findstar_Click);
 }
 
 MainWindow::~MainWindow() = default;

@@ -50,6 +50,9 @@ public:
     const PageGeometry &page() const { return m_page; }
     CurrentPrinter &printer() { return m_printer; }
     int redrawCount() const { return m_redraws; }
+    NavigationWiring *navigation() const { return m_navigation; }
+    // The model of the map now on the screen; null before the first drawing.
+    const MapModel *shownModel() const { return m_shown.get(); }
 
 signals:
     // After every drawing of the map on the screen, with what the passes returned.

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/mapcanvas.h"
+#include "find/findstarpopup.h"
 #include "navigation/inputcodes.h"
 #include "navigation/scrolling.h"
 #include "navigation/selection.h"
@@ -14,15 +15,28 @@ NavigationWiring::NavigationWiring(MainWindow &window)
 {
     // The canvas reports a press on a marker or a list row instead of, never besides, a press on the map.
     MapCanvas *canvas = window.canvas();
-    connect(canvas, &MapCanvas::starmarkPressed, this, [this](int star, int button) {
-        act(starmark_MouseDown(m_window.model().view, m_window.table(), star, button));
-    });
+    connect(canvas, &MapCanvas::starmarkPressed, this, &NavigationWiring::starmark_MouseDown);
     connect(canvas, &MapCanvas::label2Pressed, this,
         [this](int star, int button) { act(label2_MouseDown(m_window.model().view, m_window.table(), star, button)); });
     connect(canvas, &MapCanvas::mapPressed, this, [this](int button, QPointF mapPos) {
         act(Form_MouseDown(
             m_window.model().view, button, static_cast<float>(mapPos.x()), static_cast<float>(mapPos.y())));
     });
+}
+
+void NavigationWiring::starmark_MouseDown(int star, int button)
+{
+    act(::starmark_MouseDown(m_window.model().view, m_window.table(), star, button));
+}
+
+void NavigationWiring::findstar_Click()
+{
+    if (!m_find) {
+        m_find = new FindStarPopup(m_window.table(), m_window.canvas());
+        // A found star is selected exactly as a left click on its dot selects it.
+        connect(m_find, &FindStarPopup::starChosen, this, [this](int star) { starmark_MouseDown(star, 1); });
+    }
+    m_find->open();
 }
 
 void NavigationWiring::Form_KeyDown(const QKeyEvent &event)

@@ -4,10 +4,11 @@
 
 #include <QObject>
 
+class FindStarPopup;
 class MainWindow;
 class QKeyEvent;
 
-// Turns the main window's mouse presses and keys into the selection and scrolling handlers and
+// Turns the main window's mouse presses, keys and found stars into the selection and scrolling handlers and
 // carries out what they return: one redraw, closing the window, or nothing.
 class NavigationWiring : public QObject
 {
@@ -16,9 +17,14 @@ public:
     explicit NavigationWiring(MainWindow &window);
 
     void Form_KeyDown(const QKeyEvent &event);
+    // A press on a star's dot on the map (also how a star found by name is selected).
+    void starmark_MouseDown(int star, int button);
+    // Edit ▸ Find Star…: the find field over the map; a star chosen in it is selected by starmark_MouseDown.
+    void findstar_Click();
 
 private:
     void act(WindowAction action);
 
     MainWindow &m_window;
+    FindStarPopup *m_find = nullptr; // made on first use, when the star table is filled
 };

@@ -1,6 +1,7 @@
 #include "index/stellarindexwindow.h"
 
 #include "common/ignoreescape.h"
+#include "find/starfindfield.h"
 #include "generator/callbacknotesbox.h"
 #include "generator/clockrandom.h"
 #include "generator/gensystem.h"
@@ -61,7 +62,7 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     setWindowTitle(QStringLiteral("Stellar Index"));
     setWindowModality(Qt::ApplicationModal);
     setFont(arial(kWindowPoints));
-    setFixedSize(toPixels(0, 0, kClientWidth, kClientHeight).size());
+    setFixedSize(toPixels(0, -kFilterRowTwips, kClientWidth, kClientHeight + kFilterRowTwips).size());
 
     // Created in tab order, which is also the focus chain.
     m_command1 = addButton("Command1", QStringLiteral("Exit Stellar Index"), kCommand1);
@@ -84,9 +85,11 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
 
 QRect StellarIndexWindow::toPixels(double left, double top, double width, double height) const
 {
-    // Edges are rounded, not sizes, so that controls that meet in twips meet on the screen.
+    // Edges are rounded, not sizes, so that controls that meet in twips meet on the screen. The
+    // design places are below the filter row.
     const double sx = logicalDpiX() / 1440.0;
     const double sy = logicalDpiY() / 1440.0;
+    top += kFilterRowTwips;
     const QPoint topLeft(qRound(left * sx), qRound(top * sy));
     const QPoint bottomRight(qRound((left + width) * sx), qRound((top + height) * sy));
     return QRect(topLeft, bottomRight - QPoint(1, 1));
@@ -149,6 +152,7 @@ void StellarIndexWindow::buildList()
             m_entry0Width = width;
         m_entries.push_back(entry);
     }
+    buildFilter();
 }
 
 void StellarIndexWindow::setColourCaptions(const std::array<QString, 4> &captions)
@@ -170,6 +174,7 @@ void StellarIndexWindow::applyFrame(const MapFrame &frame)
     if (frame.sellabel)
         m_sellabel->setText(*frame.sellabel);
     m_generate->setEnabled(m_model.view.selstar >= 0);
+    applyFilter();
     update();
 }
 
@@ -256,6 +261,7 @@ void StellarIndexWindow::paintEvent(QPaintEvent *)
     for (size_t i = 0; i < m_entries.size() && i < m_marks.size(); ++i)
         if (m_marks[i].border)
             painter.drawRect(m_entries[i]->geometry().adjusted(0, 0, -1, -1));
+    painter.translate(0, toPixels(0, 0, 0, 0).top());
     const QSizeF twips(width() * 1440.0 / logicalDpiX(), height() * 1440.0 / logicalDpiY());
     PainterSurface surface(painter, twips, QRectF(rect()), false);
     surface.FontName = QStringLiteral("Arial");

@@ -14,6 +14,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class StarFindField;
 struct MapModel;
 
 // The Stellar Index window (Form3): every star in columns of 32 with its colour dot and marks, the
@@ -45,6 +46,10 @@ public:
     QPlainTextEdit *gmnotes() const { return m_gmnotes; }
     QPlainTextEdit *plnotes() const { return m_plnotes; }
     const ListLayout &listLayout() const { return m_layout; }
+    StarFindField *filter() const { return m_filter; }
+
+    // The row above the list that holds the filter field; everything else lies below it.
+    static constexpr int kFilterRowTwips = 420;
 
 signals:
     void redrawRequested();
@@ -65,6 +70,9 @@ private:
     QPushButton *addButton(const char *name, const QString &caption, const QRect &twips);
     QPlainTextEdit *addNotesBox(const char *name, const QRect &twips);
     void act(WindowAction action);
+    void buildFilter();
+    // Greys the entries the filter text does not match.
+    void applyFilter();
     // The boxes' texts with CR LF line ends, as the notes keep them.
     static QString boxText(const QPlainTextEdit *box);
 
@@ -82,4 +90,5 @@ private:
     double m_entry0Width = 0.0; // twips
     std::vector<IndexEntryMark> m_marks;
     std::unique_ptr<RandomSource> m_random;
+    StarFindField *m_filter = nullptr;
 };

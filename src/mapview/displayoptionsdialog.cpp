@@ -112,6 +112,7 @@ QWidget *DisplayOptionsDialog::buildOtherFrame()
     box->layout()->addWidget(
         addCheck("sodonflag", QStringLiteral("Spheres of Development"), &DisplayOptions::sodonflag));
     box->layout()->addWidget(addCheck("staridon", QStringLiteral("Star ID Numbers"), &DisplayOptions::staridon));
+    box->layout()->addWidget(addCheck("showheight", QStringLiteral("Show height"), &DisplayOptions::showheight));
     return box;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/textnumber.h"
 #include "mapview/colours.h"
+#include "mapview/heightmark.h"
 #include "mapview/keypanel.h"
 #include "mapview/mapmodel.h"
 #include "mapview/primitives.h"
@@ -82,6 +83,14 @@ void drawlogo(const MapModel &model, Surface &surface)
         surface.PaintPicture(logo, 31, 1, 36.5, 10.5);
 }
 
+// The first star of a shared cell is nudged off its point and the next one's reference number
+// stands at its right, where a height label would go.
+bool numberAtRight(const starrec &star)
+{
+    return star.shifted == 0
+        && (qRound(star.mapx * 10) != star.starx * 10 || qRound(star.mapy * 10) != star.stary * 10);
+}
+
 // The dot of a listed star, its marker and, with star ID numbers, its reference number.
 HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double distance, const QString &ref)
 {
@@ -93,6 +102,8 @@ HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double dista
     surface.FillStyle = 0;
     surface.FillColor = distance <= view.hirange ? starcol(model, i) : colours::kGrey;
     surface.Circle(s.x(), s.y(), kDotRadius);
+    if (view.heightflag)
+        drawheight(view, surface, s, kDotRadius, star.starz, numberAtRight(star));
 
     const double top = s.y() - 2;
     const double left = s.x() - 2;

@@ -1,6 +1,7 @@
 #include "app/commandwiring.h"
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
+#include "export/resolutionchooser.h"
 #include "files/commondialog.h"
 #include "files/messagebox.h"
 #include "output/clipboard.h"
@@ -14,7 +15,7 @@ namespace {
 
 // Every service the File menu's commands use, logging which one was asked for what. Dialogs are
 // cancelled, so each command stops after its first question.
-class Services : public CommonDialog, public MessageBox, public Clipboard, public PrintDialog
+class Services : public CommonDialog, public MessageBox, public Clipboard, public PrintDialog, public ResolutionChooser
 {
 public:
     QStringList log;
@@ -27,6 +28,11 @@ public:
         return Answer::Ok;
     }
     void setText(const QString &text) override { log << "clipboard " + text.section(QRegularExpression(" \\d"), 0, 0); }
+    int chooseDpi() override
+    {
+        log << "dpi";
+        return 0;
+    }
 
 private:
     bool record(const QString &entry)
@@ -56,7 +62,7 @@ private slots:
 private:
     SplashWindow m_splash;
     Services m_services;
-    CommandServices m_wiring { m_services, m_services, m_services, m_services };
+    CommandServices m_wiring { m_services, m_services, m_services, m_services, m_services };
     MainWindow m_window { &m_splash, &m_wiring };
 };
 
@@ -73,6 +79,8 @@ void TestMenuWiring::eachActionRunsItsCommand_data()
     QTest::newRow("nprint") << &MainMenu::nprint
                             << QStringList { "clipboard VQA Game Master Notes and Player Notes", sent };
     QTest::newRow("npprint") << &MainMenu::npprint << QStringList { "clipboard VQA Player Notes", sent };
+    QTest::newRow("exportmap") << &MainMenu::exportmap << QStringList { "save Export Map" };
+    QTest::newRow("exporthandout") << &MainMenu::exporthandout << QStringList { "save Export Player Handout" };
 }
 
 void TestMenuWiring::eachActionRunsItsCommand()

@@ -92,7 +92,7 @@ void TestShell::menuBarEntries()
     QStringList top;
     for (QAction *action : m_window->menuBar()->actions())
         top << action->text();
-    QCOMPARE(top, (QStringList { "&File", "Display Options", "Stellar Index", "Help" }));
+    QCOMPARE(top, (QStringList { "&File", "&Edit", "Display Options", "Stellar Index", "Help" }));
     QVERIFY(!child<QAction>(m_window, "dispopts")->menu());
     QVERIFY(!child<QAction>(m_window, "dist")->menu());
 
@@ -106,10 +106,13 @@ void TestShell::menuBarEntries()
         { "npprint", "Send Player Notes to Clipboard" },
         { "bye", "Exit" },
         { "About", "About" },
+        { "exportmap", "Export Map…" },
+        { "exporthandout", "Export Player Handout…" },
+        { "findstar", "Find Star…" },
     };
     for (const auto &[name, caption] : commands) {
         QAction *action = child<QAction>(m_window, name);
-        QCOMPARE(action->text(), QString::fromLatin1(caption));
+        QCOMPARE(action->text(), QString::fromUtf8(caption));
         QVERIFY(action->isEnabled());
     }
     QCOMPARE(child<QAction>(m_window, "sfile")->shortcut(), QKeySequence(QKeySequence::Save));
@@ -117,7 +120,8 @@ void TestShell::menuBarEntries()
     QStringList file;
     for (QAction *action : child<QMenu>(m_window, "fm")->actions())
         file << action->text();
-    QCOMPARE(file, (QStringList { "Game Master", "Player", "Print", "Exit" }));
+    QCOMPARE(file, (QStringList { "Game Master", "Player", "Print", "Export Map…", "Export Player Handout…", "Exit" }));
+    QCOMPARE(child<QAction>(m_window, "findstar")->shortcut(), QKeySequence(QKeySequence::Find));
 }
 
 void TestShell::displayOptionsDesign()

@@ -176,7 +176,11 @@ private:
     QString name(int star) const { return m_main->table()[star].starname; }
     QLabel *entry(int i) const { return m_window->findChild<QLabel *>(QStringLiteral("fullist%1").arg(i)); }
     QPushButton *button(const QString &name) const { return m_window->findChild<QPushButton *>(name); }
-    QPoint pixels(const QPoint &twips) const { return (QPointF(twips) * m_window->logicalDpiY() / 1440.0).toPoint(); }
+    QPoint pixels(const QPoint &twips) const
+    {
+        const QPoint below(twips.x(), twips.y() + StellarIndexWindow::kFilterRowTwips);
+        return (QPointF(below) * m_window->logicalDpiY() / 1440.0).toPoint();
+    }
     int darkPixels(const QRect &twips) const
     {
         const QImage image = m_window->grab().toImage();

@@ -210,6 +210,52 @@ private slots:
                 light ? "0 11.25 bold|ffffff 22" : "ff00 11.25 bold|ffffff 22");
         }
     }
+
+    // "Show height": a 6-point signed Z right of each sector dot in the mode's text colour, only when chosen.
+    void heightLabels_data()
+    {
+        QTest::addColumn<int>("showheight");
+        QTest::addColumn<bool>("light");
+        QTest::newRow("default") << DisplayOptions().showheight << false;
+        QTest::newRow("off printer") << 0 << true;
+        QTest::newRow("on dark") << 1 << false;
+        QTest::newRow("on printer") << 1 << true;
+    }
+    void heightLabels()
+    {
+        QFETCH(int, showheight);
+        QFETCH(bool, light);
+        MapFixture f;
+        f.model.options.showheight = showheight;
+        f.model.options.printerMode = light;
+        f.model.options.readInto(f.view);
+        RecordingSurface s;
+        const MapFrame frame = drawstars(f.model, s);
+        const auto labels = s.where([](const RecordedOp &op) { return op.kind == Kind::Print && op.fontSize == 6; });
+        QCOMPARE(labels.size(), showheight ? qsizetype(frame.markers.size()) : 0);
+        if (!showheight)
+            return;
+        // The two 61 Cygni stars share X and Y and differ only in height; Alpha Centauri lies below the plane.
+        // The first star of a shared cell has its label left of its dot (1.2 units a character), clear of the
+        // second one's number.
+        QStringList found;
+        for (const char *name : { "Sol", "61 Cygni A", "61 Cygni B", "Alpha Centauri A" }) {
+            const int star = f.star(name);
+            const auto marker = std::find_if(
+                frame.markers.begin(), frame.markers.end(), [star](const HitArea &area) { return area.star == star; });
+            QVERIFY(marker != frame.markers.end());
+            const QPointF dot = marker->rect.topLeft() + QPointF(2, 2);
+            const bool shifted = star == f.star("61 Cygni A") || star == f.star("Alpha Centauri A");
+            const auto label = std::find_if(labels.begin(), labels.end(), [dot, shifted](const RecordedOp &op) {
+                const double x = shifted ? dot.x() - 1.9 - 1.2 * op.text.size() : dot.x() + 1.9;
+                return qFuzzyCompare(op.at[0], x) && qFuzzyCompare(op.at[1], dot.y() - 1.2);
+            });
+            QVERIFY2(label != labels.end(), name);
+            QCOMPARE(label->colour, light ? colours::kBlack : colours::kWhite);
+            found << label->text;
+        }
+        QCOMPARE(found, QStringList({ "0", "-7", "+7", "-4" }));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStarPass)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class CommonDialog;
+class MessageBox;
+class ResolutionChooser;
+struct MapModel;
+
+// "Export Map…" and "Export Player Handout…": the user names a file, its extension picks the
+// format, and the file is written without a print dialog. A cancelled dialog writes nothing and
+// shows nothing; a file that could not be written is reported in a message box.
+class ExportCommands
+{
+public:
+    // shown: the model of the map now on the screen (null before the first drawing).
+    using ShownModel = std::function<const MapModel *()>;
+
+    ExportCommands(ShownModel shown, CommonDialog &dialog, MessageBox &messages, ResolutionChooser &resolution);
+
+    void exportMap_Click();
+    void exportHandout_Click();
+
+private:
+    bool chooseFile(const char *filter, const char *extension, const char *title, const QString &fileName);
+    void reportFailure(bool written);
+
+    ShownModel m_shown;
+    CommonDialog &m_dialog;
+    MessageBox &m_messages;
+    ResolutionChooser &m_resolution;
+};

@@ -1,0 +1,63 @@
+#include "export/handout.h"
+
+#include "catalogue/startable.h"
+#include "common/textnumber.h"
+#include "export/mapexport.h"
+#include "index/notesstore.h"
+#include "mapview/primitives.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+namespace handout {
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+} // namespace
+
+QString playerNotes(const NotesStore &notes, int star)
+{
+    // A text without parts (from an older file) is kept as game-master text: it never goes out.
+    return star >= 0 && star < notes.size() ? notes.playerText(star) : QString();
+}
+
+QString handoutText(const StarTable &stars, const NotesStore &notes, int star)
+{
+    if (!stars.contains(star))
+        return {};
+    const starrec &s = stars[star];
+    QString text = s.starname + kLineEnd;
+    text += QStringLiteral("Co-ordinates X %1, Y %2, Z %3").arg(s.starx).arg(s.stary).arg(s.starz) + kLineEnd;
+    text += QStringLiteral("Distance from Sol %1 LY").arg(common::formatWhole(stardist(stars, star, StarTable::kSol)))
+        + kLineEnd;
+    text += kLineEnd + QStringLiteral("Player Notes") + kLineEnd;
+    QString player = playerNotes(notes, star);
+    player.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', kLineEnd);
+    return text + player + kLineEnd;
+}
+
+bool writeHandout(const QString &fileName, const QString &text)
+{
+    if (mapexport::formatFor(fileName) != mapexport::Format::Pdf) {
+        QFile file(fileName);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0 && file.flush();
+    }
+    QPdfWriter pdf(fileName);
+    pdf.setTitle(text.section(kLineEnd, 0, 0));
+    pdf.setCreator(QStringLiteral("Quorvane"));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20)));
+    QTextDocument document;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11);
+    document.setDefaultFont(font);
+    document.setPlainText(QString(text).replace(kLineEnd, QStringLiteral("\n")));
+    document.print(&pdf);
+    return QFile::exists(fileName) && QFile(fileName).size() > 0;
+}
+
+} // namespace handout

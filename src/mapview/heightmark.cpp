@@ -1,0 +1,35 @@
+#include "mapview/heightmark.h"
+
+#include "mapview/colours.h"
+#include "mapview/viewstate.h"
+
+namespace {
+
+// Small beside the 9-point list and 10-point grid labels, still legible on paper.
+constexpr double kHeightPoints = 6.0;
+// The gap between the dot's edge and the label, in map units.
+constexpr double kGap = 0.4;
+
+} // namespace
+
+QString heighttext(int z)
+{
+    return z > 0 ? QStringLiteral("+%1").arg(z) : QString::number(z);
+}
+
+void drawheight(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left)
+{
+    const Colour foreColor = surface.ForeColor;
+    const double fontSize = surface.FontSize;
+    const bool bold = surface.FontBold;
+    surface.ForeColor = view.wysflag ? colours::kBlack : colours::kWhite;
+    surface.FontSize = view.fscale * kHeightPoints;
+    surface.FontBold = false;
+    const QString text = heighttext(z);
+    surface.CurrentX = left ? dot.x() - dotRadius - kGap - surface.TextWidth(text) : dot.x() + dotRadius + kGap;
+    surface.CurrentY = dot.y() - surface.TextHeight(text) / 2;
+    surface.Print(text);
+    surface.ForeColor = foreColor;
+    surface.FontSize = fontSize;
+    surface.FontBold = bold;
+}

@@ -1,0 +1,152 @@
+#include "app/mainwindow.h"
+#include "app/mapcanvas.h"
+#include "app/splashwindow.h"
+#include "find/findstarpopup.h"
+#include "find/starfindfield.h"
+#include "find/starnamematcher.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCompleter>
+#include <QtTest>
+
+namespace {
+
+// What a selection changes: the selected star, the sector origin, the second star and the redraws.
+QList<int> selectionState(MainWindow &window)
+{
+    const ViewState &view = window.model().view;
+    return { view.selstar, view.xorg, view.yorg, view.diststar, window.redrawCount() };
+}
+
+// A main window after start-up, with its find field open.
+struct FindWindow
+{
+    SplashWindow splash;
+    MainWindow window { &splash };
+    FindWindow()
+    {
+        window.Form_Load();
+        window.show();
+        window.activateWindow();
+        active = QTest::qWaitForWindowActive(&window);
+    }
+    bool active = false;
+
+    StarFindField *openField()
+    {
+        if (!active)
+            return nullptr;
+        window.menu().findstar->trigger();
+        auto *popup = window.canvas()->findChild<FindStarPopup *>();
+        return popup && popup->isVisible() ? popup->field() : nullptr;
+    }
+    bool fieldShown() const
+    {
+        auto *popup = window.canvas()->findChild<FindStarPopup *>();
+        return popup && popup->isVisible();
+    }
+};
+
+// Keys typed in the field; "Down" and "Up" move in the list of names, "Enter" and "Escape" go to the
+// list while it is open, as the list has the keyboard then.
+void type(StarFindField *field, const QStringList &keys)
+{
+    static const QHash<QString, Qt::Key> named { { "Down", Qt::Key_Down }, { "Up", Qt::Key_Up },
+        { "PageDown", Qt::Key_PageDown }, { "Enter", Qt::Key_Return }, { "Escape", Qt::Key_Escape } };
+    for (const QString &key : keys) {
+        QAbstractItemView *list = field->starCompleter()->popup();
+        QWidget *target = list->isVisible() ? static_cast<QWidget *>(list) : field;
+        if (named.contains(key))
+            QTest::keyClick(target, named[key]);
+        else
+            QTest::keyClicks(field, key);
+    }
+}
+
+} // namespace
+
+class TestFind : public QObject
+{
+    Q_OBJECT
+private slots:
+    void matching_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("names");
+        const QStringList centauri { "Alpha Centauri A", "Alpha Centauri B", "Proxima Centauri" };
+        QTest::newRow("any word") << "cen" << centauri;
+        QTest::newRow("case and accents") << QString("CÉN") << centauri;
+        QTest::newRow("two words") << "alpha  c" << QStringList { "Alpha Centauri A", "Alpha Centauri B" };
+        QTest::newRow("inside a word") << "ntauri" << QStringList {};
+        QTest::newRow("signs and digits") << "ac +1" << QStringList { QString("AC +17°"), QString("AC +18°") };
+        QTest::newRow("whole name") << "61 cygni b" << QStringList { "61 Cygni B" };
+    }
+    void matching()
+    {
+        QFETCH(QString, query);
+        const StarTable table = StarTable::fromCatalogue();
+        QStringList found;
+        for (const int star : StarNameMatcher(table).matching(query))
+            found << table[star].starname;
+        QTEST(found, "names");
+    }
+
+    // Enter in the field leaves the window exactly as a left click on the found star's dot does.
+    void enterSelectsAsADotClick_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("star");
+        QTest::newRow("whole name") << QStringList { "Barnard's Star", "Enter" } << "Barnard's Star";
+        QTest::newRow("first match") << QStringList { "cen", "Enter" } << "Alpha Centauri A";
+        QTest::newRow("chosen in list") << QStringList { "cen", "Down", "Down", "Down", "Enter" } << "Proxima Centauri";
+        QTest::newRow("list moved back") << QStringList { "cen", "Down", "Down", "Up", "Enter" } << "Alpha Centauri A";
+        QTest::newRow("accents, off the sector") << QStringList { QString("VÍRGINIS"), "Enter" } << "61 Virginis";
+    }
+    void enterSelectsAsADotClick()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, star);
+        FindWindow found;
+        StarFindField *field = found.openField();
+        QVERIFY(field && field->hasFocus());
+        type(field, keys);
+        QVERIFY(!found.fieldShown());
+
+        FindWindow clicked;
+        const int index = [&] {
+            for (int i = 0; i < clicked.window.table().size(); ++i)
+                if (clicked.window.table()[i].starname == star)
+                    return i;
+            return -1;
+        }();
+        emit clicked.window.canvas()->starmarkPressed(index, 1);
+        QCOMPARE(found.window.model().view.selstar, index);
+        QCOMPARE(selectionState(found.window), selectionState(clicked.window));
+        QVERIFY(found.window.shownModel()->view.selstar == index);
+    }
+
+    // Escape closes the field; nothing typed or moved in it changes the map.
+    void escapeChangesNothing_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("typed") << QStringList { "cen", "Escape" };
+        QTest::newRow("moved in list") << QStringList { "cen", "Down", "Down", "Escape" };
+        QTest::newRow("no match, arrows") << QStringList { "zzz", "Down", "Up", "PageDown", "Escape" };
+        QTest::newRow("empty") << QStringList { "Escape" };
+    }
+    void escapeChangesNothing()
+    {
+        QFETCH(QStringList, keys);
+        FindWindow w;
+        const QList<int> before = selectionState(w.window);
+        StarFindField *field = w.openField();
+        QVERIFY(field);
+        type(field, keys);
+        QVERIFY(!w.fieldShown());
+        QCOMPARE(selectionState(w.window), before);
+    }
+};
+
+QTEST_MAIN(TestFind)
+#include "tst_find.moc"

@@ -34,11 +34,12 @@ void DisplayOptions::readInto(ViewState &view) const
     view.wysflag = printerMode;
     view.greyflag = dispsodstars != 0;
     view.colmode = colourCode;
+    view.linksflag = showlinks != 0;
 }
 
 bool DisplayOptions::operator==(const DisplayOptions &other) const
 {
     return zmax == other.zmax && dfsonflag == other.dfsonflag && dispsodstars == other.dispsodstars
         && colourCode == other.colourCode && xhair == other.xhair && sodonflag == other.sodonflag
-        && staridon == other.staridon && printerMode == other.printerMode;
+        && staridon == other.staridon && printerMode == other.printerMode && showlinks == other.showlinks;
 }

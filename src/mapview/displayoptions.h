@@ -18,6 +18,7 @@ struct DisplayOptions
     int xhair = 1; // "Cross Hairs around Selected Star"
     int sodonflag = 0; // "Spheres of Development"
     int staridon = 0; // "Star ID Numbers"
+    int showlinks = 0; // "Show links within N ly"
     bool printerMode = false; // Option10 "Printer or WYSIWYG Mode" selected instead of pcolflag
 
     static const std::array<QString, 4> &colourCaptions();

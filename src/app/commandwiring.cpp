@@ -1,6 +1,7 @@
 #include "app/commandwiring.h"
 
 #include "app/mainwindow.h"
+#include "app/travelwiring.h"
 #include "files/qtcommondialog.h"
 #include "files/qtmessagebox.h"
 #include "files/statefilecommands.h"
@@ -8,6 +9,7 @@
 #include "output/printmapcommand.h"
 #include "output/qtclipboard.h"
 #include "output/qtprintdialog.h"
+#include "travel/travelcommands.h"
 
 #include <QAction>
 
@@ -41,6 +43,7 @@ public:
         , print(
               window.model(), window.printer(), services.printdlg, &window, [&window] { window.pagesetup(); },
               [&window] { window.Picture1_Click(); })
+        , travel(window.model(), services.clipboard, services.messages, [&window] { window.Picture1_Click(); })
     { }
 
     template <typename Command>
@@ -56,6 +59,7 @@ public:
     StateFileCommands files;
     NotesCommands notes;
     PrintMapCommand print;
+    TravelCommands travel;
 };
 
 } // namespace
@@ -76,4 +80,8 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.pfile, commands->print, &PrintMapCommand::pfile_Click);
     commands->connect(menu.nprint, commands->notes, &NotesCommands::nprint_Click);
     commands->connect(menu.npprint, commands->notes, &NotesCommands::npprint_Click);
+    commands->connect(menu.rprint, commands->travel, &TravelCommands::rprint_Click);
+    commands->connect(menu.plotroute, commands->travel, &TravelCommands::plotroute_Click);
+    commands->connect(menu.clearroute, commands->travel, &TravelCommands::clearroute_Click);
+    wireTravel(window, commands->travel);
 }

@@ -30,6 +30,10 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.pfile = named(mprint->addAction(QStringLiteral("Print Map")), "pfile");
     m.nprint = named(mprint->addAction(QStringLiteral("Send GM and Player Notes to Clipboard")), "nprint");
     m.npprint = named(mprint->addAction(QStringLiteral("Send Player Notes to Clipboard")), "npprint");
+    m.rprint = named(mprint->addAction(QStringLiteral("Send Route to Clipboard")), "rprint");
+    QMenu *travel = named(fm->addMenu(QStringLiteral("Travel")), "travelmenu");
+    m.plotroute = named(travel->addAction(QStringLiteral("Plot Route")), "plotroutemenu");
+    m.clearroute = named(travel->addAction(QStringLiteral("Clear Route")), "clearroutemenu");
     m.bye = named(fm->addAction(QStringLiteral("Exit")), "bye");
     m.dispopts = named(bar.addAction(QStringLiteral("Display Options")), "dispopts");
     m.dist = named(bar.addAction(QStringLiteral("Stellar Index")), "dist");
@@ -42,5 +46,6 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.pfile->setShortcut(QKeySequence::Print);
     m.bye->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m.About->setShortcut(QKeySequence(Qt::Key_F1));
+    m.plotroute->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     return m;
 }

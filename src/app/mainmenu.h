@@ -14,6 +14,10 @@ struct MainMenu
     QAction *pfile = nullptr;
     QAction *nprint = nullptr;
     QAction *npprint = nullptr;
+    QAction *rprint = nullptr;
+    // File ▸ Travel
+    QAction *plotroute = nullptr;
+    QAction *clearroute = nullptr;
     QAction *bye = nullptr;
     // The menu bar's own commands and Help
     QAction *dispopts = nullptr;

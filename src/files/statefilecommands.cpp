@@ -4,6 +4,7 @@
 #include "files/messagebox.h"
 #include "files/statecodec.h"
 #include "mapview/mapmodel.h"
+#include "travel/travelfile.h"
 
 #include <QFileInfo>
 
@@ -80,13 +81,36 @@ void StateFileCommands::load(const DialogSetting &setting)
 
 bool StateFileCommands::writestate(const QString &fileName, bool playerMode)
 {
-    return saveStateFile(fileName, m_model.view, m_model.notes, playerMode);
+    if (!saveStateFile(fileName, m_model.view, m_model.notes, playerMode))
+        return false;
+    // The route and the jump limit go beside the game state, whose format stays as it is.
+    return playerMode || saveTravelFile(travelFileName(fileName), m_model.travel);
 }
 
 bool StateFileCommands::readstate(const QString &fileName)
 {
     if (!loadStateFile(fileName, m_model.view, m_model.notes))
         return false;
+    readtravel(fileName);
     m_redraw();
     return true;
+}
+
+void StateFileCommands::readtravel(const QString &fileName)
+{
+    // A route belongs to the game it was plotted in: without a readable side file none is kept.
+    const QString travelFile = travelFileName(fileName);
+    const int starCount = m_model.stars->size();
+    switch (loadTravelFile(travelFile, starCount, m_model.travel)) {
+    case TravelLoad::Loaded:
+        return;
+    case TravelLoad::Malformed:
+        m_messages.show(QStringLiteral("The travel plan %1 could not be read and has been ignored.")
+                            .arg(QFileInfo(travelFile).fileName()),
+            QStringLiteral("Load Travel Plan"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+        break;
+    case TravelLoad::Absent:
+        break;
+    }
+    m_model.travel.route.clear();
 }

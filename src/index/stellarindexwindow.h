@@ -14,6 +14,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class RoutePanel;
 struct MapModel;
 
 // The Stellar Index window (Form3): every star in columns of 32 with its colour dot and marks, the
@@ -45,6 +46,7 @@ public:
     QPlainTextEdit *gmnotes() const { return m_gmnotes; }
     QPlainTextEdit *plnotes() const { return m_plnotes; }
     const ListLayout &listLayout() const { return m_layout; }
+    RoutePanel *routePanel() const { return m_routePanel; }
 
 signals:
     void redrawRequested();
@@ -76,6 +78,7 @@ private:
     std::array<QPushButton *, 4> m_sic {};
     QPushButton *m_savenotes;
     QPushButton *m_generate;
+    RoutePanel *m_routePanel;
 
     ListLayout m_layout;
     std::vector<QLabel *> m_entries;

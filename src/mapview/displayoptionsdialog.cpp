@@ -1,5 +1,8 @@
 #include "mapview/displayoptionsdialog.h"
 
+#include "travel/routetext.h"
+#include "travel/travelplan.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -110,6 +113,9 @@ QWidget *DisplayOptionsDialog::buildOtherFrame()
     box->layout()->addWidget(
         addCheck("sodonflag", QStringLiteral("Spheres of Development"), &DisplayOptions::sodonflag));
     box->layout()->addWidget(addCheck("staridon", QStringLiteral("Star ID Numbers"), &DisplayOptions::staridon));
+    m_showlinks = addCheck("showlinks", QString(), &DisplayOptions::showlinks);
+    setLinkLimit(TravelPlan::kDefaultLimit);
+    box->layout()->addWidget(m_showlinks);
     return box;
 }
 
@@ -170,4 +176,9 @@ void DisplayOptionsDialog::reject()
     m_options = DisplayOptions();
     load();
     QDialog::reject();
+}
+
+void DisplayOptionsDialog::setLinkLimit(double limit)
+{
+    m_showlinks->setText(QStringLiteral("Show links within %1 ly").arg(lightYears(limit)));
 }

@@ -32,7 +32,7 @@ void StateFileCommands::sfile_Click()
 
 void StateFileCommands::fload_Click()
 {
-    load({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Load Game State", "mymap" });
+    load({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Load Game State", "mymap" }, false);
 }
 
 void StateFileCommands::splayer_Click()
@@ -42,7 +42,7 @@ void StateFileCommands::splayer_Click()
 
 void StateFileCommands::lplayer_Click()
 {
-    load({ "Velmora Player file (*.ply) | *.ply", "ply", "Load Player Map", "myplayer" });
+    load({ "Velmora Player file (*.ply) | *.ply", "ply", "Load Player Map", "myplayer" }, true);
 }
 
 void StateFileCommands::prepare(const DialogSetting &setting)
@@ -68,7 +68,7 @@ void StateFileCommands::save(const DialogSetting &setting, bool playerMode)
     writestate(fileName, playerMode);
 }
 
-void StateFileCommands::load(const DialogSetting &setting)
+void StateFileCommands::load(const DialogSetting &setting, bool playerMode)
 {
     prepare(setting);
     if (!m_dialog.ShowOpen())
@@ -76,7 +76,7 @@ void StateFileCommands::load(const DialogSetting &setting)
     const QString fileName = m_dialog.FileName;
     if (!fileExists(fileName))
         return;
-    readstate(fileName);
+    readstate(fileName, playerMode);
 }
 
 bool StateFileCommands::writestate(const QString &fileName, bool playerMode)
@@ -87,11 +87,12 @@ bool StateFileCommands::writestate(const QString &fileName, bool playerMode)
     return playerMode || saveTravelFile(travelFileName(fileName), m_model.travel);
 }
 
-bool StateFileCommands::readstate(const QString &fileName)
+bool StateFileCommands::readstate(const QString &fileName, bool playerMode)
 {
     if (!loadStateFile(fileName, m_model.view, m_model.notes))
         return false;
-    readtravel(fileName);
+    if (!playerMode)
+        readtravel(fileName);
     m_redraw();
     return true;
 }
@@ -105,7 +106,8 @@ void StateFileCommands::readtravel(const QString &fileName)
     case TravelLoad::Loaded:
         return;
     case TravelLoad::Malformed:
-        m_messages.show(QStringLiteral("The travel plan %1 could not be read and has been ignored.")
+        m_messages.show(QStringLiteral("The travel plan %1 is not in the expected form and has been ignored: "
+                                       "the game state is loaded without a route.")
                             .arg(QFileInfo(travelFile).fileName()),
             QStringLiteral("Load Travel Plan"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
         break;

@@ -33,6 +33,7 @@ RoutePanel::RoutePanel(QWidget *parent)
     m_limit->setSingleStep(TravelPlan::kLimitStep);
     m_limit->setDecimals(1);
     m_limit->setSuffix(QStringLiteral(" ly"));
+    m_limit->setKeyboardTracking(false); // one change (and redraw) per typed value, not per key
     m_limit->setValue(savedJumpLimit());
     connect(m_limit, &QDoubleSpinBox::valueChanged, this, [this](double limit) {
         QSettings().setValue(kLimitKey, limit);

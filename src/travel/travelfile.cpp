@@ -30,10 +30,13 @@ std::optional<double> parseLimit(const QList<QByteArray> &words)
         return std::nullopt;
     bool ok = false;
     const double limit = words.front().toDouble(&ok);
-    const double steps = limit / TravelPlan::kLimitStep;
-    if (!ok || limit < TravelPlan::kMinLimit || limit > TravelPlan::kMaxLimit || steps != std::floor(steps))
+    // The jump limit box holds tenths (its arrows step by halves, a typed 6.3 is kept).
+    if (!ok || !(limit >= TravelPlan::kMinLimit && limit <= TravelPlan::kMaxLimit))
         return std::nullopt;
-    return limit;
+    const double tenths = std::round(limit * 10.0);
+    if (std::abs(limit * 10.0 - tenths) > 1e-6)
+        return std::nullopt;
+    return tenths / 10.0;
 }
 
 std::optional<std::vector<int>> parseRoute(const QList<QByteArray> &words, int starCount)

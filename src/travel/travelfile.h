@@ -16,7 +16,7 @@
 
 QByteArray encodeTravel(const TravelPlan &plan);
 // The plan, or nothing when the text is not a travel file: wrong first line, a limit that is not a
-// number from 1 to 15 in half steps, a star index that is not a whole number below starCount, a
+// number of tenths from 1 to 15, a star index that is not a whole number below starCount, a
 // route of a single star, or a missing line.
 std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, int starCount);
 

@@ -1,5 +1,6 @@
 #include "mapview/travelpass.h"
 
+#include "mapview/colours.h"
 #include "mapview/mapmodel.h"
 #include "mapview/sectorgeometry.h"
 #include "travel/pairdistances.h"
@@ -7,6 +8,7 @@
 #include <QRectF>
 
 #include <algorithm>
+#include <utility>
 
 #include <vector>
 
@@ -15,9 +17,21 @@ namespace {
 constexpr int kLinkWidth = 1;
 constexpr int kRouteWidth = 3;
 
-void drawClipped(Surface &surface, const QPointF &a, const QPointF &b, Colour colour)
+// A star in the sector may be plotted a little past the grid edge (stars sharing a cell are set
+// apart), so the edge it reaches to is widened to take in the leg's ends that are in the sector:
+// only the part of a leg outside the sector is cut off.
+void drawLeg(Surface &surface, const MapModel &model, int a, int b, Colour colour)
 {
-    if (const auto part = clipToBox(QLineF(a, b), sectorBox()))
+    const starrec &from = (*model.stars)[a];
+    const starrec &to = (*model.stars)[b];
+    const QPointF p = sectorPoint(from, model.view);
+    const QPointF q = sectorPoint(to, model.view);
+    QRectF box = sectorBox();
+    for (const auto &[star, at] : { std::pair(&from, p), std::pair(&to, q) })
+        if (inSector(*star, model.view))
+            box = QRectF(QPointF(std::min(box.left(), at.x()), std::min(box.top(), at.y())),
+                QPointF(std::max(box.right(), at.x()), std::max(box.bottom(), at.y())));
+    if (const auto part = clipToBox(QLineF(p, q), box))
         surface.Line(part->x1(), part->y1(), part->x2(), part->y2(), colour);
 }
 
@@ -34,11 +48,12 @@ void drawlinks(const MapModel &model, Surface &surface)
             at.push_back(sectorPoint(stars[i], view));
         }
     }
+    // Both ends are dots on the map: nothing to clip.
     surface.DrawWidth = kLinkWidth;
     for (size_t a = 0; a < shown.size(); ++a)
         for (size_t b = a + 1; b < shown.size(); ++b)
             if (model.distances(shown[a], shown[b]) <= model.travel.jumpLimit)
-                drawClipped(surface, at[a], at[b], colours::kLink);
+                surface.Line(at[a].x(), at[a].y(), at[b].x(), at[b].y(), colours::kLink);
 }
 
 void drawroute(const MapModel &model, Surface &surface)
@@ -46,8 +61,7 @@ void drawroute(const MapModel &model, Surface &surface)
     const std::vector<int> &route = model.travel.route;
     surface.DrawWidth = kRouteWidth;
     for (size_t k = 1; k < route.size(); ++k)
-        drawClipped(surface, sectorPoint((*model.stars)[route[k - 1]], model.view),
-            sectorPoint((*model.stars)[route[k]], model.view), colours::kRoute);
+        drawLeg(surface, model, route[k - 1], route[k], colours::kRoute);
 }
 
 } // namespace

@@ -16,8 +16,3 @@ void drawtravel(const MapModel &model, Surface &surface);
 
 // The part of the line inside the box (Liang-Barsky), or nothing when it misses the box.
 std::optional<QLineF> clipToBox(const QLineF &line, const QRectF &box);
-
-namespace colours {
-constexpr Colour kRoute = 0xFF00FF; // magenta: unused by the star colours, reads on black and on white
-constexpr Colour kLink = 0x00A000; // mid green, thin: present on both backgrounds without crowding the dots
-} // namespace colours

@@ -1,10 +1,12 @@
-// One map redraw onto a screen-sized backing image, with the default options and with every
-// option on, against the cost of just clearing and showing that image.
+// One map redraw onto a screen-sized backing image, with the default options, with every option
+// on, and with the default options plus reach links at the longest jump limit and a plotted route,
+// against the cost of just clearing and showing that image.
 
 #include "catalogue/startable.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
 #include "mapview/redraw.h"
+#include "travel/routesearch.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -48,13 +50,17 @@ void BM_Redraw(benchmark::State &state)
         model.options.zmax = QStringLiteral("10");
         model.options.dfsonflag = model.options.dispsodstars = model.options.sodonflag = model.options.staridon = 1;
         model.options.printerMode = true;
+    } else if (state.range(0) == 2) {
+        model.options.showlinks = 1;
+        model.travel.jumpLimit = 15.0;
+        model.travel.route = plotRoute(model.distances, StarTable::kSol, 0, 5.0).stars;
     }
     QImage image(kMapSize, QImage::Format_RGB32);
     RasterCache cache;
     for (auto _ : state)
         drawOnce(model, image, cache);
 }
-BENCHMARK(BM_Redraw)->Arg(0)->Arg(1)->ArgName("all_options")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw)->Arg(0)->Arg(1)->Arg(2)->ArgName("all_options")->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "export/exportcommands.h"
 #include "export/qtresolutionchooser.h"
+#include "app/travelwiring.h"
 #include "files/qtcommondialog.h"
 #include "files/qtmessagebox.h"
 #include "files/statefilecommands.h"
@@ -10,6 +11,7 @@
 #include "output/printmapcommand.h"
 #include "output/qtclipboard.h"
 #include "output/qtprintdialog.h"
+#include "travel/travelcommands.h"
 
 #include <QAction>
 
@@ -47,6 +49,7 @@ public:
               [&window] { window.Picture1_Click(); })
         , exports(
               [&window] { return window.shownModel(); }, services.CommonDialog1, services.messages, services.resolution)
+        , travel(window.model(), services.clipboard, services.messages, [&window] { window.Picture1_Click(); })
     { }
 
     template <typename Command>
@@ -63,6 +66,7 @@ public:
     NotesCommands notes;
     PrintMapCommand print;
     ExportCommands exports;
+    TravelCommands travel;
 };
 
 } // namespace
@@ -86,4 +90,8 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.npprint, commands->notes, &NotesCommands::npprint_Click);
     commands->connect(menu.exportmap, commands->exports, &ExportCommands::exportMap_Click);
     commands->connect(menu.exporthandout, commands->exports, &ExportCommands::exportHandout_Click);
+    commands->connect(menu.rprint, commands->travel, &TravelCommands::rprint_Click);
+    commands->connect(menu.plotroute, commands->travel, &TravelCommands::plotroute_Click);
+    commands->connect(menu.clearroute, commands->travel, &TravelCommands::clearroute_Click);
+    wireTravel(window, commands->travel);
 }

@@ -32,6 +32,10 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.npprint = named(mprint->addAction(QStringLiteral("Send Player Notes to Clipboard")), "npprint");
     m.exportmap = named(fm->addAction(QStringLiteral("Export Map…")), "exportmap");
     m.exporthandout = named(fm->addAction(QStringLiteral("Export Player Handout…")), "exporthandout");
+    m.rprint = named(mprint->addAction(QStringLiteral("Send Route to Clipboard")), "rprint");
+    QMenu *travel = named(fm->addMenu(QStringLiteral("Travel")), "travelmenu");
+    m.plotroute = named(travel->addAction(QStringLiteral("Plot Route")), "plotroutemenu");
+    m.clearroute = named(travel->addAction(QStringLiteral("Clear Route")), "clearroutemenu");
     m.bye = named(fm->addAction(QStringLiteral("Exit")), "bye");
     QMenu *editmenu = named(bar.addMenu(QStringLiteral("&Edit")), "editmenu");
     m.findstar = named(editmenu->addAction(QStringLiteral("Find Star…")), "findstar");
@@ -47,5 +51,6 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.bye->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m.About->setShortcut(QKeySequence(Qt::Key_F1));
     m.findstar->setShortcut(QKeySequence::Find);
+    m.plotroute->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     return m;
 }

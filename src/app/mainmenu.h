@@ -17,6 +17,10 @@ struct MainMenu
     // File ▸ Export Map… and Export Player Handout…
     QAction *exportmap = nullptr;
     QAction *exporthandout = nullptr;
+    QAction *rprint = nullptr;
+    // File ▸ Travel
+    QAction *plotroute = nullptr;
+    QAction *clearroute = nullptr;
     QAction *bye = nullptr;
     // Edit ▸ Find Star…
     QAction *findstar = nullptr;

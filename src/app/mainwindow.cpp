@@ -86,6 +86,7 @@ void MainWindow::Form_Load()
 void MainWindow::setdata()
 {
     m_table = StarTable::fromCatalogue();
+    m_model.distances = PairDistances(m_table);
     m_model.notes = NotesStore(m_table.size());
     form3()->buildList();
     setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -17,9 +18,8 @@ using CellGrid = std::array<std::array<qint32, kGridSide>, kGridSide>;
 
 qint16 toShort(const QString &field)
 {
-    return static_cast<qint16>(common::roundToRange(common::lenientNumber(field),
-                                                    std::numeric_limits<qint16>::min(),
-                                                    std::numeric_limits<qint16>::max()));
+    return static_cast<qint16>(common::roundToRange(
+        common::lenientNumber(field), std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
 }
 
 qint32 &cell(CellGrid &grid, const starrec &star)
@@ -35,6 +35,13 @@ void place(starrec &star, double dx, double dy, qint16 shifted)
 }
 
 } // namespace
+
+StarTable StarTable::fromStars(std::vector<starrec> stars)
+{
+    StarTable table;
+    table.m_stars = std::move(stars);
+    return table;
+}
 
 StarTable StarTable::fromCatalogue()
 {

@@ -11,6 +11,9 @@ public:
     // Builds the table from catrow(): fields by lenient conversion, then the plotting
     // positions that keep up to three stars sharing an (X, Y) cell apart.
     static StarTable fromCatalogue();
+    // A table of the given stars as they are (plotting positions included): small hand-built
+    // catalogues for checking what works over the table.
+    static StarTable fromStars(std::vector<starrec> stars);
 
     int size() const { return static_cast<int>(m_stars.size()); }
     int highestIndex() const { return size() - 1; }

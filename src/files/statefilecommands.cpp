@@ -4,6 +4,7 @@
 #include "files/messagebox.h"
 #include "files/statecodec.h"
 #include "mapview/mapmodel.h"
+#include "travel/travelfile.h"
 
 #include <QFileInfo>
 
@@ -31,7 +32,7 @@ void StateFileCommands::sfile_Click()
 
 void StateFileCommands::fload_Click()
 {
-    load({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Load Game State", "mymap" });
+    load({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Load Game State", "mymap" }, false);
 }
 
 void StateFileCommands::splayer_Click()
@@ -41,7 +42,7 @@ void StateFileCommands::splayer_Click()
 
 void StateFileCommands::lplayer_Click()
 {
-    load({ "Velmora Player file (*.ply) | *.ply", "ply", "Load Player Map", "myplayer" });
+    load({ "Velmora Player file (*.ply) | *.ply", "ply", "Load Player Map", "myplayer" }, true);
 }
 
 void StateFileCommands::prepare(const DialogSetting &setting)
@@ -67,7 +68,7 @@ void StateFileCommands::save(const DialogSetting &setting, bool playerMode)
     writestate(fileName, playerMode);
 }
 
-void StateFileCommands::load(const DialogSetting &setting)
+void StateFileCommands::load(const DialogSetting &setting, bool playerMode)
 {
     prepare(setting);
     if (!m_dialog.ShowOpen())
@@ -75,18 +76,43 @@ void StateFileCommands::load(const DialogSetting &setting)
     const QString fileName = m_dialog.FileName;
     if (!fileExists(fileName))
         return;
-    readstate(fileName);
+    readstate(fileName, playerMode);
 }
 
 bool StateFileCommands::writestate(const QString &fileName, bool playerMode)
 {
-    return saveStateFile(fileName, m_model.view, m_model.notes, playerMode);
+    if (!saveStateFile(fileName, m_model.view, m_model.notes, playerMode))
+        return false;
+    // The route and the jump limit go beside the game state, whose format stays as it is.
+    return playerMode || saveTravelFile(travelFileName(fileName), m_model.travel);
 }
 
-bool StateFileCommands::readstate(const QString &fileName)
+bool StateFileCommands::readstate(const QString &fileName, bool playerMode)
 {
     if (!loadStateFile(fileName, m_model.view, m_model.notes))
         return false;
+    if (!playerMode)
+        readtravel(fileName);
     m_redraw();
     return true;
+}
+
+void StateFileCommands::readtravel(const QString &fileName)
+{
+    // A route belongs to the game it was plotted in: without a readable side file none is kept.
+    const QString travelFile = travelFileName(fileName);
+    const int starCount = m_model.stars->size();
+    switch (loadTravelFile(travelFile, starCount, m_model.travel)) {
+    case TravelLoad::Loaded:
+        return;
+    case TravelLoad::Malformed:
+        m_messages.show(QStringLiteral("The travel plan %1 is not in the expected form and has been ignored: "
+                                       "the game state is loaded without a route.")
+                            .arg(QFileInfo(travelFile).fileName()),
+            QStringLiteral("Load Travel Plan"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+        break;
+    case TravelLoad::Absent:
+        break;
+    }
+    m_model.travel.route.clear();
 }

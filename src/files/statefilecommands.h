@@ -20,11 +20,14 @@ public:
     void splayer_Click(); // "Save Player Map"
     void lplayer_Click(); // "Load Player Map"
 
-    // Writes the view state and the notes; a player map leaves every game-master text out.
+    // Writes the view state and the notes; a player map leaves every game-master text out. A game
+    // state is followed by its travel side file.
     bool writestate(const QString &fileName, bool playerMode);
     // Replaces the selection, the second star, the origin, the colour code and every note with the
-    // file's, then redraws. A failed read keeps what was read so far and does not redraw.
-    bool readstate(const QString &fileName);
+    // file's, then redraws. A game state (not a player map) also takes the route and jump limit of
+    // its travel side file, or no route when that is absent or malformed (with a message). A failed
+    // read keeps what was read so far and does not redraw.
+    bool readstate(const QString &fileName, bool playerMode = false);
 
 private:
     struct DialogSetting
@@ -37,7 +40,8 @@ private:
 
     void prepare(const DialogSetting &setting);
     void save(const DialogSetting &setting, bool playerMode);
-    void load(const DialogSetting &setting);
+    void load(const DialogSetting &setting, bool playerMode);
+    void readtravel(const QString &fileName);
 
     MapModel &m_model;
     CommonDialog &m_dialog;

@@ -7,6 +7,7 @@
 #include "generator/gensystem.h"
 #include "index/indexmarks.h"
 #include "index/notesboxes.h"
+#include "index/routepanel.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
 #include "navigation/inputcodes.h"
@@ -25,7 +26,7 @@ namespace {
 
 // Design sizes and positions in twips (1/1440 inch), converted at the screen's logical resolution.
 constexpr int kClientWidth = 14190;
-constexpr int kClientHeight = 10350;
+constexpr int kClientHeight = 10860; // with the route row below the buttons
 constexpr double kHeadingPoints = 14.25;
 constexpr double kEntryPoints = 9.0; // the list entries and the marks beside them
 constexpr double kWindowPoints = 8.25;
@@ -43,6 +44,7 @@ constexpr QRect kSic[4]
 constexpr QRect kSavenotes(8520, 9900, 1905, 375);
 constexpr QRect kGenerate(10530, 9900, 1725, 375);
 constexpr QRect kCommand1(12360, 9900, 1695, 375);
+constexpr QRect kRoutePanel(240, 10380, 13815, 405);
 
 QFont arial(double points)
 {
@@ -77,6 +79,8 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     }
     m_savenotes = addButton("savenotes", QStringLiteral("Save System Notes"), kSavenotes);
     m_generate = addButton("generate", QStringLiteral("Generate System"), kGenerate);
+    m_routePanel = new RoutePanel(this);
+    m_routePanel->setGeometry(toPixels(kRoutePanel));
 
     connect(m_command1, &QPushButton::clicked, this, &StellarIndexWindow::Command1_Click);
     connect(m_savenotes, &QPushButton::clicked, this, &StellarIndexWindow::savenotes_Click);

@@ -15,6 +15,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class StarFindField;
+class RoutePanel;
 struct MapModel;
 
 // The Stellar Index window (Form3): every star in columns of 32 with its colour dot and marks, the
@@ -50,6 +51,7 @@ public:
 
     // The row above the list that holds the filter field; everything else lies below it.
     static constexpr int kFilterRowTwips = 420;
+    RoutePanel *routePanel() const { return m_routePanel; }
 
 signals:
     void redrawRequested();
@@ -84,6 +86,7 @@ private:
     std::array<QPushButton *, 4> m_sic {};
     QPushButton *m_savenotes;
     QPushButton *m_generate;
+    RoutePanel *m_routePanel;
 
     ListLayout m_layout;
     std::vector<QLabel *> m_entries;

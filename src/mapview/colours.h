@@ -30,4 +30,6 @@ constexpr Colour kCyan = 0xFFFF00;
 constexpr Colour kGrey = 0xA0A0A0;
 constexpr Colour kDarkTeal = 0x202000; // grid lines and panel outlines in the dark mode
 constexpr Colour kDimGrey = 0x505050; // dashed lines and frame in the dark mode
+constexpr Colour kRoute = 0xFF00FF; // magenta, used by no star colour: reads on black, on white and on paper
+constexpr Colour kLink = 0x00A000; // mid green, drawn thin: present on both backgrounds without crowding the dots
 } // namespace colours

@@ -35,11 +35,13 @@ void DisplayOptions::readInto(ViewState &view) const
     view.greyflag = dispsodstars != 0;
     view.colmode = colourCode;
     view.heightflag = showheight != 0;
+    view.linksflag = showlinks != 0;
 }
 
 bool DisplayOptions::operator==(const DisplayOptions &other) const
 {
     return zmax == other.zmax && dfsonflag == other.dfsonflag && dispsodstars == other.dispsodstars
         && colourCode == other.colourCode && xhair == other.xhair && sodonflag == other.sodonflag
-        && staridon == other.staridon && printerMode == other.printerMode && showheight == other.showheight;
+        && staridon == other.staridon && printerMode == other.printerMode && showheight == other.showheight
+        && showlinks == other.showlinks;
 }

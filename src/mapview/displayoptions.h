@@ -19,6 +19,7 @@ struct DisplayOptions
     int sodonflag = 0; // "Spheres of Development"
     int staridon = 0; // "Star ID Numbers"
     int showheight = 0; // "Show height"
+    int showlinks = 0; // "Show links within N ly"
     bool printerMode = false; // Option10 "Printer or WYSIWYG Mode" selected instead of pcolflag
 
     static const std::array<QString, 4> &colourCaptions();

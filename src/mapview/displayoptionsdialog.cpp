@@ -1,6 +1,8 @@
 #include "mapview/displayoptionsdialog.h"
 
 #include "common/ignoreescape.h"
+#include "travel/routetext.h"
+#include "travel/travelplan.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -113,6 +115,9 @@ QWidget *DisplayOptionsDialog::buildOtherFrame()
         addCheck("sodonflag", QStringLiteral("Spheres of Development"), &DisplayOptions::sodonflag));
     box->layout()->addWidget(addCheck("staridon", QStringLiteral("Star ID Numbers"), &DisplayOptions::staridon));
     box->layout()->addWidget(addCheck("showheight", QStringLiteral("Show height"), &DisplayOptions::showheight));
+    m_showlinks = addCheck("showlinks", QString(), &DisplayOptions::showlinks);
+    setLinkLimit(TravelPlan::kDefaultLimit);
+    box->layout()->addWidget(m_showlinks);
     return box;
 }
 
@@ -163,4 +168,9 @@ void DisplayOptionsDialog::reject()
     m_options = DisplayOptions();
     load();
     QDialog::reject();
+}
+
+void DisplayOptionsDialog::setLinkLimit(double limit)
+{
+    m_showlinks->setText(QStringLiteral("Show links within %1 ly").arg(lightYears(limit)));
 }

@@ -22,6 +22,8 @@ public:
     void load();
     void Command_Click(int button); // range buttons 0..3: sets the range text, no redraw
     void OKButton_Click();
+    // The jump limit the reach-links choice names.
+    void setLinkLimit(double limit);
 
 signals:
     void redrawRequested();
@@ -41,5 +43,6 @@ private:
     std::array<QRadioButton *, 4> m_colours {};
     QRadioButton *m_pcolflag = nullptr;
     QRadioButton *m_option10 = nullptr;
+    QCheckBox *m_showlinks = nullptr;
     std::vector<std::pair<QCheckBox *, int DisplayOptions::*>> m_checks;
 };

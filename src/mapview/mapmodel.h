@@ -4,6 +4,8 @@
 #include "index/notesstore.h"
 #include "mapview/displayoptions.h"
 #include "mapview/viewstate.h"
+#include "travel/pairdistances.h"
+#include "travel/travelplan.h"
 
 #include <QImage>
 
@@ -11,12 +13,18 @@
 // and the two logo pictures.
 struct MapModel
 {
-    explicit MapModel(const StarTable &table) : stars(&table), notes(table.size()) { }
+    explicit MapModel(const StarTable &table)
+        : stars(&table)
+        , notes(table.size())
+        , distances(table)
+    { }
 
     const StarTable *stars;
     ViewState view;
     DisplayOptions options;
     NotesStore notes;
+    PairDistances distances; // between every two stars, worked out once
+    TravelPlan travel; // jump limit and plotted route
     QImage logo; // "vqalogo", light artwork on black for the dark mode
     QImage logoNegative; // "vqalogoneg", dark artwork on white for the printer mode
     // The logo box is visible only until the first redraw, which hides it and draws nothing.

@@ -3,6 +3,7 @@
 #include "mapview/gridpass.h"
 #include "mapview/mapmodel.h"
 #include "mapview/starpass.h"
+#include "mapview/travelpass.h"
 
 bool beginRedraw(MapModel &model)
 {
@@ -18,6 +19,7 @@ bool beginRedraw(MapModel &model)
 MapFrame drawMap(const MapModel &model, Surface &surface)
 {
     drawgrid(model, surface);
+    drawtravel(model, surface);
     return drawstars(model, surface);
 }
 

@@ -6,6 +6,7 @@
 #include "mapview/keypanel.h"
 #include "mapview/mapmodel.h"
 #include "mapview/primitives.h"
+#include "mapview/sectorgeometry.h"
 #include "mapview/starlist.h"
 
 namespace {
@@ -13,19 +14,6 @@ namespace {
 // Mini-map: 25 map units for the 70 light years from -35 to +35.
 constexpr double kMiniScale = 25.0 / 700.0;
 constexpr double kDotRadius = 2.0 * 0.75;
-
-// Where a star's plotting position falls on the sector map.
-QPointF sectorPoint(const starrec &star, const ViewState &view)
-{
-    const float sx = (star.mapx - static_cast<float>(view.xorg) + 1.0f) * 10.0f + 5.0f;
-    const float sy = (16.0f - (star.mapy - static_cast<float>(view.yorg))) * 10.0f + 28.0f;
-    return { sx, sy };
-}
-
-bool inSector(const starrec &star, const ViewState &view)
-{
-    return inrange(view.xorg, view.xorg + 15, star.starx) && inrange(view.yorg, view.yorg + 15, star.stary);
-}
 
 IndexEntryMark indexmark(const MapModel &model, qint32 i)
 {
@@ -146,7 +134,7 @@ MapFrame drawstars(const MapModel &model, Surface &surface)
     int listed = 0;
     for (qint32 i = 0; i < stars.size(); ++i) {
         const double distance = stardist(stars, i, view.selstar);
-        if (!inSector(stars[i], view) || !(distance <= view.hirange || view.greyflag))
+        if (!shownInSector(stars[i], distance, view))
             continue;
         const int k = ++listed;
         const QString ref = common::formatWhole(k);

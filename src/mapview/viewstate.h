@@ -20,6 +20,7 @@ struct ViewState
     bool wysflag = false; // light printer mode instead of the dark mode
     bool greyflag = false;
     bool heightflag = false; // signed Z beside each star dot in the sector
+    bool linksflag = false; // reach links within the jump limit
     double fscale = 1.0; // text scale of the drawing surface
 
     // Keeps the 15-light-year sector inside -35 .. 35 on both axes.

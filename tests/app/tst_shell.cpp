@@ -104,6 +104,9 @@ void TestShell::menuBarEntries()
         { "pfile", "Print Map" },
         { "nprint", "Send GM and Player Notes to Clipboard" },
         { "npprint", "Send Player Notes to Clipboard" },
+        { "rprint", "Send Route to Clipboard" },
+        { "plotroutemenu", "Plot Route" },
+        { "clearroutemenu", "Clear Route" },
         { "bye", "Exit" },
         { "About", "About" },
         { "exportmap", "Export Map…" },
@@ -117,10 +120,12 @@ void TestShell::menuBarEntries()
     }
     QCOMPARE(child<QAction>(m_window, "sfile")->shortcut(), QKeySequence(QKeySequence::Save));
     QCOMPARE(child<QAction>(m_window, "bye")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(child<QAction>(m_window, "plotroutemenu")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     QStringList file;
     for (QAction *action : child<QMenu>(m_window, "fm")->actions())
         file << action->text();
-    QCOMPARE(file, (QStringList { "Game Master", "Player", "Print", "Export Map…", "Export Player Handout…", "Exit" }));
+    QCOMPARE(file,
+        (QStringList { "Game Master", "Player", "Print", "Export Map…", "Export Player Handout…", "Travel", "Exit" }));
     QCOMPARE(child<QAction>(m_window, "findstar")->shortcut(), QKeySequence(QKeySequence::Find));
 }
 

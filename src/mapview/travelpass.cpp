@@ -1,0 +1,108 @@
+#include "mapview/travelpass.h"
+
+#include "mapview/colours.h"
+#include "mapview/mapmodel.h"
+#include "mapview/sectorgeometry.h"
+#include "travel/pairdistances.h"
+
+#include <QRectF>
+
+#include <algorithm>
+#include <utility>
+
+#include <vector>
+
+namespace {
+
+constexpr int kLinkWidth = 1;
+constexpr int kRouteWidth = 3;
+
+// A star in the sector may be plotted a little past the grid edge (stars sharing a cell are set
+// apart), so the edge it reaches to is widened to take in the leg's ends that are in the sector:
+// only the part of a leg outside the sector is cut off.
+void drawLeg(Surface &surface, const MapModel &model, int a, int b, Colour colour)
+{
+    const starrec &from = (*model.stars)[a];
+    const starrec &to = (*model.stars)[b];
+    const QPointF p = sectorPoint(from, model.view);
+    const QPointF q = sectorPoint(to, model.view);
+    QRectF box = sectorBox();
+    for (const auto &[star, at] : { std::pair(&from, p), std::pair(&to, q) })
+        if (inSector(*star, model.view))
+            box = QRectF(QPointF(std::min(box.left(), at.x()), std::min(box.top(), at.y())),
+                QPointF(std::max(box.right(), at.x()), std::max(box.bottom(), at.y())));
+    if (const auto part = clipToBox(QLineF(p, q), box))
+        surface.Line(part->x1(), part->y1(), part->x2(), part->y2(), colour);
+}
+
+void drawlinks(const MapModel &model, Surface &surface)
+{
+    const ViewState &view = model.view;
+    const StarTable &stars = *model.stars;
+    std::vector<int> shown;
+    std::vector<QPointF> at;
+    for (int i = 0; i < stars.size(); ++i) {
+        const double toSelected = view.selstar >= 0 ? model.distances(i, view.selstar) : -1.0;
+        if (shownInSector(stars[i], toSelected, view)) {
+            shown.push_back(i);
+            at.push_back(sectorPoint(stars[i], view));
+        }
+    }
+    // Both ends are dots on the map: nothing to clip.
+    surface.DrawWidth = kLinkWidth;
+    for (size_t a = 0; a < shown.size(); ++a)
+        for (size_t b = a + 1; b < shown.size(); ++b)
+            if (model.distances(shown[a], shown[b]) <= model.travel.jumpLimit)
+                surface.Line(at[a].x(), at[a].y(), at[b].x(), at[b].y(), colours::kLink);
+}
+
+void drawroute(const MapModel &model, Surface &surface)
+{
+    const std::vector<int> &route = model.travel.route;
+    surface.DrawWidth = kRouteWidth;
+    for (size_t k = 1; k < route.size(); ++k)
+        drawLeg(surface, model, route[k - 1], route[k], colours::kRoute);
+}
+
+} // namespace
+
+std::optional<QLineF> clipToBox(const QLineF &line, const QRectF &box)
+{
+    const double dx = line.dx();
+    const double dy = line.dy();
+    double t0 = 0.0;
+    double t1 = 1.0;
+    // Each edge as p * t <= q: left, right, top, bottom.
+    const double p[4] = { -dx, dx, -dy, dy };
+    const double q[4]
+        = { line.x1() - box.left(), box.right() - line.x1(), line.y1() - box.top(), box.bottom() - line.y1() };
+    for (int e = 0; e < 4; ++e) {
+        if (p[e] == 0.0) {
+            if (q[e] < 0.0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[e] / p[e];
+        if (p[e] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1)
+        return std::nullopt;
+    return QLineF(line.pointAt(t0), line.pointAt(t1));
+}
+
+void drawtravel(const MapModel &model, Surface &surface)
+{
+    if (!model.view.linksflag && model.travel.route.empty())
+        return;
+    const int oldWidth = surface.DrawWidth;
+    const int oldStyle = surface.DrawStyle;
+    surface.DrawStyle = 0;
+    if (model.view.linksflag)
+        drawlinks(model, surface);
+    drawroute(model, surface);
+    surface.DrawWidth = oldWidth;
+    surface.DrawStyle = oldStyle;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+class StarTable;
+
+// The distance in light years between every two stars of the table, worked out once with the
+// distance readout's formula (unrounded) so routes and links agree with what the map says.
+class PairDistances
+{
+public:
+    explicit PairDistances(const StarTable &stars);
+
+    int size() const { return m_size; }
+    double operator()(int i, int j) const { return m_distance[static_cast<std::size_t>(i * m_size + j)]; }
+
+private:
+    int m_size = 0;
+    std::vector<double> m_distance; // row-major, m_size * m_size
+};

@@ -1,0 +1,51 @@
+#include "travel/routetext.h"
+
+#include "catalogue/startable.h"
+#include "travel/pairdistances.h"
+#include "travel/routesearch.h"
+#include "travel/travelplan.h"
+
+#include <cmath>
+
+QString lightYears(double distance)
+{
+    return QString::number(distance, 'f', 1);
+}
+
+double tenthAtLeast(double distance)
+{
+    // Start from the rounded-up tenth and step to the neighbour the multiplication may have missed,
+    // comparing as the search does (a jump of exactly the limit is allowed).
+    double tenths = std::ceil(distance * 10.0);
+    if ((tenths - 1.0) / 10.0 >= distance)
+        tenths -= 1.0;
+    else if (tenths / 10.0 < distance)
+        tenths += 1.0;
+    return tenths / 10.0;
+}
+
+QString routeText(
+    const StarTable &stars, const PairDistances &distances, int from, int to, double limit, const Route &route)
+{
+    const QString start = stars[from].starname;
+    const QString end = stars[to].starname;
+    if (!route.found()) {
+        const double needed = tenthAtLeast(shortestLimit(distances, from, to));
+        QString text = QStringLiteral("No route from %1 to %2 within a jump limit of %3 ly.\r\n"
+                                      "The shortest jump limit that makes one is %4 ly")
+                           .arg(start, end, lightYears(limit), lightYears(needed));
+        if (needed > TravelPlan::kMaxLimit)
+            text += QStringLiteral(", longer than the longest limit of %1 ly").arg(lightYears(TravelPlan::kMaxLimit));
+        return text + QLatin1Char('.');
+    }
+
+    QString text = QStringLiteral("Route from %1 to %2, jump limit %3 ly:\r\n").arg(start, end, lightYears(limit));
+    for (size_t k = 1; k < route.stars.size(); ++k) {
+        const int a = route.stars[k - 1];
+        const int b = route.stars[k];
+        text += QStringLiteral("%1 to %2: %3 ly\r\n")
+                    .arg(stars[a].starname, stars[b].starname, lightYears(distances(a, b)));
+    }
+    text += QStringLiteral("Jumps: %1, total %2 ly").arg(route.jumps()).arg(lightYears(route.total));
+    return text;
+}

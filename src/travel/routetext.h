@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class PairDistances;
+class StarTable;
+struct Route;
+
+// A distance in light years to one decimal with a point: "4.4".
+QString lightYears(double distance);
+
+// The smallest tenth of a light year that is at least `distance`: 6.3 for 6.25 or 6.3.
+double tenthAtLeast(double distance);
+
+// The route as text: one line per leg (from, to, distance), then the jumps and the total.
+// With no route it says so and names the shortest jump limit that would make one, rounded up to
+// the tenth so that a limit set to the named value finds the route (and saying when that is beyond
+// the longest limit that can be set).
+QString routeText(
+    const StarTable &stars, const PairDistances &distances, int from, int to, double limit, const Route &route);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "travel/travelplan.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The travel side file kept next to a game state: same folder and base name, extension ".travel",
+// plain text, so the game-state file itself stays exactly as other programs read it:
+//   Quorvane travel plan 1
+//   limit 5.0
+//   route 165 12 40        (the star indices from start to destination; no numbers for no route)
+// Lines end in CR LF; LF alone is read as well.
+
+QByteArray encodeTravel(const TravelPlan &plan);
+// The plan, or nothing when the text is not a travel file: wrong first line, a limit that is not a
+// number of tenths from 1 to 15, a star index that is not a whole number below starCount, a
+// route of a single star, or a missing line.
+std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, int starCount);
+
+// "dir/mymap.kmf" -> "dir/mymap.travel".
+QString travelFileName(const QString &stateFileName);
+
+// Writes through a temporary file in the same folder, so a failed write keeps the old file.
+bool saveTravelFile(const QString &fileName, const TravelPlan &plan);
+
+enum class TravelLoad { Absent, Loaded, Malformed };
+// Reads the file into plan when it holds a valid plan; plan is unchanged otherwise.
+TravelLoad loadTravelFile(const QString &fileName, int starCount, TravelPlan &plan);

@@ -18,8 +18,9 @@ MapModel busyModel(const StarTable &table)
     MapModel model(table);
     model.logo = QImage(QStringLiteral(":/vqalogo.png"));
     model.logoNegative = QImage(QStringLiteral(":/vqalogoneg.png"));
-    model.options.dfsonflag = model.options.dispsodstars = model.options.sodonflag = model.options.staridon = 1;
-    model.options.showheight = 1;
+    model.options.rangeCircleBox = model.options.greyStarsBox = model.options.spheresBox = model.options.starNumbersBox
+        = 1;
+    model.options.heightBox = 1;
     beginRedraw(model); // the first redraw only hides the logo box
     beginRedraw(model);
     return model;

@@ -74,7 +74,7 @@ void BM_PrintToPdf(benchmark::State &state)
     PrintMapCommand print(
         model, printer, dialog, &owner, [] {}, [] {});
     for (auto _ : state)
-        print.pfile_Click();
+        print.printMap();
 }
 
 } // namespace

@@ -20,14 +20,14 @@ private:
 // One twelve-orbit system for a G2 star with the real clock-seeded dice, as one button press makes.
 void generateG2System(benchmark::State &state)
 {
-    starrec star;
-    star.sclass = QStringLiteral("G2");
-    star.firstorb = 1;
-    star.lastorb = 12;
+    StarRecord star;
+    star.spectralClass = QStringLiteral("G2");
+    star.firstOrbit = 1;
+    star.lastOrbit = 12;
     ClockRandom random;
     StringBox box;
     for (auto _ : state) {
-        gensystem(star, random, box);
+        generateSystem(star, random, box);
         benchmark::DoNotOptimize(box);
     }
 }
@@ -38,7 +38,7 @@ void clockRoll(benchmark::State &state)
 {
     ClockRandom random;
     for (auto _ : state)
-        benchmark::DoNotOptimize(random.randint(1, 10));
+        benchmark::DoNotOptimize(random.randomInt(1, 10));
 }
 BENCHMARK(clockRoll)->Unit(benchmark::kNanosecond);
 

@@ -45,13 +45,14 @@ void BM_Redraw(benchmark::State &state)
     model.logo = QImage(QStringLiteral(":/vqalogo.png"));
     model.logoNegative = QImage(QStringLiteral(":/vqalogoneg.png"));
     model.logoBoxVisible = false;
-    model.view.fscale = kMapSize.width() / (297.0 / 25.4 * 96.0);
+    model.view.textScale = kMapSize.width() / (297.0 / 25.4 * 96.0);
     if (state.range(0) == 1) {
-        model.options.zmax = QStringLiteral("10");
-        model.options.dfsonflag = model.options.dispsodstars = model.options.sodonflag = model.options.staridon = 1;
+        model.options.rangeText = QStringLiteral("10");
+        model.options.rangeCircleBox = model.options.greyStarsBox = model.options.spheresBox
+            = model.options.starNumbersBox = 1;
         model.options.printerMode = true;
     } else if (state.range(0) == 2) {
-        model.options.showlinks = 1;
+        model.options.linksBox = 1;
         model.travel.jumpLimit = 15.0;
         model.travel.route = plotRoute(model.distances, StarTable::kSol, 0, 5.0).stars;
     }

@@ -48,9 +48,9 @@ int runChild(int argc, char *argv[])
     std::printf("map\n");
     std::fflush(stdout);
     const double afterFirstMap = peakResidentMb();
-    window->dispopts_Click();
-    window->dist_Click();
-    window->About_Click();
+    window->showDisplayOptions();
+    window->showStellarIndex();
+    window->showAbout();
     QApplication::processEvents();
     const double afterAllWindows = peakResidentMb();
     std::printf("ready %.2f %.2f\n", afterFirstMap, afterAllWindows);

@@ -27,8 +27,8 @@ bool read(QByteArray bytes, ViewState &view, NotesStore &notes)
 
 bool sameView(const ViewState &a, const ViewState &b)
 {
-    return a.selstar == b.selstar && a.diststar == b.diststar && a.xorg == b.xorg && a.yorg == b.yorg
-        && a.colmode == b.colmode;
+    return a.selectedStar == b.selectedStar && a.secondStar == b.secondStar && a.originX == b.originX
+        && a.originY == b.originY && a.colourCode == b.colourCode;
 }
 
 // Notes cut from the text at U+0001: pieces go to the game-master and the player text of star
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     NotesStore notes(kStars);
     if (!read(bytes, view, notes))
         return 0;
-    if (view.selstar < -1 || view.selstar >= kStars || view.diststar < -1 || view.diststar >= kStars)
+    if (view.selectedStar < -1 || view.selectedStar >= kStars || view.secondStar < -1 || view.secondStar >= kStars)
         std::abort();
     checkWrittenNotes(view, notes);
     return 0;

@@ -46,11 +46,11 @@ int main(int argc, char *argv[])
     while (!launcher.mainWindow())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     MainWindow *window = launcher.mainWindow();
-    window->helpimage_Click();
+    window->hideHelpCard();
     bool ok = save(window, out, "map-velmora-mode.png");
 
-    window->dispopts_Click();
-    DisplayOptionsDialog *options = window->dispoptions();
+    window->showDisplayOptions();
+    DisplayOptionsDialog *options = window->displayOptionsDialog();
     click(options, "Option10");
     click(options, "staridon");
     click(options, "dfsonflag");
@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
     ok = save(window, out, "map-printer-mode.png") && ok;
 
     // The printer mode with heights, exported as the File menu's command does.
-    window->dispopts_Click();
+    window->showDisplayOptions();
     click(options, "showheight");
     click(options, "Command2");
     click(options, "OKButton");
@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
 
     // The find field with its list open after typing "cen"; the list is a window of its own, so the
     // screen is grabbed.
-    window->menu().findstar->trigger();
+    window->menu().findStarAction->trigger();
     QWidget *field = window->canvas()->findChild<FindStarPopup *>()->field();
     for (const QChar c : QStringLiteral("cen")) {
         QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
@@ -82,13 +82,14 @@ int main(int argc, char *argv[])
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(field, &escape);
 
-    window->dist_Click();
-    StellarIndexWindow *index = window->form3();
-    index->fullist_MouseDown(21, 1); // Alpha Centauri A selected
-    index->fullist_MouseDown(165, 2); // distance to Sol
-    index->gmnotes()->setPlainText(QStringLiteral("Mining outpost on the second moon.\nPirates seen near the belt."));
-    index->plnotes()->setPlainText(QStringLiteral("Refuel and trade here."));
-    index->savenotes_Click();
+    window->showStellarIndex();
+    StellarIndexWindow *index = window->stellarIndex();
+    index->indexEntryPressed(21, 1); // Alpha Centauri A selected
+    index->indexEntryPressed(165, 2); // distance to Sol
+    index->gameMasterNotes()->setPlainText(
+        QStringLiteral("Mining outpost on the second moon.\nPirates seen near the belt."));
+    index->playerNotes()->setPlainText(QStringLiteral("Refuel and trade here."));
+    index->saveSystemNotes();
     ok = save(index, out, "stellar-index.png") && ok;
     window->close();
     return ok ? 0 : 1;

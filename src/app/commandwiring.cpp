@@ -1,9 +1,9 @@
 #include "app/commandwiring.h"
 
 #include "app/mainwindow.h"
+#include "app/travelwiring.h"
 #include "export/exportcommands.h"
 #include "export/qtresolutionchooser.h"
-#include "app/travelwiring.h"
 #include "files/qtcommondialog.h"
 #include "files/qtmessagebox.h"
 #include "files/statefilecommands.h"
@@ -23,15 +23,15 @@ namespace {
 struct QtServices
 {
     explicit QtServices(QWidget *owner)
-        : CommonDialog1(owner)
+        : fileDialog(owner)
         , messages(owner)
         , resolution(owner)
     { }
 
-    QtCommonDialog CommonDialog1;
+    QtCommonDialog fileDialog;
     QtMessageBox messages;
     QtClipboard clipboard;
-    QtPrintDialog printdlg;
+    QtPrintDialog printDialog;
     QtResolutionChooser resolution;
 };
 
@@ -42,14 +42,14 @@ public:
     CommandSet(MainWindow &window, std::unique_ptr<QtServices> own, const CommandServices &services)
         : QObject(&window)
         , m_own(std::move(own))
-        , files(window.model(), services.CommonDialog1, services.messages, [&window] { window.Picture1_Click(); })
+        , files(window.model(), services.fileDialog, services.messages, [&window] { window.refreshMap(); })
         , notes(window.model(), services.clipboard, services.messages)
         , print(
-              window.model(), window.printer(), services.printdlg, &window, [&window] { window.pagesetup(); },
-              [&window] { window.Picture1_Click(); })
+              window.model(), window.printer(), services.printDialog, &window, [&window] { window.setUpPage(); },
+              [&window] { window.refreshMap(); })
         , exports(
-              [&window] { return window.shownModel(); }, services.CommonDialog1, services.messages, services.resolution)
-        , travel(window.model(), services.clipboard, services.messages, [&window] { window.Picture1_Click(); })
+              [&window] { return window.shownModel(); }, services.fileDialog, services.messages, services.resolution)
+        , travel(window.model(), services.clipboard, services.messages, [&window] { window.refreshMap(); })
     { }
 
     template <typename Command>
@@ -78,20 +78,20 @@ void wireCommands(MainWindow &window, const CommandServices *services)
         own = std::make_unique<QtServices>(&window);
     const CommandServices use = services
         ? *services
-        : CommandServices { own->CommonDialog1, own->messages, own->clipboard, own->printdlg, own->resolution };
+        : CommandServices { own->fileDialog, own->messages, own->clipboard, own->printDialog, own->resolution };
     auto *commands = new CommandSet(window, std::move(own), use);
     const MainMenu &menu = window.menu();
-    commands->connect(menu.sfile, commands->files, &StateFileCommands::sfile_Click);
-    commands->connect(menu.fload, commands->files, &StateFileCommands::fload_Click);
-    commands->connect(menu.splayer, commands->files, &StateFileCommands::splayer_Click);
-    commands->connect(menu.lplayer, commands->files, &StateFileCommands::lplayer_Click);
-    commands->connect(menu.pfile, commands->print, &PrintMapCommand::pfile_Click);
-    commands->connect(menu.nprint, commands->notes, &NotesCommands::nprint_Click);
-    commands->connect(menu.npprint, commands->notes, &NotesCommands::npprint_Click);
-    commands->connect(menu.exportmap, commands->exports, &ExportCommands::exportMap_Click);
-    commands->connect(menu.exporthandout, commands->exports, &ExportCommands::exportHandout_Click);
-    commands->connect(menu.rprint, commands->travel, &TravelCommands::rprint_Click);
-    commands->connect(menu.plotroute, commands->travel, &TravelCommands::plotroute_Click);
-    commands->connect(menu.clearroute, commands->travel, &TravelCommands::clearroute_Click);
+    commands->connect(menu.saveStateAction, commands->files, &StateFileCommands::saveGameState);
+    commands->connect(menu.loadStateAction, commands->files, &StateFileCommands::loadGameState);
+    commands->connect(menu.savePlayerAction, commands->files, &StateFileCommands::savePlayerMap);
+    commands->connect(menu.loadPlayerAction, commands->files, &StateFileCommands::loadPlayerMap);
+    commands->connect(menu.printAction, commands->print, &PrintMapCommand::printMap);
+    commands->connect(menu.copyAllNotesAction, commands->notes, &NotesCommands::copyAllNotes);
+    commands->connect(menu.copyPlayerNotesAction, commands->notes, &NotesCommands::copyPlayerNotes);
+    commands->connect(menu.exportMapAction, commands->exports, &ExportCommands::chooseAndExportMap);
+    commands->connect(menu.exportHandoutAction, commands->exports, &ExportCommands::chooseAndExportHandout);
+    commands->connect(menu.copyRouteAction, commands->travel, &TravelCommands::copyRoute);
+    commands->connect(menu.plotRouteAction, commands->travel, &TravelCommands::plotSelectedRoute);
+    commands->connect(menu.clearRouteAction, commands->travel, &TravelCommands::clearRoute);
     wireTravel(window, commands->travel);
 }

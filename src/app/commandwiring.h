@@ -10,10 +10,10 @@ class ResolutionChooser;
 // The dialogs and system services behind the File menu's commands.
 struct CommandServices
 {
-    CommonDialog &CommonDialog1;
+    CommonDialog &fileDialog;
     MessageBox &messages;
     Clipboard &clipboard;
-    PrintDialog &printdlg;
+    PrintDialog &printDialog;
     ResolutionChooser &resolution;
 };
 

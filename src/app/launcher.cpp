@@ -32,7 +32,7 @@ void Launcher::run()
     steps.showMain = [this] {
         m_mainWindow = new MainWindow(&m_splash);
         m_mainWindow->setAttribute(Qt::WA_DeleteOnClose);
-        m_mainWindow->Form_Load();
+        m_mainWindow->startUp();
         m_mainWindow->show();
     };
     runStartup(steps, &m_splash);

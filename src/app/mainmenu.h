@@ -7,27 +7,27 @@ class QMenuBar;
 struct MainMenu
 {
     // File ▸ Game Master, Player and Print
-    QAction *sfile = nullptr;
-    QAction *fload = nullptr;
-    QAction *splayer = nullptr;
-    QAction *lplayer = nullptr;
-    QAction *pfile = nullptr;
-    QAction *nprint = nullptr;
-    QAction *npprint = nullptr;
+    QAction *saveStateAction = nullptr;
+    QAction *loadStateAction = nullptr;
+    QAction *savePlayerAction = nullptr;
+    QAction *loadPlayerAction = nullptr;
+    QAction *printAction = nullptr;
+    QAction *copyAllNotesAction = nullptr;
+    QAction *copyPlayerNotesAction = nullptr;
     // File ▸ Export Map… and Export Player Handout…
-    QAction *exportmap = nullptr;
-    QAction *exporthandout = nullptr;
-    QAction *rprint = nullptr;
+    QAction *exportMapAction = nullptr;
+    QAction *exportHandoutAction = nullptr;
+    QAction *copyRouteAction = nullptr;
     // File ▸ Travel
-    QAction *plotroute = nullptr;
-    QAction *clearroute = nullptr;
-    QAction *bye = nullptr;
+    QAction *plotRouteAction = nullptr;
+    QAction *clearRouteAction = nullptr;
+    QAction *exitAction = nullptr;
     // Edit ▸ Find Star…
-    QAction *findstar = nullptr;
+    QAction *findStarAction = nullptr;
     // The menu bar's own commands and Help
-    QAction *dispopts = nullptr;
-    QAction *dist = nullptr;
-    QAction *About = nullptr;
+    QAction *displayOptionsAction = nullptr;
+    QAction *stellarIndexAction = nullptr;
+    QAction *aboutAction = nullptr;
 
     // Fills the menu bar and returns its actions, connected to nothing yet.
     static MainMenu build(QMenuBar &bar);

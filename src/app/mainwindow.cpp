@@ -23,7 +23,7 @@ MainWindow::MainWindow(SplashWindow *splash, const CommandServices *services)
     : m_splash(splash)
     , m_model(m_table)
     , m_canvas(new MapCanvas(this))
-    , m_helpimage(new HelpCard(m_canvas))
+    , m_helpCard(new HelpCard(m_canvas))
 {
     setObjectName(QStringLiteral("Form1"));
     QFont designFont(QStringLiteral("Arial"));
@@ -34,36 +34,36 @@ MainWindow::MainWindow(SplashWindow *splash, const CommandServices *services)
     m_model.logoNegative.load(QStringLiteral(":/vqalogoneg.png"));
     setFocusPolicy(Qt::StrongFocus);
     m_menu = MainMenu::build(*menuBar());
-    connect(m_menu.bye, &QAction::triggered, this, &MainWindow::bye_Click);
-    connect(m_menu.dispopts, &QAction::triggered, this, &MainWindow::dispopts_Click);
-    connect(m_menu.dist, &QAction::triggered, this, &MainWindow::dist_Click);
-    connect(m_menu.About, &QAction::triggered, this, &MainWindow::About_Click);
+    connect(m_menu.exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(m_menu.displayOptionsAction, &QAction::triggered, this, &MainWindow::showDisplayOptions);
+    connect(m_menu.stellarIndexAction, &QAction::triggered, this, &MainWindow::showStellarIndex);
+    connect(m_menu.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     connect(m_canvas, &MapCanvas::resized, this, [this] {
-        m_helpimage->placeOn(*m_canvas);
+        m_helpCard->placeOn(*m_canvas);
         scheduleRepaint();
     });
-    connect(m_helpimage, &HelpCard::clicked, this, &MainWindow::helpimage_Click);
+    connect(m_helpCard, &HelpCard::clicked, this, &MainWindow::hideHelpCard);
     wireCommands(*this, services);
     m_navigation = new NavigationWiring(*this);
-    connect(m_menu.findstar, &QAction::triggered, m_navigation, &NavigationWiring::findstar_Click);
+    connect(m_menu.findStarAction, &QAction::triggered, m_navigation, &NavigationWiring::findStar);
 }
 
 MainWindow::~MainWindow() = default;
 
-DisplayOptionsDialog *MainWindow::dispoptions()
+DisplayOptionsDialog *MainWindow::displayOptionsDialog()
 {
     if (!m_dispoptions) {
         m_dispoptions = new DisplayOptionsDialog(m_model.options, this);
-        connect(m_dispoptions, &DisplayOptionsDialog::redrawRequested, this, &MainWindow::Picture1_Click);
+        connect(m_dispoptions, &DisplayOptionsDialog::redrawRequested, this, &MainWindow::refreshMap);
     }
     return m_dispoptions;
 }
 
-StellarIndexWindow *MainWindow::form3()
+StellarIndexWindow *MainWindow::stellarIndex()
 {
     if (!m_form3) {
         m_form3 = new StellarIndexWindow(m_model, this);
-        connect(m_form3, &StellarIndexWindow::redrawRequested, this, &MainWindow::Picture1_Click);
+        connect(m_form3, &StellarIndexWindow::redrawRequested, this, &MainWindow::refreshMap);
         connect(m_form3, &StellarIndexWindow::optionsChanged, this, [this] {
             if (m_dispoptions)
                 m_dispoptions->load();
@@ -73,29 +73,29 @@ StellarIndexWindow *MainWindow::form3()
     return m_form3;
 }
 
-void MainWindow::Form_Load()
+void MainWindow::startUp()
 {
-    m_model.view.selstar = StarTable::kSol;
-    pagesetup();
-    m_model.view.xorg = -7;
-    m_model.view.yorg = -7;
-    setdata();
-    Picture1_Click();
+    m_model.view.selectedStar = StarTable::kSol;
+    setUpPage();
+    m_model.view.originX = -7;
+    m_model.view.originY = -7;
+    buildStarTable();
+    refreshMap();
 }
 
-void MainWindow::setdata()
+void MainWindow::buildStarTable()
 {
     m_table = StarTable::fromCatalogue();
     m_model.distances = PairDistances(m_table);
     m_model.notes = NotesStore(m_table.size());
-    form3()->buildList();
+    stellarIndex()->buildList();
     setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
-    dispoptions();
+    displayOptionsDialog();
     m_form3->setColourCaptions(DisplayOptions::colourCaptions());
-    Picture1_Click();
+    refreshMap();
 }
 
-void MainWindow::pagesetup()
+void MainWindow::setUpPage()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -103,8 +103,8 @@ void MainWindow::pagesetup()
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchX();
     const QSizeF screenTwips = QSizeF(screen->geometry().size()) * twipsPerPixel;
     const PrinterPage printerPage = m_printer.prepare(font().family());
-    m_page = ::pagesetup(printerPage.twips, printerPage.scaleMm, screenTwips);
-    m_model.view.fscale = m_page.fscale;
+    m_page = ::setUpPage(printerPage.twips, printerPage.scaleMm, screenTwips);
+    m_model.view.textScale = m_page.textScale;
     m_canvas->setScaleSize(m_page.scaleSize);
 
     // The map area gets the page's proportions; the menu bar sits above it.
@@ -115,7 +115,7 @@ void MainWindow::pagesetup()
     move(screen->geometry().topLeft() + QPoint(qRound(px.left()), qRound(px.top() - menuHeight / 2.0)));
 }
 
-void MainWindow::Picture1_Click()
+void MainWindow::refreshMap()
 {
     ++m_redraws;
     if (!beginRedraw(m_model))
@@ -150,43 +150,43 @@ void MainWindow::scheduleRepaint()
     });
 }
 
-void MainWindow::bye_Click()
+void MainWindow::exitProgram()
 {
     close();
 }
 
-void MainWindow::About_Click()
+void MainWindow::showAbout()
 {
     m_splash->show();
     m_splash->raise();
     m_splash->activateWindow();
 }
 
-void MainWindow::dispopts_Click()
+void MainWindow::showDisplayOptions()
 {
-    dispoptions()->load();
+    displayOptionsDialog()->load();
     m_dispoptions->show();
     m_dispoptions->raise();
 }
 
-void MainWindow::dist_Click()
+void MainWindow::showStellarIndex()
 {
-    form3()->show();
+    stellarIndex()->show();
     m_form3->raise();
 }
 
-void MainWindow::helpimage_Click()
+void MainWindow::hideHelpCard()
 {
-    m_helpimage->hide();
+    m_helpCard->hide();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
+    closeEverything();
     event->accept();
 }
 
-void MainWindow::Form_Unload()
+void MainWindow::closeEverything()
 {
     if (m_unloading)
         return;
@@ -201,5 +201,5 @@ void MainWindow::Form_Unload()
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    m_navigation->Form_KeyDown(*event);
+    m_navigation->keyPressed(*event);
 }

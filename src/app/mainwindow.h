@@ -20,7 +20,7 @@ class SplashWindow;
 class StellarIndexWindow;
 
 // The main window: menu bar and the sector map. It owns the model and the one redraw,
-// Picture1_Click; the commands behind the menus live in their own folders.
+// refreshMap; the commands behind the menus live in their own folders.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -29,24 +29,24 @@ public:
     explicit MainWindow(SplashWindow *splash, const CommandServices *services = nullptr);
     ~MainWindow() override;
 
-    void Form_Load();
-    void setdata();
-    void Picture1_Click();
-    void pagesetup();
+    void startUp();
+    void buildStarTable();
+    void refreshMap();
+    void setUpPage();
 
-    void bye_Click();
-    void About_Click();
-    void dispopts_Click();
-    void dist_Click();
-    void helpimage_Click();
+    void exitProgram();
+    void showAbout();
+    void showDisplayOptions();
+    void showStellarIndex();
+    void hideHelpCard();
 
     const MainMenu &menu() const { return m_menu; }
     MapModel &model() { return m_model; }
     const StarTable &table() const { return m_table; }
     MapCanvas *canvas() const { return m_canvas; }
-    DisplayOptionsDialog *dispoptions();
-    StellarIndexWindow *form3();
-    HelpCard *helpimage() const { return m_helpimage; }
+    DisplayOptionsDialog *displayOptionsDialog();
+    StellarIndexWindow *stellarIndex();
+    HelpCard *helpCard() const { return m_helpCard; }
     const PageGeometry &page() const { return m_page; }
     CurrentPrinter &printer() { return m_printer; }
     int redrawCount() const { return m_redraws; }
@@ -65,7 +65,7 @@ protected:
 private:
     MapFrame paintMap(const MapModel &model);
     void scheduleRepaint();
-    void Form_Unload();
+    void closeEverything();
 
     SplashWindow *m_splash;
     StarTable m_table;
@@ -74,7 +74,7 @@ private:
     CurrentPrinter m_printer;
     MainMenu m_menu;
     MapCanvas *m_canvas;
-    HelpCard *m_helpimage;
+    HelpCard *m_helpCard;
     DisplayOptionsDialog *m_dispoptions = nullptr;
     StellarIndexWindow *m_form3 = nullptr;
     NavigationWiring *m_navigation = nullptr;

@@ -15,43 +15,43 @@ NavigationWiring::NavigationWiring(MainWindow &window)
 {
     // The canvas reports a press on a marker or a list row instead of, never besides, a press on the map.
     MapCanvas *canvas = window.canvas();
-    connect(canvas, &MapCanvas::starmarkPressed, this, &NavigationWiring::starmark_MouseDown);
+    connect(canvas, &MapCanvas::starmarkPressed, this, &NavigationWiring::markerPressed);
     connect(canvas, &MapCanvas::label2Pressed, this,
-        [this](int star, int button) { act(label2_MouseDown(m_window.model().view, m_window.table(), star, button)); });
+        [this](int star, int button) { act(listRowPressed(m_window.model().view, m_window.table(), star, button)); });
     connect(canvas, &MapCanvas::mapPressed, this, [this](int button, QPointF mapPos) {
-        act(Form_MouseDown(
+        act(scrollByPress(
             m_window.model().view, button, static_cast<float>(mapPos.x()), static_cast<float>(mapPos.y())));
     });
 }
 
-void NavigationWiring::starmark_MouseDown(int star, int button)
+void NavigationWiring::markerPressed(int star, int button)
 {
-    act(::starmark_MouseDown(m_window.model().view, m_window.table(), star, button));
+    act(::markerPressed(m_window.model().view, m_window.table(), star, button));
 }
 
-void NavigationWiring::findstar_Click()
+void NavigationWiring::findStar()
 {
     if (!m_find) {
         m_find = new FindStarPopup(m_window.table(), m_window.canvas());
         // A found star is selected exactly as a left click on its dot selects it.
-        connect(m_find, &FindStarPopup::starChosen, this, [this](int star) { starmark_MouseDown(star, 1); });
+        connect(m_find, &FindStarPopup::starChosen, this, [this](int star) { markerPressed(star, 1); });
     }
     m_find->open();
 }
 
-void NavigationWiring::Form_KeyDown(const QKeyEvent &event)
+void NavigationWiring::keyPressed(const QKeyEvent &event)
 {
-    act(::Form_KeyDown(m_window.model().view, virtualKey(event.key(), event.modifiers())));
+    act(::keyPressed(m_window.model().view, virtualKey(event.key(), event.modifiers())));
 }
 
 void NavigationWiring::act(WindowAction action)
 {
     switch (action) {
     case WindowAction::Redraw:
-        m_window.Picture1_Click();
+        m_window.refreshMap();
         break;
     case WindowAction::Close:
-        m_window.bye_Click();
+        m_window.exitProgram();
         break;
     case WindowAction::Nothing:
         break;

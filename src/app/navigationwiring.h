@@ -16,11 +16,11 @@ class NavigationWiring : public QObject
 public:
     explicit NavigationWiring(MainWindow &window);
 
-    void Form_KeyDown(const QKeyEvent &event);
+    void keyPressed(const QKeyEvent &event);
     // A press on a star's dot on the map (also how a star found by name is selected).
-    void starmark_MouseDown(int star, int button);
-    // Edit ▸ Find Star…: the find field over the map; a star chosen in it is selected by starmark_MouseDown.
-    void findstar_Click();
+    void markerPressed(int star, int button);
+    // Edit ▸ Find Star…: the find field over the map; a star chosen in it is selected by markerPressed.
+    void findStar();
 
 private:
     void act(WindowAction action);

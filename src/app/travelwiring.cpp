@@ -13,14 +13,14 @@ namespace {
 // The Stellar Index and Display Options exist once the table is set up, before the first drawing.
 void wirePanel(MainWindow &window, TravelCommands &commands)
 {
-    RoutePanel *panel = window.form3()->routePanel();
-    QObject::connect(panel, &RoutePanel::plotRequested, &window, [&commands] { commands.plotroute_Click(); });
-    QObject::connect(panel, &RoutePanel::clearRequested, &window, [&commands] { commands.clearroute_Click(); });
+    RoutePanel *panel = window.stellarIndex()->routePanel();
+    QObject::connect(panel, &RoutePanel::plotRequested, &window, [&commands] { commands.plotSelectedRoute(); });
+    QObject::connect(panel, &RoutePanel::clearRequested, &window, [&commands] { commands.clearRoute(); });
     QObject::connect(panel, &RoutePanel::jumpLimitChanged, &window, [&window](double limit) {
         window.model().travel.jumpLimit = limit;
-        window.dispoptions()->setLinkLimit(limit);
-        if (window.model().view.linksflag)
-            window.Picture1_Click();
+        window.displayOptionsDialog()->setLinkLimit(limit);
+        if (window.model().view.showLinks)
+            window.refreshMap();
     });
 }
 
@@ -37,7 +37,7 @@ void wireTravel(MainWindow &window, TravelCommands &commands)
             *wired = true;
         }
         const double limit = window.model().travel.jumpLimit;
-        window.form3()->routePanel()->showJumpLimit(limit);
-        window.dispoptions()->setLinkLimit(limit);
+        window.stellarIndex()->routePanel()->showJumpLimit(limit);
+        window.displayOptionsDialog()->setLinkLimit(limit);
     });
 }

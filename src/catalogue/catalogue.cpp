@@ -204,7 +204,7 @@ constexpr std::array<const char *, 192> kRows = {
 
 } // namespace
 
-QString catrow(int index)
+QString catalogueRow(int index)
 {
     if (index == -1)
         return QString::number(static_cast<int>(kRows.size()));

@@ -22,21 +22,21 @@ qint16 toShort(const QString &field)
         common::lenientNumber(field), std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
 }
 
-qint32 &cell(CellGrid &grid, const starrec &star)
+qint32 &cell(CellGrid &grid, const StarRecord &star)
 {
-    return grid.at(static_cast<size_t>(star.starx + kGridHalf)).at(static_cast<size_t>(star.stary + kGridHalf));
+    return grid.at(static_cast<size_t>(star.x + kGridHalf)).at(static_cast<size_t>(star.y + kGridHalf));
 }
 
-void place(starrec &star, double dx, double dy, qint16 shifted)
+void place(StarRecord &star, double dx, double dy, qint16 shifted)
 {
-    star.mapx = static_cast<float>(star.starx + dx);
-    star.mapy = static_cast<float>(star.stary + dy);
+    star.plotX = static_cast<float>(star.x + dx);
+    star.plotY = static_cast<float>(star.y + dy);
     star.shifted = shifted;
 }
 
 } // namespace
 
-StarTable StarTable::fromStars(std::vector<starrec> stars)
+StarTable StarTable::fromStars(std::vector<StarRecord> stars)
 {
     StarTable table;
     table.m_stars = std::move(stars);
@@ -46,30 +46,30 @@ StarTable StarTable::fromStars(std::vector<starrec> stars)
 StarTable StarTable::fromCatalogue()
 {
     StarTable table;
-    const int count = static_cast<int>(common::lenientNumber(catrow(-1)));
+    const int count = static_cast<int>(common::lenientNumber(catalogueRow(-1)));
     table.m_stars.resize(static_cast<size_t>(count));
 
-    CellGrid cellcount {};
-    CellGrid cellplaced {};
+    CellGrid cellCount {};
+    CellGrid cellPlaced {};
     for (int k = 0; k < count; ++k) {
-        const QStringList fields = catrow(k).split(u',');
-        starrec &star = table.m_stars[static_cast<size_t>(k)];
-        star.sysname = fields.value(0);
-        star.starname = fields.value(1);
-        star.starx = toShort(fields.value(2));
-        star.stary = toShort(fields.value(3));
-        star.starz = toShort(fields.value(4));
-        star.sclass = fields.value(5);
-        star.soldist = toShort(fields.value(6));
+        const QStringList fields = catalogueRow(k).split(u',');
+        StarRecord &star = table.m_stars[static_cast<size_t>(k)];
+        star.systemName = fields.value(0);
+        star.starName = fields.value(1);
+        star.x = toShort(fields.value(2));
+        star.y = toShort(fields.value(3));
+        star.z = toShort(fields.value(4));
+        star.spectralClass = fields.value(5);
+        star.distanceFromSol = toShort(fields.value(6));
         star.mark = fields.value(7);
-        star.firstorb = toShort(fields.value(8));
-        star.lastorb = toShort(fields.value(9));
-        ++cell(cellcount, star);
+        star.firstOrbit = toShort(fields.value(8));
+        star.lastOrbit = toShort(fields.value(9));
+        ++cell(cellCount, star);
     }
 
-    for (starrec &star : table.m_stars) {
-        const qint32 c = cell(cellcount, star);
-        qint32 &p = cell(cellplaced, star);
+    for (StarRecord &star : table.m_stars) {
+        const qint32 c = cell(cellCount, star);
+        qint32 &p = cell(cellPlaced, star);
         if (c == 2) {
             if (p == 0)
                 place(star, -0.2, -0.2, 0);

@@ -8,22 +8,22 @@
 class StarTable
 {
 public:
-    // Builds the table from catrow(): fields by lenient conversion, then the plotting
+    // Builds the table from catalogueRow(): fields by lenient conversion, then the plotting
     // positions that keep up to three stars sharing an (X, Y) cell apart.
     static StarTable fromCatalogue();
     // A table of the given stars as they are (plotting positions included): small hand-built
     // catalogues for checking what works over the table.
-    static StarTable fromStars(std::vector<starrec> stars);
+    static StarTable fromStars(std::vector<StarRecord> stars);
 
     int size() const { return static_cast<int>(m_stars.size()); }
     int highestIndex() const { return size() - 1; }
     bool contains(int index) const { return index >= 0 && index < size(); }
-    const starrec &operator[](int index) const { return m_stars.at(static_cast<size_t>(index)); }
-    const std::vector<starrec> &stars() const { return m_stars; }
+    const StarRecord &operator[](int index) const { return m_stars.at(static_cast<size_t>(index)); }
+    const std::vector<StarRecord> &stars() const { return m_stars; }
 
     // The sol row (165): the start-up selection.
     static constexpr int kSol = 165;
 
 private:
-    std::vector<starrec> m_stars;
+    std::vector<StarRecord> m_stars;
 };

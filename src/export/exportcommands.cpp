@@ -39,7 +39,7 @@ void ExportCommands::reportFailure(bool written)
             QStringLiteral("Export"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
-void ExportCommands::exportMap_Click()
+void ExportCommands::chooseAndExportMap()
 {
     const MapModel *shown = m_shown();
     if (!shown
@@ -53,17 +53,17 @@ void ExportCommands::exportMap_Click()
     reportFailure(mapexport::exportMap(*shown, fileName, dpi));
 }
 
-void ExportCommands::exportHandout_Click()
+void ExportCommands::chooseAndExportHandout()
 {
     const MapModel *shown = m_shown();
-    if (!shown || !shown->stars->contains(shown->view.selstar)) {
+    if (!shown || !shown->stars->contains(shown->view.selectedStar)) {
         m_messages.show(QStringLiteral("Select a star first"), QStringLiteral("Export Player Handout"),
             MessageBox::Buttons::Ok, MessageBox::Icon::Information);
         return;
     }
-    const int star = shown->view.selstar;
+    const int star = shown->view.selectedStar;
     if (!chooseFile("PDF document (*.pdf) | *.pdf | Text file (*.txt) | *.txt", "pdf", "Export Player Handout",
-            (*shown->stars)[star].starname.simplified().replace(u' ', u'_')))
+            (*shown->stars)[star].starName.simplified().replace(u' ', u'_')))
         return;
     reportFailure(handout::writeHandout(m_dialog.FileName, handout::handoutText(*shown->stars, shown->notes, star)));
 }

@@ -20,8 +20,8 @@ public:
 
     ExportCommands(ShownModel shown, CommonDialog &dialog, MessageBox &messages, ResolutionChooser &resolution);
 
-    void exportMap_Click();
-    void exportHandout_Click();
+    void chooseAndExportMap();
+    void chooseAndExportHandout();
 
 private:
     bool chooseFile(const char *filter, const char *extension, const char *title, const QString &fileName);

@@ -30,10 +30,11 @@ QString handoutText(const StarTable &stars, const NotesStore &notes, int star)
 {
     if (!stars.contains(star))
         return {};
-    const starrec &s = stars[star];
-    QString text = s.starname + kLineEnd;
-    text += QStringLiteral("Co-ordinates X %1, Y %2, Z %3").arg(s.starx).arg(s.stary).arg(s.starz) + kLineEnd;
-    text += QStringLiteral("Distance from Sol %1 LY").arg(common::formatWhole(stardist(stars, star, StarTable::kSol)))
+    const StarRecord &s = stars[star];
+    QString text = s.starName + kLineEnd;
+    text += QStringLiteral("Co-ordinates X %1, Y %2, Z %3").arg(s.x).arg(s.y).arg(s.z) + kLineEnd;
+    text += QStringLiteral("Distance from Sol %1 LY")
+                .arg(common::formatWhole(starDistance(stars, star, StarTable::kSol)))
         + kLineEnd;
     text += kLineEnd + QStringLiteral("Player Notes") + kLineEnd;
     QString player = playerNotes(notes, star);

@@ -47,7 +47,7 @@ void renderPage(const MapModel &shown, QPainter &painter, const QRectF &target)
 {
     // A page is drawn at the printer's text scale, whatever scale the window draws at.
     MapModel page = shown;
-    page.view.fscale = 1.0;
+    page.view.textScale = 1.0;
     PainterSurface surface(painter, a4LandscapeMm(), target, true);
     drawMap(page, surface);
 }

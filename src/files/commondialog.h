@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The file dialog the file commands use (CommonDialog1): the commands set its properties anew on
+// The file dialog the file commands use (fileDialog): the commands set its properties anew on
 // every use, show it, and read the chosen file name back.
 class CommonDialog
 {

@@ -256,7 +256,7 @@ bool encodeInChunks(const ViewState &view, const NotesStore &notes, bool playerM
     constexpr qsizetype kChunkBytes = qsizetype(1) << 20;
     QByteArray data;
     data.reserve(kChunkBytes);
-    for (const qint32 value : { view.selstar, view.diststar, view.yorg, view.xorg, view.colmode })
+    for (const qint32 value : { view.selectedStar, view.secondStar, view.originY, view.originX, view.colourCode })
         data.append(QByteArray::number(value)).append(kLineEnd);
     for (int i = 0; i < notes.size(); ++i) {
         const qsizetype needed = data.size() + roomFor(notes, i);
@@ -294,12 +294,12 @@ bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes)
 {
     FieldReader reader(data);
     qint32 index = 0;
-    for (qint32 *field : { &view.selstar, &view.diststar }) {
+    for (qint32 *field : { &view.selectedStar, &view.secondStar }) {
         if (!readWhole(reader, index))
             return false;
         *field = starOrNone(index, notes.size());
     }
-    for (qint32 *field : { &view.yorg, &view.xorg, &view.colmode })
+    for (qint32 *field : { &view.originY, &view.originX, &view.colourCode })
         if (!readWhole(reader, *field))
             return false;
     QByteArrayView field;

@@ -7,8 +7,8 @@ class NotesStore;
 class QIODevice;
 struct ViewState;
 
-// The game-state and player-map file layout: five whole-number lines (selstar, diststar, yorg,
-// xorg, colmode; Y before X), then one quoted notes line per star, every line ending in CR LF.
+// The game-state and player-map file layout: five whole-number lines (selectedStar, secondStar, originY,
+// originX, colourCode; Y before X), then one quoted notes line per star, every line ending in CR LF.
 // Texts are stored as UTF-8; the raw byte 0xFF separates a star's game-master text from its player
 // text. A double quote inside a note is written doubled.
 

@@ -25,22 +25,22 @@ StateFileCommands::StateFileCommands(
     , m_redraw(std::move(redraw))
 { }
 
-void StateFileCommands::sfile_Click()
+void StateFileCommands::saveGameState()
 {
     save({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Save Game State", "mymap" }, false);
 }
 
-void StateFileCommands::fload_Click()
+void StateFileCommands::loadGameState()
 {
     load({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Load Game State", "mymap" }, false);
 }
 
-void StateFileCommands::splayer_Click()
+void StateFileCommands::savePlayerMap()
 {
     save({ "Velmora Player File (*.ply) | *.ply", "ply", "Save Player Game State", "myplayer" }, true);
 }
 
-void StateFileCommands::lplayer_Click()
+void StateFileCommands::loadPlayerMap()
 {
     load({ "Velmora Player file (*.ply) | *.ply", "ply", "Load Player Map", "myplayer" }, true);
 }
@@ -65,7 +65,7 @@ void StateFileCommands::save(const DialogSetting &setting, bool playerMode)
                MessageBox::Buttons::YesNo, MessageBox::Icon::None)
             != MessageBox::Answer::Yes)
         return;
-    writestate(fileName, playerMode);
+    writeState(fileName, playerMode);
 }
 
 void StateFileCommands::load(const DialogSetting &setting, bool playerMode)
@@ -76,10 +76,10 @@ void StateFileCommands::load(const DialogSetting &setting, bool playerMode)
     const QString fileName = m_dialog.FileName;
     if (!fileExists(fileName))
         return;
-    readstate(fileName, playerMode);
+    readState(fileName, playerMode);
 }
 
-bool StateFileCommands::writestate(const QString &fileName, bool playerMode)
+bool StateFileCommands::writeState(const QString &fileName, bool playerMode)
 {
     if (!saveStateFile(fileName, m_model.view, m_model.notes, playerMode))
         return false;
@@ -87,17 +87,17 @@ bool StateFileCommands::writestate(const QString &fileName, bool playerMode)
     return playerMode || saveTravelFile(travelFileName(fileName), m_model.travel);
 }
 
-bool StateFileCommands::readstate(const QString &fileName, bool playerMode)
+bool StateFileCommands::readState(const QString &fileName, bool playerMode)
 {
     if (!loadStateFile(fileName, m_model.view, m_model.notes))
         return false;
     if (!playerMode)
-        readtravel(fileName);
+        readTravelPlan(fileName);
     m_redraw();
     return true;
 }
 
-void StateFileCommands::readtravel(const QString &fileName)
+void StateFileCommands::readTravelPlan(const QString &fileName)
 {
     // A route belongs to the game it was plotted in: without a readable side file none is kept.
     const QString travelFile = travelFileName(fileName);

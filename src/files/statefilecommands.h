@@ -15,19 +15,19 @@ class StateFileCommands
 public:
     StateFileCommands(MapModel &model, CommonDialog &dialog, MessageBox &messages, std::function<void()> redraw);
 
-    void sfile_Click(); // "Save Game State"
-    void fload_Click(); // "Load Game State"
-    void splayer_Click(); // "Save Player Map"
-    void lplayer_Click(); // "Load Player Map"
+    void saveGameState(); // "Save Game State"
+    void loadGameState(); // "Load Game State"
+    void savePlayerMap(); // "Save Player Map"
+    void loadPlayerMap(); // "Load Player Map"
 
     // Writes the view state and the notes; a player map leaves every game-master text out. A game
     // state is followed by its travel side file.
-    bool writestate(const QString &fileName, bool playerMode);
+    bool writeState(const QString &fileName, bool playerMode);
     // Replaces the selection, the second star, the origin, the colour code and every note with the
     // file's, then redraws. A game state (not a player map) also takes the route and jump limit of
     // its travel side file, or no route when that is absent or malformed (with a message). A failed
     // read keeps what was read so far and does not redraw.
-    bool readstate(const QString &fileName, bool playerMode = false);
+    bool readState(const QString &fileName, bool playerMode = false);
 
 private:
     struct DialogSetting
@@ -41,7 +41,7 @@ private:
     void prepare(const DialogSetting &setting);
     void save(const DialogSetting &setting, bool playerMode);
     void load(const DialogSetting &setting, bool playerMode);
-    void readtravel(const QString &fileName);
+    void readTravelPlan(const QString &fileName);
 
     MapModel &m_model;
     CommonDialog &m_dialog;

@@ -35,7 +35,7 @@ void StarFindField::updateMatches(const QString &text)
     if (!text.trimmed().isEmpty()) {
         names.reserve(static_cast<qsizetype>(m_matches.size()));
         for (const int star : m_matches)
-            names.append(m_stars[star].starname);
+            names.append(m_stars[star].starName);
     }
     m_names->setStringList(names);
     if (!names.isEmpty())

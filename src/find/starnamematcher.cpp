@@ -6,7 +6,7 @@ StarNameMatcher::StarNameMatcher(const StarTable &stars)
 {
     m_names.reserve(static_cast<size_t>(stars.size()));
     for (int i = 0; i < stars.size(); ++i)
-        m_names.push_back(fold(stars[i].starname));
+        m_names.push_back(fold(stars[i].starName));
 }
 
 QString StarNameMatcher::fold(const QString &text)

@@ -63,7 +63,7 @@ ClockRandom::ClockRandom(Clock clock)
     : m_clock(std::move(clock))
 { }
 
-int ClockRandom::randint(int low, int high)
+int ClockRandom::randomInt(int low, int high)
 {
     // The clock alone would repeat a roll inside one tick; mixing in the engine's own next
     // output keeps consecutive seeds apart even when the clock has not moved.

@@ -20,7 +20,7 @@ public:
     explicit ClockRandom(Clock clock);
 
     // floor((high - low + 1) * r + low) for a fresh uniform r in [0, 1).
-    int randint(int low, int high) override;
+    int randomInt(int low, int high) override;
 
 private:
     Clock m_clock;

@@ -13,24 +13,24 @@ void appendLine(NotesBox &box, const QString &line)
 
 } // namespace
 
-void gensystem(const starrec &star, RandomSource &random, NotesBox &gmnotes)
+void generateSystem(const StarRecord &star, RandomSource &random, NotesBox &gameMasterNotes)
 {
-    gmnotes.setText(QStringLiteral("Creating System\r\n"));
-    const int firstorb = star.firstorb;
-    const int lastorb = star.lastorb;
-    for (int orbit = firstorb; orbit <= lastorb; ++orbit) {
-        if (!planetroll(star, random))
+    gameMasterNotes.setText(QStringLiteral("Creating System\r\n"));
+    const int firstOrbit = star.firstOrbit;
+    const int lastOrbit = star.lastOrbit;
+    for (int orbit = firstOrbit; orbit <= lastOrbit; ++orbit) {
+        if (!rollPlanet(star, random))
             continue;
-        const QString code = planetcode(star, orbit, random);
-        appendLine(gmnotes, QStringLiteral("Planet %1 %2").arg(orbit).arg(code));
-        appendLine(gmnotes, QStringLiteral("Gravity = ") + gravtext(code));
-        appendLine(gmnotes, QStringLiteral("Day = ") + daytext(code, random));
-        const QString atmosphere = atmostext(code, random);
-        appendLine(gmnotes, QStringLiteral("Atmosphere = ") + atmosphere);
-        const QString temperature = temptext(star, orbit, code, random);
-        appendLine(gmnotes, QStringLiteral("Temperature = ") + temperature);
-        appendLine(
-            gmnotes, QStringLiteral("Hydro Percentage = %1").arg(hydropct(code, temperature, atmosphere, random)));
-        appendLine(gmnotes, QString());
+        const QString code = planetCode(star, orbit, random);
+        appendLine(gameMasterNotes, QStringLiteral("Planet %1 %2").arg(orbit).arg(code));
+        appendLine(gameMasterNotes, QStringLiteral("Gravity = ") + gravityText(code));
+        appendLine(gameMasterNotes, QStringLiteral("Day = ") + dayLengthText(code, random));
+        const QString atmosphere = atmosphereText(code, random);
+        appendLine(gameMasterNotes, QStringLiteral("Atmosphere = ") + atmosphere);
+        const QString temperature = temperatureText(star, orbit, code, random);
+        appendLine(gameMasterNotes, QStringLiteral("Temperature = ") + temperature);
+        appendLine(gameMasterNotes,
+            QStringLiteral("Hydro Percentage = %1").arg(hydroPercentage(code, temperature, atmosphere, random)));
+        appendLine(gameMasterNotes, QString());
     }
 }

@@ -2,14 +2,14 @@
 
 class NotesBox;
 class RandomSource;
-struct starrec;
+struct StarRecord;
 
-// Generates a random planetary system for `star` into `gmnotes`, replacing what the box held:
-// the line "Creating System", then for every orbit from firstorb to lastorb that the presence
+// Generates a random planetary system for `star` into `gameMasterNotes`, replacing what the box held:
+// the line "Creating System", then for every orbit from firstOrbit to lastOrbit that the presence
 // roll fills a block of six lines ("Planet <orbit> <code>", "Gravity = ", "Day = ",
 // "Atmosphere = ", "Temperature = ", "Hydro Percentage = ") and an empty line. Every line ends in
 // CR LF and is appended to the box as soon as its lookup has run. Nothing is stored elsewhere.
 //
 // From a window: ClockRandom random; CallbackNotesBox box(reader, writer);
-//                gensystem(stars[selstar], random, box);
-void gensystem(const starrec &star, RandomSource &random, NotesBox &gmnotes);
+//                generateSystem(stars[selectedStar], random, box);
+void generateSystem(const StarRecord &star, RandomSource &random, NotesBox &gameMasterNotes);

@@ -60,12 +60,12 @@ int wholeNumber(const QString &text)
 
 // The first orbit in zone "B", and the orbit before the first non-"B" orbit that follows it;
 // each 0 when there is none.
-std::pair<int, int> warmRun(const starrec &star)
+std::pair<int, int> warmRun(const StarRecord &star)
 {
     constexpr int kOrbits = 12;
     int firstB = 0;
     for (int orbit = 1; orbit <= kOrbits; ++orbit) {
-        const bool warm = orbitzone(star, orbit) == u"B";
+        const bool warm = orbitZone(star, orbit) == u"B";
         if (firstB == 0 && warm)
             firstB = orbit;
         else if (firstB != 0 && !warm)
@@ -76,24 +76,24 @@ std::pair<int, int> warmRun(const starrec &star)
 
 } // namespace
 
-int minof(int a, int b)
+int minimumOf(int a, int b)
 {
     return b < a ? b : a;
 }
 
-QString orbitzone(const starrec &star, int orbit)
+QString orbitZone(const StarRecord &star, int orbit)
 {
-    QString candidate = star.sclass;
+    QString candidate = star.spectralClass;
     for (const ZoneRow &row : kZoneRows) {
-        if (star.sclass.contains(QLatin1Char(row.letter)))
+        if (star.spectralClass.contains(QLatin1Char(row.letter)))
             candidate = textOf(row.zones);
     }
     return charAt(candidate, orbit);
 }
 
-QString subclasskey(const QString &sclass)
+QString subclassKey(const QString &spectralClass)
 {
-    const QString key = sclass.toUpper();
+    const QString key = spectralClass.toUpper();
     if (key.size() > 2)
         return key.right(2);
     if (key.size() == 1)
@@ -101,11 +101,11 @@ QString subclasskey(const QString &sclass)
     return key;
 }
 
-bool planetroll(const starrec &star, RandomSource &random)
+bool rollPlanet(const StarRecord &star, RandomSource &random)
 {
-    const QString key = subclasskey(star.sclass);
-    const int first = random.randint(1, 10);
-    const int total = first + random.randint(1, 10);
+    const QString key = subclassKey(star.spectralClass);
+    const int first = random.randomInt(1, 10);
+    const int total = first + random.randomInt(1, 10);
     for (const PresenceRow &row : kPresenceRows) {
         if (key >= textOf(row.low) && key <= textOf(row.high))
             return total < row.below || (row.seventeen && total == 17);
@@ -113,11 +113,11 @@ bool planetroll(const starrec &star, RandomSource &random)
     return false;
 }
 
-QString planetcode(const starrec &star, int orbit, RandomSource &random)
+QString planetCode(const StarRecord &star, int orbit, RandomSource &random)
 {
-    const int column = random.randint(1, 10);
-    int row = random.randint(1, 10);
-    const QString zone = orbitzone(star, orbit);
+    const int column = random.randomInt(1, 10);
+    int row = random.randomInt(1, 10);
+    const QString zone = orbitZone(star, orbit);
     if (zone == u"B")
         row -= 2;
     else if (zone == u"N")
@@ -129,7 +129,7 @@ QString planetcode(const starrec &star, int orbit, RandomSource &random)
     return charAt(kSizeGrid, position) + charAt(kEnvironmentGrid, position) + charAt(kResourceGrid, position);
 }
 
-int envindex(const QString &code)
+int environmentIndex(const QString &code)
 {
     const QString environment = charAt(code, 2);
     if (environment == u"t")
@@ -139,39 +139,39 @@ int envindex(const QString &code)
     return 0;
 }
 
-int sizevalue(const QString &code)
+int sizeValue(const QString &code)
 {
     return wholeNumber(code.left(1));
 }
 
-QString gravtext(const QString &code)
+QString gravityText(const QString &code)
 {
-    return textOf(rowAt(kGravity, sizevalue(code)));
+    return textOf(rowAt(kGravity, sizeValue(code)));
 }
 
-QString daytext(const QString &code, RandomSource &random)
+QString dayLengthText(const QString &code, RandomSource &random)
 {
-    const int column = envindex(code);
-    const int roll = random.randint(0, 9);
+    const int column = environmentIndex(code);
+    const int roll = random.randomInt(0, 9);
     return itemAt(kDays, roll * 3 + column);
 }
 
-QString atmostext(const QString &code, RandomSource &random)
+QString atmosphereText(const QString &code, RandomSource &random)
 {
-    const int roll = random.randint(1, 10);
-    const int size = sizevalue(code);
+    const int roll = random.randomInt(1, 10);
+    const int size = sizeValue(code);
     int atmosphere = 0;
     if (size > 1) {
         const int row = size + roll - 3;
-        atmosphere = wholeNumber(charAt(kAtmosphereDigits, row * 3 + envindex(code) + 1));
+        atmosphere = wholeNumber(charAt(kAtmosphereDigits, row * 3 + environmentIndex(code) + 1));
     }
     return textOf(rowAt(kAtmospheres, atmosphere));
 }
 
-QString temptext(const starrec &star, int orbit, const QString &code, RandomSource &random)
+QString temperatureText(const StarRecord &star, int orbit, const QString &code, RandomSource &random)
 {
-    int t = random.randint(1, 10);
-    if (orbitzone(star, orbit) != u"B") {
+    int t = random.randomInt(1, 10);
+    if (orbitZone(star, orbit) != u"B") {
         const auto [firstB, lastB] = warmRun(star);
         if (orbit < firstB)
             t -= 6;
@@ -180,19 +180,19 @@ QString temptext(const starrec &star, int orbit, const QString &code, RandomSour
     }
     // Two adjusted rolls share a row, from -5 and -4 in the first row to 15 and 16 in the last.
     const int row = t >= -5 ? (t + 5) / 2 : -1;
-    return itemAt(rowAt(kTemperatureRows, row), envindex(code));
+    return itemAt(rowAt(kTemperatureRows, row), environmentIndex(code));
 }
 
-int hydropct(const QString &code, const QString &temperature, const QString &atmosphere, RandomSource &random)
+int hydroPercentage(const QString &code, const QString &temperature, const QString &atmosphere, RandomSource &random)
 {
     if (atmosphere == u"None")
         return 0;
-    const int size = sizevalue(code);
+    const int size = sizeValue(code);
     const int tv = wholeNumber(temperature);
-    const int roll = random.randint(1, 10);
+    const int roll = random.randomInt(1, 10);
     if (tv == 50 || tv == 75)
-        return wholeNumber(itemAt(rowAt(kHydroA, roll - 1), minof(size - 3, 3)));
+        return wholeNumber(itemAt(rowAt(kHydroA, roll - 1), minimumOf(size - 3, 3)));
     if (tv == 0 || tv == 25 || tv == 100 || tv == 125)
-        return wholeNumber(itemAt(rowAt(kHydroB, roll - 1), minof(size - 2, 4)));
+        return wholeNumber(itemAt(rowAt(kHydroB, roll - 1), minimumOf(size - 2, 4)));
     return 0;
 }

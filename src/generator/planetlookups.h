@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct starrec;
+struct StarRecord;
 class RandomSource;
 
 // The planet lookups of the star-system generator. Each one reads the fixed planet tables and,
@@ -11,42 +11,42 @@ class RandomSource;
 // "t" tolerable, "h" hostile) and resources ("r" rich, "p" poor).
 
 // The smaller of a and b; a when they are equal.
-int minof(int a, int b);
+int minimumOf(int a, int b);
 
 // The zone letter ("B", "N", "H") of a 1-based orbit, from the zone string of the last of the
 // letters A, F, G, K, M that the star's class contains; empty beyond the string.
-QString orbitzone(const starrec &star, int orbit);
+QString orbitZone(const StarRecord &star, int orbit);
 
 // The key that decides planet presence: the class in upper case, cut to its last two characters,
 // or with "0" appended when it is a single letter ("dK5" -> "K5", "M" -> "M0", "dM" -> "DM").
-QString subclasskey(const QString &sclass);
+QString subclassKey(const QString &spectralClass);
 
 // Whether an orbit holds a planet: two rolls of 1..10 against the row of the star's subclass key.
 // Keys in no row ("DA", "DF", "DM", "") never give a planet.
-bool planetroll(const starrec &star, RandomSource &random);
+bool rollPlanet(const StarRecord &star, RandomSource &random);
 
 // A planet code: a column roll, then a row roll, the row shifted by the orbit's zone.
-QString planetcode(const starrec &star, int orbit, RandomSource &random);
+QString planetCode(const StarRecord &star, int orbit, RandomSource &random);
 
 // The environment column of a code: 0 earth-like (or anything unknown), 1 tolerable, 2 hostile.
-int envindex(const QString &code);
+int environmentIndex(const QString &code);
 
 // The size value of a code: its leading digit, 0 for an asteroid belt.
-int sizevalue(const QString &code);
+int sizeValue(const QString &code);
 
 // Gravity text by size value; no roll.
-QString gravtext(const QString &code);
+QString gravityText(const QString &code);
 
 // Day length: one roll of 0..9.
-QString daytext(const QString &code, RandomSource &random);
+QString dayLengthText(const QString &code, RandomSource &random);
 
 // Atmosphere: one roll of 1..10, drawn even when the size (1 or less) leaves no atmosphere.
-QString atmostext(const QString &code, RandomSource &random);
+QString atmosphereText(const QString &code, RandomSource &random);
 
 // Temperature: one roll of 1..10, made 6 hotter before the star's "B" run of orbits and 6 colder
 // after it.
-QString temptext(const starrec &star, int orbit, const QString &code, RandomSource &random);
+QString temperatureText(const StarRecord &star, int orbit, const QString &code, RandomSource &random);
 
 // Hydrographic percentage: 0 without a roll when the atmosphere is "None", otherwise one roll of
 // 1..10 in the table that the temperature picks (0 for temperatures outside both tables).
-int hydropct(const QString &code, const QString &temperature, const QString &atmosphere, RandomSource &random);
+int hydroPercentage(const QString &code, const QString &temperature, const QString &atmosphere, RandomSource &random);

@@ -7,5 +7,5 @@ public:
     virtual ~RandomSource() = default;
 
     // One roll: a whole number from low to high, both included (low <= high).
-    virtual int randint(int low, int high) = 0;
+    virtual int randomInt(int low, int high) = 0;
 };

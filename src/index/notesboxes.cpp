@@ -11,19 +11,19 @@ bool isStar(const NotesStore &notes, int index)
 
 } // namespace
 
-NotesBoxes getnotes(const NotesStore &notes, int selstar)
+NotesBoxes boxesForStar(const NotesStore &notes, int selectedStar)
 {
-    if (!isStar(notes, selstar))
+    if (!isStar(notes, selectedStar))
         return {};
-    if (!notes.hasParts(selstar))
+    if (!notes.hasParts(selectedStar))
         return {};
-    return { notes.gameMasterText(selstar), notes.playerText(selstar) };
+    return { notes.gameMasterText(selectedStar), notes.playerText(selectedStar) };
 }
 
-WindowAction savenotes(NotesStore &notes, int selstar, const NotesBoxes &boxes)
+WindowAction saveBoxes(NotesStore &notes, int selectedStar, const NotesBoxes &boxes)
 {
-    if (!isStar(notes, selstar) || (boxes.gmnotes + boxes.plnotes).isEmpty())
+    if (!isStar(notes, selectedStar) || (boxes.gameMasterNotes + boxes.playerNotes).isEmpty())
         return WindowAction::Nothing;
-    notes.setNotes(selstar, boxes.gmnotes, boxes.plnotes);
+    notes.setNotes(selectedStar, boxes.gameMasterNotes, boxes.playerNotes);
     return WindowAction::Redraw;
 }

@@ -23,7 +23,7 @@ void StellarIndexWindow::buildFilter()
     m_filter->setGeometry(toPixels(kFilter));
     m_filter->show();
     connect(m_filter, &StarFindField::matchesChanged, this, &StellarIndexWindow::applyFilter);
-    connect(m_filter, &StarFindField::starChosen, this, [this](int star) { fullist_MouseDown(star, 1); });
+    connect(m_filter, &StarFindField::starChosen, this, [this](int star) { indexEntryPressed(star, 1); });
     connect(m_filter, &StarFindField::cancelled, m_filter, &QLineEdit::clear);
 }
 

@@ -72,19 +72,19 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     m_plnotes = addNotesBox("plnotes", kPlnotes);
     addHeading("Label3", QStringLiteral("GM Notes"), kLabel3);
     addHeading("Label4", QStringLiteral("Player Notes"), kLabel4);
-    m_sellabel = addHeading("sellabel", QStringLiteral("Selected System"), kSellabel);
+    m_selectionLabel = addHeading("sellabel", QStringLiteral("Selected System"), kSellabel);
     for (int i = 0; i < 4; ++i) {
         m_sic[static_cast<size_t>(i)] = addButton(qPrintable(QStringLiteral("SIC%1").arg(i)), QString(), kSic[i]);
-        connect(m_sic[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { SIC_Click(i); });
+        connect(m_sic[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { colourButtonClicked(i); });
     }
     m_savenotes = addButton("savenotes", QStringLiteral("Save System Notes"), kSavenotes);
     m_generate = addButton("generate", QStringLiteral("Generate System"), kGenerate);
     m_routePanel = new RoutePanel(this);
     m_routePanel->setGeometry(toPixels(kRoutePanel));
 
-    connect(m_command1, &QPushButton::clicked, this, &StellarIndexWindow::Command1_Click);
-    connect(m_savenotes, &QPushButton::clicked, this, &StellarIndexWindow::savenotes_Click);
-    connect(m_generate, &QPushButton::clicked, this, &StellarIndexWindow::generate_Click);
+    connect(m_command1, &QPushButton::clicked, this, &StellarIndexWindow::exitIndex);
+    connect(m_savenotes, &QPushButton::clicked, this, &StellarIndexWindow::saveSystemNotes);
+    connect(m_generate, &QPushButton::clicked, this, &StellarIndexWindow::generatePlanets);
 }
 
 QRect StellarIndexWindow::toPixels(double left, double top, double width, double height) const
@@ -141,7 +141,7 @@ void StellarIndexWindow::buildList()
     m_layout = ListLayout(metrics.height() * 1440.0 / logicalDpiY(), kClientWidth);
     const StarTable &stars = *m_model.stars;
     for (int i = 0; i < stars.size(); ++i) {
-        auto *entry = new QLabel(stars[i].starname, this);
+        auto *entry = new QLabel(stars[i].starName, this);
         entry->setObjectName(QStringLiteral("fullist%1").arg(i));
         entry->setFont(font);
         entry->setProperty(kStarProperty, i);
@@ -175,29 +175,29 @@ void StellarIndexWindow::applyFrame(const MapFrame &frame)
         entry->setPalette(palette);
     }
     m_marks = frame.index;
-    if (frame.sellabel)
-        m_sellabel->setText(*frame.sellabel);
-    m_generate->setEnabled(m_model.view.selstar >= 0);
+    if (frame.selectionLabel)
+        m_selectionLabel->setText(*frame.selectionLabel);
+    m_generate->setEnabled(m_model.view.selectedStar >= 0);
     applyFilter();
     update();
 }
 
-void StellarIndexWindow::fullist_MouseDown(int index, int button)
+void StellarIndexWindow::indexEntryPressed(int index, int button)
 {
-    act(::fullist_MouseDown(m_model.view, *m_model.stars, index, button));
-    getnotes();
+    act(::indexEntryPressed(m_model.view, *m_model.stars, index, button));
+    boxesForStar();
 }
 
-void StellarIndexWindow::getnotes()
+void StellarIndexWindow::boxesForStar()
 {
-    const NotesBoxes boxes = ::getnotes(m_model.notes, m_model.view.selstar);
-    m_gmnotes->setPlainText(boxes.gmnotes);
-    m_plnotes->setPlainText(boxes.plnotes);
+    const NotesBoxes boxes = ::boxesForStar(m_model.notes, m_model.view.selectedStar);
+    m_gmnotes->setPlainText(boxes.gameMasterNotes);
+    m_plnotes->setPlainText(boxes.playerNotes);
 }
 
-void StellarIndexWindow::savenotes_Click()
+void StellarIndexWindow::saveSystemNotes()
 {
-    act(::savenotes(m_model.notes, m_model.view.selstar, { boxText(m_gmnotes), boxText(m_plnotes) }));
+    act(::saveBoxes(m_model.notes, m_model.view.selectedStar, { boxText(m_gmnotes), boxText(m_plnotes) }));
 }
 
 QString StellarIndexWindow::boxText(const QPlainTextEdit *box)
@@ -206,18 +206,18 @@ QString StellarIndexWindow::boxText(const QPlainTextEdit *box)
     return box->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
 }
 
-void StellarIndexWindow::generate_Click()
+void StellarIndexWindow::generatePlanets()
 {
-    if (!m_model.stars->contains(m_model.view.selstar))
+    if (!m_model.stars->contains(m_model.view.selectedStar))
         return;
     if (!m_random)
         m_random = std::make_unique<ClockRandom>();
     CallbackNotesBox box(
         [this] { return boxText(m_gmnotes); }, [this](const QString &text) { m_gmnotes->setPlainText(text); });
-    gensystem((*m_model.stars)[m_model.view.selstar], *m_random, box);
+    generateSystem((*m_model.stars)[m_model.view.selectedStar], *m_random, box);
 }
 
-void StellarIndexWindow::SIC_Click(int index)
+void StellarIndexWindow::colourButtonClicked(int index)
 {
     if (index >= 0 && index < 4) {
         m_model.options.colourCode = index;
@@ -226,7 +226,7 @@ void StellarIndexWindow::SIC_Click(int index)
     emit redrawRequested();
 }
 
-void StellarIndexWindow::Command1_Click()
+void StellarIndexWindow::exitIndex()
 {
     hide();
 }
@@ -234,7 +234,7 @@ void StellarIndexWindow::Command1_Click()
 void StellarIndexWindow::reject()
 {
     // The close box hides the window like its exit button: the notes live on.
-    Command1_Click();
+    exitIndex();
 }
 
 void StellarIndexWindow::act(WindowAction action)
@@ -248,7 +248,7 @@ bool StellarIndexWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress) {
         const QVariant star = watched->property(kStarProperty);
         if (star.isValid()) {
-            fullist_MouseDown(star.toInt(), mouseButtonCode(static_cast<QMouseEvent *>(event)->button()));
+            indexEntryPressed(star.toInt(), mouseButtonCode(static_cast<QMouseEvent *>(event)->button()));
             return true;
         }
     }

@@ -18,7 +18,7 @@ class StarFindField;
 class RoutePanel;
 struct MapModel;
 
-// The Stellar Index window (Form3): every star in columns of 32 with its colour dot and marks, the
+// The Stellar Index window: every star in columns of 32 with its colour dot and marks, the
 // notes of the selected system in two boxes, the colour-code buttons. It is shown modal over the
 // main window and hidden, never destroyed, by its exit button or close box, so the notes and the
 // boxes keep their contents for the whole run. It changes the model and asks the main window for
@@ -36,16 +36,16 @@ public:
     // naming the selected system.
     void applyFrame(const MapFrame &frame);
 
-    void fullist_MouseDown(int index, int button);
-    void getnotes();
-    void savenotes_Click();
-    void SIC_Click(int index);
-    void Command1_Click();
+    void indexEntryPressed(int index, int button);
+    void boxesForStar();
+    void saveSystemNotes();
+    void colourButtonClicked(int index);
+    void exitIndex();
     // "Generate System": a new random system for the selected star in the GM notes box (not saved).
-    void generate_Click();
+    void generatePlanets();
 
-    QPlainTextEdit *gmnotes() const { return m_gmnotes; }
-    QPlainTextEdit *plnotes() const { return m_plnotes; }
+    QPlainTextEdit *gameMasterNotes() const { return m_gmnotes; }
+    QPlainTextEdit *playerNotes() const { return m_plnotes; }
     const ListLayout &listLayout() const { return m_layout; }
     StarFindField *filter() const { return m_filter; }
 
@@ -82,7 +82,7 @@ private:
     QPushButton *m_command1;
     QPlainTextEdit *m_gmnotes;
     QPlainTextEdit *m_plnotes;
-    QLabel *m_sellabel;
+    QLabel *m_selectionLabel;
     std::array<QPushButton *, 4> m_sic {};
     QPushButton *m_savenotes;
     QPushButton *m_generate;

@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-Colour zcol(qint16 x)
+Colour colourByZ(qint16 x)
 {
     if (x >= -40 && x <= -11)
         return 0xFF0000;
@@ -19,7 +19,7 @@ Colour zcol(qint16 x)
     return 0xFFFF00;
 }
 
-Colour stypecol(const QString &tempstr)
+Colour colourBySpectralType(const QString &spectralText)
 {
     static constexpr std::array<std::pair<char16_t, Colour>, 7> kClasses = { {
         { u'O', 0xFF0000 },
@@ -32,12 +32,12 @@ Colour stypecol(const QString &tempstr)
     } };
     Colour colour = 0;
     for (const auto &[letter, classColour] : kClasses)
-        if (tempstr.contains(QChar(letter), Qt::CaseSensitive))
+        if (spectralText.contains(QChar(letter), Qt::CaseSensitive))
             colour = classColour;
     return colour;
 }
 
-Colour distcol(double x)
+Colour colourByDistance(double x)
 {
     // Each band is closed from its whole-number start up to .99 below the next band's start; a value
     // in one of the small gaps between bands falls through to black.
@@ -58,7 +58,7 @@ Colour distcol(double x)
     return 0;
 }
 
-Colour d2solcol(qint16 x)
+Colour colourByDistanceFromSol(qint16 x)
 {
     if (x < 10)
         return 0xFFCD70;
@@ -67,18 +67,18 @@ Colour d2solcol(qint16 x)
     return 0x6E001B;
 }
 
-Colour starcol(const MapModel &model, qint32 index)
+Colour starColour(const MapModel &model, qint32 index)
 {
-    const starrec &star = (*model.stars)[index];
-    switch (model.view.colmode) {
+    const StarRecord &star = (*model.stars)[index];
+    switch (model.view.colourCode) {
     case 0:
-        return zcol(star.starz);
+        return colourByZ(star.z);
     case 1:
-        return stypecol(star.sclass);
+        return colourBySpectralType(star.spectralClass);
     case 2:
-        return distcol(stardist(*model.stars, index, model.view.selstar));
+        return colourByDistance(starDistance(*model.stars, index, model.view.selectedStar));
     case 3:
-        return d2solcol(star.soldist);
+        return colourByDistanceFromSol(star.distanceFromSol);
     default:
         return 0;
     }

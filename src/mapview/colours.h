@@ -10,16 +10,16 @@ struct MapModel;
 // Colours are packed red + 256 * green + 65536 * blue.
 
 // By Z co-ordinate: blue below -10, green -10 .. -1, yellow 0 .. 10, orange 11 .. 40, cyan beyond +-40.
-Colour zcol(qint16 x);
+Colour colourByZ(qint16 x);
 // By spectral type: the last of O, B, A, F, G, K, M (in that order) that the text contains decides;
 // black when it holds none of these capitals.
-Colour stypecol(const QString &tempstr);
+Colour colourBySpectralType(const QString &spectralText);
 // By distance from the selected star, in five-light-year bands from white to dark red.
-Colour distcol(double x);
+Colour colourByDistance(double x);
 // By sphere of development (whole light years from Sol): light blue, blue, dark blue.
-Colour d2solcol(qint16 x);
+Colour colourByDistanceFromSol(qint16 x);
 // The colour of star `index` under the model's colour-code mode; black for an unknown mode.
-Colour starcol(const MapModel &model, qint32 index);
+Colour starColour(const MapModel &model, qint32 index);
 
 namespace colours {
 constexpr Colour kBlack = 0x000000;

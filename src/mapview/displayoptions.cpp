@@ -25,23 +25,23 @@ void DisplayOptions::readInto(ViewState &view) const
 {
     // The range is clamped so that its negation always fits as well.
     constexpr qint64 limit = std::numeric_limits<qint32>::max();
-    view.hirange = static_cast<qint32>(common::roundToRange(common::lenientNumber(zmax), -limit, limit));
-    view.lorange = -view.hirange;
-    view.idsflag = staridon != 0;
-    view.xhairflag = xhair != 0;
-    view.sodflag = sodonflag != 0;
-    view.dfsflag = dfsonflag != 0;
-    view.wysflag = printerMode;
-    view.greyflag = dispsodstars != 0;
-    view.colmode = colourCode;
-    view.heightflag = showheight != 0;
-    view.linksflag = showlinks != 0;
+    view.rangeHigh = static_cast<qint32>(common::roundToRange(common::lenientNumber(rangeText), -limit, limit));
+    view.rangeLow = -view.rangeHigh;
+    view.showStarNumbers = starNumbersBox != 0;
+    view.showCrossHairs = crossHairsBox != 0;
+    view.showSpheres = spheresBox != 0;
+    view.showRangeCircle = rangeCircleBox != 0;
+    view.printerMode = printerMode;
+    view.greyOutOfRange = greyStarsBox != 0;
+    view.colourCode = colourCode;
+    view.showHeight = heightBox != 0;
+    view.showLinks = linksBox != 0;
 }
 
 bool DisplayOptions::operator==(const DisplayOptions &other) const
 {
-    return zmax == other.zmax && dfsonflag == other.dfsonflag && dispsodstars == other.dispsodstars
-        && colourCode == other.colourCode && xhair == other.xhair && sodonflag == other.sodonflag
-        && staridon == other.staridon && printerMode == other.printerMode && showheight == other.showheight
-        && showlinks == other.showlinks;
+    return rangeText == other.rangeText && rangeCircleBox == other.rangeCircleBox && greyStarsBox == other.greyStarsBox
+        && colourCode == other.colourCode && crossHairsBox == other.crossHairsBox && spheresBox == other.spheresBox
+        && starNumbersBox == other.starNumbersBox && printerMode == other.printerMode && heightBox == other.heightBox
+        && linksBox == other.linksBox;
 }

@@ -38,7 +38,7 @@ DisplayOptionsDialog::DisplayOptionsDialog(DisplayOptions &options, QWidget *own
     auto *okButton = new QPushButton(QStringLiteral("Exit Options"));
     okButton->setObjectName(QStringLiteral("OKButton"));
     okButton->setAutoDefault(false);
-    connect(okButton, &QPushButton::clicked, this, &DisplayOptionsDialog::OKButton_Click);
+    connect(okButton, &QPushButton::clicked, this, &DisplayOptionsDialog::confirmOptions);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(buildRangeFrame(), 0, 0, 2, 1);
@@ -68,7 +68,7 @@ QWidget *DisplayOptionsDialog::buildRangeFrame()
         auto *button = new QPushButton(QStringLiteral("-%1 to +%1 Light Years").arg(text));
         button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, i] { Command_Click(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] { chooseRange(i); });
         box->layout()->addWidget(button);
     }
     auto *row = new QHBoxLayout;
@@ -78,13 +78,14 @@ QWidget *DisplayOptionsDialog::buildRangeFrame()
     m_zmax->setObjectName(QStringLiteral("zmax"));
     m_zmax->setEditable(true);
     m_zmax->setInsertPolicy(QComboBox::NoInsert);
-    connect(m_zmax, &QComboBox::editTextChanged, this, [this](const QString &text) { m_options.zmax = text; });
+    connect(m_zmax, &QComboBox::editTextChanged, this, [this](const QString &text) { m_options.rangeText = text; });
     row->addWidget(label);
     row->addWidget(m_zmax, 1);
     static_cast<QVBoxLayout *>(box->layout())->addLayout(row);
-    box->layout()->addWidget(addCheck("dfsonflag", QStringLiteral("Display Range Circle"), &DisplayOptions::dfsonflag));
+    box->layout()->addWidget(
+        addCheck("dfsonflag", QStringLiteral("Display Range Circle"), &DisplayOptions::rangeCircleBox));
     box->layout()->addWidget(addCheck("dispsodstars", QStringLiteral("Display Stars outside of Selected Range in Grey"),
-        &DisplayOptions::dispsodstars));
+        &DisplayOptions::greyStarsBox));
     return box;
 }
 
@@ -110,14 +111,14 @@ QWidget *DisplayOptionsDialog::buildOtherFrame()
 {
     QGroupBox *box = frame(QStringLiteral("Other Options"));
     box->layout()->addWidget(
-        addCheck("xhair", QStringLiteral("Cross Hairs around Selected Star"), &DisplayOptions::xhair));
+        addCheck("xhair", QStringLiteral("Cross Hairs around Selected Star"), &DisplayOptions::crossHairsBox));
     box->layout()->addWidget(
-        addCheck("sodonflag", QStringLiteral("Spheres of Development"), &DisplayOptions::sodonflag));
-    box->layout()->addWidget(addCheck("staridon", QStringLiteral("Star ID Numbers"), &DisplayOptions::staridon));
-    box->layout()->addWidget(addCheck("showheight", QStringLiteral("Show height"), &DisplayOptions::showheight));
-    m_showlinks = addCheck("showlinks", QString(), &DisplayOptions::showlinks);
+        addCheck("sodonflag", QStringLiteral("Spheres of Development"), &DisplayOptions::spheresBox));
+    box->layout()->addWidget(addCheck("staridon", QStringLiteral("Star ID Numbers"), &DisplayOptions::starNumbersBox));
+    box->layout()->addWidget(addCheck("showheight", QStringLiteral("Show height"), &DisplayOptions::heightBox));
+    m_linksBox = addCheck("showlinks", QString(), &DisplayOptions::linksBox);
     setLinkLimit(TravelPlan::kDefaultLimit);
-    box->layout()->addWidget(m_showlinks);
+    box->layout()->addWidget(m_linksBox);
     return box;
 }
 
@@ -125,38 +126,38 @@ QWidget *DisplayOptionsDialog::buildModeFrame()
 {
     auto *box = new QGroupBox(QStringLiteral("Display Modes"));
     auto *row = new QHBoxLayout(box);
-    m_pcolflag = new QRadioButton(QStringLiteral("Velmora Mode"));
-    m_pcolflag->setObjectName(QStringLiteral("pcolflag"));
-    m_option10 = new QRadioButton(QStringLiteral("Printer or WYSIWYG Mode"));
-    m_option10->setObjectName(QStringLiteral("Option10"));
+    m_velmoraModeButton = new QRadioButton(QStringLiteral("Velmora Mode"));
+    m_velmoraModeButton->setObjectName(QStringLiteral("pcolflag"));
+    m_printerModeButton = new QRadioButton(QStringLiteral("Printer or WYSIWYG Mode"));
+    m_printerModeButton->setObjectName(QStringLiteral("Option10"));
     auto *group = new QButtonGroup(box);
-    group->addButton(m_pcolflag);
-    group->addButton(m_option10);
-    connect(m_option10, &QRadioButton::toggled, this, [this](bool on) { m_options.printerMode = on; });
-    row->addWidget(m_pcolflag);
-    row->addWidget(m_option10);
+    group->addButton(m_velmoraModeButton);
+    group->addButton(m_printerModeButton);
+    connect(m_printerModeButton, &QRadioButton::toggled, this, [this](bool on) { m_options.printerMode = on; });
+    row->addWidget(m_velmoraModeButton);
+    row->addWidget(m_printerModeButton);
     return box;
 }
 
 void DisplayOptionsDialog::load()
 {
     const DisplayOptions wanted = m_options; // the widgets write back while they are set
-    m_zmax->setEditText(wanted.zmax);
+    m_zmax->setEditText(wanted.rangeText);
     for (auto &[check, field] : m_checks)
         check->setCheckState(
             wanted.*field == 0 ? Qt::Unchecked : (wanted.*field == 1 ? Qt::Checked : Qt::PartiallyChecked));
     if (wanted.colourCode >= 0 && wanted.colourCode < 4)
         m_colours[static_cast<size_t>(wanted.colourCode)]->setChecked(true);
-    (wanted.printerMode ? m_option10 : m_pcolflag)->setChecked(true);
+    (wanted.printerMode ? m_printerModeButton : m_velmoraModeButton)->setChecked(true);
     m_options = wanted;
 }
 
-void DisplayOptionsDialog::Command_Click(int button)
+void DisplayOptionsDialog::chooseRange(int button)
 {
     m_zmax->setEditText(DisplayOptions::rangeButtonText(button));
 }
 
-void DisplayOptionsDialog::OKButton_Click()
+void DisplayOptionsDialog::confirmOptions()
 {
     hide();
     emit redrawRequested();
@@ -172,5 +173,5 @@ void DisplayOptionsDialog::reject()
 
 void DisplayOptionsDialog::setLinkLimit(double limit)
 {
-    m_showlinks->setText(QStringLiteral("Show links within %1 ly").arg(lightYears(limit)));
+    m_linksBox->setText(QStringLiteral("Show links within %1 ly").arg(lightYears(limit)));
 }

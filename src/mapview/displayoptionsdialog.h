@@ -20,8 +20,8 @@ public:
 
     // Shows the controls' state of the model (after the model changed elsewhere).
     void load();
-    void Command_Click(int button); // range buttons 0..3: sets the range text, no redraw
-    void OKButton_Click();
+    void chooseRange(int button); // range buttons 0..3: sets the range text, no redraw
+    void confirmOptions();
     // The jump limit the reach-links choice names.
     void setLinkLimit(double limit);
 
@@ -41,8 +41,8 @@ private:
     DisplayOptions &m_options;
     QComboBox *m_zmax = nullptr;
     std::array<QRadioButton *, 4> m_colours {};
-    QRadioButton *m_pcolflag = nullptr;
-    QRadioButton *m_option10 = nullptr;
-    QCheckBox *m_showlinks = nullptr;
+    QRadioButton *m_velmoraModeButton = nullptr;
+    QRadioButton *m_printerModeButton = nullptr;
+    QCheckBox *m_linksBox = nullptr;
     std::vector<std::pair<QCheckBox *, int DisplayOptions::*>> m_checks;
 };

@@ -45,43 +45,44 @@ double halfRounded(double value)
 // The co-ordinate labels of grid column and row i: X above and below, Y left and right.
 void drawLabels(const ViewState &view, Surface &surface, int i, Colour colour)
 {
-    const QString xText = signfmt(view.xorg + i);
+    const QString xText = signedLabel(view.originX + i);
     const double xHalf = halfRounded(surface.TextWidth(xText));
     const double xTextHalfHeight = halfRounded(surface.TextHeight(xText));
     const auto x = static_cast<qint32>(10 * i + 15 - xHalf);
-    qprint(surface, xText, x, static_cast<qint32>(31 - xTextHalfHeight), colour, QString(), 0, false, 0);
-    qprint(surface, xText, x, static_cast<qint32>(195 - xTextHalfHeight), colour, QString(), 0, false, 0);
+    printText(surface, xText, x, static_cast<qint32>(31 - xTextHalfHeight), colour, QString(), 0, false, 0);
+    printText(surface, xText, x, static_cast<qint32>(195 - xTextHalfHeight), colour, QString(), 0, false, 0);
 
-    const QString yText = signfmt(view.yorg + 15 - i);
+    const QString yText = signedLabel(view.originY + 15 - i);
     const double yHalf = halfRounded(surface.TextWidth(yText));
     const auto y = static_cast<qint32>(10 * i + 38 - halfRounded(surface.TextHeight(yText)));
-    qprint(surface, yText, static_cast<qint32>(common::roundHalfEven(8.5 - yHalf)), y, colour, QString(), 0, false, 0);
-    qprint(
+    printText(
+        surface, yText, static_cast<qint32>(common::roundHalfEven(8.5 - yHalf)), y, colour, QString(), 0, false, 0);
+    printText(
         surface, yText, static_cast<qint32>(common::roundHalfEven(171.5 - yHalf)), y, colour, QString(), 0, false, 0);
 }
 
 } // namespace
 
-void drawgrid(const MapModel &model, Surface &surface)
+void drawGrid(const MapModel &model, Surface &surface)
 {
     const ViewState &view = model.view;
-    const GridColours colours = gridColours(view.wysflag);
-    clear(surface, colours, view.wysflag);
+    const GridColours colours = gridColours(view.printerMode);
+    clear(surface, colours, view.printerMode);
     surface.DrawStyle = 0;
 
     surface.Line(5.1, 28.1, 174.5, 197.5, colours.background, Surface::Shape::FilledBox);
     surface.Line(5, 2, 30, 27, colours.background, Surface::Shape::FilledBox);
     surface.Line(5, 2, 30, 27, colours.miniOutline, Surface::Shape::Box);
 
-    if (view.sodflag) {
-        plotcircle(view, 0, 0, 10, d2solcol(5), surface);
-        plotcircle(view, 0, 0, 20, d2solcol(15), surface);
-        plotcircle(view, 0, 0, 30, d2solcol(25), surface);
+    if (view.showSpheres) {
+        plotCircle(view, 0, 0, 10, colourByDistanceFromSol(5), surface);
+        plotCircle(view, 0, 0, 20, colourByDistanceFromSol(15), surface);
+        plotCircle(view, 0, 0, 30, colourByDistanceFromSol(25), surface);
     }
     // The range circle needs a selected star to centre on.
-    if (view.dfsflag && view.selstar >= 0) {
-        const starrec &star = (*model.stars)[view.selstar];
-        plotcircle(view, star.starx, star.stary, static_cast<float>(view.hirange), distcol(view.hirange), surface);
+    if (view.showRangeCircle && view.selectedStar >= 0) {
+        const StarRecord &star = (*model.stars)[view.selectedStar];
+        plotCircle(view, star.x, star.y, static_cast<float>(view.rangeHigh), colourByDistance(view.rangeHigh), surface);
     }
 
     surface.DrawWidth = 1;
@@ -91,12 +92,12 @@ void drawgrid(const MapModel &model, Surface &surface)
     }
 
     surface.DrawStyle = 1;
-    surface.FontSize = view.fscale * 10;
+    surface.FontSize = view.textScale * 10;
     for (int i = 0; i <= 15; ++i) {
         // Every fifth light year inside the box; the right and bottom edges are left to the frame.
-        if (i > 0 && (view.xorg + i - 1) % 5 == 0)
+        if (i > 0 && (view.originX + i - 1) % 5 == 0)
             surface.Line(10 * i + 5, 38, 10 * i + 5, 188, colours.dashed);
-        if (i > 0 && (view.yorg + 16 - i) % 5 == 0)
+        if (i > 0 && (view.originY + 16 - i) % 5 == 0)
             surface.Line(15, 10 * i + 28, 165, 10 * i + 28, colours.dashed);
         drawLabels(view, surface, i, colours.label);
     }
@@ -105,14 +106,14 @@ void drawgrid(const MapModel &model, Surface &surface)
     surface.Line(15, 38, 165, 188, colours.dashed, Surface::Shape::Box);
 }
 
-void plotcircle(const ViewState &view, qint32 x, qint32 y, float radius, Colour colour, Surface &surface)
+void plotCircle(const ViewState &view, qint32 x, qint32 y, float radius, Colour colour, Surface &surface)
 {
     const int oldWidth = surface.DrawWidth;
     constexpr float kStep = 3.14159265f / 1000.0f;
     constexpr float kMiniScale = 25.0f / 70.0f;
     // Centres in light years relative to the sector map and to the mini-map panel.
-    const auto sectorX = static_cast<float>(x + 1 - view.xorg);
-    const auto sectorY = static_cast<float>(16 - y + view.yorg);
+    const auto sectorX = static_cast<float>(x + 1 - view.originX);
+    const auto sectorY = static_cast<float>(16 - y + view.originY);
     const auto miniX = static_cast<float>(x + 34);
     const auto miniY = static_cast<float>(35 - y);
     // The angle steps in single precision; the points are worked out in double and kept in single.
@@ -121,13 +122,13 @@ void plotcircle(const ViewState &view, qint32 x, qint32 y, float radius, Colour 
         const double dy = radius * std::cos(static_cast<double>(a));
         const auto px = static_cast<float>((dx + sectorX) * 10.0 + 5.0);
         const auto py = static_cast<float>((dy + sectorY) * 10.0 + 28.0);
-        if (inrange(15, 165, px) && inrange(38, 188, py)) {
+        if (inRange(15, 165, px) && inRange(38, 188, py)) {
             surface.DrawWidth = 4;
             surface.PSet(px, py, colour);
         }
         const auto qx = static_cast<float>((dx + miniX) * kMiniScale + 5.0);
         const auto qy = static_cast<float>((dy + miniY) * kMiniScale + 2.0);
-        if (inrange(5.2, 29.8, qx) && inrange(2.2, 26.8, qy)) {
+        if (inRange(5.2, 29.8, qx) && inRange(2.2, 26.8, qy)) {
             surface.DrawWidth = 1;
             surface.PSet(qx, qy, colour);
         }

@@ -6,9 +6,9 @@ struct MapModel;
 struct ViewState;
 
 // The first half of every redraw: background, panels, circles, the sector grid and its labels.
-// Leaves DrawStyle 0, DrawWidth 1 and FontSize fscale * 10 on the surface.
-void drawgrid(const MapModel &model, Surface &surface);
+// Leaves DrawStyle 0, DrawWidth 1 and FontSize textScale * 10 on the surface.
+void drawGrid(const MapModel &model, Surface &surface);
 
 // A circle of `radius` light years around the whole-light-year point (x, y), plotted point by point
 // on the sector map (clipped to the grid box) and on the mini-map (clipped inside its panel).
-void plotcircle(const ViewState &view, qint32 x, qint32 y, float radius, Colour colour, Surface &surface);
+void plotCircle(const ViewState &view, qint32 x, qint32 y, float radius, Colour colour, Surface &surface);

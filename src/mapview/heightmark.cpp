@@ -12,20 +12,20 @@ constexpr double kGap = 0.4;
 
 } // namespace
 
-QString heighttext(int z)
+QString heightLabel(int z)
 {
     return z > 0 ? QStringLiteral("+%1").arg(z) : QString::number(z);
 }
 
-void drawheight(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left)
+void drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left)
 {
     const Colour foreColor = surface.ForeColor;
     const double fontSize = surface.FontSize;
     const bool bold = surface.FontBold;
-    surface.ForeColor = view.wysflag ? colours::kBlack : colours::kWhite;
-    surface.FontSize = view.fscale * kHeightPoints;
+    surface.ForeColor = view.printerMode ? colours::kBlack : colours::kWhite;
+    surface.FontSize = view.textScale * kHeightPoints;
     surface.FontBold = false;
-    const QString text = heighttext(z);
+    const QString text = heightLabel(z);
     surface.CurrentX = left ? dot.x() - dotRadius - kGap - surface.TextWidth(text) : dot.x() + dotRadius + kGap;
     surface.CurrentY = dot.y() - surface.TextHeight(text) / 2;
     surface.Print(text);

@@ -11,7 +11,7 @@ struct ViewState;
 // beside its dot when "Show height" is on: a small signed number to the right of the dot, or to
 // its left (`left`) where another star's reference number stands at its right.
 // The surface's colour and font are left as they were.
-void drawheight(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left);
+void drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left);
 
 // The label for a height: "+9", "-3", "0".
-QString heighttext(int z);
+QString heightLabel(int z);

@@ -26,68 +26,70 @@ void drawboxes(Surface &surface, bool printerMode)
 void drawtitle(const MapModel &model, Surface &surface, qint32 size)
 {
     const ViewState &view = model.view;
-    qprint(surface, QStringLiteral("SECTOR DISPLAY"), 0, 12, 0, QString(), size, true, kTitleCentre);
-    qprint(surface, sectorline(view.xorg, view.yorg, view.lorange, view.hirange), 0, 17, 0, QString(), size, true,
-        kTitleCentre);
-    if (view.selstar > -1)
-        qprint(surface, QStringLiteral("Selected Star : ") + (*model.stars)[view.selstar].starname, 0, 22, 0, QString(),
-            size, true, kTitleCentre);
+    printText(surface, QStringLiteral("SECTOR DISPLAY"), 0, 12, 0, QString(), size, true, kTitleCentre);
+    printText(surface, sectorLine(view.originX, view.originY, view.rangeLow, view.rangeHigh), 0, 17, 0, QString(), size,
+        true, kTitleCentre);
+    if (view.selectedStar > -1)
+        printText(surface, QStringLiteral("Selected Star : ") + (*model.stars)[view.selectedStar].starName, 0, 22, 0,
+            QString(), size, true, kTitleCentre);
 }
 
 void drawkey(const MapModel &model, Surface &surface, qint32 size)
 {
     surface.FillStyle = 0;
-    const ColourKey key = colourkey(model.view.colmode);
+    const ColourKey key = colourKeyFor(model.view.colourCode);
     if (key.divisions == 0)
         return;
-    qprint(surface, key.title, 0, 12, 0, QString(), size, true, kKeyCentre);
+    printText(surface, key.title, 0, 12, 0, QString(), size, true, kKeyCentre);
     for (size_t j = 1; j <= key.entries.size(); ++j) {
         const KeyEntry &entry = key.entries[j - 1];
         const auto x = static_cast<float>(kKeyLeft + kKeyWidth * static_cast<double>(j) / key.divisions);
-        dleg(entry.caption, entry.colour, x, 20, 2, surface);
+        drawKeyEntry(entry.caption, entry.colour, x, 20, 2, surface);
     }
 }
 
 } // namespace
 
-ColourKey colourkey(int colmode)
+ColourKey colourKeyFor(int colourCode)
 {
-    switch (colmode) {
+    switch (colourCode) {
     case 0:
         return { QStringLiteral("Z CO-ORDINATE KEY"), 5,
-            { { QStringLiteral("< -10"), zcol(-20) }, { QStringLiteral("-9 to -1"), zcol(-5) },
-                { QStringLiteral("1 to 9"), zcol(5) }, { QStringLiteral(">10"), zcol(20) } } };
+            { { QStringLiteral("< -10"), colourByZ(-20) }, { QStringLiteral("-9 to -1"), colourByZ(-5) },
+                { QStringLiteral("1 to 9"), colourByZ(5) }, { QStringLiteral(">10"), colourByZ(20) } } };
     case 1: {
         ColourKey key { QStringLiteral("SPECTRAL CLASS KEY"), 8, {} };
         for (const char *letter : { "O", "B", "A", "F", "G", "K", "M" })
-            key.entries.push_back({ QString::fromLatin1(letter), stypecol(QString::fromLatin1(letter)) });
+            key.entries.push_back({ QString::fromLatin1(letter), colourBySpectralType(QString::fromLatin1(letter)) });
         return key;
     }
     case 2: {
         ColourKey key { QStringLiteral("DISTANCE FROM SELECTED KEY"), 8, {} };
         for (int d = 0; d <= 30; d += 5)
-            key.entries.push_back({ QString::number(d), distcol(d) });
+            key.entries.push_back({ QString::number(d), colourByDistance(d) });
         return key;
     }
     case 3:
         return { QStringLiteral("DEVELOPMENT SPHERE KEY"), 4,
-            { { QStringLiteral("0-9"), d2solcol(0) }, { QStringLiteral("10-19"), d2solcol(10) },
-                { QStringLiteral("20-30"), d2solcol(20) } } };
+            { { QStringLiteral("0-9"), colourByDistanceFromSol(0) },
+                { QStringLiteral("10-19"), colourByDistanceFromSol(10) },
+                { QStringLiteral("20-30"), colourByDistanceFromSol(20) } } };
     default:
         return {};
     }
 }
 
-QString sectorline(qint32 xorg, qint32 yorg, qint32 lorange, qint32 hirange)
+QString sectorLine(qint32 originX, qint32 originY, qint32 rangeLow, qint32 rangeHigh)
 {
     return QStringLiteral("X %1 to %2  Y %3 to %4  Z %5 to %6")
-        .arg(signfmt(xorg), signfmt(xorg + 15), signfmt(yorg), signfmt(yorg + 15), signfmt(lorange), signfmt(hirange));
+        .arg(signedLabel(originX), signedLabel(originX + 15), signedLabel(originY), signedLabel(originY + 15),
+            signedLabel(rangeLow), signedLabel(rangeHigh));
 }
 
-void drawpanels(const MapModel &model, Surface &surface)
+void drawPanels(const MapModel &model, Surface &surface)
 {
-    drawboxes(surface, model.view.wysflag);
-    const auto size = static_cast<qint32>(common::roundHalfEven(model.view.fscale * 12));
+    drawboxes(surface, model.view.printerMode);
+    const auto size = static_cast<qint32>(common::roundHalfEven(model.view.textScale * 12));
     drawtitle(model, surface, size);
     drawkey(model, surface, size);
 }

@@ -24,11 +24,11 @@ struct ColourKey
     std::vector<KeyEntry> entries;
 };
 
-ColourKey colourkey(int colmode);
+ColourKey colourKeyFor(int colourCode);
 
 // The sector line of the title panel: "X -07 to +08  Y -07 to +08  Z -40 to +40".
-QString sectorline(qint32 xorg, qint32 yorg, qint32 lorange, qint32 hirange);
+QString sectorLine(qint32 originX, qint32 originY, qint32 rangeLow, qint32 rangeHigh);
 
 // The two panels under the logo: their boxes, the title panel (sector and selected star) and the
 // key panel of the current colour code. Leaves the panel text colour as ForeColor and FillStyle solid.
-void drawpanels(const MapModel &model, Surface &surface);
+void drawPanels(const MapModel &model, Surface &surface);

@@ -35,7 +35,7 @@ struct MapFrame
     std::vector<HitArea> markers;
     std::vector<HitArea> listRows;
     std::vector<IndexEntryMark> index; // one per star, in star order
-    std::optional<QString> sellabel; // new caption, set only while a star is selected
+    std::optional<QString> selectionLabel; // new caption, set only while a star is selected
 
     static constexpr int kMarkerHeightTwips = 210;
 };

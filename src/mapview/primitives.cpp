@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-void qprint(Surface &surface, const QString &text, qint32 x, qint32 y, qint64 colour, const QString &fontname,
-    qint32 fontsize, bool bold, float centre)
+void printText(Surface &surface, const QString &text, qint32 x, qint32 y, qint64 colour, const QString &fontName,
+    qint32 fontSize, bool bold, float centre)
 {
     const Colour oldColour = surface.ForeColor;
     const QString oldName = surface.FontName;
@@ -15,10 +15,10 @@ void qprint(Surface &surface, const QString &text, qint32 x, qint32 y, qint64 co
 
     if (colour > 0)
         surface.ForeColor = static_cast<Colour>(colour);
-    if (!fontname.isEmpty())
-        surface.FontName = fontname;
-    if (fontsize > 0)
-        surface.FontSize = fontsize;
+    if (!fontName.isEmpty())
+        surface.FontName = fontName;
+    if (fontSize > 0)
+        surface.FontSize = fontSize;
     surface.FontBold = bold;
 
     if (centre > 0)
@@ -34,7 +34,7 @@ void qprint(Surface &surface, const QString &text, qint32 x, qint32 y, qint64 co
     surface.FontBold = oldBold;
 }
 
-void dleg(const QString &caption, Colour colour, float x, float y, qint32 radius, Surface &surface)
+void drawKeyEntry(const QString &caption, Colour colour, float x, float y, qint32 radius, Surface &surface)
 {
     surface.FillStyle = 0;
     surface.FillColor = colour;
@@ -46,20 +46,20 @@ void dleg(const QString &caption, Colour colour, float x, float y, qint32 radius
     surface.Print(caption);
 }
 
-QString signfmt(double value)
+QString signedLabel(double value)
 {
     const QString digits = common::formatTwoDigits(value);
     return value > 0 ? u'+' + digits : digits;
 }
 
-double stardist(const StarTable &stars, qint32 i, qint32 j)
+double starDistance(const StarTable &stars, qint32 i, qint32 j)
 {
     if (i < 0 || j < 0)
         return -1.0;
-    const starrec &a = stars[i];
-    const starrec &b = stars[j];
-    const int dx = a.starx - b.starx;
-    const int dy = a.stary - b.stary;
-    const int dz = a.starz - b.starz;
+    const StarRecord &a = stars[i];
+    const StarRecord &b = stars[j];
+    const int dx = a.x - b.x;
+    const int dy = a.y - b.y;
+    const int dz = a.z - b.z;
     return std::sqrt(static_cast<double>(dx * dx + dy * dy + dz * dz));
 }

@@ -8,7 +8,7 @@
 bool beginRedraw(MapModel &model)
 {
     model.options.readInto(model.view);
-    model.view.clamporigin();
+    model.view.clampOrigin();
     if (model.logoBoxVisible) {
         model.logoBoxVisible = false;
         return false;
@@ -18,9 +18,9 @@ bool beginRedraw(MapModel &model)
 
 MapFrame drawMap(const MapModel &model, Surface &surface)
 {
-    drawgrid(model, surface);
-    drawtravel(model, surface);
-    return drawstars(model, surface);
+    drawGrid(model, surface);
+    drawTravel(model, surface);
+    return drawStars(model, surface);
 }
 
 std::optional<MapFrame> redrawMap(MapModel &model, Surface &surface)

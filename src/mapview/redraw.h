@@ -7,7 +7,7 @@
 struct MapModel;
 class Surface;
 
-// The redraw of the map (Picture1_Click without its window), in two halves so that the window
+// The redraw of the map (refreshMap without its window), in two halves so that the window
 // can put up the busy pointer only around the drawing:
 // beginRedraw reads the display options into the view state and clamps the origin. The very
 // first call only hides the logo box and returns false: nothing is drawn then.

@@ -16,21 +16,21 @@ inline QRectF sectorBox()
 }
 
 // Where a star's plotting position falls on the sector map.
-inline QPointF sectorPoint(const starrec &star, const ViewState &view)
+inline QPointF sectorPoint(const StarRecord &star, const ViewState &view)
 {
-    const float sx = (star.mapx - static_cast<float>(view.xorg) + 1.0f) * 10.0f + 5.0f;
-    const float sy = (16.0f - (star.mapy - static_cast<float>(view.yorg))) * 10.0f + 28.0f;
+    const float sx = (star.plotX - static_cast<float>(view.originX) + 1.0f) * 10.0f + 5.0f;
+    const float sy = (16.0f - (star.plotY - static_cast<float>(view.originY))) * 10.0f + 28.0f;
     return { sx, sy };
 }
 
-inline bool inSector(const starrec &star, const ViewState &view)
+inline bool inSector(const StarRecord &star, const ViewState &view)
 {
-    return inrange(view.xorg, view.xorg + 15, star.starx) && inrange(view.yorg, view.yorg + 15, star.stary);
+    return inRange(view.originX, view.originX + 15, star.x) && inRange(view.originY, view.originY + 15, star.y);
 }
 
 // A star the star pass draws: in the sector, and within range of the selected star unless stars
 // out of range are shown in grey.
-inline bool shownInSector(const starrec &star, double distanceToSelected, const ViewState &view)
+inline bool shownInSector(const StarRecord &star, double distanceToSelected, const ViewState &view)
 {
-    return inSector(star, view) && (distanceToSelected <= view.hirange || view.greyflag);
+    return inSector(star, view) && (distanceToSelected <= view.rangeHigh || view.greyOutOfRange);
 }

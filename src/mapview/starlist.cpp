@@ -28,7 +28,7 @@ constexpr std::array<Column, 7> kColumns = { {
 
 void print(Surface &surface, const QString &text, int x, double top, qint32 size = 0, bool bold = false)
 {
-    qprint(surface, text, x, static_cast<qint32>(top), 0, QString(), size, bold, 0);
+    printText(surface, text, x, static_cast<qint32>(top), 0, QString(), size, bold, 0);
 }
 
 } // namespace
@@ -37,75 +37,75 @@ StarList::StarList(const MapModel &model, Surface &surface)
     : m_model(model)
     , m_surface(surface)
 {
-    m_surface.FontSize = model.view.fscale * 9;
+    m_surface.FontSize = model.view.textScale * 9;
     m_lh = common::roundHalfEven(m_surface.TextHeight(QStringLiteral("Hello")));
-    m_left = model.view.idsflag ? kListX - 2 : kListX + 8;
-    drawheader();
+    m_left = model.view.showStarNumbers ? kListX - 2 : kListX + 8;
+    drawHeader();
 }
 
-void StarList::drawheader()
+void StarList::drawHeader()
 {
-    if (m_model.view.wysflag) {
+    if (m_model.view.printerMode) {
         m_surface.ForeColor = colours::kWhite;
         m_surface.Line(m_left, 2, kRight, m_lh + 2, m_surface.ForeColor, Surface::Shape::FilledBox);
         m_surface.ForeColor = colours::kBlack;
     } else {
         m_surface.ForeColor = colours::kWhite;
     }
-    if (m_model.view.idsflag)
+    if (m_model.view.showStarNumbers)
         print(m_surface, QStringLiteral("Ref"), 180, 2);
     for (const Column &column : kColumns)
         print(m_surface, QString::fromLatin1(column.heading), column.x, 2, 0, true);
     m_surface.FontBold = false;
 }
 
-HitArea StarList::drawrow(qint32 i, int k, const QString &ref)
+HitArea StarList::drawRow(qint32 i, int k, const QString &ref)
 {
     const ViewState &view = m_model.view;
-    const starrec &star = (*m_model.stars)[i];
+    const StarRecord &star = (*m_model.stars)[i];
     const double top = k * m_lh + 2;
     const double bottom = (k + 1) * m_lh + 2;
 
     m_surface.FillStyle = 0;
     Colour background = colours::kBlack;
-    if (view.wysflag)
+    if (view.printerMode)
         background = k % 2 == 1 ? colours::kCyan : colours::kWhite;
     m_surface.Line(m_left, top, kRight, bottom, background, Surface::Shape::FilledBox);
-    if (i == view.selstar) {
+    if (i == view.selectedStar) {
         m_surface.FillStyle = 1;
         m_surface.Line(m_left, top, kRight, bottom, colours::kRed, Surface::Shape::FilledBox);
         m_surface.FillStyle = 0;
     }
 
-    if (i == view.selstar)
+    if (i == view.selectedStar)
         m_surface.ForeColor = colours::kWhite;
     else
-        m_surface.ForeColor = view.wysflag ? colours::kBlack : starcol(m_model, i);
+        m_surface.ForeColor = view.printerMode ? colours::kBlack : starColour(m_model, i);
 
-    if (view.idsflag)
+    if (view.showStarNumbers)
         print(m_surface, ref, 180, top);
-    print(m_surface, star.starname, 190, top);
-    print(m_surface, common::formatWhole(star.starx), 225, top);
-    print(m_surface, common::formatWhole(star.stary), 235, top);
-    print(m_surface, common::formatWhole(star.starz), 245, top);
-    print(m_surface, star.sclass, 255, top);
-    print(m_surface, common::formatWhole(stardist(*m_model.stars, view.selstar, i)), 265, top);
+    print(m_surface, star.starName, 190, top);
+    print(m_surface, common::formatWhole(star.x), 225, top);
+    print(m_surface, common::formatWhole(star.y), 235, top);
+    print(m_surface, common::formatWhole(star.z), 245, top);
+    print(m_surface, star.spectralClass, 255, top);
+    print(m_surface, common::formatWhole(starDistance(*m_model.stars, view.selectedStar, i)), 265, top);
     if (star.mark == QLatin1String("*"))
-        print(m_surface, star.mark, 271, top, static_cast<qint32>(common::roundHalfEven(view.fscale * 18)));
+        print(m_surface, star.mark, 271, top, static_cast<qint32>(common::roundHalfEven(view.textScale * 18)));
     else if (star.mark == QLatin1String("R"))
         print(m_surface, star.mark, 271, top, 0, true);
 
     return { i, QRectF(kListX - 2, top, 98, m_lh), QString() };
 }
 
-QString startooltip(const MapModel &model, qint32 i)
+QString starTooltip(const MapModel &model, qint32 i)
 {
     const StarTable &stars = *model.stars;
-    const starrec &star = stars[i];
-    const qint32 sel = model.view.selstar;
+    const StarRecord &star = stars[i];
+    const qint32 sel = model.view.selectedStar;
     if (sel > -1)
-        return QStringLiteral("Distance From ") + stars[sel].starname + QStringLiteral(" to ") + star.starname
-            + QStringLiteral(" = ") + common::formatWhole(stardist(stars, sel, i)) + QStringLiteral(" Ly");
-    return star.starname + u' ' + QString::number(star.starx) + u',' + QString::number(star.stary) + u','
-        + QString::number(star.starz) + u' ' + star.sclass + u' ' + star.mark;
+        return QStringLiteral("Distance From ") + stars[sel].starName + QStringLiteral(" to ") + star.starName
+            + QStringLiteral(" = ") + common::formatWhole(starDistance(stars, sel, i)) + QStringLiteral(" Ly");
+    return star.starName + u' ' + QString::number(star.x) + u',' + QString::number(star.y) + u','
+        + QString::number(star.z) + u' ' + star.spectralClass + u' ' + star.mark;
 }

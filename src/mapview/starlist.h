@@ -18,10 +18,10 @@ public:
     StarList(const MapModel &model, Surface &surface);
 
     // Draws row k (1, 2, ...) for star i with its reference number and returns the row's click area.
-    HitArea drawrow(qint32 i, int k, const QString &ref);
+    HitArea drawRow(qint32 i, int k, const QString &ref);
 
 private:
-    void drawheader();
+    void drawHeader();
 
     const MapModel &m_model;
     Surface &m_surface;
@@ -31,4 +31,4 @@ private:
 
 // A star marker's tooltip: the distance from the selected star, or the star's own data when no
 // star is selected.
-QString startooltip(const MapModel &model, qint32 i);
+QString starTooltip(const MapModel &model, qint32 i);

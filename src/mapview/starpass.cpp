@@ -19,14 +19,14 @@ IndexEntryMark indexmark(const MapModel &model, qint32 i)
 {
     IndexEntryMark mark;
     const ViewState &view = model.view;
-    if (i == view.selstar || i == view.diststar) {
+    if (i == view.selectedStar || i == view.secondStar) {
         mark.border = true;
-        if (i == view.selstar)
+        if (i == view.selectedStar)
             mark.textColour = colours::kRed;
-        if (i == view.diststar)
+        if (i == view.secondStar)
             mark.textColour = colours::kBlue;
     }
-    mark.dotColour = starcol(model, i);
+    mark.dotColour = starColour(model, i);
     const QString &starMark = (*model.stars)[i].mark;
     if (starMark == QLatin1String("*") || starMark == QLatin1String("R"))
         mark.mark = starMark;
@@ -38,15 +38,15 @@ IndexEntryMark indexmark(const MapModel &model, qint32 i)
 void drawminipoint(const MapModel &model, Surface &surface, qint32 i, double distance)
 {
     const ViewState &view = model.view;
-    const starrec &star = (*model.stars)[i];
+    const StarRecord &star = (*model.stars)[i];
     surface.DrawWidth = 3;
-    const double mx = (star.starx + 35) * kMiniScale * 10 + 5;
-    const double my = (35 - star.stary) * kMiniScale * 10 + 2;
-    if (distance <= view.hirange)
-        surface.PSet(mx, my, starcol(model, i));
-    else if (view.greyflag)
+    const double mx = (star.x + 35) * kMiniScale * 10 + 5;
+    const double my = (35 - star.y) * kMiniScale * 10 + 2;
+    if (distance <= view.rangeHigh)
+        surface.PSet(mx, my, starColour(model, i));
+    else if (view.greyOutOfRange)
         surface.PSet(mx, my, colours::kGrey);
-    if (i == view.selstar && view.xhairflag) {
+    if (i == view.selectedStar && view.showCrossHairs) {
         surface.DrawWidth = 1;
         surface.Line(mx, 2, mx, 27, colours::kRed);
         surface.Line(5, my, 30, my, colours::kRed);
@@ -56,58 +56,57 @@ void drawminipoint(const MapModel &model, Surface &surface, qint32 i, double dis
 void drawsectorbox(const ViewState &view, Surface &surface)
 {
     surface.DrawWidth = 1;
-    surface.ForeColor = view.wysflag ? colours::kBlue : colours::kGrey;
-    const double bx = (view.xorg + 35) * kMiniScale * 10 + 5;
-    const double by = (20 - view.yorg) * kMiniScale * 10 + 2;
+    surface.ForeColor = view.printerMode ? colours::kBlue : colours::kGrey;
+    const double bx = (view.originX + 35) * kMiniScale * 10 + 5;
+    const double by = (20 - view.originY) * kMiniScale * 10 + 2;
     const double side = common::roundHalfEven(150 * kMiniScale);
     surface.Line(bx, by, bx + side, by + side, surface.ForeColor, Surface::Shape::Box);
 }
 
 void drawlogo(const MapModel &model, Surface &surface)
 {
-    surface.ForeColor = model.view.wysflag ? colours::kBlack : colours::kWhite;
-    const QImage &logo = model.view.wysflag ? model.logoNegative : model.logo;
+    surface.ForeColor = model.view.printerMode ? colours::kBlack : colours::kWhite;
+    const QImage &logo = model.view.printerMode ? model.logoNegative : model.logo;
     if (!logo.isNull())
         surface.PaintPicture(logo, 31, 1, 36.5, 10.5);
 }
 
 // The first star of a shared cell is nudged off its point and the next one's reference number
 // stands at its right, where a height label would go.
-bool numberAtRight(const starrec &star)
+bool numberAtRight(const StarRecord &star)
 {
-    return star.shifted == 0
-        && (qRound(star.mapx * 10) != star.starx * 10 || qRound(star.mapy * 10) != star.stary * 10);
+    return star.shifted == 0 && (qRound(star.plotX * 10) != star.x * 10 || qRound(star.plotY * 10) != star.y * 10);
 }
 
 // The dot of a listed star, its marker and, with star ID numbers, its reference number.
 HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double distance, const QString &ref)
 {
     const ViewState &view = model.view;
-    const starrec &star = (*model.stars)[i];
+    const StarRecord &star = (*model.stars)[i];
     const QPointF s = sectorPoint(star, view);
 
-    surface.ForeColor = view.wysflag ? colours::kBlack : colours::kGrey;
+    surface.ForeColor = view.printerMode ? colours::kBlack : colours::kGrey;
     surface.FillStyle = 0;
-    surface.FillColor = distance <= view.hirange ? starcol(model, i) : colours::kGrey;
+    surface.FillColor = distance <= view.rangeHigh ? starColour(model, i) : colours::kGrey;
     surface.Circle(s.x(), s.y(), kDotRadius);
-    if (view.heightflag)
-        drawheight(view, surface, s, kDotRadius, star.starz, numberAtRight(star));
+    if (view.showHeight)
+        drawHeightMark(view, surface, s, kDotRadius, star.z, numberAtRight(star));
 
     const double top = s.y() - 2;
     const double left = s.x() - 2;
-    if (view.idsflag) {
+    if (view.showStarNumbers) {
         const QString t = ref.trimmed();
         const double x = s.x() - surface.TextWidth(t) / 2;
         const double y = star.shifted != 0 ? top + surface.TextHeight(t) : top - surface.TextHeight(t);
-        qprint(surface, t, static_cast<qint32>(common::roundHalfEven(x)), static_cast<qint32>(common::roundHalfEven(y)),
-            0, QString(), 0, false, 0);
+        printText(surface, t, static_cast<qint32>(common::roundHalfEven(x)),
+            static_cast<qint32>(common::roundHalfEven(y)), 0, QString(), 0, false, 0);
     }
-    return { i, QRectF(left, top, 4, 0), startooltip(model, i) };
+    return { i, QRectF(left, top, 4, 0), starTooltip(model, i) };
 }
 
 } // namespace
 
-MapFrame drawstars(const MapModel &model, Surface &surface)
+MapFrame drawStars(const MapModel &model, Surface &surface)
 {
     const ViewState &view = model.view;
     const StarTable &stars = *model.stars;
@@ -115,53 +114,53 @@ MapFrame drawstars(const MapModel &model, Surface &surface)
     frame.index.reserve(static_cast<size_t>(stars.size()));
 
     QString tail;
-    if (view.diststar > -1)
-        tail = QStringLiteral(" and the distance to ") + stars[view.diststar].starname + QStringLiteral(" is ")
-            + common::formatWhole(stardist(stars, view.selstar, view.diststar)) + QStringLiteral(" LY");
+    if (view.secondStar > -1)
+        tail = QStringLiteral(" and the distance to ") + stars[view.secondStar].starName + QStringLiteral(" is ")
+            + common::formatWhole(starDistance(stars, view.selectedStar, view.secondStar)) + QStringLiteral(" LY");
 
     for (qint32 i = 0; i < stars.size(); ++i) {
-        if (i == view.selstar)
-            frame.sellabel = QStringLiteral("The selected system is ") + stars[i].starname + tail;
-        drawminipoint(model, surface, i, stardist(stars, i, view.selstar));
+        if (i == view.selectedStar)
+            frame.selectionLabel = QStringLiteral("The selected system is ") + stars[i].starName + tail;
+        drawminipoint(model, surface, i, starDistance(stars, i, view.selectedStar));
         frame.index.push_back(indexmark(model, i));
     }
 
     drawsectorbox(view, surface);
     drawlogo(model, surface);
-    drawpanels(model, surface);
+    drawPanels(model, surface);
     StarList list(model, surface);
 
     int listed = 0;
     for (qint32 i = 0; i < stars.size(); ++i) {
-        const double distance = stardist(stars, i, view.selstar);
+        const double distance = starDistance(stars, i, view.selectedStar);
         if (!shownInSector(stars[i], distance, view))
             continue;
         const int k = ++listed;
         const QString ref = common::formatWhole(k);
-        frame.listRows.push_back(list.drawrow(i, k, ref));
+        frame.listRows.push_back(list.drawRow(i, k, ref));
         frame.markers.push_back(drawstar(model, surface, i, distance, ref));
     }
 
-    drawxhair(model, surface);
+    drawCrossHairs(model, surface);
     surface.FillStyle = 1;
     surface.ForeColor = colours::kBlack;
     return frame;
 }
 
-void drawxhair(const MapModel &model, Surface &surface)
+void drawCrossHairs(const MapModel &model, Surface &surface)
 {
     const ViewState &view = model.view;
-    if (!view.xhairflag || view.selstar == -1)
+    if (!view.showCrossHairs || view.selectedStar == -1)
         return;
-    const starrec &star = (*model.stars)[view.selstar];
+    const StarRecord &star = (*model.stars)[view.selectedStar];
     const QPointF s = sectorPoint(star, view);
     const double sx = s.x();
     const double sy = s.y();
     surface.FillStyle = 1;
     surface.DrawWidth = 1;
 
-    const bool xIn = inrange(view.xorg, view.xorg + 15, star.starx);
-    const bool yIn = inrange(view.yorg, view.yorg + 15, star.stary);
+    const bool xIn = inRange(view.originX, view.originX + 15, star.x);
+    const bool yIn = inRange(view.originY, view.originY + 15, star.y);
     if (xIn && yIn) {
         surface.Circle(sx, sy, 3, colours::kRed);
         surface.Line(sx, 28.1, sx, sy - 3, colours::kRed);

@@ -22,8 +22,8 @@ constexpr int kRouteWidth = 3;
 // only the part of a leg outside the sector is cut off.
 void drawLeg(Surface &surface, const MapModel &model, int a, int b, Colour colour)
 {
-    const starrec &from = (*model.stars)[a];
-    const starrec &to = (*model.stars)[b];
+    const StarRecord &from = (*model.stars)[a];
+    const StarRecord &to = (*model.stars)[b];
     const QPointF p = sectorPoint(from, model.view);
     const QPointF q = sectorPoint(to, model.view);
     QRectF box = sectorBox();
@@ -42,7 +42,7 @@ void drawlinks(const MapModel &model, Surface &surface)
     std::vector<int> shown;
     std::vector<QPointF> at;
     for (int i = 0; i < stars.size(); ++i) {
-        const double toSelected = view.selstar >= 0 ? model.distances(i, view.selstar) : -1.0;
+        const double toSelected = view.selectedStar >= 0 ? model.distances(i, view.selectedStar) : -1.0;
         if (shownInSector(stars[i], toSelected, view)) {
             shown.push_back(i);
             at.push_back(sectorPoint(stars[i], view));
@@ -93,14 +93,14 @@ std::optional<QLineF> clipToBox(const QLineF &line, const QRectF &box)
     return QLineF(line.pointAt(t0), line.pointAt(t1));
 }
 
-void drawtravel(const MapModel &model, Surface &surface)
+void drawTravel(const MapModel &model, Surface &surface)
 {
-    if (!model.view.linksflag && model.travel.route.empty())
+    if (!model.view.showLinks && model.travel.route.empty())
         return;
     const int oldWidth = surface.DrawWidth;
     const int oldStyle = surface.DrawStyle;
     surface.DrawStyle = 0;
-    if (model.view.linksflag)
+    if (model.view.showLinks)
         drawlinks(model, surface);
     drawroute(model, surface);
     surface.DrawWidth = oldWidth;

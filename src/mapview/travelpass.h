@@ -12,7 +12,7 @@ class QRectF;
 // Reach links and the plotted route on the sector map, drawn between the grid and the stars so the
 // dots stay on top. Draws nothing while links are off and no route is plotted, and leaves the
 // surface's attributes as it found them.
-void drawtravel(const MapModel &model, Surface &surface);
+void drawTravel(const MapModel &model, Surface &surface);
 
 // The part of the line inside the box (Liang-Barsky), or nothing when it misses the box.
 std::optional<QLineF> clipToBox(const QLineF &line, const QRectF &box);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-void ViewState::clamporigin()
+void ViewState::clampOrigin()
 {
-    xorg = std::clamp(xorg, -35, 20);
-    yorg = std::clamp(yorg, -35, 20);
+    originX = std::clamp(originX, -35, 20);
+    originY = std::clamp(originY, -35, 20);
 }

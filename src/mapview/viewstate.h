@@ -6,23 +6,23 @@
 // The range, colour code and flags are read afresh from the display options at every redraw.
 struct ViewState
 {
-    qint32 selstar = 165; // selected star, -1 = none
-    qint32 diststar = 0; // second star of the distance readout, -1 = none
-    qint32 xorg = -7; // the sector shows X from xorg to xorg + 15
-    qint32 yorg = -7;
-    qint32 hirange = 40;
-    qint32 lorange = -40;
-    qint32 colmode = 0; // 0 Z co-ordinate, 1 spectral type, 2 distance from selected, 3 spheres
-    bool idsflag = false;
-    bool xhairflag = true;
-    bool sodflag = false;
-    bool dfsflag = false;
-    bool wysflag = false; // light printer mode instead of the dark mode
-    bool greyflag = false;
-    bool heightflag = false; // signed Z beside each star dot in the sector
-    bool linksflag = false; // reach links within the jump limit
-    double fscale = 1.0; // text scale of the drawing surface
+    qint32 selectedStar = 165; // selected star, -1 = none
+    qint32 secondStar = 0; // second star of the distance readout, -1 = none
+    qint32 originX = -7; // the sector shows X from originX to originX + 15
+    qint32 originY = -7;
+    qint32 rangeHigh = 40;
+    qint32 rangeLow = -40;
+    qint32 colourCode = 0; // 0 Z co-ordinate, 1 spectral type, 2 distance from selected, 3 spheres
+    bool showStarNumbers = false;
+    bool showCrossHairs = true;
+    bool showSpheres = false;
+    bool showRangeCircle = false;
+    bool printerMode = false; // light printer mode instead of the dark mode
+    bool greyOutOfRange = false;
+    bool showHeight = false; // signed Z beside each star dot in the sector
+    bool showLinks = false; // reach links within the jump limit
+    double textScale = 1.0; // text scale of the drawing surface
 
     // Keeps the 15-light-year sector inside -35 .. 35 on both axes.
-    void clamporigin();
+    void clampOrigin();
 };

@@ -61,7 +61,7 @@ void step(qint32 &origin, int by)
 
 } // namespace
 
-WindowAction Form_MouseDown(ViewState &view, int button, float x, float y)
+WindowAction scrollByPress(ViewState &view, int button, float x, float y)
 {
     if (button != 1)
         return WindowAction::Nothing;
@@ -69,36 +69,36 @@ WindowAction Form_MouseDown(ViewState &view, int button, float x, float y)
     const double py = y;
     if (kSectorMap.contains(px, py)) {
         if (px < kLeftBandEnd)
-            step(view.xorg, -1);
+            step(view.originX, -1);
         if (px > kRightBandStart)
-            step(view.xorg, 1);
+            step(view.originX, 1);
         if (py < kTopBandEnd)
-            step(view.yorg, 1);
+            step(view.originY, 1);
         if (py > kBottomBandStart)
-            step(view.yorg, -1);
+            step(view.originY, -1);
         return WindowAction::Redraw;
     }
     if (kMiniMap.contains(px, py)) {
         const double s = kMiniMapUnitsPerLightYear;
-        view.xorg = static_cast<qint32>(std::floor((px - kMiniMap.left) / s)) - 42;
-        view.yorg = 28 - static_cast<qint32>(std::floor((py - kMiniMap.top) / s));
+        view.originX = static_cast<qint32>(std::floor((px - kMiniMap.left) / s)) - 42;
+        view.originY = 28 - static_cast<qint32>(std::floor((py - kMiniMap.top) / s));
         return WindowAction::Redraw;
     }
     return WindowAction::Nothing;
 }
 
-WindowAction Form_KeyDown(ViewState &view, int keycode)
+WindowAction keyPressed(ViewState &view, int keycode)
 {
     if (keycode == kEscape)
         return WindowAction::Close;
     if (keycode == kClear) {
-        view.xorg = -7;
-        view.yorg = -7;
+        view.originX = -7;
+        view.originY = -7;
     }
     for (const KeyStep &keyStep : kKeySteps) {
         if (keyStep.keycode == keycode) {
-            step(view.xorg, keyStep.dx);
-            step(view.yorg, keyStep.dy);
+            step(view.originX, keyStep.dx);
+            step(view.originY, keyStep.dy);
         }
     }
     return WindowAction::Redraw;

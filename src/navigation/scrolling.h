@@ -11,9 +11,9 @@ struct ViewState;
 // left button (1) counts: the border bands of the sector map scroll by one light year (both ways at
 // the corners), the rest of the sector map just redraws, the mini-map moves the sector so that the
 // clicked point becomes its centre. Anywhere else nothing happens.
-WindowAction Form_MouseDown(ViewState &view, int button, float x, float y);
+WindowAction scrollByPress(ViewState &view, int button, float x, float y);
 
 // A key on the main window, as a virtual-key code: the cursor block scrolls (Home, End, Page Up and
 // Page Down diagonally), Clear goes back to Sol's sector, Escape closes the window without a redraw,
 // any other key only redraws.
-WindowAction Form_KeyDown(ViewState &view, int keycode);
+WindowAction keyPressed(ViewState &view, int keycode);

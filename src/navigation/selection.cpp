@@ -9,26 +9,26 @@ void selectAndCentre(ViewState &view, const StarTable &stars, int index)
 {
     if (!stars.contains(index))
         return;
-    view.xorg = stars[index].starx - 7;
-    view.yorg = stars[index].stary - 7;
-    view.selstar = index;
+    view.originX = stars[index].x - 7;
+    view.originY = stars[index].y - 7;
+    view.selectedStar = index;
 }
 
 } // namespace
 
-WindowAction starmark_MouseDown(ViewState &view, const StarTable &stars, int index, int button)
+WindowAction markerPressed(ViewState &view, const StarTable &stars, int index, int button)
 {
     if (button == 1)
         selectAndCentre(view, stars, index);
     return WindowAction::Redraw;
 }
 
-WindowAction label2_MouseDown(ViewState &view, const StarTable &stars, int index, int button)
+WindowAction listRowPressed(ViewState &view, const StarTable &stars, int index, int button)
 {
-    return starmark_MouseDown(view, stars, index, button);
+    return markerPressed(view, stars, index, button);
 }
 
-WindowAction fullist_MouseDown(ViewState &view, const StarTable &stars, int index, int button)
+WindowAction indexEntryPressed(ViewState &view, const StarTable &stars, int index, int button)
 {
     switch (button) {
     case 1:
@@ -36,7 +36,7 @@ WindowAction fullist_MouseDown(ViewState &view, const StarTable &stars, int inde
         return WindowAction::Redraw;
     case 2:
         if (stars.contains(index))
-            view.diststar = index;
+            view.secondStar = index;
         return WindowAction::Redraw;
     default:
         return WindowAction::Nothing;

@@ -13,12 +13,12 @@ NotesCommands::NotesCommands(
     , m_clock(std::move(clock))
 { }
 
-void NotesCommands::nprint_Click()
+void NotesCommands::copyAllNotes()
 {
     send(true);
 }
 
-void NotesCommands::npprint_Click()
+void NotesCommands::copyPlayerNotes()
 {
     send(false);
 }

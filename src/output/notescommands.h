@@ -15,8 +15,8 @@ public:
     NotesCommands(const MapModel &model, Clipboard &clipboard, MessageBox &messages,
         std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
-    void nprint_Click(); // "Send GM and Player Notes to Clipboard"
-    void npprint_Click(); // "Send Player Notes to Clipboard"
+    void copyAllNotes(); // "Send GM and Player Notes to Clipboard"
+    void copyPlayerNotes(); // "Send Player Notes to Clipboard"
 
 private:
     void send(bool gameMaster);

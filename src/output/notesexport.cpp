@@ -9,11 +9,11 @@ namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
 
-QString starLine(const starrec &star)
+QString starLine(const StarRecord &star)
 {
-    return star.starname + QLatin1Char(' ') + QString::number(star.starx) + QLatin1Char(',')
-        + QString::number(star.stary) + QLatin1Char(',') + QString::number(star.starz) + QLatin1Char(' ') + star.sclass
-        + QLatin1Char(' ') + star.mark;
+    return star.starName + QLatin1Char(' ') + QString::number(star.x) + QLatin1Char(',') + QString::number(star.y)
+        + QLatin1Char(',') + QString::number(star.z) + QLatin1Char(' ') + star.spectralClass + QLatin1Char(' ')
+        + star.mark;
 }
 
 QString block(const QString &heading, const QString &text)

@@ -2,15 +2,15 @@
 
 #include "common/textnumber.h"
 
-PageGeometry pagesetup(const QSizeF &printerTwips, const QSizeF &printerScaleMm, const QSizeF &screenTwips)
+PageGeometry setUpPage(const QSizeF &printerTwips, const QSizeF &printerScaleMm, const QSizeF &screenTwips)
 {
     PageGeometry page;
     const double printerWidth = common::roundHalfEven(printerTwips.width());
     const double printerHeight = common::roundHalfEven(printerTwips.height());
-    page.pageratio = printerWidth / printerHeight;
+    page.pageRatio = printerWidth / printerHeight;
     const double width = 0.9 * screenTwips.width();
-    page.fscale = width / printerWidth;
-    const double height = width / page.pageratio;
+    page.textScale = width / printerWidth;
+    const double height = width / page.pageRatio;
     page.windowTwips = QRectF((screenTwips.width() - width) / 2, (screenTwips.height() - height) / 2, width, height);
     page.scaleSize = printerScaleMm;
     return page;

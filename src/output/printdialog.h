@@ -5,7 +5,7 @@
 class QPrinter;
 class QWidget;
 
-// The printer-selection dialog (printdlg): preset, then shown with an owner window on the printer
+// The printer-selection dialog (printDialog): preset, then shown with an owner window on the printer
 // that prints, whose printer, copies, paper, duplex and colour choices it edits in place.
 class PrintDialog
 {

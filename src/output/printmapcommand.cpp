@@ -18,13 +18,13 @@ constexpr qint32 kPrintDialogFlags = 0x100000;
 
 } // namespace
 
-PrintMapCommand::PrintMapCommand(MapModel &model, CurrentPrinter &printer, PrintDialog &printdlg, QWidget *owner,
-    std::function<void()> pagesetup, std::function<void()> redraw, Draw draw)
+PrintMapCommand::PrintMapCommand(MapModel &model, CurrentPrinter &printer, PrintDialog &printDialog, QWidget *owner,
+    std::function<void()> setUpPage, std::function<void()> redraw, Draw draw)
     : m_model(model)
     , m_printer(printer)
-    , m_printdlg(printdlg)
+    , m_printdlg(printDialog)
     , m_owner(owner)
-    , m_pagesetup(std::move(pagesetup))
+    , m_pagesetup(std::move(setUpPage))
     , m_redraw(std::move(redraw))
     , m_draw(std::move(draw))
 { }
@@ -34,7 +34,7 @@ void PrintMapCommand::redrawOnSurface(MapModel &model, Surface &surface)
     redrawMap(model, surface);
 }
 
-void PrintMapCommand::pfile_Click()
+void PrintMapCommand::printMap()
 {
     m_printdlg.CancelError = true;
     printPage();
@@ -53,7 +53,7 @@ bool PrintMapCommand::printPage()
     // The map is laid out in millimetres of an A4 landscape page, whatever paper and orientation
     // were chosen; the other choices (printer, copies, tray, duplex, colour) stay as the dialog set them.
     const PrinterPage page = m_printer.prepare(m_owner->font().family());
-    m_model.view.fscale = 1.0;
+    m_model.view.textScale = 1.0;
 
     QPainter painter;
     if (!painter.begin(&printer))

@@ -17,12 +17,12 @@ public:
     // Draws the map on a surface: the same redraw the window runs.
     using Draw = std::function<void(MapModel &, Surface &)>;
 
-    // owner: the main window, which owns the dialog and whose font the page uses. pagesetup and redraw
+    // owner: the main window, which owns the dialog and whose font the page uses. setUpPage and redraw
     // are the window's own, run on the window after printing.
-    PrintMapCommand(MapModel &model, CurrentPrinter &printer, PrintDialog &printdlg, QWidget *owner,
-        std::function<void()> pagesetup, std::function<void()> redraw, Draw draw = redrawOnSurface);
+    PrintMapCommand(MapModel &model, CurrentPrinter &printer, PrintDialog &printDialog, QWidget *owner,
+        std::function<void()> setUpPage, std::function<void()> redraw, Draw draw = redrawOnSurface);
 
-    void pfile_Click();
+    void printMap();
 
     static void redrawOnSurface(MapModel &model, Surface &surface);
 

@@ -9,7 +9,7 @@ PairDistances::PairDistances(const StarTable &stars)
     m_distance.assign(static_cast<size_t>(m_size) * static_cast<size_t>(m_size), 0.0);
     for (int i = 0; i < m_size; ++i)
         for (int j = i + 1; j < m_size; ++j) {
-            const double d = stardist(stars, i, j);
+            const double d = starDistance(stars, i, j);
             m_distance[static_cast<size_t>(i * m_size + j)] = d;
             m_distance[static_cast<size_t>(j * m_size + i)] = d;
         }

@@ -27,8 +27,8 @@ double tenthAtLeast(double distance)
 QString routeText(
     const StarTable &stars, const PairDistances &distances, int from, int to, double limit, const Route &route)
 {
-    const QString start = stars[from].starname;
-    const QString end = stars[to].starname;
+    const QString start = stars[from].starName;
+    const QString end = stars[to].starName;
     if (!route.found()) {
         const double needed = tenthAtLeast(shortestLimit(distances, from, to));
         QString text = QStringLiteral("No route from %1 to %2 within a jump limit of %3 ly.\r\n"
@@ -44,7 +44,7 @@ QString routeText(
         const int a = route.stars[k - 1];
         const int b = route.stars[k];
         text += QStringLiteral("%1 to %2: %3 ly\r\n")
-                    .arg(stars[a].starname, stars[b].starname, lightYears(distances(a, b)));
+                    .arg(stars[a].starName, stars[b].starName, lightYears(distances(a, b)));
     }
     text += QStringLiteral("Jumps: %1, total %2 ly").arg(route.jumps()).arg(lightYears(route.total));
     return text;

@@ -20,10 +20,10 @@ TravelCommands::TravelCommands(
     , m_redraw(std::move(redraw))
 { }
 
-void TravelCommands::plotroute_Click()
+void TravelCommands::plotSelectedRoute()
 {
-    const int from = m_model.view.selstar;
-    const int to = m_model.view.diststar;
+    const int from = m_model.view.selectedStar;
+    const int to = m_model.view.secondStar;
     QString text;
     if (!m_model.stars->contains(from) || !m_model.stars->contains(to) || from == to) {
         text = QStringLiteral("Select a star and a different second star to plot a route between them.");
@@ -36,13 +36,13 @@ void TravelCommands::plotroute_Click()
     m_messages.show(text, kRouteTitle, MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
-void TravelCommands::clearroute_Click()
+void TravelCommands::clearRoute()
 {
     m_model.travel.route.clear();
     m_redraw();
 }
 
-void TravelCommands::rprint_Click()
+void TravelCommands::copyRoute()
 {
     const QString text = currentRouteText();
     if (text.isEmpty()) {

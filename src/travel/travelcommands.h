@@ -19,9 +19,9 @@ public:
 
     // Plots the route between the selected and the second star and shows its text, or why there
     // is none.
-    void plotroute_Click();
-    void clearroute_Click();
-    void rprint_Click();
+    void plotSelectedRoute();
+    void clearRoute();
+    void copyRoute();
 
     // The text of the route the model holds; empty without one.
     QString currentRouteText() const;

@@ -53,7 +53,7 @@ class TestMenuWiring : public QObject
 {
     Q_OBJECT
 public:
-    TestMenuWiring() { m_window.Form_Load(); }
+    TestMenuWiring() { m_window.startUp(); }
 
 private slots:
     void eachActionRunsItsCommand_data();
@@ -71,16 +71,16 @@ void TestMenuWiring::eachActionRunsItsCommand_data()
     QTest::addColumn<QAction * MainMenu::*>("action");
     QTest::addColumn<QStringList>("ran");
     const QString sent = "message Clipboard Ready";
-    QTest::newRow("sfile") << &MainMenu::sfile << QStringList { "save Save Game State" };
-    QTest::newRow("fload") << &MainMenu::fload << QStringList { "open Load Game State" };
-    QTest::newRow("splayer") << &MainMenu::splayer << QStringList { "save Save Player Game State" };
-    QTest::newRow("lplayer") << &MainMenu::lplayer << QStringList { "open Load Player Map" };
-    QTest::newRow("pfile") << &MainMenu::pfile << QStringList { "printer" };
-    QTest::newRow("nprint") << &MainMenu::nprint
+    QTest::newRow("sfile") << &MainMenu::saveStateAction << QStringList { "save Save Game State" };
+    QTest::newRow("fload") << &MainMenu::loadStateAction << QStringList { "open Load Game State" };
+    QTest::newRow("splayer") << &MainMenu::savePlayerAction << QStringList { "save Save Player Game State" };
+    QTest::newRow("lplayer") << &MainMenu::loadPlayerAction << QStringList { "open Load Player Map" };
+    QTest::newRow("pfile") << &MainMenu::printAction << QStringList { "printer" };
+    QTest::newRow("nprint") << &MainMenu::copyAllNotesAction
                             << QStringList { "clipboard VQA Game Master Notes and Player Notes", sent };
-    QTest::newRow("npprint") << &MainMenu::npprint << QStringList { "clipboard VQA Player Notes", sent };
-    QTest::newRow("exportmap") << &MainMenu::exportmap << QStringList { "save Export Map" };
-    QTest::newRow("exporthandout") << &MainMenu::exporthandout << QStringList { "save Export Player Handout" };
+    QTest::newRow("npprint") << &MainMenu::copyPlayerNotesAction << QStringList { "clipboard VQA Player Notes", sent };
+    QTest::newRow("exportmap") << &MainMenu::exportMapAction << QStringList { "save Export Map" };
+    QTest::newRow("exporthandout") << &MainMenu::exportHandoutAction << QStringList { "save Export Player Handout" };
 }
 
 void TestMenuWiring::eachActionRunsItsCommand()

@@ -55,7 +55,7 @@ void TestShell::init()
     m_splash = std::make_unique<SplashWindow>();
     m_window = new MainWindow(m_splash.get());
     m_window->setAttribute(Qt::WA_DeleteOnClose);
-    m_window->Form_Load();
+    m_window->startUp();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
@@ -71,12 +71,12 @@ void TestShell::startsOnSolWithTitle()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
     const ViewState &view = m_window->model().view;
-    QCOMPARE(view.selstar, 165);
-    QCOMPARE(view.diststar, 0);
-    QCOMPARE(view.xorg, -7);
-    QCOMPARE(view.yorg, -7);
+    QCOMPARE(view.selectedStar, 165);
+    QCOMPARE(view.secondStar, 0);
+    QCOMPARE(view.originX, -7);
+    QCOMPARE(view.originY, -7);
     QCOMPARE(m_window->table().size(), 192);
-    // setdata's redraw only hides the logo box; the load handler's own redraw draws.
+    // buildStarTable's redraw only hides the logo box; the load handler's own redraw draws.
     QCOMPARE(m_window->redrawCount(), 2);
     // The map is drawn at the screen's full pixel density, so it stays crisp on high-density screens.
     const QImage &image = m_window->canvas()->image();
@@ -131,8 +131,8 @@ void TestShell::menuBarEntries()
 
 void TestShell::displayOptionsDesign()
 {
-    m_window->dispopts_Click();
-    DisplayOptionsDialog *dialog = m_window->dispoptions();
+    m_window->showDisplayOptions();
+    DisplayOptionsDialog *dialog = m_window->displayOptionsDialog();
     QVERIFY(dialog->isVisible() && dialog->isModal());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Display Options"));
     QCOMPARE(dialog->parentWidget(), m_window);
@@ -171,18 +171,18 @@ void TestShell::displayOptionsDesign()
 
 void TestShell::exitOptionsHidesAndRedraws()
 {
-    m_window->dispopts_Click();
-    DisplayOptionsDialog *dialog = m_window->dispoptions();
-    QComboBox *zmax = child<QComboBox>(dialog, "zmax");
+    m_window->showDisplayOptions();
+    DisplayOptionsDialog *dialog = m_window->displayOptionsDialog();
+    QComboBox *rangeText = child<QComboBox>(dialog, "zmax");
     // The range buttons only set the text; nothing is redrawn before "Exit Options".
     const int start = m_window->redrawCount();
     for (int i = 1; i <= 4; ++i) {
         QTest::mouseClick(child<QPushButton>(dialog, qPrintable(QStringLiteral("Command%1").arg(i))), Qt::LeftButton);
-        QCOMPARE(zmax->currentText(), QString::number(10 * i));
+        QCOMPARE(rangeText->currentText(), QString::number(10 * i));
     }
     QCOMPARE(m_window->redrawCount(), start);
-    zmax->clearEditText();
-    QTest::keyClicks(zmax, "15");
+    rangeText->clearEditText();
+    QTest::keyClicks(rangeText, "15");
     child<QRadioButton>(dialog, "col3")->click();
     child<QRadioButton>(dialog, "Option10")->click();
     child<QCheckBox>(dialog, "staridon")->click();
@@ -191,20 +191,20 @@ void TestShell::exitOptionsHidesAndRedraws()
     QVERIFY(!dialog->isVisible());
     QCOMPARE(m_window->redrawCount(), before + 1);
     const ViewState &view = m_window->model().view;
-    QCOMPARE(view.hirange, 15);
-    QCOMPARE(view.lorange, -15);
-    QCOMPARE(view.colmode, 2);
-    QVERIFY(view.wysflag);
-    QVERIFY(view.idsflag);
+    QCOMPARE(view.rangeHigh, 15);
+    QCOMPARE(view.rangeLow, -15);
+    QCOMPARE(view.colourCode, 2);
+    QVERIFY(view.printerMode);
+    QVERIFY(view.showStarNumbers);
     // Reopening shows the kept values.
-    m_window->dispopts_Click();
-    QCOMPARE(zmax->currentText(), QStringLiteral("15"));
+    m_window->showDisplayOptions();
+    QCOMPARE(rangeText->currentText(), QStringLiteral("15"));
 }
 
 void TestShell::closeBoxDiscardsChanges()
 {
-    m_window->dispopts_Click();
-    DisplayOptionsDialog *dialog = m_window->dispoptions();
+    m_window->showDisplayOptions();
+    DisplayOptionsDialog *dialog = m_window->displayOptionsDialog();
     child<QPushButton>(dialog, "Command1")->click();
     child<QRadioButton>(dialog, "col2")->click();
     child<QCheckBox>(dialog, "xhair")->click();
@@ -217,11 +217,11 @@ void TestShell::closeBoxDiscardsChanges()
     QVERIFY(!dialog->isVisible());
     QCOMPARE(m_window->redrawCount(), before);
     QVERIFY(m_window->model().options == DisplayOptions());
-    m_window->Picture1_Click();
-    QCOMPARE(m_window->model().view.hirange, 40);
-    QCOMPARE(m_window->model().view.colmode, 0);
-    QVERIFY(m_window->model().view.xhairflag);
-    m_window->dispopts_Click();
+    m_window->refreshMap();
+    QCOMPARE(m_window->model().view.rangeHigh, 40);
+    QCOMPARE(m_window->model().view.colourCode, 0);
+    QVERIFY(m_window->model().view.showCrossHairs);
+    m_window->showDisplayOptions();
     QCOMPARE(child<QComboBox>(dialog, "zmax")->currentText(), QStringLiteral("40"));
     QVERIFY(child<QRadioButton>(dialog, "col1")->isChecked());
 }
@@ -229,20 +229,20 @@ void TestShell::closeBoxDiscardsChanges()
 void TestShell::aboutShowsSplashUntilClicked()
 {
     QVERIFY(!m_splash->isVisible());
-    m_window->About_Click();
+    m_window->showAbout();
     QVERIFY(m_splash->isVisible());
     QCOMPARE(m_splash->size(), QSize(320, 220));
     QVERIFY(m_window->isEnabled());
     QTest::mouseClick(m_splash.get(), Qt::LeftButton);
     QVERIFY(!m_splash->isVisible());
-    m_window->About_Click();
+    m_window->showAbout();
     QTest::keyClick(m_splash.get(), Qt::Key_A);
     QVERIFY(!m_splash->isVisible());
 }
 
 void TestShell::helpCardHidesForGood()
 {
-    HelpCard *card = m_window->helpimage();
+    HelpCard *card = m_window->helpCard();
     QVERIFY(card->isVisible());
     QCOMPARE(card->toolTip(), QStringLiteral("Click Me to Continue"));
     // The card sits inside the grid, clear of the scrolling bands.
@@ -251,7 +251,7 @@ void TestShell::helpCardHidesForGood()
     QVERIFY(topLeft.x() > 15 && topLeft.y() > 38 && bottomRight.x() < 165 && bottomRight.y() < 188);
     QTest::mouseClick(card, Qt::LeftButton);
     QVERIFY(!card->isVisible());
-    m_window->Picture1_Click();
+    m_window->refreshMap();
     QVERIFY(!card->isVisible());
 }
 
@@ -266,11 +266,11 @@ void TestShell::everyWayOutClosesEveryWindow_data()
 void TestShell::everyWayOutClosesEveryWindow()
 {
     QFETCH(int, way);
-    m_window->About_Click();
-    m_window->dispopts_Click();
-    m_window->dispoptions()->hide();
-    m_window->dist_Click();
-    QVERIFY(m_window->form3()->isVisible());
+    m_window->showAbout();
+    m_window->showDisplayOptions();
+    m_window->displayOptionsDialog()->hide();
+    m_window->showStellarIndex();
+    QVERIFY(m_window->stellarIndex()->isVisible());
     QPointer<MainWindow> window(m_window);
     QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
     if (way == 0)

@@ -30,9 +30,9 @@ void TestCatalogue::rows_data()
 void TestCatalogue::rows()
 {
     QFETCH(int, index);
-    QTEST(catrow(index), "row");
+    QTEST(catalogueRow(index), "row");
     for (int i = 0; i < 192; ++i)
-        QVERIFY2(catrow(i).split(u',').size() == 10, qPrintable(catrow(i)));
+        QVERIFY2(catalogueRow(i).split(u',').size() == 10, qPrintable(catalogueRow(i)));
 }
 
 // Every field lands in its own member; a blank mark stays one space, not trimmed away.
@@ -50,9 +50,10 @@ void TestCatalogue::fields()
     QFETCH(int, index);
     const StarTable table = StarTable::fromCatalogue();
     QCOMPARE(table.size(), 192);
-    const starrec &s = table[index];
-    QTEST(QStringList({ s.sysname, s.starname, QString::asprintf("%d %d %d", s.starx, s.stary, s.starz), s.sclass,
-                          QString::number(s.soldist), s.mark, QString::asprintf("%d-%d", s.firstorb, s.lastorb) })
+    const StarRecord &s = table[index];
+    QTEST(QStringList(
+              { s.systemName, s.starName, QString::asprintf("%d %d %d", s.x, s.y, s.z), s.spectralClass,
+                  QString::number(s.distanceFromSol), s.mark, QString::asprintf("%d-%d", s.firstOrbit, s.lastOrbit) })
               .join(u'|'),
         "fields");
 }
@@ -61,8 +62,8 @@ void TestCatalogue::fields()
 void TestCatalogue::placements_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<double>("mapx");
-    QTest::addColumn<double>("mapy");
+    QTest::addColumn<double>("plotX");
+    QTest::addColumn<double>("plotY");
     QTest::addColumn<int>("shifted");
     QTest::newRow("36 Oph A, first of three") << 0 << -4.0 << -15.8 << 0;
     QTest::newRow("36 Oph B") << 1 << -4.2 << -16.2 << 1;
@@ -77,11 +78,11 @@ void TestCatalogue::placements()
 {
     QFETCH(int, index);
     const StarTable table = StarTable::fromCatalogue();
-    const starrec &star = table[index];
-    QFETCH(double, mapx);
-    QFETCH(double, mapy);
-    QCOMPARE(star.mapx, float(mapx));
-    QCOMPARE(star.mapy, float(mapy));
+    const StarRecord &star = table[index];
+    QFETCH(double, plotX);
+    QFETCH(double, plotY);
+    QCOMPARE(star.plotX, float(plotX));
+    QCOMPARE(star.plotY, float(plotY));
     QTEST(int(star.shifted), "shifted");
 }
 

@@ -85,8 +85,8 @@ private slots:
         QFETCH(int, dpi);
         QFETCH(bool, light);
         MapFixture f;
-        f.view.wysflag = light;
-        f.view.idsflag = true;
+        f.view.printerMode = light;
+        f.view.showStarNumbers = true;
         QTemporaryDir dir;
         const QString fileName = dir.filePath("map." + suffix);
         QVERIFY(mapexport::exportMap(f.model, fileName, dpi));
@@ -150,7 +150,7 @@ private slots:
         MapFixture f;
         NotesStore notes(f.table.size());
         const int star = f.star("Barnard's Star");
-        savenotes(notes, star, { gm, player });
+        saveBoxes(notes, star, { gm, player });
         // A text from an older file, without parts, stays game-master text too.
         notes.setTextWithoutParts(f.star("Sol"), gm);
         const QString text = handout::handoutText(f.table, notes, star);

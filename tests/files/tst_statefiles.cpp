@@ -112,8 +112,8 @@ void TestStateFiles::entryLine()
     NotesStore store(kStars);
     QCOMPARE(encodeState({}, store, playerMode), "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(kStars));
     ViewState view;
-    view.yorg = 11;
-    view.xorg = -35;
+    view.originY = 11;
+    view.originX = -35;
     if (player.isNull())
         store.setTextWithoutParts(7, gm);
     else
@@ -170,7 +170,8 @@ void TestStateFiles::commands_data()
     QTest::addColumn<int>("command"); // sfile, fload, splayer, lplayer
     QTest::addColumn<QByteArray>("before"); // the chosen file, empty when there is none
     QTest::addColumn<QByteArray>("after"); // the file afterwards, empty when unchanged
-    QTest::addColumn<QString>("state"); // selstar diststar yorg xorg colmode|notes of stars 0, 1, 5|redraws
+    QTest::addColumn<QString>(
+        "state"); // selectedStar secondStar originY originX colourCode|notes of stars 0, 1, 5|redraws
 
     const QByteArray head = "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(5);
     const QString hot = kGm + '#' + kPlayer;
@@ -218,8 +219,8 @@ void TestStateFiles::commands()
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
     QFETCH(QString, state);
-    void (StateFileCommands::*const run[])() = { &StateFileCommands::sfile_Click, &StateFileCommands::fload_Click,
-        &StateFileCommands::splayer_Click, &StateFileCommands::lplayer_Click };
+    void (StateFileCommands::*const run[])() = { &StateFileCommands::saveGameState, &StateFileCommands::loadGameState,
+        &StateFileCommands::savePlayerMap, &StateFileCommands::loadPlayerMap };
     QDir::setCurrent(m_dir.path()); // where a cancelled save would write its preset name
     MapModel model(m_table);
     model.logoBoxVisible = false;
@@ -248,7 +249,7 @@ void TestStateFiles::commands()
     QCOMPARE(contents(ui.answer), after.isEmpty() ? before : after);
     const ViewState &v = model.view;
     const NotesStore &n = model.notes;
-    QCOMPARE(QString::asprintf("%d %d %d %d %d|", v.selstar, v.diststar, v.yorg, v.xorg, v.colmode)
+    QCOMPARE(QString::asprintf("%d %d %d %d %d|", v.selectedStar, v.secondStar, v.originY, v.originX, v.colourCode)
             + (QStringList { shown(n, 0), shown(n, 1), shown(n, 5), QString::number(redraws) }).join('|'),
         state);
 }

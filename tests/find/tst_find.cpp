@@ -16,7 +16,7 @@ namespace {
 QList<int> selectionState(MainWindow &window)
 {
     const ViewState &view = window.model().view;
-    return { view.selstar, view.xorg, view.yorg, view.diststar, window.redrawCount() };
+    return { view.selectedStar, view.originX, view.originY, view.secondStar, window.redrawCount() };
 }
 
 // A main window after start-up, with its find field open.
@@ -26,7 +26,7 @@ struct FindWindow
     MainWindow window { &splash };
     FindWindow()
     {
-        window.Form_Load();
+        window.startUp();
         window.show();
         window.activateWindow();
         active = QTest::qWaitForWindowActive(&window);
@@ -37,7 +37,7 @@ struct FindWindow
     {
         if (!active)
             return nullptr;
-        window.menu().findstar->trigger();
+        window.menu().findStarAction->trigger();
         auto *popup = window.canvas()->findChild<FindStarPopup *>();
         return popup && popup->isVisible() ? popup->field() : nullptr;
     }
@@ -88,7 +88,7 @@ private slots:
         const StarTable table = StarTable::fromCatalogue();
         QStringList found;
         for (const int star : StarNameMatcher(table).matching(query))
-            found << table[star].starname;
+            found << table[star].starName;
         QTEST(found, "names");
     }
 
@@ -116,14 +116,14 @@ private slots:
         FindWindow clicked;
         const int index = [&] {
             for (int i = 0; i < clicked.window.table().size(); ++i)
-                if (clicked.window.table()[i].starname == star)
+                if (clicked.window.table()[i].starName == star)
                     return i;
             return -1;
         }();
         emit clicked.window.canvas()->starmarkPressed(index, 1);
-        QCOMPARE(found.window.model().view.selstar, index);
+        QCOMPARE(found.window.model().view.selectedStar, index);
         QCOMPARE(selectionState(found.window), selectionState(clicked.window));
-        QVERIFY(found.window.shownModel()->view.selstar == index);
+        QVERIFY(found.window.shownModel()->view.selectedStar == index);
     }
 
     // Escape closes the field; nothing typed or moved in it changes the map.

@@ -19,12 +19,12 @@ public:
     QString m_text;
 };
 
-// Pearson's chi-square of `draws` rolls of randint(low, high) against the uniform distribution.
+// Pearson's chi-square of `draws` rolls of randomInt(low, high) against the uniform distribution.
 double chiSquare(RandomSource &random, int low, int high, int draws)
 {
     QList<double> counts(high - low + 1);
     for (int i = 0; i < draws; ++i) {
-        const int roll = random.randint(low, high);
+        const int roll = random.randomInt(low, high);
         if (roll < low || roll > high)
             return qInf();
         ++counts[roll - low];
@@ -50,12 +50,12 @@ void TestGenSystem::scriptedSystems()
     ScriptedRandom random({ 3, 4, 6, 2, 4, 6, 4, 8, 10, 10, 1, 1, 4, 8, 0, 5, 5, 9, 9 });
     MemoryBox box;
     box.setText(QStringLiteral("unsaved notes"));
-    starrec star;
-    star.sclass = QStringLiteral("G2");
-    const auto generate = [&](int firstorb, int lastorb) {
-        star.firstorb = static_cast<qint16>(firstorb);
-        star.lastorb = static_cast<qint16>(lastorb);
-        gensystem(star, random, box);
+    StarRecord star;
+    star.spectralClass = QStringLiteral("G2");
+    const auto generate = [&](int firstOrbit, int lastOrbit) {
+        star.firstOrbit = static_cast<qint16>(firstOrbit);
+        star.lastOrbit = static_cast<qint16>(lastOrbit);
+        generateSystem(star, random, box);
         return box.text();
     };
     QCOMPARE(generate(1, 2),
@@ -85,24 +85,24 @@ void TestGenSystem::catalogueProperties()
     const QString heading = QStringLiteral("Creating System\r\n");
     const StarTable table = StarTable::fromCatalogue();
     int planets = 0;
-    for (const starrec &star : table.stars()) {
+    for (const StarRecord &star : table.stars()) {
         for (int run = 0; run < 20; ++run) {
             MemoryBox box;
-            gensystem(star, random, box);
+            generateSystem(star, random, box);
             const QString text = box.text();
             QVERIFY(text.startsWith(heading));
-            int lastOrbit = star.firstorb - 1;
+            int lastOrbit = star.firstOrbit - 1;
             for (qsizetype at = heading.size(); at < text.size(); ++planets) {
                 const auto m = block.match(
                     text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
                 QVERIFY2(m.hasMatch(), qPrintable(text.mid(at)));
-                QVERIFY(m.captured(1).toInt() > lastOrbit && m.captured(1).toInt() <= star.lastorb);
+                QVERIFY(m.captured(1).toInt() > lastOrbit && m.captured(1).toInt() <= star.lastOrbit);
                 lastOrbit = m.captured(1).toInt();
                 QVERIFY(!QStringLiteral("a1").contains(m.captured(2)) || m.captured(4) == u"None");
                 QVERIFY(m.captured(3) != u"h" || m.captured(5) == u"0");
                 at = m.capturedEnd();
             }
-            QVERIFY(text == heading || !QStringList({ "DA", "DF", "dM" }).contains(star.sclass));
+            QVERIFY(text == heading || !QStringList({ "DA", "DF", "dM" }).contains(star.spectralClass));
         }
     }
     QVERIFY(planets > 0);

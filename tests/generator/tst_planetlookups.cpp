@@ -7,18 +7,18 @@
 // Runs one lookup on its arguments, the star class first where it takes a star.
 static QString run(const QString &lookup, const QStringList &args, RandomSource &random)
 {
-    starrec star;
-    star.sclass = args.value(0);
+    StarRecord star;
+    star.spectralClass = args.value(0);
     const int orbit = args.value(1).toInt();
-    return lookup == u"key"   ? subclasskey(star.sclass)
-        : lookup == u"zone"   ? orbitzone(star, orbit)
-        : lookup == u"planet" ? QString::number(int(planetroll(star, random)))
-        : lookup == u"code"   ? planetcode(star, orbit, random)
-        : lookup == u"grav"   ? gravtext(args.value(0))
-        : lookup == u"day"    ? daytext(args.value(0), random)
-        : lookup == u"atmos"  ? atmostext(args.value(0), random)
-        : lookup == u"temp"   ? temptext(star, orbit, args.value(2), random)
-                              : QString::number(hydropct(args.value(0), args.value(1), args.value(2), random));
+    return lookup == u"key"   ? subclassKey(star.spectralClass)
+        : lookup == u"zone"   ? orbitZone(star, orbit)
+        : lookup == u"planet" ? QString::number(int(rollPlanet(star, random)))
+        : lookup == u"code"   ? planetCode(star, orbit, random)
+        : lookup == u"grav"   ? gravityText(args.value(0))
+        : lookup == u"day"    ? dayLengthText(args.value(0), random)
+        : lookup == u"atmos"  ? atmosphereText(args.value(0), random)
+        : lookup == u"temp"   ? temperatureText(star, orbit, args.value(2), random)
+                              : QString::number(hydroPercentage(args.value(0), args.value(1), args.value(2), random));
 }
 
 class TestPlanetLookups : public QObject

@@ -19,10 +19,10 @@ private slots:
     void init()
     {
         m_main = std::make_unique<MainWindow>(&m_splash);
-        m_main->Form_Load();
-        m_main->Picture1_Click(); // Form_Load's redraw only hid the logo
-        m_main->dist_Click();
-        m_window = m_main->form3();
+        m_main->startUp();
+        m_main->refreshMap(); // startUp's redraw only hid the logo
+        m_main->showStellarIndex();
+        m_window = m_main->stellarIndex();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
 
@@ -40,7 +40,7 @@ private slots:
     void entryClicks_data()
     {
         QTest::addColumn<int>("button");
-        QTest::addColumn<QList<int>>("after"); // redraws, selstar, diststar, xorg, yorg
+        QTest::addColumn<QList<int>>("after"); // redraws, selectedStar, secondStar, originX, originY
 
         QTest::newRow("left") << int(Qt::LeftButton) << QList<int> { 1, 111, 0, -1, -25 };
         QTest::newRow("right") << int(Qt::RightButton) << QList<int> { 1, 165, 111, -7, -7 };
@@ -53,26 +53,27 @@ private slots:
         // The boxes show the selected star's two texts after any button, none for a text without parts.
         model().notes.setNotes(111, "Tarn \u00FF GM", "Tarn player");
         model().notes.setTextWithoutParts(165, "Sol notes");
-        m_window->gmnotes()->setPlainText("typed");
+        m_window->gameMasterNotes()->setPlainText("typed");
         const int before = m_main->redrawCount();
         QTest::mouseClick(entry(111), Qt::MouseButton(button));
         const ViewState &view = model().view;
-        QTEST((QList<int> { m_main->redrawCount() - before, view.selstar, view.diststar, view.xorg, view.yorg }),
+        QTEST((QList<int> {
+                  m_main->redrawCount() - before, view.selectedStar, view.secondStar, view.originX, view.originY }),
             "after");
-        QCOMPARE(
-            boxes(), view.selstar == 111 ? QStringList({ "Tarn \u00FF GM", "Tarn player" }) : QStringList({ "", "" }));
+        QCOMPARE(boxes(),
+            view.selectedStar == 111 ? QStringList({ "Tarn \u00FF GM", "Tarn player" }) : QStringList({ "", "" }));
         // Selected red, second blue, both with a black border, the others plain black.
         const QImage image = m_window->grab().toImage();
-        for (const auto &[i, colour] :
-            { std::pair<int, QColor> { view.selstar, Qt::red }, { view.diststar, Qt::blue }, { 112, Qt::black } }) {
+        for (const auto &[i, colour] : { std::pair<int, QColor> { view.selectedStar, Qt::red },
+                 { view.secondStar, Qt::blue }, { 112, Qt::black } }) {
             QCOMPARE(entry(i)->palette().color(QPalette::WindowText), colour);
             QCOMPARE(image.pixelColor(entry(i)->geometry().topRight() + QPoint(-1, 0)) == Qt::black, i != 112);
         }
         // Right click on the selected star: it is both, and blue wins.
-        QTest::mouseClick(entry(view.selstar), Qt::RightButton);
-        QCOMPARE(entry(view.selstar)->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QTest::mouseClick(entry(view.selectedStar), Qt::RightButton);
+        QCOMPARE(entry(view.selectedStar)->palette().color(QPalette::WindowText), QColor(Qt::blue));
         QCOMPARE(m_window->findChild<QLabel *>("sellabel")->text(),
-            QStringLiteral("The selected system is %1 and the distance to %1 is 0 LY").arg(name(view.selstar)));
+            QStringLiteral("The selected system is %1 and the distance to %1 is 0 LY").arg(name(view.selectedStar)));
     }
 
     void savedNotesShowN()
@@ -85,14 +86,14 @@ private slots:
         QVERIFY(m_window->grab().toImage().pixelColor(pixels(tarn + QPoint(-6 * h / 5, h)))
             != m_window->palette().color(QPalette::Window));
         QTest::mouseClick(entry(111), Qt::LeftButton);
-        QTest::keyClicks(m_window->plnotes(), "Beware");
+        QTest::keyClicks(m_window->playerNotes(), "Beware");
         const int before = m_main->redrawCount();
         for (int i = 0; i < 2; ++i) { // the second time both boxes are empty: nothing changes, the "N" stays
             QTest::mouseClick(button("savenotes"), Qt::LeftButton);
             QCOMPARE(m_main->redrawCount(), before + 1);
             QCOMPARE(notes(111), QStringList({ "", "Beware" }));
             QVERIFY(darkPixels(nArea) > 10);
-            m_window->plnotes()->clear();
+            m_window->playerNotes()->clear();
         }
         // "R" beside Tarn, "*" beside Sol, nothing beside Vell, right of the first column's names.
         const int markLeft = qRound(entry(0)->width() * 1440.0 / m_window->logicalDpiX()) + 500;
@@ -107,18 +108,20 @@ private slots:
         const int before = m_main->redrawCount();
         for (int i : { 2, 0, 3, 1 }) {
             QTest::mouseClick(button(QStringLiteral("SIC%1").arg(i)), Qt::LeftButton);
-            QCOMPARE(model().view.colmode, i);
-            QVERIFY(m_main->dispoptions()->findChild<QRadioButton *>(QStringLiteral("col%1").arg(i + 1))->isChecked());
+            QCOMPARE(model().view.colourCode, i);
+            QVERIFY(m_main->displayOptionsDialog()
+                        ->findChild<QRadioButton *>(QStringLiteral("col%1").arg(i + 1))
+                        ->isChecked());
         }
         QCOMPARE(m_main->redrawCount(), before + 4);
     }
 
     void hidingKeepsEverything()
     {
-        m_window->gmnotes()->setPlainText("saved");
+        m_window->gameMasterNotes()->setPlainText("saved");
         QTest::mouseClick(button("savenotes"), Qt::LeftButton);
-        m_window->plnotes()->setPlainText("typed, not saved");
-        QTest::keyClick(m_window->plnotes(), Qt::Key_Escape); // only the exit button and the close box hide it
+        m_window->playerNotes()->setPlainText("typed, not saved");
+        QTest::keyClick(m_window->playerNotes(), Qt::Key_Escape); // only the exit button and the close box hide it
         QVERIFY(m_window->isVisible());
         QTest::mouseClick(button("Command1"), Qt::LeftButton);
         QVERIFY(!m_window->isVisible());
@@ -133,8 +136,8 @@ private slots:
 
     void noSelectedStarNoNotes()
     {
-        model().view.selstar = -1;
-        m_window->gmnotes()->setPlainText("typed");
+        model().view.selectedStar = -1;
+        m_window->gameMasterNotes()->setPlainText("typed");
         const int before = m_main->redrawCount();
         QTest::mouseClick(button("savenotes"), Qt::LeftButton);
         QTest::mouseClick(entry(0), Qt::MiddleButton);
@@ -144,9 +147,9 @@ private slots:
 
     void generateSystemFillsTheBoxOnly()
     {
-        m_window->gmnotes()->setPlainText("old\nnotes");
+        m_window->gameMasterNotes()->setPlainText("old\nnotes");
         QTest::mouseClick(button("generate"), Qt::LeftButton);
-        const QString generated = m_window->gmnotes()->toPlainText();
+        const QString generated = m_window->gameMasterNotes()->toPlainText();
         QVERIFY(generated.startsWith("Creating System\n"));
         QVERIFY(!generated.contains("old"));
         QVERIFY(!model().notes.hasNotes(165)); // nothing is kept until "Save System Notes"
@@ -154,15 +157,15 @@ private slots:
         const QString gm = model().notes.gameMasterText(165);
         QVERIFY(gm.startsWith("Creating System\r\n") && !gm.contains(QRegularExpression("[^\r]\n")));
         // A white dwarf never gets a planet; without a selected star the button is off and does nothing.
-        model().view.selstar = 51; // CC 658, class DA
+        model().view.selectedStar = 51; // CC 658, class DA
         QTest::mouseClick(button("generate"), Qt::LeftButton);
-        QCOMPARE(m_window->gmnotes()->toPlainText(), QStringLiteral("Creating System\n"));
-        model().view.selstar = -1;
-        m_main->Picture1_Click();
+        QCOMPARE(m_window->gameMasterNotes()->toPlainText(), QStringLiteral("Creating System\n"));
+        model().view.selectedStar = -1;
+        m_main->refreshMap();
         QVERIFY(!button("generate")->isEnabled());
-        m_window->gmnotes()->setPlainText("kept");
-        m_window->generate_Click();
-        QCOMPARE(m_window->gmnotes()->toPlainText(), QStringLiteral("kept"));
+        m_window->gameMasterNotes()->setPlainText("kept");
+        m_window->generatePlanets();
+        QCOMPARE(m_window->gameMasterNotes()->toPlainText(), QStringLiteral("kept"));
     }
 
 private:
@@ -172,8 +175,11 @@ private:
         const NotesStore &n = model().notes;
         return n.hasParts(star) ? QStringList { n.gameMasterText(star), n.playerText(star) } : QStringList();
     }
-    QStringList boxes() const { return { m_window->gmnotes()->toPlainText(), m_window->plnotes()->toPlainText() }; }
-    QString name(int star) const { return m_main->table()[star].starname; }
+    QStringList boxes() const
+    {
+        return { m_window->gameMasterNotes()->toPlainText(), m_window->playerNotes()->toPlainText() };
+    }
+    QString name(int star) const { return m_main->table()[star].starName; }
     QLabel *entry(int i) const { return m_window->findChild<QLabel *>(QStringLiteral("fullist%1").arg(i)); }
     QPushButton *button(const QString &name) const { return m_window->findChild<QPushButton *>(name); }
     QPoint pixels(const QPoint &twips) const

@@ -14,7 +14,7 @@ struct MapFixture
     int star(const QString &name) const
     {
         for (int i = 0; i < table.size(); ++i)
-            if (table[i].starname == name)
+            if (table[i].starName == name)
                 return i;
         return -1;
     }

@@ -15,7 +15,7 @@ private slots:
     void gridBySurfaceModeAndOrigin_data()
     {
         QTest::addColumn<bool>("printer");
-        QTest::addColumn<bool>("wysflag");
+        QTest::addColumn<bool>("printerMode");
         QTest::addColumn<QPoint>("origin");
         // First op, panels, mini-map outline, solid and dashed lines, labels (the printer mode keeps ForeColor).
         QTest::addColumn<QList<Colour>>("colours");
@@ -43,23 +43,23 @@ private slots:
     {
         MapFixture f;
         QFETCH(bool, printer);
-        QFETCH(bool, wysflag);
+        QFETCH(bool, printerMode);
         QFETCH(QPoint, origin);
         QFETCH(QList<Colour>, colours);
-        f.view.wysflag = wysflag;
-        f.view.xorg = origin.x();
-        f.view.yorg = origin.y();
-        f.view.fscale = 1.3;
+        f.view.printerMode = printerMode;
+        f.view.originX = origin.x();
+        f.view.originY = origin.y();
+        f.view.textScale = 1.3;
         RecordingSurface s;
         s.printer = printer;
         s.ForeColor = 0x123456;
         s.DrawWidth = 7;
-        drawgrid(f.model, s);
-        QVERIFY(s.DrawStyle == 0 && s.DrawWidth == 1 && s.FontSize == 13); // font size 10 x fscale
+        drawGrid(f.model, s);
+        QVERIFY(s.DrawStyle == 0 && s.DrawWidth == 1 && s.FontSize == 13); // font size 10 x textScale
         QCOMPARE(s.ops.front().kind, printer ? Kind::FilledBox : Kind::Cls);
         QCOMPARE(s.ops.front().colour, colours[0]);
         QCOMPARE(s.of(Kind::Cls).size(), printer ? 0 : 1);
-        if (printer && !wysflag)
+        if (printer && !printerMode)
             QCOMPARE(positions({ s.ops.front() }), QStringLiteral("0,0,297,210"));
         const auto panels = s.where([](const RecordedOp &op) { return op.kind == Kind::FilledBox && op.at[0] > 1; });
         QCOMPARE(positions(panels), QStringLiteral("5.1,28.1,174.5,197.5 5,2,30,27"));
@@ -86,18 +86,19 @@ private slots:
     void circlesClippedToTheirAreas()
     {
         MapFixture f;
-        f.view.sodflag = f.view.dfsflag = true; // spheres of 10, 20 and 30, and the range circle of 40 round Sol
+        f.view.showSpheres = f.view.showRangeCircle
+            = true; // spheres of 10, 20 and 30, and the range circle of 40 round Sol
         RecordingSurface s;
-        drawgrid(f.model, s);
+        drawGrid(f.model, s);
         QSet<Colour> sector, mini;
         // Each circle's radius in light years by its colour; a light year is 10 sector units and
         // 25/70 mini-map units, and Sol stands at (85, 118) and (17.14, 14.5).
-        const QHash<Colour, double> radius { { d2solcol(5), 10 }, { d2solcol(15), 20 }, { d2solcol(25), 30 },
-            { distcol(40), 40 } };
+        const QHash<Colour, double> radius { { colourByDistanceFromSol(5), 10 }, { colourByDistanceFromSol(15), 20 },
+            { colourByDistanceFromSol(25), 30 }, { colourByDistance(40), 40 } };
         for (const RecordedOp &p : s.of(Kind::PSet)) {
             const bool inSector = p.drawWidth == 4;
-            QVERIFY(inSector ? inrange(15, 165, p.at[0]) && inrange(38, 188, p.at[1])
-                             : p.drawWidth == 1 && inrange(5.2, 29.8, p.at[0]) && inrange(2.2, 26.8, p.at[1]));
+            QVERIFY(inSector ? inRange(15, 165, p.at[0]) && inRange(38, 188, p.at[1])
+                             : p.drawWidth == 1 && inRange(5.2, 29.8, p.at[0]) && inRange(2.2, 26.8, p.at[1]));
             (inSector ? sector : mini) << p.colour;
             const double scale = inSector ? 10.0 : 25.0 / 70.0;
             const double length = inSector ? std::hypot(p.at[0] - 85, p.at[1] - 118)
@@ -105,18 +106,20 @@ private slots:
             QVERIFY2(std::abs(length / scale - radius.value(p.colour)) < 0.01, qPrintable(positions({ p })));
         }
         // Only the 10-year sphere reaches into the sector from (-7, -7); the range circle leaves the mini-map.
-        QCOMPARE(sector, QSet<Colour>({ d2solcol(5) }));
-        QCOMPARE(mini, QSet<Colour>({ d2solcol(5), d2solcol(15), d2solcol(25), distcol(40) }));
+        QCOMPARE(sector, QSet<Colour>({ colourByDistanceFromSol(5) }));
+        QCOMPARE(mini,
+            QSet<Colour>({ colourByDistanceFromSol(5), colourByDistanceFromSol(15), colourByDistanceFromSol(25),
+                colourByDistance(40) }));
         // No range circle without a selected star.
-        f.view.sodflag = false;
-        f.view.selstar = -1;
+        f.view.showSpheres = false;
+        f.view.selectedStar = -1;
         s.ops.clear();
-        drawgrid(f.model, s);
+        drawGrid(f.model, s);
         QVERIFY(s.of(Kind::PSet).isEmpty());
         // The first point of a circle is straight below its centre on both maps; the width is restored.
         RecordingSurface one;
         one.DrawWidth = 7;
-        plotcircle(f.view, 0, 0, 1, 0xFF, one);
+        plotCircle(f.view, 0, 0, 1, 0xFF, one);
         QCOMPARE(positions(one.ops.mid(0, 2)), QStringLiteral("85,128 17.1429,14.8571"));
         QCOMPARE(one.DrawWidth, 7);
     }

@@ -23,10 +23,10 @@ private slots:
     {
         QFETCH(bool, light);
         MapFixture f;
-        f.view.fscale = 1440 / (297 / 25.4 * 1440 / 15);
-        f.view.wysflag = light;
-        f.view.hirange = 10;
-        f.view.greyflag = f.view.sodflag = f.view.dfsflag = f.view.idsflag = true;
+        f.view.textScale = 1440 / (297 / 25.4 * 1440 / 15);
+        f.view.printerMode = light;
+        f.view.rangeHigh = 10;
+        f.view.greyOutOfRange = f.view.showSpheres = f.view.showRangeCircle = f.view.showStarNumbers = true;
         QImage image(1440, 1018, QImage::Format_RGB32);
         image.fill(Qt::magenta);
         QPainter painter(&image);

@@ -20,32 +20,33 @@ private slots:
     {
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("signfmt") << each(signfmt, 5, 0, -7, 100, -40) << "+05 00 -07 +100 -40";
-        QTest::newRow("inrange") << each([](int v) { return QString::number(inrange(3, 18, v)); }, 2, 3, 18, 19)
+        QTest::newRow("signfmt") << each(signedLabel, 5, 0, -7, 100, -40) << "+05 00 -07 +100 -40";
+        QTest::newRow("inrange") << each([](int v) { return QString::number(inRange(3, 18, v)); }, 2, 3, 18, 19)
                                  << "0 1 1 0";
-        QTest::newRow("zcol") << each([](qint16 z) { return hex(zcol(z)); }, -41, -40, -11, -10, -1, 0, 10, 11, 40, 41)
-                              << "ffff00 ff0000 ff0000 ff00 ff00 ffff ffff 80ff 80ff ffff00";
+        QTest::newRow("zcol") << each([](qint16 z) { return hex(colourByZ(z)); }, -41, -40, -11, -10, -1, 0, 10, 11, 40,
+            41) << "ffff00 ff0000 ff0000 ff00 ff00 ffff ffff 80ff 80ff ffff00";
         // Later classes win whatever the order in the text; lower-case letters are no class.
-        QTest::newRow("stypecol") << each([](const char *t) { return hex(stypecol(QString::fromLatin1(t))); }, "O5",
-            "BO", "DA5", "F8", "DG8", "GK", "KG", "dM4", "k5", "")
+        QTest::newRow("stypecol") << each(
+            [](const char *t) { return hex(colourBySpectralType(QString::fromLatin1(t))); }, "O5", "BO", "DA5", "F8",
+            "DG8", "GK", "KG", "dM4", "k5", "")
                                   << "ff0000 ffff00 ffffff 99ffff 33ccff 80ff 80ff ff 0 0";
         // The small gaps between the distance bands fall through to black.
-        QTest::newRow("distcol") << each([](double d) { return hex(distcol(d)); }, 4.99, 5.0, 9.99, 9.995, 10.0, 14.99,
-            14.995, 15.0, 19.99, 19.995, 20.0, 24.99, 24.995, 25.0, 29.99, 29.995, 30.0)
+        QTest::newRow("distcol") << each([](double d) { return hex(colourByDistance(d)); }, 4.99, 5.0, 9.99, 9.995,
+            10.0, 14.99, 14.995, 15.0, 19.99, 19.995, 20.0, 24.99, 24.995, 25.0, 29.99, 29.995, 30.0)
                                  << "ffffff c0c0ff c0c0ff 0 8080ff 8080ff 0 4040ff 4040ff 0 c0 c0 0 80 80 0 40";
-        QTest::newRow("d2solcol") << each([](qint16 d) { return hex(d2solcol(d)); }, 9, 10, 19, 20)
+        QTest::newRow("d2solcol") << each([](qint16 d) { return hex(colourByDistanceFromSol(d)); }, 9, 10, 19, 20)
                                   << "ffcd70 ff9000 ff9000 6e001b";
         MapFixture f;
         const int sol = f.star("Sol"), centauriB = f.star("Alpha Centauri B"); // B sits at (-2, -1, -4)
-        const auto d = [&](int i, int j) { return QString::number(stardist(f.table, i, j)); };
+        const auto d = [&](int i, int j) { return QString::number(starDistance(f.table, i, j)); };
         const QStringList distances { d(sol, sol), d(-1, 5), d(5, -1), d(sol, centauriB) };
         QTest::newRow("stardist") << distances.join(u' ') << "0 -1 -1 4.58258";
         // Per mode: Z, spectral, distance from the selected star (itself, 11, none selected), catalogue
         // distance from Sol (Delta Pavonis is 19.7 by its co-ordinates, 20 in the catalogue), unknown.
-        const auto c = [&](const char *name, int colmode, int selstar) {
-            f.view.colmode = colmode;
-            f.view.selstar = selstar;
-            return hex(starcol(f.model, f.star(QString::fromLatin1(name))));
+        const auto c = [&](const char *name, int colourCode, int selectedStar) {
+            f.view.colourCode = colourCode;
+            f.view.selectedStar = selectedStar;
+            return hex(starColour(f.model, f.star(QString::fromLatin1(name))));
         };
         const QStringList colours { c("61 Cygni A", 0, sol), c("61 Cygni B", 1, sol), c("Sol", 2, sol),
             c("61 Cygni A", 2, sol), c("61 Cygni A", 2, -1), c("Delta Pavonis", 3, sol), c("Sol", 4, sol) };
@@ -63,9 +64,9 @@ private slots:
         s.ForeColor = 0x123456;
         s.FontSize = 8;
         const QString digits = QStringLiteral("0123456789"); // 20 units wide at size 10
-        qprint(s, digits, 7, 12, 255, QStringLiteral("Courier"), 10, true, 69);
-        qprint(s, digits, 7, 12, 0, QString(), 0, false, 0);
-        qprint(s, digits, 7, 12, -5, QString(), 10, true, -1);
+        printText(s, digits, 7, 12, 255, QStringLiteral("Courier"), 10, true, 69);
+        printText(s, digits, 7, 12, 0, QString(), 0, false, 0);
+        printText(s, digits, 7, 12, -5, QString(), 10, true, -1);
         // Centred on 69, then at x 7 twice, keeping ForeColor for colours 0 and below; all restored afterwards.
         QCOMPARE(positions(s.ops), QStringLiteral("59,12 7,12 7,12"));
         QCOMPARE(QStringList({ style(s.ops[0]), style(s.ops[1]), style(s.ops[2]) }),
@@ -73,7 +74,7 @@ private slots:
         QVERIFY(s.ForeColor == 0x123456 && s.FontSize == 8 && !s.FontBold && s.FontName == QLatin1String("Arial"));
         s.FontSize = 12.5; // "10" is 5 wide: the half 2.5 goes to the even 2
         s.ForeColor = 0xA0A0A0;
-        dleg(QStringLiteral("10"), 0xFF, 50, 20, 2, s);
+        drawKeyEntry(QStringLiteral("10"), 0xFF, 50, 20, 2, s);
         QCOMPARE(positions(s.ops.mid(3)), QStringLiteral("50,20,2 48,22"));
         QCOMPARE(QList<Colour>({ s.ops[3].colour, s.ops[3].fill }), QList<Colour>({ 0xA0A0A0, 0xFF }));
         QVERIFY(s.ops[3].kind == RecordedOp::Kind::Circle && s.ops[4].bold && s.FontBold && s.FillStyle == 0);

@@ -20,7 +20,7 @@ private:
 void TestRedrawCycle::rangeAndOrigin_data()
 {
     QTest::addColumn<QString>("range");
-    QTest::addColumn<int>("hirange"); // lorange is its negation, so the range is kept to what negates
+    QTest::addColumn<int>("rangeHigh"); // rangeLow is its negation, so the range is kept to what negates
     QTest::addColumn<QPoint>("origin");
     QTest::addColumn<QPoint>("clamped"); // to -35..20 both ways
     QTest::newRow("start") << "40" << 40 << QPoint(-7, -7) << QPoint(-7, -7);
@@ -35,42 +35,44 @@ void TestRedrawCycle::rangeAndOrigin()
     QFETCH(QPoint, origin);
     MapModel model(m_table);
     QFETCH(QString, range);
-    model.options.zmax = range;
-    model.view.xorg = origin.x();
-    model.view.yorg = origin.y();
+    model.options.rangeText = range;
+    model.view.originX = origin.x();
+    model.view.originY = origin.y();
     // The first call only hides the logo box and draws nothing; the options are read all the same.
     QVERIFY(!beginRedraw(model));
     QVERIFY(!model.logoBoxVisible);
-    QTEST(model.view.hirange, "hirange");
-    QCOMPARE(model.view.lorange, -model.view.hirange);
-    QTEST(QPoint(model.view.xorg, model.view.yorg), "clamped");
+    QTEST(model.view.rangeHigh, "rangeHigh");
+    QCOMPARE(model.view.rangeLow, -model.view.rangeHigh);
+    QTEST(QPoint(model.view.originX, model.view.originY), "clamped");
     QVERIFY(beginRedraw(model));
 }
 
 void TestRedrawCycle::optionsReachTheView()
 {
     // Each check box alone, greyed (its third state counts as checked), turns on its own flag only.
-    int DisplayOptions::*const boxes[] = { &DisplayOptions::xhair, &DisplayOptions::staridon,
-        &DisplayOptions::sodonflag, &DisplayOptions::dfsonflag, &DisplayOptions::dispsodstars };
+    int DisplayOptions::*const boxes[] = { &DisplayOptions::crossHairsBox, &DisplayOptions::starNumbersBox,
+        &DisplayOptions::spheresBox, &DisplayOptions::rangeCircleBox, &DisplayOptions::greyStarsBox };
     for (int i = 0; i < 5; ++i) {
         MapModel model(m_table);
-        model.options.xhair = 0;
+        model.options.crossHairsBox = 0;
         model.options.*boxes[i] = 2;
         beginRedraw(model);
         const ViewState &v = model.view;
         QString expected(5, u'0');
         expected[i] = u'1';
-        QCOMPARE(QString::asprintf("%d%d%d%d%d", v.xhairflag, v.idsflag, v.sodflag, v.dfsflag, v.greyflag), expected);
-        QVERIFY(!v.wysflag);
+        QCOMPARE(QString::asprintf("%d%d%d%d%d", v.showCrossHairs, v.showStarNumbers, v.showSpheres, v.showRangeCircle,
+                     v.greyOutOfRange),
+            expected);
+        QVERIFY(!v.printerMode);
     }
     // The mode and the colour code always come from the options, whatever a file load set.
     MapModel model(m_table);
     model.options.printerMode = true;
     model.options.colourCode = 3;
-    model.view.colmode = 1;
+    model.view.colourCode = 1;
     beginRedraw(model);
-    QVERIFY(model.view.wysflag);
-    QCOMPARE(model.view.colmode, 3);
+    QVERIFY(model.view.printerMode);
+    QCOMPARE(model.view.colourCode, 3);
 }
 
 QTEST_APPLESS_MAIN(TestRedrawCycle)

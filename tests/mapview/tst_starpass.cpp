@@ -18,20 +18,20 @@ private slots:
     {
         MapFixture f;
         f.model.logo = QImage(4, 4, QImage::Format_RGB32); // only the dark logo: the printer mode has none
-        f.view.hirange = 10;
-        f.view.idsflag = true;
-        f.view.xhairflag = false;
+        f.view.rangeHigh = 10;
+        f.view.showStarNumbers = true;
+        f.view.showCrossHairs = false;
         for (const bool light : { false, true }) {
-            f.view.wysflag = f.view.greyflag = light;
+            f.view.printerMode = f.view.greyOutOfRange = light;
             RecordingSurface s;
-            const MapFrame frame = drawstars(f.model, s);
+            const MapFrame frame = drawStars(f.model, s);
             // 14 stars lie within range 10 of Sol, 13 of them in the sector (-7, -7) .. (8, 8). With grey
             // stars all 36 in the sector are listed, whatever their Z (AC +79° is at Z 16).
             const auto points = s.of(Kind::PSet);
             QCOMPARE(QList<size_t>({ size_t(points.size()), frame.markers.size(), frame.listRows.size() }),
                 light ? QList<size_t>({ 192, 36, 36 }) : QList<size_t>({ 14, 13, 13 }));
             for (const RecordedOp &p : points)
-                QVERIFY(p.drawWidth == 3 && inrange(5, 30, p.at[0]) && inrange(2, 27, p.at[1]));
+                QVERIFY(p.drawWidth == 3 && inRange(5, 30, p.at[0]) && inRange(2, 27, p.at[1]));
             // Sol is the eleventh star within range, in its Z colour at (35 / 70 * 25 + 5, 35 / 70 * 25 + 2).
             const RecordedOp sol = points[light ? f.star("Sol") : 10];
             QCOMPARE(positions({ sol }) + u' ' + hex(sol.colour), QStringLiteral("17.5,14.5 ffff"));
@@ -60,7 +60,7 @@ private slots:
     {
         QTest::addColumn<QPoint>("origin");
         QTest::addColumn<QString>("selected");
-        QTest::addColumn<bool>("xhair");
+        QTest::addColumn<bool>("crossHairsBox");
         QTest::addColumn<QString>("red"); // on the mini-map, then the circle and lines on the sector map
         const QString mini = "17.5,2,17.5,27 5,14.5,30,14.5";
         QTest::newRow("inside") << QPoint(-7, -7) << "Sol" << true
@@ -76,13 +76,13 @@ private slots:
         MapFixture f;
         QFETCH(QPoint, origin);
         QFETCH(QString, selected);
-        QFETCH(bool, xhair);
-        f.view.xorg = origin.x();
-        f.view.yorg = origin.y();
-        f.view.selstar = f.star(selected);
-        f.view.xhairflag = xhair;
+        QFETCH(bool, crossHairsBox);
+        f.view.originX = origin.x();
+        f.view.originY = origin.y();
+        f.view.selectedStar = f.star(selected);
+        f.view.showCrossHairs = crossHairsBox;
         RecordingSurface s;
-        drawstars(f.model, s);
+        drawStars(f.model, s);
         // One pixel wide; the selected row of the list is a red bar, not a cross hair.
         const auto red = s.where([](const RecordedOp &op) { return op.colour == 0xFF && op.kind != Kind::FilledBox; });
         QVERIFY(std::all_of(red.begin(), red.end(), [](const RecordedOp &op) { return op.drawWidth == 1; }));
@@ -93,11 +93,11 @@ private slots:
     {
         MapFixture f;
         const int sol = f.star("Sol"), cygni = f.star("61 Cygni A"), proxima = f.star("Proxima Centauri");
-        f.view.colmode = 2; // distance from the selected star
-        f.view.diststar = cygni;
+        f.view.colourCode = 2; // distance from the selected star
+        f.view.secondStar = cygni;
         f.model.notes.setNotes(proxima, QStringLiteral("gm"), QString());
         RecordingSurface s;
-        MapFrame frame = drawstars(f.model, s);
+        MapFrame frame = drawStars(f.model, s);
         QCOMPARE(frame.index.size(), 192u);
         // Border, text colour, dot colour, mark, notes.
         const auto mark = [&frame](int i) {
@@ -109,21 +109,21 @@ private slots:
         QCOMPARE(QStringList({ mark(sol), mark(cygni), mark(proxima) }),
             QStringList({ "1 ff ffffff * 0", "1 ff0000 8080ff R 0", "0 0 ffffff  1" }));
         const QString selected = QStringLiteral("The selected system is Sol");
-        QCOMPARE(frame.sellabel.value_or(QString()), selected + " and the distance to 61 Cygni A is 11 LY");
+        QCOMPARE(frame.selectionLabel.value_or(QString()), selected + " and the distance to 61 Cygni A is 11 LY");
         QCOMPARE(frame.markers[0].toolTip, QStringLiteral("Distance From Sol to 61 Cygni A = 11 Ly"));
         // One star both selected and second: blue wins, at distance 0. No second star: no tail.
-        f.view.diststar = sol;
-        frame = drawstars(f.model, s);
+        f.view.secondStar = sol;
+        frame = drawStars(f.model, s);
         QCOMPARE(mark(sol), "1 ff0000 ffffff * 0");
-        QCOMPARE(frame.sellabel.value_or(QString()), selected + " and the distance to Sol is 0 LY");
-        f.view.diststar = -1;
-        QCOMPARE(drawstars(f.model, s).sellabel.value_or(QString()), selected);
+        QCOMPARE(frame.selectionLabel.value_or(QString()), selected + " and the distance to Sol is 0 LY");
+        f.view.secondStar = -1;
+        QCOMPARE(drawStars(f.model, s).selectionLabel.value_or(QString()), selected);
         // Nothing selected: no caption, tooltips with the star's own data, no selected star line in the title,
         // the distance key stays and every listed distance reads -1.
-        f.view.selstar = -1;
+        f.view.selectedStar = -1;
         RecordingSurface none;
-        frame = drawstars(f.model, none);
-        QVERIFY(!frame.sellabel.has_value());
+        frame = drawStars(f.model, none);
+        QVERIFY(!frame.selectionLabel.has_value());
         QCOMPARE(frame.markers[0].toolTip, QStringLiteral("61 Cygni A 6,-6,-7 K5 R"));
         QCOMPARE(frame.markers[2].toolTip, QStringLiteral("AC +79° -3,0,16 dM4 "));
         QCOMPARE(none.printed().mid(2, 2), QStringList({ "DISTANCE FROM SELECTED KEY", "0" }));
@@ -134,7 +134,7 @@ private slots:
 
     void panelsTitleAndKey_data()
     {
-        QTest::addColumn<int>("colmode");
+        QTest::addColumn<int>("colourCode");
         QTest::addColumn<bool>("light");
         QTest::addColumn<QString>("key"); // title and captions
         QTest::addColumn<QString>("colours"); // of the dots
@@ -151,13 +151,13 @@ private slots:
     void panelsTitleAndKey()
     {
         MapFixture f;
-        QFETCH(int, colmode);
+        QFETCH(int, colourCode);
         QFETCH(bool, light);
-        f.view.colmode = colmode;
-        f.view.wysflag = light;
-        f.view.fscale = 1.3; // title size 15.6, rounded to 16
+        f.view.colourCode = colourCode;
+        f.view.printerMode = light;
+        f.view.textScale = 1.3; // title size 15.6, rounded to 16
         RecordingSurface s;
-        drawpanels(f.model, s);
+        drawPanels(f.model, s);
         // Both panels filled (white or black), then outlined.
         QCOMPARE(positions(s.ops.mid(0, 4)), "108,11.5,174.5,27 31,11.5,107,27 108,11.5,174.5,27 31,11.5,107,27");
         QCOMPARE(hex(s.ops[1].colour) + u' ' + hex(s.ops[3].colour), light ? "ffffff ffff00" : "0 202000");
@@ -175,16 +175,16 @@ private slots:
             QCOMPARE(dots[j].at, QList<double>({ float(108 + 66.5 * (j + 1) / (dots.size() + 1)), 20, 2 }));
         }
         QTEST(colours.join(u' '), "colours");
-        QCOMPARE(sectorline(20, 20, -40, 40), QStringLiteral("X +20 to +35  Y +20 to +35  Z -40 to +40"));
+        QCOMPARE(sectorLine(20, 20, -40, 40), QStringLiteral("X +20 to +35  Y +20 to +35  Z -40 to +40"));
     }
 
     void listGeometryAndColours()
     {
         MapFixture f;
-        f.view.fscale = 1.25; // list font 11.25: lines 4.5 high, rounded to the even 4
+        f.view.textScale = 1.25; // list font 11.25: lines 4.5 high, rounded to the even 4
         const int cygni = f.star("61 Cygni A"), wolf = f.star("Wolf 359"), sol = f.star("Sol");
         for (const bool light : { false, true }) {
-            f.view.wysflag = f.view.idsflag = light;
+            f.view.printerMode = f.view.showStarNumbers = light;
             RecordingSurface s;
             StarList list(f.model, s);
             // The header: a white box in the printer mode only, then the bold headings, "Ref" only with the IDs.
@@ -196,7 +196,7 @@ private slots:
             QStringList colours;
             for (const auto &[star, k] : { std::pair { cygni, 1 }, { wolf, 2 }, { sol, 3 } }) {
                 const qsizetype from = s.ops.size();
-                QCOMPARE(list.drawrow(star, k, QString::number(k)).rect, QRectF(178, 4 * k + 2, 98, 4));
+                QCOMPARE(list.drawRow(star, k, QString::number(k)).rect, QRectF(178, 4 * k + 2, 98, 4));
                 colours << hex(s.ops[from + (star == sol)].colour) + u'/' + hex(s.ops.back().colour);
             }
             QCOMPARE(colours.join(u' '), light ? "ffff00/0 ffffff/0 ff/ffffff" : "0/ff00 0/ffff ff/ffffff");
@@ -204,7 +204,7 @@ private slots:
             const QString texts = light ? "Ref|Star Designation|X|Y|Z|SC|LY|PC|1|61 Cygni A|6|-6|-7|K5|11|R|2"
                                         : "Star Designation|X|Y|Z|SC|LY|PC|61 Cygni A|6|-6|-7|K5|11|R|Wolf 359";
             QCOMPARE(s.printed().join(u'|').left(texts.size()), texts); // the header and row 1
-            // "R" is bold at the list size, "*" plain at 18 x fscale rounded.
+            // "R" is bold at the list size, "*" plain at 18 x textScale rounded.
             const auto marks = s.where([](const RecordedOp &op) { return op.kind == Kind::Print && op.at[0] == 271; });
             QCOMPARE(style(marks.value(1)) + u'|' + style(marks.value(2)),
                 light ? "0 11.25 bold|ffffff 22" : "ff00 11.25 bold|ffffff 22");
@@ -214,26 +214,26 @@ private slots:
     // "Show height": a 6-point signed Z right of each sector dot in the mode's text colour, only when chosen.
     void heightLabels_data()
     {
-        QTest::addColumn<int>("showheight");
+        QTest::addColumn<int>("heightBox");
         QTest::addColumn<bool>("light");
-        QTest::newRow("default") << DisplayOptions().showheight << false;
+        QTest::newRow("default") << DisplayOptions().heightBox << false;
         QTest::newRow("off printer") << 0 << true;
         QTest::newRow("on dark") << 1 << false;
         QTest::newRow("on printer") << 1 << true;
     }
     void heightLabels()
     {
-        QFETCH(int, showheight);
+        QFETCH(int, heightBox);
         QFETCH(bool, light);
         MapFixture f;
-        f.model.options.showheight = showheight;
+        f.model.options.heightBox = heightBox;
         f.model.options.printerMode = light;
         f.model.options.readInto(f.view);
         RecordingSurface s;
-        const MapFrame frame = drawstars(f.model, s);
+        const MapFrame frame = drawStars(f.model, s);
         const auto labels = s.where([](const RecordedOp &op) { return op.kind == Kind::Print && op.fontSize == 6; });
-        QCOMPARE(labels.size(), showheight ? qsizetype(frame.markers.size()) : 0);
-        if (!showheight)
+        QCOMPARE(labels.size(), heightBox ? qsizetype(frame.markers.size()) : 0);
+        if (!heightBox)
             return;
         // The two 61 Cygni stars share X and Y and differ only in height; Alpha Centauri lies below the plane.
         // The first star of a shared cell has its label left of its dot (1.2 units a character), clear of the

@@ -21,10 +21,10 @@ private slots:
     void init()
     {
         m_window = std::make_unique<MainWindow>(&m_splash);
-        m_window->Form_Load();
+        m_window->startUp();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->helpimage_Click();
+        m_window->hideHelpCard();
     }
 
     void regions_data()
@@ -58,22 +58,22 @@ private slots:
         QFETCH(QPointF, at);
         QFETCH(int, button);
         ViewState view;
-        view.xorg = 3;
-        view.yorg = 4;
-        QTEST(Form_MouseDown(view, button, float(at.x()), float(at.y())), "action");
-        QTEST(QPoint(view.xorg, view.yorg), "origin");
+        view.originX = 3;
+        view.originY = 4;
+        QTEST(scrollByPress(view, button, float(at.x()), float(at.y())), "action");
+        QTEST(QPoint(view.originX, view.originY), "origin");
     }
 
     void scrollingNeverWraps()
     {
         // An origin a broken file left at the ends of the whole-number range stays there.
         ViewState view;
-        view.xorg = std::numeric_limits<qint32>::max();
-        view.yorg = std::numeric_limits<qint32>::min() + 1;
-        QCOMPARE(Form_KeyDown(view, 34), WindowAction::Redraw); // Page Down: right and down
-        Form_MouseDown(view, 1, 100, 190); // the bottom band: down
-        QCOMPARE(view.xorg, std::numeric_limits<qint32>::max());
-        QCOMPARE(view.yorg, std::numeric_limits<qint32>::min());
+        view.originX = std::numeric_limits<qint32>::max();
+        view.originY = std::numeric_limits<qint32>::min() + 1;
+        QCOMPARE(keyPressed(view, 34), WindowAction::Redraw); // Page Down: right and down
+        scrollByPress(view, 1, 100, 190); // the bottom band: down
+        QCOMPARE(view.originX, std::numeric_limits<qint32>::max());
+        QCOMPARE(view.originY, std::numeric_limits<qint32>::min());
     }
 
     void keys_data()
@@ -113,7 +113,7 @@ private slots:
         QTest::addColumn<QPointF>("mapPos");
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("star"); // whose marker or list row is under the click
-        QTest::addColumn<QList<int>>("after"); // redraws, selstar, xorg, yorg
+        QTest::addColumn<QList<int>>("after"); // redraws, selectedStar, originX, originY
 
         const QList<int> same { 1, 165, -7, -7 }, tarn { 1, 111, -1, -25 }; // Tarn (111) is at (6, -18)
         QTest::newRow("top-left corner") << QPointF(10, 30) << 1 << -1 << QList<int> { 1, 165, -8, -6 };
@@ -143,12 +143,12 @@ private slots:
         QTest::mouseClick(
             canvas, button == 1 ? Qt::LeftButton : Qt::RightButton, Qt::NoModifier, canvas->toWidget(mapPos).toPoint());
         QTEST((QList<int> {
-                  m_window->redrawCount() - before, m_window->model().view.selstar, origin().x(), origin().y() }),
+                  m_window->redrawCount() - before, m_window->model().view.selectedStar, origin().x(), origin().y() }),
             "after");
     }
 
 private:
-    QPoint origin() const { return QPoint(m_window->model().view.xorg, m_window->model().view.yorg); }
+    QPoint origin() const { return QPoint(m_window->model().view.originX, m_window->model().view.originY); }
 
     SplashWindow m_splash;
     std::unique_ptr<MainWindow> m_window;

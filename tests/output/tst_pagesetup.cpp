@@ -13,11 +13,11 @@ private slots:
 // page's proportions and sits in the middle.
 void TestPageSetup::screen1024()
 {
-    const PageGeometry page = pagesetup(a4LandscapeTwips(), a4LandscapeMm(), QSizeF(15360, 11520));
+    const PageGeometry page = setUpPage(a4LandscapeTwips(), a4LandscapeMm(), QSizeF(15360, 11520));
     QCOMPARE(page.windowTwips.width(), 13824.0);
     QVERIFY(qAbs(page.windowTwips.height() - 13824.0 * 11906 / 16838) < 1e-6);
     QCOMPARE(page.windowTwips.center(), QPointF(7680, 5760));
-    QCOMPARE(page.fscale, 13824.0 / 16838.0);
+    QCOMPARE(page.textScale, 13824.0 / 16838.0);
     QCOMPARE(page.scaleSize, QSizeF(297, 210));
 }
 

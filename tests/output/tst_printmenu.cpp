@@ -53,7 +53,7 @@ class TestPrintMenu : public QObject
 {
     Q_OBJECT
 public:
-    TestPrintMenu() { m_window.Form_Load(); }
+    TestPrintMenu() { m_window.startUp(); }
 
 private slots:
     void notes();
@@ -85,8 +85,8 @@ void TestPrintMenu::notes()
         + "Player Notes\r\n\r\n\r\n";
     Scripted ui;
     NotesCommands commands(model, ui, ui, [] { return kNow; });
-    commands.nprint_Click();
-    commands.npprint_Click();
+    commands.copyAllNotes();
+    commands.copyPlayerNotes();
     const QString sent = "Notes have been sent to clipboard ready to paste into your chosen Program|Clipboard Ready";
     QCOMPARE(ui.shown, (QStringList { gameMaster, sent, player, sent }));
     // The general date format: short date, long time.
@@ -120,18 +120,18 @@ void TestPrintMenu::printMap()
     dialog.colorMode = grey ? QPrinter::GrayScale : QPrinter::Color;
     const auto draw = [&dialog](MapModel &model, Surface &surface) {
         dialog.shown << QString::asprintf(
-            "%g %d %gx%g", model.view.fscale, surface.isPrinter(), surface.ScaleWidth(), surface.ScaleHeight());
+            "%g %d %gx%g", model.view.textScale, surface.isPrinter(), surface.ScaleWidth(), surface.ScaleHeight());
         PrintMapCommand::redrawOnSurface(model, surface);
     };
     PrintMapCommand print(
-        m_window.model(), m_window.printer(), dialog, &m_window, [&] { m_window.pagesetup(); },
-        [&] { m_window.Picture1_Click(); }, draw);
-    print.pfile_Click();
+        m_window.model(), m_window.printer(), dialog, &m_window, [&] { m_window.setUpPage(); },
+        [&] { m_window.refreshMap(); }, draw);
+    print.printMap();
     QCOMPARE(dialog.shown, QStringList { "1 2 1048576 1" } + (cancel ? QStringList() : QStringList { "1 1 297x210" }));
     QCOMPARE(m_window.geometry(), laidOut);
     QCOMPARE(m_window.redrawCount(), redraws + 1);
-    QCOMPARE(m_window.model().view.fscale, m_window.page().fscale);
-    QVERIFY(m_window.page().fscale < 1.0);
+    QCOMPARE(m_window.model().view.textScale, m_window.page().textScale);
+    QVERIFY(m_window.page().textScale < 1.0);
     if (cancel)
         return;
     const QPrinter &printer = m_window.printer().printer();

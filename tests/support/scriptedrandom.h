@@ -13,7 +13,7 @@ public:
     explicit ScriptedRandom(std::vector<int> rolls)
         : m_rolls(std::move(rolls))
     { }
-    int randint(int low, int high) override
+    int randomInt(int low, int high) override
     {
         m_calls.emplace_back(low, high);
         return m_calls.size() <= m_rolls.size() ? m_rolls[m_calls.size() - 1] : low;

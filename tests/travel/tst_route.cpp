@@ -14,14 +14,14 @@ namespace {
 // "x,y,z;x,y,z;..." as a table of stars named S0, S1, ...
 StarTable stars(const QString &coordinates)
 {
-    std::vector<starrec> rows;
+    std::vector<StarRecord> rows;
     for (const QString &star : coordinates.split(u';')) {
         const QStringList xyz = star.split(u',');
-        starrec row;
-        row.starname = QStringLiteral("S%1").arg(rows.size());
-        row.starx = static_cast<qint16>(xyz[0].toInt());
-        row.stary = static_cast<qint16>(xyz[1].toInt());
-        row.starz = static_cast<qint16>(xyz[2].toInt());
+        StarRecord row;
+        row.starName = QStringLiteral("S%1").arg(rows.size());
+        row.x = static_cast<qint16>(xyz[0].toInt());
+        row.y = static_cast<qint16>(xyz[1].toInt());
+        row.z = static_cast<qint16>(xyz[2].toInt());
         rows.push_back(row);
     }
     return StarTable::fromStars(std::move(rows));

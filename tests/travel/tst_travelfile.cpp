@@ -136,7 +136,7 @@ void TestTravelFile::withGameState()
     QFETCH(QString, route);
     QFETCH(QString, message);
     MapModel model(m_table);
-    model.view.selstar = 165;
+    model.view.selectedStar = 165;
     model.travel = { 6.5, { 165, 12, 40 } };
     Scripted scripted;
     int redraws = 0;
@@ -146,7 +146,7 @@ void TestTravelFile::withGameState()
     const QString travel = m_dir.filePath(QStringLiteral("game.travel"));
     QFile::remove(state);
     scripted.answer = state;
-    files.sfile_Click();
+    files.saveGameState();
     // The game state is byte for byte what it is without travel planning.
     const QString plain = m_dir.filePath(QStringLiteral("plain.kmf"));
     QVERIFY(saveStateFile(plain, model.view, model.notes, false));
@@ -159,7 +159,7 @@ void TestTravelFile::withGameState()
         write(travel, side);
     model.travel = { 3.0, { 1, 2 } };
     scripted.shown.clear();
-    files.fload_Click();
+    files.loadGameState();
     QCOMPARE(redraws, 1);
     QStringList stars;
     for (int s : model.travel.route)
@@ -172,43 +172,43 @@ void TestTravelFile::withGameState()
     const QString player = m_dir.filePath(QStringLiteral("game.ply"));
     QFile::remove(travel);
     scripted.answer = player;
-    files.splayer_Click();
+    files.savePlayerMap();
     QVERIFY(!QFile::exists(travel));
     write(travel, "garbage");
     model.travel = { 3.0, { 1, 2 } };
-    files.lplayer_Click();
+    files.loadPlayerMap();
     QCOMPARE(model.travel.route, (std::vector<int> { 1, 2 }));
 }
 
 void TestTravelFile::plotAndCopy()
 {
     MapModel model(m_table);
-    model.view.selstar = StarTable::kSol;
-    model.view.diststar = StarTable::kSol;
+    model.view.selectedStar = StarTable::kSol;
+    model.view.secondStar = StarTable::kSol;
     Scripted scripted;
     int redraws = 0;
     TravelCommands travel(model, scripted, scripted, [&redraws] { ++redraws; });
 
-    travel.plotroute_Click(); // the same star twice: nothing to plot
+    travel.plotSelectedRoute(); // the same star twice: nothing to plot
     QVERIFY(model.travel.route.empty());
     QCOMPARE(redraws, 0);
 
-    model.view.diststar = 40;
+    model.view.secondStar = 40;
     model.travel.jumpLimit = 15.0;
-    travel.plotroute_Click();
+    travel.plotSelectedRoute();
     QVERIFY(model.travel.route.size() >= 2);
     QCOMPARE(redraws, 1);
     const QString shown = scripted.shown.last();
     QVERIFY(shown.startsWith(QStringLiteral("Plot Route|Route from ")));
     QCOMPARE(shown.count(QStringLiteral(" ly\r\n")), int(model.travel.route.size()) - 1); // one line a leg
-    travel.rprint_Click();
+    travel.copyRoute();
     QCOMPARE(QStringLiteral("Plot Route|") + scripted.copied, shown);
 
-    travel.clearroute_Click();
+    travel.clearRoute();
     QVERIFY(model.travel.route.empty());
     QCOMPARE(redraws, 2);
     scripted.copied.clear();
-    travel.rprint_Click();
+    travel.copyRoute();
     QVERIFY(scripted.copied.isEmpty());
 }
 

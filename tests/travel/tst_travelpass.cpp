@@ -52,16 +52,16 @@ void TestTravelPass::offDrawsNothing()
 {
     MapFixture f;
     RecordingSurface surface;
-    drawtravel(f.model, surface);
+    drawTravel(f.model, surface);
     QVERIFY(surface.ops.isEmpty());
 }
 
 void TestTravelPass::links_data()
 {
-    QTest::addColumn<int>("xorg");
-    QTest::addColumn<int>("yorg");
+    QTest::addColumn<int>("originX");
+    QTest::addColumn<int>("originY");
     QTest::addColumn<double>("limit");
-    QTest::addColumn<int>("hirange");
+    QTest::addColumn<int>("rangeHigh");
     QTest::addColumn<bool>("grey");
     QTest::newRow("start sector, 5 ly") << -7 << -7 << 5.0 << 40 << false;
     QTest::newRow("start sector, 8.5 ly") << -7 << -7 << 8.5 << 40 << false;
@@ -72,30 +72,30 @@ void TestTravelPass::links_data()
 
 void TestTravelPass::links()
 {
-    QFETCH(int, xorg);
-    QFETCH(int, yorg);
+    QFETCH(int, originX);
+    QFETCH(int, originY);
     QFETCH(double, limit);
-    QFETCH(int, hirange);
+    QFETCH(int, rangeHigh);
     QFETCH(bool, grey);
     MapFixture f;
-    f.view.xorg = xorg;
-    f.view.yorg = yorg;
-    f.view.hirange = hirange;
-    f.view.greyflag = grey;
-    f.view.linksflag = true;
+    f.view.originX = originX;
+    f.view.originY = originY;
+    f.view.rangeHigh = rangeHigh;
+    f.view.greyOutOfRange = grey;
+    f.view.showLinks = true;
     f.model.travel.jumpLimit = limit;
 
     // Every two stars the map shows (inside the sector's 15 ly, in range or shown grey) and no
     // farther apart than the limit.
     QStringList expected;
     const auto shown = [&](int i) {
-        const starrec &s = f.table[i];
-        return s.starx >= xorg && s.starx <= xorg + 15 && s.stary >= yorg && s.stary <= yorg + 15
-            && (grey || stardist(f.table, i, f.view.selstar) <= hirange);
+        const StarRecord &s = f.table[i];
+        return s.x >= originX && s.x <= originX + 15 && s.y >= originY && s.y <= originY + 15
+            && (grey || starDistance(f.table, i, f.view.selectedStar) <= rangeHigh);
     };
     for (int i = 0; i < f.table.size(); ++i)
         for (int j = i + 1; j < f.table.size(); ++j)
-            if (shown(i) && shown(j) && stardist(f.table, i, j) <= limit)
+            if (shown(i) && shown(j) && starDistance(f.table, i, j) <= limit)
                 expected << line(sectorPoint(f.table[i], f.view), sectorPoint(f.table[j], f.view));
     expected.sort();
     QVERIFY(expected.size() > 2);
@@ -103,7 +103,7 @@ void TestTravelPass::links()
     RecordingSurface surface;
     surface.DrawWidth = 2;
     surface.DrawStyle = 1;
-    drawtravel(f.model, surface);
+    drawTravel(f.model, surface);
     QCOMPARE(lines(surface.ops), expected);
     for (const RecordedOp &op : surface.ops) {
         QCOMPARE(op.kind, RecordedOp::Kind::Line);
@@ -123,13 +123,13 @@ void TestTravelPass::routeClippedAtGrid()
     // between them stays outside, the leg from Sol crosses the east edge.
     std::vector<int> east;
     for (int i = 0; i < f.table.size() && east.size() < 2; ++i)
-        if (f.table[i].starx > 11 && f.table[i].stary >= -7 && f.table[i].stary <= 8)
+        if (f.table[i].x > 11 && f.table[i].y >= -7 && f.table[i].y <= 8)
             east.push_back(i);
     QCOMPARE(east.size(), size_t(2));
     f.model.travel.route = { sol, east[0], east[1] };
 
     RecordingSurface surface;
-    drawtravel(f.model, surface);
+    drawTravel(f.model, surface);
     QCOMPARE(surface.ops.size(), 1);
     const RecordedOp &leg = surface.ops.front();
     QCOMPARE(leg.colour, colours::kRoute);

@@ -6,7 +6,7 @@
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
 #include "mapview/redraw.h"
-#include "travel/routesearch.h"
+#include "routes/routesearch.h"
 
 #include <QGuiApplication>
 #include <QPainter>

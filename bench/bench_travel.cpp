@@ -2,8 +2,8 @@
 // is set up, and one route search between two stars far apart, found and not found.
 
 #include "catalogue/startable.h"
-#include "travel/pairdistances.h"
-#include "travel/routesearch.h"
+#include "routes/pairdistances.h"
+#include "routes/routesearch.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,8 +5,8 @@
 // player texts only.
 
 #include "files/statecodec.h"
-#include "index/notesstore.h"
 #include "mapview/viewstate.h"
+#include "notes/notesstore.h"
 
 #include <QBuffer>
 #include <QStringList>

@@ -1,10 +1,10 @@
 #include "export/handout.h"
 
+#include "catalogue/stardistance.h"
 #include "catalogue/startable.h"
 #include "common/textnumber.h"
 #include "export/mapexport.h"
-#include "index/notesstore.h"
-#include "mapview/primitives.h"
+#include "notes/notesstore.h"
 
 #include <QFile>
 #include <QPageLayout>

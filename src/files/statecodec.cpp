@@ -1,8 +1,8 @@
 #include "files/statecodec.h"
 
 #include "common/textnumber.h"
-#include "index/notesstore.h"
 #include "mapview/viewstate.h"
+#include "notes/notesstore.h"
 
 #include <QFile>
 #include <QSaveFile>

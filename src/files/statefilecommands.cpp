@@ -4,7 +4,7 @@
 #include "files/messagebox.h"
 #include "files/statecodec.h"
 #include "mapview/mapmodel.h"
-#include "travel/travelfile.h"
+#include "routes/travelfile.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "index/notesboxes.h"
 
-#include "index/notesstore.h"
+#include "notes/notesstore.h"
 
 namespace {
 

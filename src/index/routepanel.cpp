@@ -1,6 +1,6 @@
 #include "index/routepanel.h"
 
-#include "travel/travelplan.h"
+#include "routes/travelplan.h"
 
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>

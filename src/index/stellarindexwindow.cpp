@@ -171,7 +171,7 @@ void StellarIndexWindow::applyFrame(const MapFrame &frame)
         QLabel *entry = m_entries[i];
         const IndexEntryMark &mark = frame.index[i];
         QPalette palette = entry->palette();
-        palette.setColor(QPalette::WindowText, PainterSurface::toQColor(mark.textColour));
+        palette.setColor(QPalette::WindowText, toQColor(mark.textColour));
         entry->setPalette(palette);
     }
     m_marks = frame.index;

@@ -1,7 +1,7 @@
 #include "mapview/colours.h"
 
+#include "catalogue/stardistance.h"
 #include "mapview/mapmodel.h"
-#include "mapview/primitives.h"
 
 #include <array>
 #include <utility>

@@ -1,8 +1,8 @@
 #include "mapview/displayoptionsdialog.h"
 
 #include "common/ignoreescape.h"
-#include "travel/routetext.h"
-#include "travel/travelplan.h"
+#include "routes/routetext.h"
+#include "routes/travelplan.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

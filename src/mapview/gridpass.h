@@ -1,7 +1,8 @@
 #pragma once
 
-#include "mapview/surface.h"
+#include "mapview/colour.h"
 
+class Surface;
 struct MapModel;
 struct ViewState;
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "catalogue/startable.h"
-#include "index/notesstore.h"
 #include "mapview/displayoptions.h"
 #include "mapview/viewstate.h"
-#include "travel/pairdistances.h"
-#include "travel/travelplan.h"
+#include "notes/notesstore.h"
+#include "routes/pairdistances.h"
+#include "routes/travelplan.h"
 
 #include <QImage>
 

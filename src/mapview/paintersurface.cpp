@@ -30,12 +30,6 @@ PainterSurface::~PainterSurface()
     flush();
 }
 
-QColor PainterSurface::toQColor(Colour colour)
-{
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-        static_cast<int>((colour >> 16) & 0xFF));
-}
-
 RasterCache::Font &PainterSurface::currentFont()
 {
     if (!m_font || FontName != m_fontName || FontSize != m_fontSize || FontBold != m_fontBold) {

@@ -41,8 +41,6 @@ public:
     // Draws any points still waiting in the batch; called before every other operation.
     void flush();
 
-    static QColor toQColor(Colour colour);
-
 private:
     // The font of the current FontName, FontSize and FontBold on this device, with its metrics.
     RasterCache::Font &currentFont();

@@ -1,6 +1,5 @@
 #include "mapview/primitives.h"
 
-#include "catalogue/startable.h"
 #include "common/textnumber.h"
 
 #include <cmath>
@@ -50,16 +49,4 @@ QString signedLabel(double value)
 {
     const QString digits = common::formatTwoDigits(value);
     return value > 0 ? u'+' + digits : digits;
-}
-
-double starDistance(const StarTable &stars, qint32 i, qint32 j)
-{
-    if (i < 0 || j < 0)
-        return -1.0;
-    const StarRecord &a = stars[i];
-    const StarRecord &b = stars[j];
-    const int dx = a.x - b.x;
-    const int dy = a.y - b.y;
-    const int dz = a.z - b.z;
-    return std::sqrt(static_cast<double>(dx * dx + dy * dy + dz * dz));
 }

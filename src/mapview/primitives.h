@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class StarTable;
-
 // The small drawing and arithmetic helpers the map passes are built from.
 
 // Prints text on the surface with a temporary colour and font and leaves the surface's colour and
@@ -27,7 +25,3 @@ inline bool inRange(double low, double high, double value)
 {
     return value >= low && value <= high;
 }
-
-// Distance in light years between stars i and j from their whole-number co-ordinates; -1 when either
-// index is -1 (no star).
-double starDistance(const StarTable &stars, qint32 i, qint32 j);

@@ -1,6 +1,6 @@
 #include "mapview/rastercache.h"
 
-#include "mapview/paintersurface.h"
+#include "mapview/colour.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -86,7 +86,7 @@ const QImage &RasterCache::dot(Colour colour, double diameter, double ratio)
             QPainter stamp(&dot);
             stamp.setRenderHint(QPainter::Antialiasing, true);
             stamp.setPen(Qt::NoPen);
-            stamp.setBrush(PainterSurface::toQColor(colour));
+            stamp.setBrush(toQColor(colour));
             stamp.drawEllipse(QPointF(side / 2.0, side / 2.0), diameter * ratio / 2.0, diameter * ratio / 2.0);
         }
         dot.setDevicePixelRatio(ratio);

@@ -1,5 +1,6 @@
 #include "mapview/starpass.h"
 
+#include "catalogue/stardistance.h"
 #include "common/textnumber.h"
 #include "mapview/colours.h"
 #include "mapview/heightmark.h"

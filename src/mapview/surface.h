@@ -1,11 +1,9 @@
 #pragma once
 
+#include "mapview/colour.h"
+
 #include <QImage>
 #include <QString>
-#include <QtGlobal>
-
-// A packed colour: red + 256 * green + 65536 * blue.
-using Colour = quint32;
 
 // The drawing surface the map passes draw on, in map units (millimetres of the A4 landscape page,
 // X to the right, Y downwards). The attributes are plain members the passes set and read; the

@@ -3,7 +3,7 @@
 #include "mapview/colours.h"
 #include "mapview/mapmodel.h"
 #include "mapview/sectorgeometry.h"
-#include "travel/pairdistances.h"
+#include "routes/pairdistances.h"
 
 #include <QRectF>
 

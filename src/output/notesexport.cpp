@@ -1,7 +1,7 @@
 #include "output/notesexport.h"
 
 #include "catalogue/startable.h"
-#include "index/notesstore.h"
+#include "notes/notesstore.h"
 
 #include <QRegularExpression>
 

@@ -3,8 +3,8 @@
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
 #include "output/clipboard.h"
-#include "travel/routesearch.h"
-#include "travel/routetext.h"
+#include "routes/routesearch.h"
+#include "routes/routetext.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include "export/handout.h"
 #include "export/mapexport.h"
 #include "index/notesboxes.h"
-#include "index/notesstore.h"
 #include "mapview/redraw.h"
+#include "notes/notesstore.h"
 #include "support/recordingsurface.h"
 
 #include <QFile>

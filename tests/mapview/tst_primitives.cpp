@@ -1,3 +1,4 @@
+#include "catalogue/stardistance.h"
 #include "mapfixture.h"
 #include "mapview/colours.h"
 #include "mapview/primitives.h"

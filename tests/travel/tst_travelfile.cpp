@@ -5,8 +5,8 @@
 #include "files/statefilecommands.h"
 #include "mapview/mapmodel.h"
 #include "output/clipboard.h"
+#include "routes/travelfile.h"
 #include "travel/travelcommands.h"
-#include "travel/travelfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
+#include "catalogue/stardistance.h"
 #include "mapview/colours.h"
 #include "mapview/mapfixture.h"
-#include "mapview/primitives.h"
 #include "mapview/sectorgeometry.h"
 #include "mapview/travelpass.h"
 #include "support/recordingsurface.h"

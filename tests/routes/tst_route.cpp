@@ -1,7 +1,7 @@
 #include "catalogue/startable.h"
-#include "travel/pairdistances.h"
-#include "travel/routesearch.h"
-#include "travel/routetext.h"
+#include "routes/pairdistances.h"
+#include "routes/routesearch.h"
+#include "routes/routetext.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "travel/pairdistances.h"
+#include "routes/pairdistances.h"
 
+#include "catalogue/stardistance.h"
 #include "catalogue/startable.h"
-#include "mapview/primitives.h"
 
 PairDistances::PairDistances(const StarTable &stars)
     : m_size(stars.size())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "travel/travelplan.h"
+#include "routes/travelplan.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "travel/routesearch.h"
+#include "routes/routesearch.h"
 
-#include "travel/pairdistances.h"
+#include "routes/pairdistances.h"
 
 #include <algorithm>
 #include <limits>

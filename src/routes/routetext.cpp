@@ -1,9 +1,9 @@
-#include "travel/routetext.h"
+#include "routes/routetext.h"
 
 #include "catalogue/startable.h"
-#include "travel/pairdistances.h"
-#include "travel/routesearch.h"
-#include "travel/travelplan.h"
+#include "routes/pairdistances.h"
+#include "routes/routesearch.h"
+#include "routes/travelplan.h"
 
 #include <cmath>
 

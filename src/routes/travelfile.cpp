@@ -1,4 +1,4 @@
-#include "travel/travelfile.h"
+#include "routes/travelfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,6 +6,7 @@
 #include "app/navigationwiring.h"
 #include "app/splashwindow.h"
 #include "common/waitcursor.h"
+#include "index/routepanel.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
 #include "mapview/redraw.h"
@@ -52,25 +53,25 @@ MainWindow::~MainWindow() = default;
 
 DisplayOptionsDialog *MainWindow::displayOptionsDialog()
 {
-    if (!m_dispoptions) {
-        m_dispoptions = new DisplayOptionsDialog(m_model.options, this);
-        connect(m_dispoptions, &DisplayOptionsDialog::redrawRequested, this, &MainWindow::refreshMap);
+    if (!m_displayOptions) {
+        m_displayOptions = new DisplayOptionsDialog(m_model.options, this);
+        connect(m_displayOptions, &DisplayOptionsDialog::redrawRequested, this, &MainWindow::refreshMap);
     }
-    return m_dispoptions;
+    return m_displayOptions;
 }
 
 StellarIndexWindow *MainWindow::stellarIndex()
 {
-    if (!m_form3) {
-        m_form3 = new StellarIndexWindow(m_model, this);
-        connect(m_form3, &StellarIndexWindow::redrawRequested, this, &MainWindow::refreshMap);
-        connect(m_form3, &StellarIndexWindow::optionsChanged, this, [this] {
-            if (m_dispoptions)
-                m_dispoptions->load();
+    if (!m_stellarIndex) {
+        m_stellarIndex = new StellarIndexWindow(m_model, this);
+        connect(m_stellarIndex, &StellarIndexWindow::redrawRequested, this, &MainWindow::refreshMap);
+        connect(m_stellarIndex, &StellarIndexWindow::optionsChanged, this, [this] {
+            if (m_displayOptions)
+                m_displayOptions->load();
         });
-        connect(this, &MainWindow::mapDrawn, m_form3, &StellarIndexWindow::applyFrame);
+        connect(this, &MainWindow::mapDrawn, m_stellarIndex, &StellarIndexWindow::applyFrame);
     }
-    return m_form3;
+    return m_stellarIndex;
 }
 
 void MainWindow::startUp()
@@ -91,7 +92,7 @@ void MainWindow::buildStarTable()
     stellarIndex()->buildList();
     setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
     displayOptionsDialog();
-    m_form3->setColourCaptions(DisplayOptions::colourCaptions());
+    m_stellarIndex->setColourCaptions(DisplayOptions::colourCaptions());
     refreshMap();
 }
 
@@ -164,15 +165,17 @@ void MainWindow::showAbout()
 
 void MainWindow::showDisplayOptions()
 {
-    displayOptionsDialog()->load();
-    m_dispoptions->show();
-    m_dispoptions->raise();
+    displayOptionsDialog()->setLinkLimit(m_model.travel.jumpLimit);
+    m_displayOptions->load();
+    m_displayOptions->show();
+    m_displayOptions->raise();
 }
 
 void MainWindow::showStellarIndex()
 {
-    stellarIndex()->show();
-    m_form3->raise();
+    stellarIndex()->routePanel()->showJumpLimit(m_model.travel.jumpLimit);
+    m_stellarIndex->show();
+    m_stellarIndex->raise();
 }
 
 void MainWindow::hideHelpCard()

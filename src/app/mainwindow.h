@@ -75,8 +75,8 @@ private:
     MainMenu m_menu;
     MapCanvas *m_canvas;
     HelpCard *m_helpCard;
-    DisplayOptionsDialog *m_dispoptions = nullptr;
-    StellarIndexWindow *m_form3 = nullptr;
+    DisplayOptionsDialog *m_displayOptions = nullptr;
+    StellarIndexWindow *m_stellarIndex = nullptr;
     NavigationWiring *m_navigation = nullptr;
     int m_redraws = 0;
     std::unique_ptr<MapModel> m_shown; // what the last redraw drew

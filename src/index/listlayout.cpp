@@ -13,13 +13,13 @@ int whole(double value)
 
 ListLayout::ListLayout(double entryHeight, double windowWidth)
     : m_rowH(whole(entryHeight))
-    , m_top0(whole(m_rowH / 2.0))
+    , m_firstTop(whole(m_rowH / 2.0))
     , m_colW(whole(windowWidth / 6.5))
-    , m_left0(3 * m_rowH)
+    , m_firstLeft(3 * m_rowH)
     , m_h(whole(m_rowH / 2.0))
 { }
 
 QPoint ListLayout::entryPos(int i) const
 {
-    return QPoint((i / kRowsPerColumn) * m_colW + m_left0, (i % kRowsPerColumn) * m_rowH + m_top0);
+    return QPoint((i / kRowsPerColumn) * m_colW + m_firstLeft, (i % kRowsPerColumn) * m_rowH + m_firstTop);
 }

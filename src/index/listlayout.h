@@ -22,8 +22,8 @@ public:
 
 private:
     int m_rowH = 0;
-    int m_top0 = 0;
+    int m_firstTop = 0;
     int m_colW = 0;
-    int m_left0 = 0;
+    int m_firstLeft = 0;
     int m_h = 0;
 };

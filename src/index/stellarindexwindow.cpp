@@ -32,18 +32,18 @@ constexpr double kEntryPoints = 9.0; // the list entries and the marks beside th
 constexpr double kWindowPoints = 8.25;
 constexpr char kStarProperty[] = "star";
 
-constexpr QRect kSellabel(180, 6540, 13875, 375);
-constexpr QRect kLabel3(180, 6960, 3435, 375);
-constexpr QRect kLabel4(7260, 6960, 3435, 375);
-constexpr QRect kGmnotes(180, 7380, 6855, 2355);
-constexpr QRect kPlnotes(7260, 7380, 6735, 2355);
+constexpr QRect kSelectionLabel(180, 6540, 13875, 375);
+constexpr QRect kGameMasterHeading(180, 6960, 3435, 375);
+constexpr QRect kPlayerHeading(7260, 6960, 3435, 375);
+constexpr QRect kGameMasterNotes(180, 7380, 6855, 2355);
+constexpr QRect kPlayerNotes(7260, 7380, 6735, 2355);
 // The bottom button row, spaced to hold "Generate System" beside the others; each button is as
 // wide as its caption needs plus the same margin, with the same gap between neighbours.
-constexpr QRect kSic[4]
+constexpr QRect kColourButtons[4]
     = { { 240, 9900, 1530, 375 }, { 1875, 9900, 1530, 375 }, { 3510, 9900, 2550, 375 }, { 6165, 9900, 2250, 375 } };
-constexpr QRect kSavenotes(8520, 9900, 1905, 375);
-constexpr QRect kGenerate(10530, 9900, 1725, 375);
-constexpr QRect kCommand1(12360, 9900, 1695, 375);
+constexpr QRect kSaveNotesButton(8520, 9900, 1905, 375);
+constexpr QRect kGenerateButton(10530, 9900, 1725, 375);
+constexpr QRect kExitButton(12360, 9900, 1695, 375);
 constexpr QRect kRoutePanel(240, 10380, 13815, 405);
 
 QFont arial(double points)
@@ -67,23 +67,25 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     setFixedSize(toPixels(0, -kFilterRowTwips, kClientWidth, kClientHeight + kFilterRowTwips).size());
 
     // Created in tab order, which is also the focus chain.
-    m_command1 = addButton("Command1", QStringLiteral("Exit Stellar Index"), kCommand1);
-    m_gmnotes = addNotesBox("gmnotes", kGmnotes);
-    m_plnotes = addNotesBox("plnotes", kPlnotes);
-    addHeading("Label3", QStringLiteral("GM Notes"), kLabel3);
-    addHeading("Label4", QStringLiteral("Player Notes"), kLabel4);
-    m_selectionLabel = addHeading("sellabel", QStringLiteral("Selected System"), kSellabel);
+    m_exitButton = addButton("Command1", QStringLiteral("Exit Stellar Index"), kExitButton);
+    m_gameMasterNotes = addNotesBox("gmnotes", kGameMasterNotes);
+    m_playerNotes = addNotesBox("plnotes", kPlayerNotes);
+    addHeading("Label3", QStringLiteral("GM Notes"), kGameMasterHeading);
+    addHeading("Label4", QStringLiteral("Player Notes"), kPlayerHeading);
+    m_selectionLabel = addHeading("sellabel", QStringLiteral("Selected System"), kSelectionLabel);
     for (int i = 0; i < 4; ++i) {
-        m_sic[static_cast<size_t>(i)] = addButton(qPrintable(QStringLiteral("SIC%1").arg(i)), QString(), kSic[i]);
-        connect(m_sic[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { colourButtonClicked(i); });
+        m_colourButtons[static_cast<size_t>(i)]
+            = addButton(qPrintable(QStringLiteral("SIC%1").arg(i)), QString(), kColourButtons[i]);
+        connect(m_colourButtons[static_cast<size_t>(i)], &QPushButton::clicked, this,
+            [this, i] { colourButtonClicked(i); });
     }
-    m_savenotes = addButton("savenotes", QStringLiteral("Save System Notes"), kSavenotes);
-    m_generate = addButton("generate", QStringLiteral("Generate System"), kGenerate);
+    m_saveNotesButton = addButton("savenotes", QStringLiteral("Save System Notes"), kSaveNotesButton);
+    m_generate = addButton("generate", QStringLiteral("Generate System"), kGenerateButton);
     m_routePanel = new RoutePanel(this);
     m_routePanel->setGeometry(toPixels(kRoutePanel));
 
-    connect(m_command1, &QPushButton::clicked, this, &StellarIndexWindow::exitIndex);
-    connect(m_savenotes, &QPushButton::clicked, this, &StellarIndexWindow::saveSystemNotes);
+    connect(m_exitButton, &QPushButton::clicked, this, &StellarIndexWindow::exitIndex);
+    connect(m_saveNotesButton, &QPushButton::clicked, this, &StellarIndexWindow::saveSystemNotes);
     connect(m_generate, &QPushButton::clicked, this, &StellarIndexWindow::generatePlanets);
 }
 
@@ -162,7 +164,7 @@ void StellarIndexWindow::buildList()
 void StellarIndexWindow::setColourCaptions(const std::array<QString, 4> &captions)
 {
     for (size_t i = 0; i < captions.size(); ++i)
-        m_sic[i]->setText(captions[i]);
+        m_colourButtons[i]->setText(captions[i]);
 }
 
 void StellarIndexWindow::applyFrame(const MapFrame &frame)
@@ -191,13 +193,13 @@ void StellarIndexWindow::indexEntryPressed(int index, int button)
 void StellarIndexWindow::boxesForStar()
 {
     const NotesBoxes boxes = ::boxesForStar(m_model.notes, m_model.view.selectedStar);
-    m_gmnotes->setPlainText(boxes.gameMasterNotes);
-    m_plnotes->setPlainText(boxes.playerNotes);
+    m_gameMasterNotes->setPlainText(boxes.gameMasterNotes);
+    m_playerNotes->setPlainText(boxes.playerNotes);
 }
 
 void StellarIndexWindow::saveSystemNotes()
 {
-    act(::saveBoxes(m_model.notes, m_model.view.selectedStar, { boxText(m_gmnotes), boxText(m_plnotes) }));
+    act(::saveBoxes(m_model.notes, m_model.view.selectedStar, { boxText(m_gameMasterNotes), boxText(m_playerNotes) }));
 }
 
 QString StellarIndexWindow::boxText(const QPlainTextEdit *box)
@@ -212,8 +214,8 @@ void StellarIndexWindow::generatePlanets()
         return;
     if (!m_random)
         m_random = std::make_unique<ClockRandom>();
-    CallbackNotesBox box(
-        [this] { return boxText(m_gmnotes); }, [this](const QString &text) { m_gmnotes->setPlainText(text); });
+    CallbackNotesBox box([this] { return boxText(m_gameMasterNotes); },
+        [this](const QString &text) { m_gameMasterNotes->setPlainText(text); });
     generateSystem((*m_model.stars)[m_model.view.selectedStar], *m_random, box);
 }
 

@@ -44,8 +44,8 @@ public:
     // "Generate System": a new random system for the selected star in the GM notes box (not saved).
     void generatePlanets();
 
-    QPlainTextEdit *gameMasterNotes() const { return m_gmnotes; }
-    QPlainTextEdit *playerNotes() const { return m_plnotes; }
+    QPlainTextEdit *gameMasterNotes() const { return m_gameMasterNotes; }
+    QPlainTextEdit *playerNotes() const { return m_playerNotes; }
     const ListLayout &listLayout() const { return m_layout; }
     StarFindField *filter() const { return m_filter; }
 
@@ -79,12 +79,12 @@ private:
     static QString boxText(const QPlainTextEdit *box);
 
     MapModel &m_model;
-    QPushButton *m_command1;
-    QPlainTextEdit *m_gmnotes;
-    QPlainTextEdit *m_plnotes;
+    QPushButton *m_exitButton;
+    QPlainTextEdit *m_gameMasterNotes;
+    QPlainTextEdit *m_playerNotes;
     QLabel *m_selectionLabel;
-    std::array<QPushButton *, 4> m_sic {};
-    QPushButton *m_savenotes;
+    std::array<QPushButton *, 4> m_colourButtons {};
+    QPushButton *m_saveNotesButton;
     QPushButton *m_generate;
     RoutePanel *m_routePanel;
 

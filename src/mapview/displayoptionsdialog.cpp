@@ -74,13 +74,14 @@ QWidget *DisplayOptionsDialog::buildRangeFrame()
     auto *row = new QHBoxLayout;
     auto *label = new QLabel(QStringLiteral("Manual Range +/-"));
     label->setObjectName(QStringLiteral("Label1"));
-    m_zmax = new QComboBox;
-    m_zmax->setObjectName(QStringLiteral("zmax"));
-    m_zmax->setEditable(true);
-    m_zmax->setInsertPolicy(QComboBox::NoInsert);
-    connect(m_zmax, &QComboBox::editTextChanged, this, [this](const QString &text) { m_options.rangeText = text; });
+    m_rangeText = new QComboBox;
+    m_rangeText->setObjectName(QStringLiteral("zmax"));
+    m_rangeText->setEditable(true);
+    m_rangeText->setInsertPolicy(QComboBox::NoInsert);
+    connect(
+        m_rangeText, &QComboBox::editTextChanged, this, [this](const QString &text) { m_options.rangeText = text; });
     row->addWidget(label);
-    row->addWidget(m_zmax, 1);
+    row->addWidget(m_rangeText, 1);
     static_cast<QVBoxLayout *>(box->layout())->addLayout(row);
     box->layout()->addWidget(
         addCheck("dfsonflag", QStringLiteral("Display Range Circle"), &DisplayOptions::rangeCircleBox));
@@ -142,7 +143,7 @@ QWidget *DisplayOptionsDialog::buildModeFrame()
 void DisplayOptionsDialog::load()
 {
     const DisplayOptions wanted = m_options; // the widgets write back while they are set
-    m_zmax->setEditText(wanted.rangeText);
+    m_rangeText->setEditText(wanted.rangeText);
     for (auto &[check, field] : m_checks)
         check->setCheckState(
             wanted.*field == 0 ? Qt::Unchecked : (wanted.*field == 1 ? Qt::Checked : Qt::PartiallyChecked));
@@ -154,7 +155,7 @@ void DisplayOptionsDialog::load()
 
 void DisplayOptionsDialog::chooseRange(int button)
 {
-    m_zmax->setEditText(DisplayOptions::rangeButtonText(button));
+    m_rangeText->setEditText(DisplayOptions::rangeButtonText(button));
 }
 
 void DisplayOptionsDialog::confirmOptions()

@@ -39,7 +39,7 @@ private:
     QCheckBox *addCheck(const char *name, const QString &caption, int DisplayOptions::*field);
 
     DisplayOptions &m_options;
-    QComboBox *m_zmax = nullptr;
+    QComboBox *m_rangeText = nullptr;
     std::array<QRadioButton *, 4> m_colours {};
     QRadioButton *m_velmoraModeButton = nullptr;
     QRadioButton *m_printerModeButton = nullptr;

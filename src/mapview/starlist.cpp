@@ -39,7 +39,7 @@ StarList::StarList(const MapModel &model, Surface &surface)
     , m_surface(surface)
 {
     m_surface.FontSize = model.view.textScale * 9;
-    m_lh = common::roundHalfEven(m_surface.TextHeight(QStringLiteral("Hello")));
+    m_lineHeight = common::roundHalfEven(m_surface.TextHeight(QStringLiteral("Hello")));
     m_left = model.view.showStarNumbers ? kListX - 2 : kListX + 8;
     drawHeader();
 }
@@ -48,7 +48,7 @@ void StarList::drawHeader()
 {
     if (m_model.view.printerMode) {
         m_surface.ForeColor = colours::kWhite;
-        m_surface.Line(m_left, 2, kRight, m_lh + 2, m_surface.ForeColor, Surface::Shape::FilledBox);
+        m_surface.Line(m_left, 2, kRight, m_lineHeight + 2, m_surface.ForeColor, Surface::Shape::FilledBox);
         m_surface.ForeColor = colours::kBlack;
     } else {
         m_surface.ForeColor = colours::kWhite;
@@ -64,8 +64,8 @@ HitArea StarList::drawRow(qint32 i, int k, const QString &ref)
 {
     const ViewState &view = m_model.view;
     const StarRecord &star = (*m_model.stars)[i];
-    const double top = k * m_lh + 2;
-    const double bottom = (k + 1) * m_lh + 2;
+    const double top = k * m_lineHeight + 2;
+    const double bottom = (k + 1) * m_lineHeight + 2;
 
     m_surface.FillStyle = 0;
     Colour background = colours::kBlack;
@@ -96,7 +96,7 @@ HitArea StarList::drawRow(qint32 i, int k, const QString &ref)
     else if (star.mark == QLatin1String("R"))
         print(m_surface, star.mark, 271, top, 0, true);
 
-    return { i, QRectF(kListX - 2, top, 98, m_lh), QString() };
+    return { i, QRectF(kListX - 2, top, 98, m_lineHeight), QString() };
 }
 
 QString starTooltip(const MapModel &model, qint32 i)

@@ -25,7 +25,7 @@ private:
 
     const MapModel &m_model;
     Surface &m_surface;
-    double m_lh;
+    double m_lineHeight;
     double m_left; // left edge of the row boxes: room for the reference column only when it is shown
 };
 

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <utility>
-
 #include <vector>
 
 namespace {
@@ -35,7 +34,7 @@ void drawLeg(Surface &surface, const MapModel &model, int a, int b, Colour colou
         surface.Line(part->x1(), part->y1(), part->x2(), part->y2(), colour);
 }
 
-void drawlinks(const MapModel &model, Surface &surface)
+void drawLinks(const MapModel &model, Surface &surface)
 {
     const ViewState &view = model.view;
     const StarTable &stars = *model.stars;
@@ -56,7 +55,7 @@ void drawlinks(const MapModel &model, Surface &surface)
                 surface.Line(at[a].x(), at[a].y(), at[b].x(), at[b].y(), colours::kLink);
 }
 
-void drawroute(const MapModel &model, Surface &surface)
+void drawRoute(const MapModel &model, Surface &surface)
 {
     const std::vector<int> &route = model.travel.route;
     surface.DrawWidth = kRouteWidth;
@@ -101,8 +100,8 @@ void drawTravel(const MapModel &model, Surface &surface)
     const int oldStyle = surface.DrawStyle;
     surface.DrawStyle = 0;
     if (model.view.showLinks)
-        drawlinks(model, surface);
-    drawroute(model, surface);
+        drawLinks(model, surface);
+    drawRoute(model, surface);
     surface.DrawWidth = oldWidth;
     surface.DrawStyle = oldStyle;
 }

@@ -22,9 +22,9 @@ PrintMapCommand::PrintMapCommand(MapModel &model, CurrentPrinter &printer, Print
     std::function<void()> setUpPage, std::function<void()> redraw, Draw draw)
     : m_model(model)
     , m_printer(printer)
-    , m_printdlg(printDialog)
+    , m_printDialog(printDialog)
     , m_owner(owner)
-    , m_pagesetup(std::move(setUpPage))
+    , m_setUpPage(std::move(setUpPage))
     , m_redraw(std::move(redraw))
     , m_draw(std::move(draw))
 { }
@@ -36,19 +36,19 @@ void PrintMapCommand::redrawOnSurface(MapModel &model, Surface &surface)
 
 void PrintMapCommand::printMap()
 {
-    m_printdlg.CancelError = true;
+    m_printDialog.CancelError = true;
     printPage();
     // Back to the window, printed or not: its own size, place, scale and a fresh drawing.
-    m_pagesetup();
+    m_setUpPage();
     m_redraw();
 }
 
 bool PrintMapCommand::printPage()
 {
-    m_printdlg.Orientation = PrintDialog::kLandscape;
-    m_printdlg.Flags = kPrintDialogFlags;
+    m_printDialog.Orientation = PrintDialog::kLandscape;
+    m_printDialog.Flags = kPrintDialogFlags;
     QPrinter &printer = m_printer.printer();
-    if (!m_printdlg.ShowPrinter(m_owner, printer))
+    if (!m_printDialog.ShowPrinter(m_owner, printer))
         return false;
     // The map is laid out in millimetres of an A4 landscape page, whatever paper and orientation
     // were chosen; the other choices (printer, copies, tray, duplex, colour) stay as the dialog set them.

@@ -31,9 +31,9 @@ private:
 
     MapModel &m_model;
     CurrentPrinter &m_printer;
-    PrintDialog &m_printdlg;
+    PrintDialog &m_printDialog;
     QWidget *m_owner;
-    std::function<void()> m_pagesetup;
+    std::function<void()> m_setUpPage;
     std::function<void()> m_redraw;
     Draw m_draw;
 };

@@ -8,6 +8,8 @@
 
 #include <QLabel>
 
+#include <vector>
+
 namespace {
 
 constexpr QRect kFilter(180, 60 - StellarIndexWindow::kFilterRowTwips, 4200, 315);
@@ -25,19 +27,19 @@ void StellarIndexWindow::buildFilter()
     connect(m_filter, &StarFindField::matchesChanged, this, &StellarIndexWindow::applyFilter);
     connect(m_filter, &StarFindField::starChosen, this, [this](int star) { indexEntryPressed(star, 1); });
     connect(m_filter, &StarFindField::cancelled, m_filter, &QLineEdit::clear);
+    // Entries the filter leaves out are greyed; the redraw sets only their enabled colours.
+    for (QLabel *entry : m_entries) {
+        QPalette palette = entry->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, kFilteredOut);
+        entry->setPalette(palette);
+    }
 }
 
 void StellarIndexWindow::applyFilter()
 {
-    if (!m_filter)
-        return;
-    const QString text = m_filter->text();
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        QLabel *entry = m_entries[i];
-        const bool shown = text.trimmed().isEmpty() || m_filter->matcher().matches(static_cast<int>(i), text);
-        QPalette palette = entry->palette();
-        palette.setColor(QPalette::Disabled, QPalette::WindowText, kFilteredOut);
-        entry->setPalette(palette);
-        entry->setEnabled(shown);
-    }
+    std::vector<bool> shown(m_entries.size(), m_filter->text().trimmed().isEmpty());
+    for (const int star : m_filter->matches())
+        shown[static_cast<size_t>(star)] = true;
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        m_entries[i]->setEnabled(shown[i]);
 }

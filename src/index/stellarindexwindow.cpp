@@ -173,14 +173,14 @@ void StellarIndexWindow::applyFrame(const MapFrame &frame)
         QLabel *entry = m_entries[i];
         const IndexEntryMark &mark = frame.index[i];
         QPalette palette = entry->palette();
-        palette.setColor(QPalette::WindowText, toQColor(mark.textColour));
+        palette.setColor(QPalette::Active, QPalette::WindowText, toQColor(mark.textColour));
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, toQColor(mark.textColour));
         entry->setPalette(palette);
     }
     m_marks = frame.index;
     if (frame.selectionLabel)
         m_selectionLabel->setText(*frame.selectionLabel);
     m_generate->setEnabled(m_model.view.selectedStar >= 0);
-    applyFilter();
     update();
 }
 

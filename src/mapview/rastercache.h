@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapview/surface.h"
+#include "mapview/colour.h"
 
 #include <QFont>
 #include <QFontMetricsF>

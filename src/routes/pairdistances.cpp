@@ -6,11 +6,12 @@
 PairDistances::PairDistances(const StarTable &stars)
     : m_size(stars.size())
 {
-    m_distance.assign(static_cast<size_t>(m_size) * static_cast<size_t>(m_size), 0.0);
+    auto distance = std::make_shared<std::vector<double>>(static_cast<size_t>(m_size) * static_cast<size_t>(m_size));
     for (int i = 0; i < m_size; ++i)
         for (int j = i + 1; j < m_size; ++j) {
             const double d = starDistance(stars, i, j);
-            m_distance[static_cast<size_t>(i * m_size + j)] = d;
-            m_distance[static_cast<size_t>(j * m_size + i)] = d;
+            (*distance)[static_cast<size_t>(i * m_size + j)] = d;
+            (*distance)[static_cast<size_t>(j * m_size + i)] = d;
         }
+    m_distance = std::move(distance);
 }

@@ -1,11 +1,9 @@
-#include "files/commondialog.h"
-#include "files/messagebox.h"
+#include "files/scriptedui.h"
 #include "files/statecodec.h"
 #include "files/statefilecommands.h"
 #include "mapview/mapmodel.h"
 #include "mapview/redraw.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -19,240 +17,188 @@ namespace {
 
 constexpr int kStars = 192;
 // Star 5's notes before each command: a typed U+00FF in the game-master text.
-const QString kGm = QString::fromUtf8("L'Ha\xC3\xBF"
-                                      "e-les-Roses"),
-              kPlayer = "Landed here";
+const QString kGm = QStringLiteral("L'Ha\u00FFe-les-Roses"), kPlayer = "Landed here";
 const QByteArray kEmptyLine = "\"\"\r\n";
-
-// One star's notes as a row shows them: "gm#player", or the bare text when it has no parts.
-QString shown(const NotesStore &notes, int i)
-{
-    return notes.gameMasterText(i) + (notes.hasParts(i) ? '#' + notes.playerText(i) : QString());
-}
-
-bool decode(QByteArray bytes, ViewState &view, NotesStore &notes)
-{
-    QBuffer buffer(&bytes);
-    return buffer.open(QIODevice::ReadOnly) && decodeState(buffer, view, notes);
-}
-
-// Picks the scripted file (none: cancels), presses the scripted button and records what it shows.
-class Scripted : public CommonDialog, public MessageBox
-{
-public:
-    QString answer;
-    Answer button = Answer::Yes;
-    QStringList shown;
-    bool ShowSave() override { return ShowOpen(); }
-    Answer show(const QString &text, const QString &title, Buttons buttons, Icon icon) override
-    {
-        shown << text + '|' + title + (buttons == Buttons::YesNo && icon == Icon::None ? "" : "|?");
-        return button;
-    }
-    bool ShowOpen() override
-    {
-        FileName = answer.isEmpty() ? FileName : answer;
-        return !answer.isEmpty() || !CancelError;
-    }
-};
-
-QByteArray contents(const QString &name, const QByteArray &write = {})
-{
-    QFile file(name);
-    if (!write.isEmpty() && (!file.open(QIODevice::WriteOnly) || file.write(write) != write.size()))
-        return {};
-    file.close();
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
 class TestStateFiles : public QObject
 {
     Q_OBJECT
-private slots:
-    void entryLine_data();
-    void entryLine();
-    void randomNotes();
-    void commands_data();
-    void commands();
-
 private:
     StarTable m_table = StarTable::fromCatalogue();
     QTemporaryDir m_dir;
-};
+private slots:
+    void entryLine_data()
+    {
+        QTest::addColumn<QString>("gm");
+        QTest::addColumn<QString>("player"); // null: a text without parts
+        QTest::addColumn<bool>("playerMode");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("player text only") << QString("") << "pl" << false << QByteArray("\"\xFFpl\"");
+        QTest::newRow("quotes, CR LF") << "a,b \"hi\"\r\nc" << QString("\"") << false
+                                       << QByteArray("\"a,b \"\"hi\"\"\r\nc\xFF\"\"\"");
+        // A typed U+00FF is C3 BF (octal 303 277), the separator a lone FF.
+        QTest::newRow("typed y diaeresis")
+            << kGm << "\u00FF" << false << QByteArray("\"L'Ha\303\277e-les-Roses\377\303\277\"");
+        QTest::newRow("no parts") << "Secret" << QString() << false << QByteArray("\"Secret\"");
+        QTest::newRow("player: gm only") << "Secret" << QString("") << true << QByteArray("\"\xFF\"");
+        QTest::newRow("player: no parts") << "Secret" << QString() << true << QByteArray("\"\"");
+    }
 
-void TestStateFiles::entryLine_data()
-{
-    QTest::addColumn<QString>("gm");
-    QTest::addColumn<QString>("player"); // null: a text without parts
-    QTest::addColumn<bool>("playerMode");
-    QTest::addColumn<QByteArray>("line");
-    QTest::newRow("player text only") << ""
-                                      << "pl" << false << QByteArray("\"\xFFpl\"");
-    QTest::newRow("quotes, CR LF") << "a,b \"hi\"\r\nc"
-                                   << "\"" << false << QByteArray("\"a,b \"\"hi\"\"\r\nc\xFF\"\"\"");
-    QTest::newRow("typed y diaeresis") << kGm << "\u00FF" << false
-                                       << QByteArray("\"L'Ha\xC3\xBF"
-                                                     "e-les-Roses\xFF\xC3\xBF\"");
-    QTest::newRow("no parts") << "Secret" << QString() << false << QByteArray("\"Secret\"");
-    QTest::newRow("player: typed y diaeresis") << kGm << kPlayer << true << QByteArray("\"\xFFLanded here\"");
-    QTest::newRow("player: gm only") << "Secret"
-                                     << "" << true << QByteArray("\"\xFF\"");
-    QTest::newRow("player: no parts") << "Secret" << QString() << true << QByteArray("\"\"");
-}
-
-// The start-up file, then star 7's line under a header whose origin tells Y from X.
-void TestStateFiles::entryLine()
-{
-    QFETCH(QString, gm);
-    QFETCH(QString, player);
-    QFETCH(bool, playerMode);
-    QFETCH(QByteArray, line);
-    NotesStore store(kStars);
-    QCOMPARE(encodeState({}, store, playerMode), "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(kStars));
-    ViewState view;
-    view.originY = 11;
-    view.originX = -35;
-    if (player.isNull())
-        store.setTextWithoutParts(7, gm);
-    else
-        store.setNotes(7, gm, player);
-    QCOMPARE(encodeState(view, store, playerMode),
-        "165\r\n0\r\n11\r\n-35\r\n0\r\n" + kEmptyLine.repeated(7) + line + "\r\n" + kEmptyLine.repeated(184));
-}
-
-// Random notes of quotes, line breaks, U+00FF, a byte-order mark and other characters: every game
-// file reads back unchanged (lines after the entries are ignored), and a player map reads back
-// with every player text and no game-master text.
-void TestStateFiles::randomNotes()
-{
-    const QStringList any
-        = QString::fromUtf16(u"a| |\"|,|\r|\n|\u00FF|\uFEFF|\u00E9|\u20AC|\u0416|\U0001F600").split('|');
-    QRandomGenerator random(7);
-    const auto text = [&random, &any] {
-        QString chosen;
-        for (int n = random.bounded(12); n > 0; --n)
-            chosen += any.at(random.bounded(int(any.size())));
-        return chosen;
-    };
-    for (int round = 0; round < 30; ++round) {
-        NotesStore notes(kStars), read(kStars), players(kStars);
-        for (int i = 0; i < kStars; ++i) {
-            if (random.bounded(4))
-                notes.setNotes(i, text(), text(), random.bounded(8) ? QStringList() : QStringList { text() });
-            else
-                notes.setTextWithoutParts(i, text());
-        }
+    // The start-up file, then star 7's line under a header whose origin tells Y from X.
+    void entryLine()
+    {
+        QFETCH(QString, gm);
+        QFETCH(QString, player);
+        QFETCH(bool, playerMode);
+        QFETCH(QByteArray, line);
+        NotesStore store(kStars);
+        QCOMPARE(encodeState({}, store, playerMode), "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(kStars));
         ViewState view;
-        if (round == 0) { // a file of several megabytes goes to the disk in more than one piece
-            notes.setNotes(
-                3, QStringLiteral("\"Ab, \u00FF\r\n").repeated(200000), QStringLiteral("x\"").repeated(300000));
-            const QString name = m_dir.filePath(QStringLiteral("large.kmf"));
-            QVERIFY(saveStateFile(name, view, notes, false) && loadStateFile(name, view, read));
+        view.originY = 11;
+        view.originX = -35;
+        if (player.isNull())
+            store.setTextWithoutParts(7, gm);
+        else
+            store.setNotes(7, gm, player);
+        QCOMPARE(encodeState(view, store, playerMode),
+            "165\r\n0\r\n11\r\n-35\r\n0\r\n" + kEmptyLine.repeated(7) + line + "\r\n" + kEmptyLine.repeated(184));
+    }
+
+    // Random notes of quotes, line breaks, U+00FF, a byte-order mark and other characters: every game
+    // file reads back unchanged (lines after the entries are ignored), and a player map reads back
+    // with every player text and no game-master text.
+    void randomNotes()
+    {
+        const QStringList any
+            = QString::fromUtf16(u"a| |\"|,|\r|\n|\u00FF|\uFEFF|\u00E9|\u20AC|\u0416|\U0001F600").split('|');
+        QRandomGenerator random(7);
+        const auto text = [&random, &any] {
+            QString chosen;
+            for (int n = random.bounded(12); n > 0; --n)
+                chosen += any.at(random.bounded(int(any.size())));
+            return chosen;
+        };
+        for (int round = 0; round < 30; ++round) {
+            NotesStore notes(kStars), read(kStars);
+            for (int i = 0; i < kStars; ++i) {
+                if (random.bounded(4))
+                    notes.setNotes(i, text(), text(), random.bounded(8) ? QStringList() : QStringList { text() });
+                else
+                    notes.setTextWithoutParts(i, text());
+            }
+            ViewState view;
+            if (round == 0) { // a file of several megabytes goes to the disk in more than one piece
+                notes.setNotes(
+                    3, QStringLiteral("\"Ab, \u00FF\r\n").repeated(200000), QStringLiteral("x\"").repeated(300000));
+                const QString name = m_dir.filePath(QStringLiteral("large.kmf"));
+                QVERIFY(saveStateFile(name, view, notes, false) && loadStateFile(name, view, read));
+                QVERIFY(read == notes);
+                QCOMPARE(QFileInfo(name).size(), encodeState(view, notes, false).size());
+            }
+            QVERIFY(decodeState(encodeState(view, notes, false) + "\"extra\"\r\n", view, read));
             QVERIFY(read == notes);
-            QCOMPARE(QFileInfo(name).size(), encodeState(view, notes, false).size());
-        }
-        QVERIFY(decode(encodeState(view, notes, false) + "\"extra\"\r\n", view, read));
-        QVERIFY(read == notes);
-        QVERIFY(decode(encodeState(view, notes, true), view, players));
-        for (int i = 0; i < kStars; ++i) {
-            QCOMPARE(players.hasParts(i), notes.hasParts(i));
-            QCOMPARE(players.gameMasterText(i), QString());
-            QCOMPARE(players.playerText(i), notes.playerText(i));
-            QVERIFY(players.hiddenPieces(i).isEmpty());
+            NotesStore players(kStars), expected(kStars);
+            for (int i = 0; i < kStars; ++i)
+                if (notes.hasParts(i))
+                    expected.setNotes(i, {}, notes.playerText(i));
+            QVERIFY(decodeState(encodeState(view, notes, true), view, players));
+            QVERIFY(players == expected);
         }
     }
-}
 
-void TestStateFiles::commands_data()
-{
-    QTest::addColumn<int>("command"); // sfile, fload, splayer, lplayer
-    QTest::addColumn<QByteArray>("before"); // the chosen file, empty when there is none
-    QTest::addColumn<QByteArray>("after"); // the file afterwards, empty when unchanged
-    QTest::addColumn<QString>(
-        "state"); // selectedStar secondStar originY originX colourCode|notes of stars 0, 1, 5|redraws
+    void commands_data()
+    {
+        QTest::addColumn<int>("command"); // sfile, fload, splayer, lplayer
+        QTest::addColumn<QByteArray>("before"); // the chosen file, empty when there is none
+        QTest::addColumn<QByteArray>("after"); // the file afterwards, empty when unchanged
+        // selectedStar secondStar originY originX colourCode|notes of stars 0, 1, 5|redraws
+        QTest::addColumn<QString>("state");
 
-    const QByteArray head = "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(5);
-    const QString hot = kGm + '#' + kPlayer;
-    const QString start = "165 0 -7 -7 0|||" + hot + "|0";
-    // Origin X 40 and colour code 2: the redraw clamps the one and takes the other from Display Options.
-    const QByteArray load = "3\r\n9\r\n-40\r\n40\r\n2\r\n\"Landed\"\r\n" + kEmptyLine.repeated(191);
-    // A piece between separators that is not valid UTF-8 is read as Windows-1252.
-    const QByteArray cp1252
-        = "3\r\n1\r\n0\r\n0\r\n0\r\n\"Caf\xE9 \x80\xFFna\xEFve\"\r\n\"\xC3\xA9t\xE9\xFF\xC3\xA9t\"\r\n";
-    const QByteArray hotLine = "\"L'Ha\xC3\xBF"
-                               "e-les-Roses\xFFLanded here\"\r\n";
-    const QByteArray game = head + hotLine + kEmptyLine.repeated(186);
-    QTest::newRow("save") << 0 << QByteArray() << game << start;
-    QTest::newRow("save player map") << 2 << QByteArray() << head + "\"\xFFLanded here\"\r\n" + kEmptyLine.repeated(186)
-                                     << start;
-    QTest::newRow("overwrite") << 0 << QByteArray("old") << game << start;
-    QTest::newRow("overwrite declined") << 2 << QByteArray("old") << QByteArray() << start;
-    QTest::newRow("write fails") << 0 << QByteArray("old") << QByteArray() << start;
-    QTest::newRow("load") << 1 << load << QByteArray() << "3 9 -35 20 0|Landed|||1";
-    QTest::newRow("load typed y diaeresis, second separator")
-        << 3
-        << "3\r\n9\r\n0\r\n0\r\n0\r\n" + hotLine.chopped(3) + "\xFFmore\"\r\n\"\xFF\"\r\n" + kEmptyLine.repeated(190)
-        << QByteArray() << "3 9 0 0 0|" + hot + "|#||1";
-    // Header numbers are decimal whatever their leading zeros, fractions round halves to even;
-    // blanks before a field are skipped and an unquoted field loses its blanks.
-    QTest::newRow("load leading zeros, fractions, blanks")
-        << 3 << "010\r\n1e1\r\n-2.5\r\n7.5\r\n0\r\n\t \"Tab\"\r\n  un quoted \t\r\n" + kEmptyLine.repeated(190)
-        << QByteArray() << "10 10 -2 8 0|Tab|un quoted||1";
-    QTest::newRow("load missing file") << 3 << QByteArray() << QByteArray() << start;
-    QTest::newRow("load cut short") << 3 << QByteArray("3\r\n9\r\n0\r\n0\r\n0\r\n\"a\"\r\n\"b") << QByteArray()
-                                    << "3 9 0 0 0|a||" + hot + "|0";
-    QTest::newRow("load bad header") << 1 << "12\r\n4\r\nthree\r\n2\r\n1\r\n" + kEmptyLine.repeated(192) << QByteArray()
-                                     << "12 4 -7 -7 0|||" + hot + "|0";
-    QTest::newRow("load indices out of range")
-        << 1 << "192\r\n-2\r\n0\r\n0\r\n0\r\n" + kEmptyLine.repeated(192) << QByteArray() << "-1 -1 0 0 0||||1";
-    QTest::newRow("load windows-1252") << 3 << cp1252 + kEmptyLine.repeated(190) << QByteArray()
-                                       << "3 1 0 0 0|Café €#naïve|Ã©té#ét||1";
-}
+        const QByteArray head = "165\r\n0\r\n-7\r\n-7\r\n0\r\n" + kEmptyLine.repeated(5);
+        const QString hot = kGm + '#' + kPlayer;
+        const QString start = "165 0 -7 -7 0|||" + hot + "|0";
+        // Origin X 40 and colour code 2: the redraw clamps the one and takes the other from Display Options.
+        const QByteArray load = "3\r\n9\r\n-40\r\n40\r\n2\r\n\"Landed\"\r\n" + kEmptyLine.repeated(191);
+        // A piece between separators that is not valid UTF-8 is read as Windows-1252.
+        const QByteArray cp1252
+            = "3\r\n1\r\n0\r\n0\r\n0\r\n\"Caf\xE9 \x80\xFFna\xEFve\"\r\n\"\xC3\xA9t\xE9\xFF\xC3\xA9t\"\r\n";
+        const QByteArray hotLine = "\"" + kGm.toUtf8() + "\xFFLanded here\"\r\n";
+        const QByteArray game = head + hotLine + kEmptyLine.repeated(186);
+        QTest::newRow("save") << 0 << QByteArray() << game << start;
+        QTest::newRow("save player map") << 2 << QByteArray()
+                                         << head + "\"\xFFLanded here\"\r\n" + kEmptyLine.repeated(186) << start;
+        QTest::newRow("overwrite") << 0 << QByteArray("old") << game << start;
+        QTest::newRow("overwrite declined") << 2 << QByteArray("old") << QByteArray() << start;
+        QTest::newRow("write fails") << 0 << QByteArray("old") << QByteArray() << start;
+        QTest::newRow("load") << 1 << load << QByteArray() << "3 9 -35 20 0|Landed|||1";
+        QTest::newRow("load typed y diaeresis, second separator") << 3
+                                                                  << "3\r\n9\r\n0\r\n0\r\n0\r\n" + hotLine.chopped(3)
+                + "\xFFmore\"\r\n\"\xFF\"\r\n" + kEmptyLine.repeated(190)
+                                                                  << QByteArray() << "3 9 0 0 0|" + hot + "|#||1";
+        // Header numbers are decimal whatever their leading zeros, fractions round halves to even;
+        // blanks before a field are skipped and an unquoted field loses its blanks.
+        QTest::newRow("load leading zeros, fractions, blanks")
+            << 3 << "010\r\n1e1\r\n-2.5\r\n7.5\r\n0\r\n\t \"Tab\"\r\n  un quoted \t\r\n" + kEmptyLine.repeated(190)
+            << QByteArray() << "10 10 -2 8 0|Tab|un quoted||1";
+        QTest::newRow("load missing file") << 3 << QByteArray() << QByteArray() << start;
+        QTest::newRow("load cut short") << 3 << QByteArray("3\r\n9\r\n0\r\n0\r\n0\r\n\"a\"\r\n\"b") << QByteArray()
+                                        << "3 9 0 0 0|a||" + hot + "|0";
+        QTest::newRow("load bad header") << 1 << "12\r\n4\r\nthree\r\n2\r\n1\r\n" + kEmptyLine.repeated(192)
+                                         << QByteArray() << "12 4 -7 -7 0|||" + hot + "|0";
+        QTest::newRow("load indices out of range")
+            << 1 << "192\r\n-2\r\n0\r\n0\r\n0\r\n" + kEmptyLine.repeated(192) << QByteArray() << "-1 -1 0 0 0||||1";
+        QTest::newRow("load windows-1252")
+            << 3 << cp1252 + kEmptyLine.repeated(190) << QByteArray() << "3 1 0 0 0|Café €#naïve|Ã©té#ét||1";
+    }
 
-// Each command runs twice: cancelled, when it writes, asks and redraws nothing, then answered
-// with the row's file (and "No" to overwriting a player map).
-void TestStateFiles::commands()
-{
-    QFETCH(int, command);
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, after);
-    QFETCH(QString, state);
-    void (StateFileCommands::*const run[])() = { &StateFileCommands::saveGameState, &StateFileCommands::loadGameState,
-        &StateFileCommands::savePlayerMap, &StateFileCommands::loadPlayerMap };
-    QDir::setCurrent(m_dir.path()); // where a cancelled save would write its preset name
-    MapModel model(m_table);
-    model.logoBoxVisible = false;
-    model.notes.setNotes(5, kGm, kPlayer);
-    Scripted ui;
-    int redraws = 0;
-    StateFileCommands files(model, ui, ui, [&] {
-        ++redraws;
-        beginRedraw(model);
-    });
-    (files.*run[command])();
-    QVERIFY(ui.CancelError && ui.shown.isEmpty() && redraws == 0 && !QFile::exists(ui.FileName));
+    // Each command runs twice: cancelled, when it writes, asks and redraws nothing, then answered
+    // with the row's file (and "No" to overwriting a player map).
+    void commands()
+    {
+        QFETCH(int, command);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, state);
+        void (StateFileCommands::*const run[])() = { &StateFileCommands::saveGameState,
+            &StateFileCommands::loadGameState, &StateFileCommands::savePlayerMap, &StateFileCommands::loadPlayerMap };
+        QDir::setCurrent(m_dir.path()); // where a cancelled save would write its preset name
+        MapModel model(m_table);
+        model.logoBoxVisible = false;
+        model.notes.setNotes(5, kGm, kPlayer);
+        ScriptedUi ui;
+        int redraws = 0;
+        StateFileCommands files(model, ui, ui, [&] {
+            ++redraws;
+            beginRedraw(model);
+        });
+        (files.*run[command])();
+        QVERIFY(ui.CancelError && ui.shown.isEmpty() && redraws == 0 && !QFile::exists(ui.FileName));
 
-    ui.answer = m_dir.filePath(QTest::currentDataTag());
-    QCOMPARE(contents(ui.answer, before), before);
-    ui.button = command == 2 ? MessageBox::Answer::No : MessageBox::Answer::Yes;
-    // A file-size limit makes the write fail part-way, whoever runs the test.
-    rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limited = { qstrcmp(QTest::currentDataTag(), "write fails") ? saved.rlim_cur : 100, saved.rlim_max };
-    std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limited);
-    (files.*run[command])();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    QCOMPARE(ui.shown.join('/'), command % 2 == 0 && !before.isEmpty() ? "Overwrite existing file|Save File" : "");
-    QCOMPARE(contents(ui.answer), after.isEmpty() ? before : after);
-    const ViewState &v = model.view;
-    const NotesStore &n = model.notes;
-    QCOMPARE(QString::asprintf("%d %d %d %d %d|", v.selectedStar, v.secondStar, v.originY, v.originX, v.colourCode)
-            + (QStringList { shown(n, 0), shown(n, 1), shown(n, 5), QString::number(redraws) }).join('|'),
-        state);
-}
+        ui.answer = m_dir.filePath(QTest::currentDataTag());
+        QCOMPARE(contents(ui.answer, before), before);
+        ui.button = command == 2 ? MessageBox::Answer::No : MessageBox::Answer::Yes;
+        // A file-size limit makes the write fail part-way, whoever runs the test.
+        rlimit saved {};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = { qstrcmp(QTest::currentDataTag(), "write fails") ? saved.rlim_cur : 100, saved.rlim_max };
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limited);
+        (files.*run[command])();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(ui.shown.join('/'), command % 2 == 0 && !before.isEmpty() ? "Overwrite existing file|Save File" : "");
+        QCOMPARE(contents(ui.answer), after.isEmpty() ? before : after);
+        // Then each of stars 0, 1 and 5 as a row shows it: "gm#player", or the bare text without parts.
+        const ViewState &v = model.view;
+        QString got
+            = QString::asprintf("%d %d %d %d %d|", v.selectedStar, v.secondStar, v.originY, v.originX, v.colourCode);
+        for (int i : { 0, 1, 5 })
+            got += model.notes.gameMasterText(i) + (model.notes.hasParts(i) ? '#' + model.notes.playerText(i) : "")
+                + '|';
+        QCOMPARE(got + QString::number(redraws), state);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestStateFiles)
 #include "tst_statefiles.moc"

@@ -1,216 +1,115 @@
-#include "catalogue/startable.h"
-#include "files/commondialog.h"
-#include "files/messagebox.h"
+#include "files/scriptedui.h"
 #include "files/statecodec.h"
 #include "files/statefilecommands.h"
-#include "mapview/mapmodel.h"
-#include "output/clipboard.h"
+#include "mapview/mapfixture.h"
 #include "routes/travelfile.h"
 #include "travel/travelcommands.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-constexpr int kStars = 192;
-
-// Picks the scripted file, answers Yes and keeps what was shown and copied.
-class Scripted : public CommonDialog, public MessageBox, public Clipboard
-{
-public:
-    QString answer;
-    QStringList shown;
-    QString copied;
-    bool ShowSave() override { return ShowOpen(); }
-    bool ShowOpen() override
-    {
-        FileName = answer;
-        return true;
-    }
-    Answer show(const QString &text, const QString &title, Buttons, Icon) override
-    {
-        shown << title + '|' + text;
-        return Answer::Yes;
-    }
-    void setText(const QString &text) override { copied = text; }
-};
-
-QByteArray contents(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString &name, const QByteArray &bytes)
-{
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-} // namespace
 
 class TestTravelFile : public QObject
 {
     Q_OBJECT
-private slots:
-    void roundTrip_data();
-    void roundTrip();
-    void garbage_data();
-    void garbage();
-    void withGameState_data();
-    void withGameState();
-    void plotAndCopy();
-
 private:
-    StarTable m_table = StarTable::fromCatalogue();
     QTemporaryDir m_dir;
+private slots:
+    void roundTripAndGarbage()
+    {
+        const int stars = StarTable::fromCatalogue().size();
+        const QString name = m_dir.filePath(QStringLiteral("round.travel"));
+        for (const TravelPlan &plan : { TravelPlan { 5.0, {} }, TravelPlan { 6.3, { 165, 12, 40 } },
+                 TravelPlan { 15.0, { 0, stars - 1 } }, TravelPlan { 1.0, { 3, 4, 5, 6, 7 } } }) {
+            TravelPlan read;
+            QVERIFY(saveTravelFile(name, plan) && loadTravelFile(name, stars, read) == TravelLoad::Loaded);
+            QVERIFY(read == plan);
+            QVERIFY(decodeTravel(encodeTravel(plan).replace("\r\n", "\n"), stars) == plan); // LF reads the same
+        }
+        for (const QByteArray &bytes : { QByteArray(), QByteArray("\x00\xff\xfe\x01\r\n\x80", 6),
+                 QByteArray("Quorvane travel plan 2\r\nlimit 5.0\r\nroute\r\n") })
+            QVERIFY(!decodeTravel(bytes, stars));
+        // Limits outside 1..15, not numbers or not in tenths; stars outside the table; a single star;
+        // lines swapped or missing.
+        for (const char *rest : { "limit 0.5\r\nroute", "limit 15.5\r\nroute", "limit five\r\nroute",
+                 "limit nan\r\nroute", "limit 6.25\r\nroute", "limit 5.0\r\nroute 165 192", "limit 5.0\r\nroute -1 3",
+                 "limit 5.0\r\nroute 165", "route 1 2\r\nlimit 5.0", "limit 5.0" })
+            QVERIFY2(!decodeTravel(QByteArray("Quorvane travel plan 1\r\n") + rest + "\r\n", stars), rest);
+    }
+
+    // A game state keeps its route in the side file beside it; a load takes it back, or drops the
+    // route when the side file is gone or malformed. A player map neither writes nor reads it.
+    void withGameState()
+    {
+        MapFixture f;
+        const TravelPlan plan { 6.5, { 165, 12, 40 } };
+        f.model.travel = plan;
+        ScriptedUi ui;
+        int redraws = 0;
+        StateFileCommands files(f.model, ui, ui, [&redraws] { ++redraws; });
+        const QString state = m_dir.filePath(QStringLiteral("game.kmf"));
+        const QString travel = m_dir.filePath(QStringLiteral("game.travel"));
+        const QString plain = m_dir.filePath(QStringLiteral("plain.kmf"));
+        ui.answer = state;
+        files.saveGameState();
+        // The game state is byte for byte what it is without travel planning.
+        QVERIFY(saveStateFile(plain, f.view, f.model.notes, false));
+        QCOMPARE(contents(state), contents(plain));
+        const QByteArray saved = "Quorvane travel plan 1\r\nlimit 6.5\r\nroute 165 12 40\r\n";
+        QCOMPARE(contents(travel), saved);
+
+        const auto load = [&](const QByteArray &side) {
+            QVERIFY(side.isEmpty() ? QFile::remove(travel) : contents(travel, side) == side);
+            f.model.travel = { 3.0, { 1, 2 } };
+            ui.shown.clear();
+            files.loadGameState();
+        };
+        load(saved);
+        QVERIFY(f.model.travel == plan && ui.shown.isEmpty());
+        load({});
+        QVERIFY(f.model.travel == TravelPlan({ 3.0, {} }) && ui.shown.isEmpty());
+        load("garbage\r\n");
+        QVERIFY(f.model.travel == TravelPlan({ 3.0, {} }));
+        QCOMPARE(ui.shown,
+            QStringList { "The travel plan game.travel is not in the expected form and has been ignored: "
+                          "the game state is loaded without a route.|Load Travel Plan|?" });
+        QCOMPARE(redraws, 3);
+
+        QFile::remove(travel);
+        ui.answer = m_dir.filePath(QStringLiteral("game.ply"));
+        files.savePlayerMap();
+        QVERIFY(!QFile::exists(travel));
+        QCOMPARE(contents(travel, "garbage"), "garbage");
+        f.model.travel = { 3.0, { 1, 2 } };
+        files.loadPlayerMap();
+        QVERIFY(f.model.travel == TravelPlan({ 3.0, { 1, 2 } }));
+    }
+
+    void plotAndCopy()
+    {
+        MapFixture f;
+        f.view.secondStar = f.view.selectedStar; // the same star twice: nothing to plot
+        ScriptedUi ui;
+        int redraws = 0;
+        TravelCommands travel(f.model, ui, ui, [&redraws] { ++redraws; });
+        travel.plotSelectedRoute();
+        QVERIFY(f.model.travel.route.empty() && redraws == 0);
+
+        f.view.secondStar = 40;
+        f.model.travel.jumpLimit = 15.0;
+        travel.plotSelectedRoute();
+        QVERIFY(f.model.travel.route.size() >= 2 && redraws == 1);
+        const QString shown = ui.shown.last();
+        QVERIFY2(shown.startsWith(QStringLiteral("Route from ")) && shown.endsWith("|Plot Route|?"), qPrintable(shown));
+        QCOMPARE(shown.count(QStringLiteral(" ly\r\n")), int(f.model.travel.route.size()) - 1); // one line a leg
+        travel.copyRoute();
+        QCOMPARE(ui.copied + "|Plot Route|?", shown);
+
+        travel.clearRoute();
+        ui.copied.clear();
+        travel.copyRoute();
+        QVERIFY(f.model.travel.route.empty() && redraws == 2 && ui.copied.isEmpty());
+    }
 };
-
-void TestTravelFile::roundTrip_data()
-{
-    QTest::addColumn<double>("limit");
-    QTest::addColumn<QList<int>>("route");
-    QTest::newRow("default, no route") << 5.0 << QList<int> {};
-    QTest::newRow("typed tenth") << 6.3 << QList<int> { 165, 12, 40 };
-    QTest::newRow("bounds and last star") << 15.0 << QList<int> { 0, 191 };
-    QTest::newRow("lowest") << 1.0 << QList<int> { 3, 4, 5, 6, 7 };
-}
-
-void TestTravelFile::roundTrip()
-{
-    QFETCH(double, limit);
-    QFETCH(QList<int>, route);
-    const TravelPlan plan { limit, std::vector<int>(route.begin(), route.end()) };
-    const QString name = m_dir.filePath(QStringLiteral("round.travel"));
-    QVERIFY(saveTravelFile(name, plan));
-    TravelPlan read;
-    QCOMPARE(loadTravelFile(name, kStars, read), TravelLoad::Loaded);
-    QVERIFY(read == plan);
-    // LF line ends read the same.
-    QVERIFY(decodeTravel(encodeTravel(plan).replace("\r\n", "\n"), kStars) == plan);
-}
-
-void TestTravelFile::garbage_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("other header") << QByteArray("Quorvane travel plan 2\r\nlimit 5.0\r\nroute\r\n");
-    QTest::newRow("limit below") << QByteArray("Quorvane travel plan 1\r\nlimit 0.5\r\nroute\r\n");
-    QTest::newRow("limit above") << QByteArray("Quorvane travel plan 1\r\nlimit 15.5\r\nroute\r\n");
-    QTest::newRow("limit not a number") << QByteArray("Quorvane travel plan 1\r\nlimit five\r\nroute\r\n");
-    QTest::newRow("limit nan") << QByteArray("Quorvane travel plan 1\r\nlimit nan\r\nroute\r\n");
-    QTest::newRow("limit in hundredths") << QByteArray("Quorvane travel plan 1\r\nlimit 6.25\r\nroute\r\n");
-    QTest::newRow("star past the table") << QByteArray("Quorvane travel plan 1\r\nlimit 5.0\r\nroute 165 192\r\n");
-    QTest::newRow("negative star") << QByteArray("Quorvane travel plan 1\r\nlimit 5.0\r\nroute -1 3\r\n");
-    QTest::newRow("one star") << QByteArray("Quorvane travel plan 1\r\nlimit 5.0\r\nroute 165\r\n");
-    QTest::newRow("lines swapped") << QByteArray("Quorvane travel plan 1\r\nroute 1 2\r\nlimit 5.0\r\n");
-    QTest::newRow("no route line") << QByteArray("Quorvane travel plan 1\r\nlimit 5.0\r\n");
-    QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01\r\n\x80", 6);
-}
-
-void TestTravelFile::garbage()
-{
-    QFETCH(QByteArray, bytes);
-    QVERIFY(!decodeTravel(bytes, kStars));
-}
-
-void TestTravelFile::withGameState_data()
-{
-    QTest::addColumn<QByteArray>("side"); // written over the saved side file; empty: removed
-    QTest::addColumn<QString>("route"); // after the load
-    QTest::addColumn<QString>("message");
-    QTest::newRow("as saved") << QByteArray("keep") << "165 12 40"
-                              << "";
-    QTest::newRow("absent") << QByteArray() << ""
-                            << "";
-    QTest::newRow("malformed") << QByteArray("garbage\r\n") << ""
-                               << "Load Travel Plan|The travel plan game.travel is not in the expected form and has "
-                                  "been ignored: the game state is loaded without a route.";
-}
-
-void TestTravelFile::withGameState()
-{
-    QFETCH(QByteArray, side);
-    QFETCH(QString, route);
-    QFETCH(QString, message);
-    MapModel model(m_table);
-    model.view.selectedStar = 165;
-    model.travel = { 6.5, { 165, 12, 40 } };
-    Scripted scripted;
-    int redraws = 0;
-    StateFileCommands files(model, scripted, scripted, [&redraws] { ++redraws; });
-
-    const QString state = m_dir.filePath(QStringLiteral("game.kmf"));
-    const QString travel = m_dir.filePath(QStringLiteral("game.travel"));
-    QFile::remove(state);
-    scripted.answer = state;
-    files.saveGameState();
-    // The game state is byte for byte what it is without travel planning.
-    const QString plain = m_dir.filePath(QStringLiteral("plain.kmf"));
-    QVERIFY(saveStateFile(plain, model.view, model.notes, false));
-    QCOMPARE(contents(state), contents(plain));
-    QCOMPARE(contents(travel), QByteArray("Quorvane travel plan 1\r\nlimit 6.5\r\nroute 165 12 40\r\n"));
-
-    if (side.isEmpty())
-        QVERIFY(QFile::remove(travel));
-    else if (side != "keep")
-        write(travel, side);
-    model.travel = { 3.0, { 1, 2 } };
-    scripted.shown.clear();
-    files.loadGameState();
-    QCOMPARE(redraws, 1);
-    QStringList stars;
-    for (int s : model.travel.route)
-        stars << QString::number(s);
-    QCOMPARE(stars.join(u' '), route);
-    QCOMPARE(model.travel.jumpLimit, side == "keep" ? 6.5 : 3.0);
-    QCOMPARE(scripted.shown.join(u'\n'), message);
-
-    // A player map neither writes nor reads the side file.
-    const QString player = m_dir.filePath(QStringLiteral("game.ply"));
-    QFile::remove(travel);
-    scripted.answer = player;
-    files.savePlayerMap();
-    QVERIFY(!QFile::exists(travel));
-    write(travel, "garbage");
-    model.travel = { 3.0, { 1, 2 } };
-    files.loadPlayerMap();
-    QCOMPARE(model.travel.route, (std::vector<int> { 1, 2 }));
-}
-
-void TestTravelFile::plotAndCopy()
-{
-    MapModel model(m_table);
-    model.view.selectedStar = StarTable::kSol;
-    model.view.secondStar = StarTable::kSol;
-    Scripted scripted;
-    int redraws = 0;
-    TravelCommands travel(model, scripted, scripted, [&redraws] { ++redraws; });
-
-    travel.plotSelectedRoute(); // the same star twice: nothing to plot
-    QVERIFY(model.travel.route.empty());
-    QCOMPARE(redraws, 0);
-
-    model.view.secondStar = 40;
-    model.travel.jumpLimit = 15.0;
-    travel.plotSelectedRoute();
-    QVERIFY(model.travel.route.size() >= 2);
-    QCOMPARE(redraws, 1);
-    const QString shown = scripted.shown.last();
-    QVERIFY(shown.startsWith(QStringLiteral("Plot Route|Route from ")));
-    QCOMPARE(shown.count(QStringLiteral(" ly\r\n")), int(model.travel.route.size()) - 1); // one line a leg
-    travel.copyRoute();
-    QCOMPARE(QStringLiteral("Plot Route|") + scripted.copied, shown);
-
-    travel.clearRoute();
-    QVERIFY(model.travel.route.empty());
-    QCOMPARE(redraws, 2);
-    scripted.copied.clear();
-    travel.copyRoute();
-    QVERIFY(scripted.copied.isEmpty());
-}
 
 QTEST_GUILESS_MAIN(TestTravelFile)
 #include "tst_travelfile.moc"

@@ -1,6 +1,7 @@
 #include "catalogue/stardistance.h"
 #include "mapfixture.h"
 #include "mapview/colours.h"
+#include "mapview/keypanel.h"
 #include "mapview/primitives.h"
 #include "support/recordingsurface.h"
 
@@ -22,6 +23,7 @@ private slots:
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
         QTest::newRow("signfmt") << each(signedLabel, 5, 0, -7, 100, -40) << "+05 00 -07 +100 -40";
+        QTest::newRow("sector line") << sectorLine(20, -35, -40, 7) << "X +20 to +35  Y -35 to -20  Z -40 to +07";
         QTest::newRow("inrange") << each([](int v) { return QString::number(inRange(3, 18, v)); }, 2, 3, 18, 19)
                                  << "0 1 1 0";
         QTest::newRow("zcol") << each([](qint16 z) { return hex(colourByZ(z)); }, -41, -40, -11, -10, -1, 0, 10, 11, 40,

@@ -29,7 +29,8 @@ private slots:
                                                << "-4 -15.8 0";
         QTest::newRow("36 Oph B") << 1 << ""
                                   << "-4.2 -16.2 1";
-        << "-3.8 -16.2 1";
+        QTest::newRow("36 Oph C, third of three") << 2 << ""
+                                                  << "-3.8 -16.2 1";
         QTest::newRow("mark R") << 5 << "61 Cygni|61 Cygni A|6 -6 -7|K5|11|R|1-6"
                                 << "";
         QTest::newRow("CD -59, third of three far down the list") << 87 << ""

@@ -204,8 +204,11 @@ void StellarIndexWindow::saveSystemNotes()
 
 QString StellarIndexWindow::boxText(const QPlainTextEdit *box)
 {
-    // The box shows any line end as a line break and hands back LF alone.
-    return box->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    // The raw text keeps every character typed, non-breaking spaces included (the plain-text view turns them
+    // into spaces); paragraph and line breaks become the file's CR LF.
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    return text.replace(u'\n', QStringLiteral("\r\n"));
 }
 
 void StellarIndexWindow::generatePlanets()

@@ -118,7 +118,8 @@ private slots:
 
     void hidingKeepsEverything()
     {
-        m_window->gameMasterNotes()->setPlainText("saved");
+        // Saved as typed: a non-breaking space stays one, line breaks become CR LF.
+        m_window->gameMasterNotes()->setPlainText("saved\u00A0here\r\nline 2");
         QTest::mouseClick(button("savenotes"), Qt::LeftButton);
         m_window->playerNotes()->setPlainText("typed, not saved");
         QTest::keyClick(m_window->playerNotes(), Qt::Key_Escape); // only the exit button and the close box hide it
@@ -130,8 +131,8 @@ private slots:
         QVERIFY(m_window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(alive && !m_window->isVisible());
-        QCOMPARE(boxes(), QStringList({ "saved", "typed, not saved" }));
-        QCOMPARE(notes(165), QStringList({ "saved", "" }));
+        QCOMPARE(boxes(), QStringList({ "saved here\nline 2", "typed, not saved" }));
+        QCOMPARE(notes(165), QStringList({ "saved\u00A0here\r\nline 2", "" }));
     }
 
     void generateSystemFillsTheBoxOnly()

@@ -22,9 +22,15 @@ PrinterPage CurrentPrinter::prepare(const QString &fontName)
 {
     m_fontName = fontName;
     QPrinter &page = printer();
+    // A full-page layout: a printer with hardware margins refuses a zero-margin layout in the standard mode and
+    // would keep its own paper. Should it still refuse, size and orientation are set one by one.
+    QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(), QPageLayout::Millimeter);
+    a4.setMode(QPageLayout::FullPageMode);
+    if (!page.setPageLayout(a4)) {
+        page.setPageSize(QPageSize(QPageSize::A4));
+        page.setPageOrientation(QPageLayout::Landscape);
+    }
     page.setFullPage(true);
-    page.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(), QPageLayout::Millimeter));
     if (!installed())
         return { a4LandscapeTwips(), a4LandscapeMm() };
     const QSizeF mm = page.pageLayout().fullRect(QPageLayout::Millimeter).size();

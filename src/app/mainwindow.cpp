@@ -194,11 +194,14 @@ void MainWindow::closeEverything()
     if (m_unloading)
         return;
     m_unloading = true;
-    // Every other window (splash, Display Options, Stellar Index) closes, last opened first.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (auto it = windows.crbegin(); it != windows.crend(); ++it)
-        if (*it != this)
-            (*it)->close();
+    // Every other window closes, last loaded first: Display Options, the Stellar Index, then the splash and
+    // whatever else is open (Qt's list of top-level windows has no order of its own).
+    for (QWidget *window : { static_cast<QWidget *>(m_displayOptions), static_cast<QWidget *>(m_stellarIndex) })
+        if (window)
+            window->close();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this && window != m_displayOptions && window != m_stellarIndex)
+            window->close();
     QCoreApplication::quit();
 }
 

@@ -98,6 +98,13 @@ void MapCanvas::mousePressEvent(QMouseEvent *event)
         emit starmarkPressed(star, button);
 }
 
+void MapCanvas::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click is the double-click itself, not another press: one scroll step or one
+    // selection per double-click, as in the Stellar Index.
+    event->accept();
+}
+
 void MapCanvas::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

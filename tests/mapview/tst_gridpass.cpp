@@ -12,14 +12,10 @@ class TestGridPass : public QObject
 {
     Q_OBJECT
 private slots:
-    void gridBySurfaceModeAndOrigin_data()
+    // On a window and on paper, in each mode: the dashed lines and samples of the labels of columns 0, 7,
+    // 8 and 15 (per column: X above, X below, Y left, Y right).
+    void gridBySurfaceModeAndOrigin()
     {
-        QTest::addColumn<bool>("printer");
-        QTest::addColumn<bool>("printerMode");
-        QTest::addColumn<QPoint>("origin");
-        QTest::addColumn<QString>("dashes");
-        // Labels per column i: X above, X below, Y left, Y right; samples of columns 0, 7, 8 and 15.
-        QTest::addColumn<QString>("labels");
         const QString from7 = "35,38,35,188 15,68,165,68 85,38,85,188 15,118,165,118 135,38,135,188 15,168,165,168";
         // From (0, 0), X = 15 on the right edge and Y = 0 on the bottom edge are left to the frame; from
         // (1, -1), X = 0 and Y = 15 fall just outside the box, on the left and top labels.
@@ -29,57 +25,53 @@ private slots:
         const QString labels7 = "-07 11,28|-07 11,192|+08 4,35|+08 168,35|00 82,28|00 6,115|-07 168,185";
         const QString labels0 = "00 12,28|00 12,192|+15 4,35|+15 168,35|+07 81,28|+07 4,115|00 168,185";
         const QString labels1 = "+01 11,28|+01 11,192|+14 4,35|+14 168,35|+08 81,28|+06 4,115|-01 168,185";
-        QTest::newRow("window, dark") << false << false << QPoint(-7, -7) << from7 << labels7;
-        QTest::newRow("window, printer mode") << false << true << QPoint(0, 0) << from0 << labels0;
-        QTest::newRow("printer, dark") << true << false << QPoint(1, -1) << from1 << labels1;
-        QTest::newRow("printer, printer mode") << true << true << QPoint(-7, -7) << from7 << labels7;
-    }
-    void gridBySurfaceModeAndOrigin()
-    {
-        MapFixture f;
-        QFETCH(bool, printer);
-        QFETCH(bool, printerMode);
-        QFETCH(QPoint, origin);
-        f.view.printerMode = printerMode;
-        f.view.originX = origin.x();
-        f.view.originY = origin.y();
-        f.view.textScale = 1.3;
-        RecordingSurface s;
-        s.printer = printer;
-        s.ForeColor = 0x123456;
-        s.DrawWidth = 7;
-        drawGrid(f.model, s);
-        QVERIFY(s.DrawStyle == 0 && s.DrawWidth == 1 && s.FontSize == 13); // font size 10 x textScale
-        // A window is cleared; on paper a dark page is painted black and a light page is left white.
-        QCOMPARE(s.of(Kind::Cls).size(), printer ? 0 : 1);
-        QCOMPARE(positions(s.ops.mid(0, 1)) + u' ' + hex(s.ops.front().colour),
-            !printer          ? (printerMode ? " ffffff" : " 0")
-                : printerMode ? "5.1,28.1,174.5,197.5 ffffff"
-                              : "0,0,297,210 0");
-        // The solid lines in one colour, the dashed lines and the frame that closes the pass in another.
-        const auto lines = s.of(Kind::Line);
-        const auto dashed = s.where([](const RecordedOp &op) { return op.kind == Kind::Line && op.drawStyle == 1; });
-        QCOMPARE(lines.size() - dashed.size(), 32);
-        QVERIFY(std::all_of(lines.begin(), lines.end(), [&](const RecordedOp &op) {
-            return op.colour == (op.drawStyle ? s.ops.back().colour : lines.front().colour);
-        }));
-        QVERIFY(lines.front().colour != s.ops.back().colour && s.ops.back().drawStyle == 0);
-        QTEST(positions(dashed), "dashes");
-        // The printer mode prints the labels in the surface's ForeColor.
-        const auto labels = s.of(Kind::Print);
-        QCOMPARE(labels.size(), 64);
-        QCOMPARE(labels[0].colour, printerMode ? 0x123456u : 0xA0A0A0u);
-        QStringList samples;
-        for (const int k : { 0, 1, 2, 3, 28, 34, 63 })
-            samples << labels[k].text + u' ' + positions({ labels[k] });
-        QTEST(samples.join(u'|'), "labels");
+        const std::tuple<bool, bool, QPoint, QString, QString> rows[]
+            = { { false, false, { -7, -7 }, from7, labels7 }, { false, true, { 0, 0 }, from0, labels0 },
+                  { true, false, { 1, -1 }, from1, labels1 }, { true, true, { -7, -7 }, from7, labels7 } };
+        for (const auto &[printer, printerMode, origin, dashes, expectedLabels] : rows) {
+            MapFixture f;
+            f.view.printerMode = printerMode;
+            f.view.originX = origin.x();
+            f.view.originY = origin.y();
+            f.view.textScale = 1.3;
+            RecordingSurface s;
+            s.printer = printer;
+            s.ForeColor = 0x123456;
+            s.DrawWidth = 7;
+            drawGrid(f.model, s);
+            QVERIFY(s.DrawStyle == 0 && s.DrawWidth == 1 && s.FontSize == 13); // font size 10 x textScale
+            // A window is cleared; on paper a dark page is painted black and a light page is left white.
+            QCOMPARE(s.of(Kind::Cls).size(), printer ? 0 : 1);
+            QCOMPARE(positions(s.ops.mid(0, 1)) + u' ' + hex(s.ops.front().colour),
+                !printer          ? (printerMode ? " ffffff" : " 0")
+                    : printerMode ? "5.1,28.1,174.5,197.5 ffffff"
+                                  : "0,0,297,210 0");
+            // The solid lines in one colour, the dashed lines and the frame that closes the pass in another.
+            const auto lines = s.of(Kind::Line);
+            const auto dashed
+                = s.where([](const RecordedOp &op) { return op.kind == Kind::Line && op.drawStyle == 1; });
+            QCOMPARE(lines.size() - dashed.size(), 32);
+            QVERIFY(std::all_of(lines.begin(), lines.end(), [&](const RecordedOp &op) {
+                return op.colour == (op.drawStyle ? s.ops.back().colour : lines.front().colour);
+            }));
+            QVERIFY(lines.front().colour != s.ops.back().colour && s.ops.back().drawStyle == 0);
+            QCOMPARE(positions(dashed), dashes);
+            // The printer mode prints the labels in the surface's ForeColor.
+            const auto labels = s.of(Kind::Print);
+            QCOMPARE(labels.size(), 64);
+            QCOMPARE(labels[0].colour, printerMode ? 0x123456u : 0xA0A0A0u);
+            QStringList samples;
+            for (const int k : { 0, 1, 2, 3, 28, 34, 63 })
+                samples << labels[k].text + u' ' + positions({ labels[k] });
+            QCOMPARE(samples.join(u'|'), expectedLabels);
+        }
     }
 
     void circlesClippedToTheirAreas()
     {
         MapFixture f;
-        f.view.showSpheres = f.view.showRangeCircle
-            = true; // spheres of 10, 20 and 30, and the range circle of 40 round Sol
+        // Spheres of 10, 20 and 30, and the range circle of 40 round Sol.
+        f.view.showSpheres = f.view.showRangeCircle = true;
         RecordingSurface s;
         drawGrid(f.model, s);
         QSet<Colour> sector, mini;
@@ -106,12 +98,6 @@ private slots:
         s.ops.clear();
         drawGrid(f.model, s);
         QVERIFY(s.of(Kind::PSet).isEmpty());
-        // The first point of a circle is straight below its centre on both maps; the width is restored.
-        RecordingSurface one;
-        one.DrawWidth = 7;
-        plotCircle(f.view, 0, 0, 1, 0xFF, one);
-        QCOMPARE(positions(one.ops.mid(0, 2)), QStringLiteral("85,128 17.1429,14.8571"));
-        QCOMPARE(one.DrawWidth, 7);
     }
 };
 

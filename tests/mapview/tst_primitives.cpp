@@ -18,32 +18,28 @@ class TestPrimitives : public QObject
 {
     Q_OBJECT
 private slots:
-    void edges_data()
+    // Every edge of each function in one comparison.
+    void edges()
     {
-        QTest::addColumn<QString>("actual");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("signfmt") << each(signedLabel, 5, 0, -7, 100, -40) << "+05 00 -07 +100 -40";
-        QTest::newRow("sector line") << sectorLine(20, -35, -40, 7) << "X +20 to +35  Y -35 to -20  Z -40 to +07";
-        QTest::newRow("inrange") << each([](int v) { return QString::number(inRange(3, 18, v)); }, 2, 3, 18, 19)
-                                 << "0 1 1 0";
-        QTest::newRow("zcol") << each([](qint16 z) { return hex(colourByZ(z)); }, -41, -40, -11, -10, -1, 0, 10, 11, 40,
-            41) << "ffff00 ff0000 ff0000 ff00 ff00 ffff ffff 80ff 80ff ffff00";
+        QCOMPARE(each(signedLabel, 100, -40), "+100 -40"); // the grid labels show the two-digit ones
+        QCOMPARE(sectorLine(20, -35, -40, 7), "X +20 to +35  Y -35 to -20  Z -40 to +07");
+        QCOMPARE(each([](int v) { return QString::number(inRange(3, 18, v)); }, 2, 3, 18, 19), "0 1 1 0");
+        QCOMPARE(each([](qint16 z) { return hex(colourByZ(z)); }, -41, -40, -11, -10, -1, 0, 10, 11, 40, 41),
+            "ffff00 ff0000 ff0000 ff00 ff00 ffff ffff 80ff 80ff ffff00");
         // Later classes win whatever the order in the text; lower-case letters are no class.
-        QTest::newRow("stypecol") << each(
-            [](const char *t) { return hex(colourBySpectralType(QString::fromLatin1(t))); }, "O5", "BO", "DA5", "F8",
-            "DG8", "GK", "KG", "dM4", "k5", "")
-                                  << "ff0000 ffff00 ffffff 99ffff 33ccff 80ff 80ff ff 0 0";
+        QCOMPARE(each([](const char *t) { return hex(colourBySpectralType(QString::fromLatin1(t))); }, "O5", "BO",
+                     "DA5", "F8", "DG8", "GK", "KG", "dM4", "k5", ""),
+            "ff0000 ffff00 ffffff 99ffff 33ccff 80ff 80ff ff 0 0");
         // The small gaps between the distance bands fall through to black.
-        QTest::newRow("distcol") << each([](double d) { return hex(colourByDistance(d)); }, 4.99, 5.0, 9.99, 9.995,
-            10.0, 14.99, 14.995, 15.0, 19.99, 19.995, 20.0, 24.99, 24.995, 25.0, 29.99, 29.995, 30.0)
-                                 << "ffffff c0c0ff c0c0ff 0 8080ff 8080ff 0 4040ff 4040ff 0 c0 c0 0 80 80 0 40";
-        QTest::newRow("d2solcol") << each([](qint16 d) { return hex(colourByDistanceFromSol(d)); }, 9, 10, 19, 20)
-                                  << "ffcd70 ff9000 ff9000 6e001b";
+        QCOMPARE(each([](double d) { return hex(colourByDistance(d)); }, 4.99, 5.0, 9.99, 9.995, 10.0, 14.99, 14.995,
+                     15.0, 19.99, 19.995, 20.0, 24.99, 24.995, 25.0, 29.99, 29.995, 30.0),
+            "ffffff c0c0ff c0c0ff 0 8080ff 8080ff 0 4040ff 4040ff 0 c0 c0 0 80 80 0 40");
+        QCOMPARE(each([](qint16 d) { return hex(colourByDistanceFromSol(d)); }, 9, 10, 19, 20),
+            "ffcd70 ff9000 ff9000 6e001b");
         MapFixture f;
         const int sol = f.star("Sol"), centauriB = f.star("Alpha Centauri B"); // B sits at (-2, -1, -4)
         const auto d = [&](int i, int j) { return QString::number(starDistance(f.table, i, j)); };
-        const QStringList distances { d(sol, sol), d(-1, 5), d(5, -1), d(sol, centauriB) };
-        QTest::newRow("stardist") << distances.join(u' ') << "0 -1 -1 4.58258";
+        QCOMPARE(QStringList({ d(sol, sol), d(-1, 5), d(5, -1), d(sol, centauriB) }).join(u' '), "0 -1 -1 4.58258");
         // Per mode: Z, spectral, distance from the selected star (itself, 11, none selected), catalogue
         // distance from Sol (Delta Pavonis is 19.7 by its co-ordinates, 20 in the catalogue), unknown.
         const auto c = [&](const char *name, int colourCode, int selectedStar) {
@@ -51,14 +47,11 @@ private slots:
             f.view.selectedStar = selectedStar;
             return hex(starColour(f.model, f.star(QString::fromLatin1(name))));
         };
-        const QStringList colours { c("61 Cygni A", 0, sol), c("61 Cygni B", 1, sol), c("Sol", 2, sol),
-            c("61 Cygni A", 2, sol), c("61 Cygni A", 2, -1), c("Delta Pavonis", 3, sol), c("Sol", 4, sol) };
-        QTest::newRow("starcol") << colours.join(u' ') << "ff00 80ff ffffff 8080ff ffffff 6e001b 0";
-    }
-    void edges()
-    {
-        QFETCH(QString, actual);
-        QTEST(actual, "expected");
+        QCOMPARE(
+            QStringList({ c("61 Cygni A", 0, sol), c("61 Cygni B", 1, sol), c("Sol", 2, sol), c("61 Cygni A", 2, sol),
+                            c("61 Cygni A", 2, -1), c("Delta Pavonis", 3, sol), c("Sol", 4, sol) })
+                .join(u' '),
+            "ff00 80ff ffffff 8080ff ffffff 6e001b 0");
     }
 
     void qprintAndDleg()

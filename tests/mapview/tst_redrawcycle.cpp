@@ -9,33 +9,29 @@ class TestRedrawCycle : public QObject
 {
     Q_OBJECT
 private slots:
-    void rangeAndOrigin_data()
-    {
-        QTest::addColumn<QString>("range");
-        QTest::addColumn<int>("rangeHigh"); // rangeLow is its negation, so the range is kept to what negates
-        QTest::addColumn<QPoint>("origin");
-        QTest::addColumn<QPoint>("clamped"); // to -35..20 both ways, so the 15-wide sector stays inside -35..35
-        QTest::newRow("start") << "40" << 40 << QPoint(-7, -7) << QPoint(-7, -7);
-        QTest::newRow("half to even, top edges") << "13.5" << 14 << QPoint(21, 20) << QPoint(20, 20);
-        QTest::newRow("half to even, down") << "12.5" << 12 << QPoint(-36, -35) << QPoint(-35, -35);
-        QTest::newRow("huge, whole-number ends")
-            << "-99999999999" << -2147483647 << QPoint(2147483647, -2147483647) << QPoint(20, -35);
-        QTest::newRow("huge") << "1e30" << 2147483647 << QPoint(-2147483647, 2147483647) << QPoint(-35, 20);
-    }
+    // The range is rounded half to even and kept to what negates for rangeLow; the origin is clamped to
+    // -35..20 both ways, so the 15-wide sector stays inside -35..35.
     void rangeAndOrigin()
     {
-        QFETCH(QPoint, origin);
-        QFETCH(QString, range);
-        MapModel model(m_table);
-        model.options.rangeText = range;
-        model.view.originX = origin.x();
-        model.view.originY = origin.y();
-        // The first call only hides the logo box and draws nothing; the options are read all the same.
-        QVERIFY(!beginRedraw(model) && !model.logoBoxVisible);
-        QTEST(model.view.rangeHigh, "rangeHigh");
-        QCOMPARE(model.view.rangeLow, -model.view.rangeHigh);
-        QTEST(QPoint(model.view.originX, model.view.originY), "clamped");
-        QVERIFY(beginRedraw(model));
+        const std::tuple<QString, int, QPoint, QPoint> rows[] = {
+            { "40", 40, { -7, -7 }, { -7, -7 } }, // at start
+            { "13.5", 14, { 21, 20 }, { 20, 20 } },
+            { "12.5", 12, { -36, -35 }, { -35, -35 } },
+            { "-99999999999", -2147483647, { 2147483647, -2147483647 }, { 20, -35 } },
+            { "1e30", 2147483647, { -2147483647, 2147483647 }, { -35, 20 } },
+        };
+        for (const auto &[range, rangeHigh, origin, clamped] : rows) {
+            MapModel model(m_table);
+            model.options.rangeText = range;
+            model.view.originX = origin.x();
+            model.view.originY = origin.y();
+            // The first call only hides the logo box and draws nothing; the options are read all the same.
+            QVERIFY(!beginRedraw(model) && !model.logoBoxVisible);
+            const ViewState &v = model.view;
+            QCOMPARE(QList<int>({ v.rangeHigh, v.rangeLow, v.originX, v.originY }),
+                QList<int>({ rangeHigh, -rangeHigh, clamped.x(), clamped.y() }));
+            QVERIFY(beginRedraw(model));
+        }
     }
 
     // Each check box alone, greyed (its third state counts as checked), turns on its own flag only; the

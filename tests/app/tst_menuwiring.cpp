@@ -24,15 +24,11 @@ public:
     bool ShowPrinter(QWidget *, QPrinter &) override { return record("printer"); }
     Answer show(const QString &, const QString &title, Buttons, Icon) override
     {
-        log << "message " + title;
+        record("message " + title);
         return Answer::Ok;
     }
     void setText(const QString &text) override { log << "clipboard " + text.section(QRegularExpression(" \\d"), 0, 0); }
-    int chooseDpi() override
-    {
-        log << "dpi";
-        return 0;
-    }
+    int chooseDpi() override { return int(record("dpi")); } // 0: cancelled
 
 private:
     bool record(const QString &entry)
@@ -64,23 +60,22 @@ private slots:
     {
         QTest::addColumn<MenuAction>("action");
         QTest::addColumn<QStringList>("ran");
+        const auto row
+            = [](const char *tag, MenuAction action, const QStringList &ran) { QTest::newRow(tag) << action << ran; };
         const QString sent = "message Clipboard Ready";
-        QTest::newRow("sfile") << &MainMenu::saveStateAction << QStringList { "save Save Game State" };
-        QTest::newRow("fload") << &MainMenu::loadStateAction << QStringList { "open Load Game State" };
-        QTest::newRow("splayer") << &MainMenu::savePlayerAction << QStringList { "save Save Player Game State" };
-        QTest::newRow("lplayer") << &MainMenu::loadPlayerAction << QStringList { "open Load Player Map" };
-        QTest::newRow("pfile") << &MainMenu::printAction << QStringList { "printer", "redraw" };
-        QTest::newRow("nprint") << &MainMenu::copyAllNotesAction
-                                << QStringList { "clipboard VQA Game Master Notes and Player Notes", sent };
-        QTest::newRow("npprint") << &MainMenu::copyPlayerNotesAction
-                                 << QStringList { "clipboard VQA Player Notes", sent };
-        QTest::newRow("exportmap") << &MainMenu::exportMapAction << QStringList { "save Export Map" };
-        QTest::newRow("exporthandout") << &MainMenu::exportHandoutAction
-                                       << QStringList { "save Export Player Handout" };
+        row("sfile", &MainMenu::saveStateAction, { "save Save Game State" });
+        row("fload", &MainMenu::loadStateAction, { "open Load Game State" });
+        row("splayer", &MainMenu::savePlayerAction, { "save Save Player Game State" });
+        row("lplayer", &MainMenu::loadPlayerAction, { "open Load Player Map" });
+        row("pfile", &MainMenu::printAction, { "printer", "redraw" });
+        row("nprint", &MainMenu::copyAllNotesAction, { "clipboard VQA Game Master Notes and Player Notes", sent });
+        row("npprint", &MainMenu::copyPlayerNotesAction, { "clipboard VQA Player Notes", sent });
+        row("exportmap", &MainMenu::exportMapAction, { "save Export Map" });
+        row("exporthandout", &MainMenu::exportHandoutAction, { "save Export Player Handout" });
         // In this order: no route yet to copy; Sol to the second star, star 0, drawn then reported; cleared.
-        QTest::newRow("rprint") << &MainMenu::copyRouteAction << QStringList { "message Plot Route" };
-        QTest::newRow("plotroutemenu") << &MainMenu::plotRouteAction << QStringList { "redraw", "message Plot Route" };
-        QTest::newRow("clearroutemenu") << &MainMenu::clearRouteAction << QStringList { "redraw" };
+        row("rprint", &MainMenu::copyRouteAction, { "message Plot Route" });
+        row("plotroutemenu", &MainMenu::plotRouteAction, { "redraw", "message Plot Route" });
+        row("clearroutemenu", &MainMenu::clearRouteAction, { "redraw" });
     }
     void eachActionRunsItsCommand()
     {

@@ -29,7 +29,6 @@ private slots:
     void listGeometry()
     {
         QCOMPARE(m_window->findChildren<QLabel *>(QRegularExpression("^fullist\\d+$")).size(), 192);
-        QCOMPARE(entry(191)->text(), name(191));
         // Arial 9 pt is 201 twips high: rows of 201 twips from 100, columns of 2183 twips from 603.
         const std::pair<int, QPoint> places[]
             = { { 0, { 603, 100 } }, { 31, { 603, 6331 } }, { 32, { 2786, 100 } }, { 191, { 11518, 6331 } } };
@@ -106,12 +105,11 @@ private slots:
     void colourButtons()
     {
         const int before = m_main->redrawCount();
+        const QWidget *options = m_main->displayOptionsDialog();
         for (int i : { 2, 0, 3, 1 }) {
             QTest::mouseClick(button(QStringLiteral("SIC%1").arg(i)), Qt::LeftButton);
             QCOMPARE(model().view.colourCode, i);
-            QVERIFY(m_main->displayOptionsDialog()
-                        ->findChild<QRadioButton *>(QStringLiteral("col%1").arg(i + 1))
-                        ->isChecked());
+            QVERIFY(options->findChild<QRadioButton *>(QStringLiteral("col%1").arg(i + 1))->isChecked());
         }
         QCOMPARE(m_main->redrawCount(), before + 4);
     }
@@ -135,21 +133,15 @@ private slots:
         QCOMPARE(notes(165), QStringList({ "saved\u00A0here\r\nline 2", "" }));
     }
 
-    void generateSystemFillsTheBoxOnly()
+    void generateSystem()
     {
         m_window->gameMasterNotes()->setPlainText("old\nnotes");
         QTest::mouseClick(button("generate"), Qt::LeftButton);
         const QString generated = m_window->gameMasterNotes()->toPlainText();
         QVERIFY(generated.startsWith("Creating System\n") && !generated.contains("old"));
         QVERIFY(!model().notes.hasNotes(165)); // nothing is kept until "Save System Notes"
-        QTest::mouseClick(button("savenotes"), Qt::LeftButton);
-        const QString gm = model().notes.gameMasterText(165);
-        QVERIFY(gm.startsWith("Creating System\r\n") && !gm.contains(QRegularExpression("[^\r]\n")));
-    }
 
-    // Without a selected star, generating, saving and a middle click do nothing but empty the boxes.
-    void noSelectedStar()
-    {
+        // Without a selected star, generating, saving and a middle click do nothing but empty the boxes.
         model().view.selectedStar = -1;
         m_main->refreshMap();
         QVERIFY(!button("generate")->isEnabled());

@@ -1,6 +1,7 @@
 #include "mapview/heightmark.h"
 
 #include "mapview/colours.h"
+#include "mapview/sectorgeometry.h"
 #include "mapview/viewstate.h"
 
 namespace {
@@ -17,7 +18,8 @@ QString heightLabel(int z)
     return z > 0 ? QStringLiteral("+%1").arg(z) : QString::number(z);
 }
 
-void drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left)
+void drawHeightMark(
+    const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left, bool leftTaken)
 {
     const Colour foreColor = surface.ForeColor;
     const double fontSize = surface.FontSize;
@@ -26,7 +28,12 @@ void drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double
     surface.FontSize = view.textScale * kHeightPoints;
     surface.FontBold = false;
     const QString text = heightLabel(z);
-    surface.CurrentX = left ? dot.x() - dotRadius - kGap - surface.TextWidth(text) : dot.x() + dotRadius + kGap;
+    const double width = surface.TextWidth(text);
+    // A label at the right of a dot on the sector's east edge would run into the grid's labels: it goes left
+    // unless the star's own reference number stands there.
+    if (!left && !leftTaken && dot.x() + dotRadius + kGap + width > sectorBox().right())
+        left = true;
+    surface.CurrentX = left ? dot.x() - dotRadius - kGap - width : dot.x() + dotRadius + kGap;
     surface.CurrentY = dot.y() - surface.TextHeight(text) / 2;
     surface.Print(text);
     surface.ForeColor = foreColor;

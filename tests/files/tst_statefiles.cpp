@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +50,17 @@ private slots:
                 store.setNotes(7, gm, player);
             QCOMPARE(encodeState(view, store, false),
                 "165\r\n0\r\n11\r\n-35\r\n0\r\n" + kEmptyLine.repeated(7) + line + "\r\n" + kEmptyLine.repeated(184));
+        }
+        // Each kind of character at each place of an eight-character run, a lone surrogate too, comes out as
+        // the text's own UTF-8 with its quotes doubled.
+        const QString kinds = QString::fromUtf16(u"\"a\u00E9\u20AC\U0001F600") + QChar(0xD800) + u'b';
+        for (int lead = 0; lead < 17; ++lead) {
+            const QString gm = QString(lead, u'x') + kinds + QString(lead, u'"');
+            NotesStore store(kStars);
+            store.setTextWithoutParts(7, gm);
+            QByteArray utf8 = QStringEncoder(QStringConverter::Utf8).encode(gm); // U+FFFD for the surrogate
+            const QByteArray expected = "\r\n\"" + utf8.replace("\"", "\"\"") + "\"\r\n";
+            QVERIFY2(encodeState(ViewState(), store, false).contains(expected), qPrintable(QString::number(lead)));
         }
     }
 

@@ -19,7 +19,7 @@ QString heightLabel(int z)
 }
 
 void drawHeightMark(
-    const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left, bool leftTaken)
+    const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left, bool shifted)
 {
     const Colour foreColor = surface.ForeColor;
     const double fontSize = surface.FontSize;
@@ -29,12 +29,18 @@ void drawHeightMark(
     surface.FontBold = false;
     const QString text = heightLabel(z);
     const double width = surface.TextWidth(text);
-    // A label at the right of a dot on the sector's east edge would run into the grid's labels: it goes left
-    // unless the star's own reference number stands there.
-    if (!left && !leftTaken && dot.x() + dotRadius + kGap + width > sectorBox().right())
-        left = true;
-    surface.CurrentX = left ? dot.x() - dotRadius - kGap - width : dot.x() + dotRadius + kGap;
-    surface.CurrentY = dot.y() - surface.TextHeight(text) / 2;
+    // A label at the right of a dot on the sector's east edge would run into the grid's labels. A star alone in
+    // its cell takes it under the dot (at its left it could meet the label of a star one light year west); a
+    // shifted star at its left, unless star ID numbers are on and its cell-mate's number stands there.
+    const bool pastEdge = !left && dot.x() + dotRadius + kGap + width > sectorBox().right();
+    if (pastEdge && !shifted) {
+        surface.CurrentX = dot.x() - width / 2;
+        surface.CurrentY = dot.y() + dotRadius + kGap;
+    } else {
+        left = left || (pastEdge && !view.showStarNumbers);
+        surface.CurrentX = left ? dot.x() - dotRadius - kGap - width : dot.x() + dotRadius + kGap;
+        surface.CurrentY = dot.y() - surface.TextHeight(text) / 2;
+    }
     surface.Print(text);
     surface.ForeColor = foreColor;
     surface.FontSize = fontSize;

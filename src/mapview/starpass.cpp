@@ -91,8 +91,7 @@ HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double dista
     surface.FillColor = distance <= view.rangeHigh ? starColour(model, i) : colours::kGrey;
     surface.Circle(s.x(), s.y(), kDotRadius);
     if (view.showHeight)
-        drawHeightMark(
-            view, surface, s, kDotRadius, star.z, numberAtRight(star), view.showStarNumbers && star.shifted != 0);
+        drawHeightMark(view, surface, s, kDotRadius, star.z, numberAtRight(star), star.shifted != 0);
 
     const double top = s.y() - 2;
     const double left = s.x() - 2;

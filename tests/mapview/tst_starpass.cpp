@@ -135,7 +135,8 @@ private slots:
     // "Show height": a 6-point signed Z right of each sector dot in the mode's text colour, only when chosen.
     // The two 61 Cygni stars share X and Y and differ only in height; Alpha Centauri lies below the plane.
     // The first star of a shared cell has its label left of its dot (1.2 units a character), clear of the
-    // second one's number, and so has Groombridge 34 B, whose dot (167, 106) stands on the sector's east edge.
+    // second one's number. On the sector's east edge Groombridge 34 B (167, 106), shifted in its cell, has it at
+    // its left and CD -49° (165, 178), alone in its cell, under its dot.
     // Off by default (-1: the box as a new model has it).
     void heightLabels()
     {
@@ -153,8 +154,8 @@ private slots:
                     labels << op.text + u' ' + positions({ op }) + u' ' + hex(op.colour);
             QCOMPARE(labels.size(), heightBox > 0 ? qsizetype(frame.markers.size()) : 0);
             // The dots: Sol (85, 118), 61 Cygni A (143, 180) and B (147, 176), Alpha Centauri A (65, 126).
-            for (const char *label :
-                { "0 86.9,116.8", "-7 138.7,178.8", "+7 148.9,174.8", "-4 60.7,124.8", "+8 162.7,104.8" })
+            for (const char *label : { "0 86.9,116.8", "-7 138.7,178.8", "+7 148.9,174.8", "-4 60.7,124.8",
+                     "+8 162.7,104.8", "-12 163.2,179.9" })
                 QCOMPARE(labels.count(label + QString(light ? " 0" : " ffffff")), heightBox > 0 ? 1 : 0);
         }
     }

@@ -55,10 +55,12 @@ private slots:
         // the text's own UTF-8 with its quotes doubled.
         const QString kinds = QString::fromUtf16(u"\"a\u00E9\u20AC\U0001F600") + QChar(0xD800) + u'b';
         for (int lead = 0; lead < 17; ++lead) {
-            const QString gm = QString(lead, u'x') + kinds + QString(lead, u'"');
+            const QString gm
+                = QString(lead, u'x') + kinds + QString(lead, u'"') + QChar(0xD83D); // a high surrogate last
             NotesStore store(kStars);
             store.setTextWithoutParts(7, gm);
-            QByteArray utf8 = QStringEncoder(QStringConverter::Utf8).encode(gm); // U+FFFD for the surrogate
+            // Stateless, as a save writes it: U+FFFD for each lone surrogate, the last one too.
+            QByteArray utf8 = QStringEncoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless).encode(gm);
             const QByteArray expected = "\r\n\"" + utf8.replace("\"", "\"\"") + "\"\r\n";
             QVERIFY2(encodeState(ViewState(), store, false).contains(expected), qPrintable(QString::number(lead)));
         }

@@ -7,10 +7,10 @@
 
 void wireTravel(MainWindow &window, TravelCommands &commands)
 {
-    window.model().travel.jumpLimit = RoutePanel::savedJumpLimit();
+    RoutePanel *panel = window.stellarIndex()->routePanel();
+    window.model().travel.jumpLimit = panel->jumpLimit(); // as remembered from the last run
     // The main window shows the model's limit in the Stellar Index and in Display Options each time
     // one opens; both are modal, so a limit loaded with a game state never shows stale.
-    RoutePanel *panel = window.stellarIndex()->routePanel();
     QObject::connect(panel, &RoutePanel::plotRequested, &window, [&commands] { commands.plotSelectedRoute(); });
     QObject::connect(panel, &RoutePanel::clearRequested, &window, [&commands] { commands.clearRoute(); });
     QObject::connect(panel, &RoutePanel::jumpLimitChanged, &window, [&window](double limit) {

@@ -8,7 +8,6 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <cstring>
 #include <limits>
 

@@ -5,6 +5,7 @@
 #include "generator/planettables.h"
 #include "generator/randomsource.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -75,11 +76,6 @@ std::pair<int, int> warmRun(const StarRecord &star)
 }
 
 } // namespace
-
-int minimumOf(int a, int b)
-{
-    return b < a ? b : a;
-}
 
 QString orbitZone(const StarRecord &star, int orbit)
 {
@@ -191,8 +187,8 @@ int hydroPercentage(const QString &code, const QString &temperature, const QStri
     const int tv = wholeNumber(temperature);
     const int roll = random.randomInt(1, 10);
     if (tv == 50 || tv == 75)
-        return wholeNumber(itemAt(rowAt(kHydroA, roll - 1), minimumOf(size - 3, 3)));
+        return wholeNumber(itemAt(rowAt(kHydroA, roll - 1), std::min(size - 3, 3)));
     if (tv == 0 || tv == 25 || tv == 100 || tv == 125)
-        return wholeNumber(itemAt(rowAt(kHydroB, roll - 1), minimumOf(size - 2, 4)));
+        return wholeNumber(itemAt(rowAt(kHydroB, roll - 1), std::min(size - 2, 4)));
     return 0;
 }

@@ -10,9 +10,6 @@ class RandomSource;
 // three characters: size ("1".."8", "a" for an asteroid belt), environment ("e" earth-like,
 // "t" tolerable, "h" hostile) and resources ("r" rich, "p" poor).
 
-// The smaller of a and b; a when they are equal.
-int minimumOf(int a, int b);
-
 // The zone letter ("B", "N", "H") of a 1-based orbit, from the zone string of the last of the
 // letters A, F, G, K, M that the star's class contains; empty beyond the string.
 QString orbitZone(const StarRecord &star, int orbit);

@@ -21,6 +21,14 @@ QPushButton *button(const char *name, const QString &caption)
     return b;
 }
 
+// The limit last chosen, from the settings; the default on a first run or when the setting is not a limit.
+double savedJumpLimit()
+{
+    bool ok = false;
+    const double limit = QSettings().value(kLimitKey, TravelPlan::kDefaultLimit).toDouble(&ok);
+    return ok && limit >= TravelPlan::kMinLimit && limit <= TravelPlan::kMaxLimit ? limit : TravelPlan::kDefaultLimit;
+}
+
 } // namespace
 
 RoutePanel::RoutePanel(QWidget *parent)
@@ -65,11 +73,4 @@ void RoutePanel::showJumpLimit(double limit)
 {
     const QSignalBlocker quiet(m_limit);
     m_limit->setValue(limit);
-}
-
-double RoutePanel::savedJumpLimit()
-{
-    bool ok = false;
-    const double limit = QSettings().value(kLimitKey, TravelPlan::kDefaultLimit).toDouble(&ok);
-    return ok && limit >= TravelPlan::kMinLimit && limit <= TravelPlan::kMaxLimit ? limit : TravelPlan::kDefaultLimit;
 }

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QDoubleSpinBox;
-class QPushButton;
 
 // The Stellar Index's route row: the jump limit (remembered between runs) and the Plot Route and
 // Clear Route buttons. It only reports; the travel commands do the work.
@@ -13,12 +12,9 @@ class RoutePanel : public QWidget
 public:
     explicit RoutePanel(QWidget *parent);
 
-    double jumpLimit() const;
+    double jumpLimit() const; // the last run's limit until it is changed
     // Shows a limit that changed elsewhere (a loaded travel plan) without reporting it back.
     void showJumpLimit(double limit);
-
-    // The limit last chosen, from the settings; the default on a first run.
-    static double savedJumpLimit();
 
 signals:
     void jumpLimitChanged(double limit);

@@ -2,17 +2,9 @@
 
 #include "mapview/surface.h"
 
-#include <QLineF>
-
-#include <optional>
-
 struct MapModel;
-class QRectF;
 
 // Reach links and the plotted route on the sector map, drawn between the grid and the stars so the
 // dots stay on top. Draws nothing while links are off and no route is plotted, and leaves the
 // surface's attributes as it found them.
 void drawTravel(const MapModel &model, Surface &surface);
-
-// The part of the line inside the box (Liang-Barsky), or nothing when it misses the box.
-std::optional<QLineF> clipToBox(const QLineF &line, const QRectF &box);

@@ -7,7 +7,6 @@
 class Clipboard;
 class MessageBox;
 struct MapModel;
-struct Route;
 
 // The route commands: plot between the selected and the second star, clear, and send the route's
 // text to the clipboard as the notes commands send notes. Each ends in the redraw when the map

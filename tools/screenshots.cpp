@@ -1,5 +1,6 @@
 // Takes the README's pictures from the real windows: the map in both display modes and the
-// Stellar Index with notes, the find field and an exported map, driven through the same controls a user clicks.
+// Stellar Index with notes, a plotted route, the find field and an exported map, driven through the same controls a
+// user clicks.
 
 #include "app/helpcard.h"
 #include "app/launcher.h"
@@ -10,6 +11,7 @@
 #include "find/starfindfield.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
+#include "routes/routesearch.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,6 +29,14 @@ void click(QObject *parent, const char *name)
     if (!button)
         qFatal("no button %s", name);
     button->click();
+}
+
+int starNamed(const StarTable &table, const QString &name)
+{
+    for (int i = 0; i < table.size(); ++i)
+        if (table[i].starName == name)
+            return i;
+    qFatal("no star %s", qPrintable(name));
 }
 
 bool save(QWidget *window, const QDir &out, const char *file)
@@ -48,6 +58,15 @@ int main(int argc, char *argv[])
     MainWindow *window = launcher.mainWindow();
     window->hideHelpCard();
     bool ok = save(window, out, "map-velmora-mode.png");
+
+    // A route from Sol to Tau Ceti at an 8 ly limit, planned as Plot Route plans it (its text box left out).
+    MapModel &model = window->model();
+    model.view.secondStar = starNamed(window->table(), QStringLiteral("Tau Ceti"));
+    model.travel.jumpLimit = 8.0;
+    model.travel.route = plotRoute(model.distances, model.view.selectedStar, model.view.secondStar, 8.0).stars;
+    window->refreshMap();
+    ok = save(window, out, "route-velmora-mode.png") && ok;
+    model.travel = TravelPlan();
 
     window->showDisplayOptions();
     DisplayOptionsDialog *options = window->displayOptionsDialog();

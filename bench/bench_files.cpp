@@ -1,4 +1,5 @@
 // Saving and loading a game state with notes on every star, and printing the map to a PDF file.
+#include "files/statecheck.h"
 #include "files/statecodec.h"
 #include "mapview/mapmodel.h"
 #include "output/currentprinter.h"
@@ -49,6 +50,24 @@ void BM_LoadState(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * QFileInfo(name).size());
 }
 
+// A load as "Load Game State" makes it: the whole file read and checked, then decoded. Its ratio to
+// BM_LoadState is what the check costs.
+void BM_LoadCheckedState(benchmark::State &state)
+{
+    const StarTable table = StarTable::fromCatalogue();
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("bench.kmf"));
+    saveStateFile(name, ViewState(), fullNotes(table.size(), static_cast<int>(state.range(0)) * 1024), false);
+    ViewState view;
+    NotesStore notes(table.size());
+    for (auto _ : state) {
+        QByteArray data;
+        if (!readWholeFile(name, data, nullptr) || checkState(data, table.size()) || !decodeState(data, view, notes))
+            state.SkipWithError("the file did not load");
+    }
+    state.SetBytesProcessed(state.iterations() * QFileInfo(name).size());
+}
+
 class PdfDialog : public PrintDialog
 {
 public:
@@ -81,6 +100,7 @@ void BM_PrintToPdf(benchmark::State &state)
 
 BENCHMARK(BM_SaveState)->RangeMultiplier(4)->Range(4, 64)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_LoadState)->RangeMultiplier(4)->Range(4, 64)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK(BM_LoadCheckedState)->Arg(64)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_PrintToPdf)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 int main(int argc, char **argv)

@@ -1,14 +1,14 @@
-// Feeds arbitrary bytes to the game-state reader exactly as "Load Game State" does, and checks
-// that whatever a successful read produced survives a write and a second read unchanged. The
-// same bytes, read as text, also become notes of every kind (with U+00FF, quotes, line breaks and
-// any other character): a game file of them reads back equal, a player map reads back with the
-// player texts only.
+// Feeds arbitrary bytes to the whole-file check and the game-state reader as "Load Game State"
+// does: a file that passes the check always reads, and whatever a read produced survives a write,
+// a check and a second read unchanged. The same bytes, read as text, also become notes of every
+// kind (with U+00FF, quotes, line breaks and any other character): every file written of them
+// passes the check, a game file reads back equal, a player map with the player texts only.
 
+#include "files/statecheck.h"
 #include "files/statecodec.h"
 #include "mapview/viewstate.h"
 #include "notes/notesstore.h"
 
-#include <QBuffer>
 #include <QStringList>
 
 #include <cstdint>
@@ -18,11 +18,12 @@ namespace {
 
 constexpr int kStars = 192;
 
-bool read(QByteArray bytes, ViewState &view, NotesStore &notes)
+// Write, check, read: a file the writer made that fails the check is a fault of the check.
+bool readWritten(const QByteArray &bytes, ViewState &view, NotesStore &notes)
 {
-    QBuffer file(&bytes);
-    file.open(QIODevice::ReadOnly);
-    return decodeState(file, view, notes);
+    if (checkState(bytes, kStars))
+        std::abort();
+    return decodeState(bytes, view, notes);
 }
 
 bool sameView(const ViewState &a, const ViewState &b)
@@ -50,9 +51,9 @@ void checkWrittenNotes(const ViewState &view, const NotesStore &notes)
 {
     ViewState view2;
     NotesStore game(kStars), player(kStars);
-    if (!read(encodeState(view, notes, false), view2, game) || !sameView(view, view2) || !(game == notes))
+    if (!readWritten(encodeState(view, notes, false), view2, game) || !sameView(view, view2) || !(game == notes))
         std::abort();
-    if (!read(encodeState(view, notes, true), view2, player))
+    if (!readWritten(encodeState(view, notes, true), view2, player))
         std::abort();
     for (int i = 0; i < kStars; ++i)
         if (player.hasParts(i) != notes.hasParts(i) || !player.gameMasterText(i).isEmpty()
@@ -70,8 +71,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     ViewState view;
     NotesStore notes(kStars);
-    if (!read(bytes, view, notes))
+    const StateFault fault = checkState(bytes, kStars);
+    if (fault) {
+        // What "Load what can be read" takes: the header and exactly the notes before the fault.
+        NotesStore part(kStars);
+        if (fault.star() >= 0
+            && (decodeState(bytes.first(fault.readableEnd), view, part) || fault.readableStars != fault.star()))
+            std::abort();
+    }
+    if (!decodeState(bytes, view, notes)) {
+        if (!fault)
+            std::abort(); // a file that passes the check always reads
         return 0;
+    }
     if (view.selectedStar < -1 || view.selectedStar >= kStars || view.secondStar < -1 || view.secondStar >= kStars)
         std::abort();
     checkWrittenNotes(view, notes);

@@ -39,6 +39,10 @@ blit = next((ms for name, ms, *_ in rows if name == 'BM_ClearAndBlit'), None)
 if blit:
     rows = [(n, ms, b, r, (e + f" {ms / blit:.1f}x clear-and-blit").strip() if n.startswith('BM_Redraw') else e)
             for n, ms, b, r, e in rows]
+load = next((ms for name, ms, *_ in rows if name == 'BM_LoadState/64'), None)
+if load:
+    rows = [(n, ms, b, r, (e + f" {ms / load:.2f}x BM_LoadState/64").strip() if n.startswith('BM_LoadChecked') else e)
+            for n, ms, b, r, e in rows]
 print(f"{'benchmark':45} {'median ms':>12} {'baseline ms':>12} {'ratio':>6}  notes")
 for name, ms, base, ratio, extra in rows:
     print(f"{name:45} {ms:12.4f} {(f'{base:.4f}' if base else '-'):>12} {ratio:>6}  {extra}")

@@ -6,6 +6,7 @@
 #include "export/qtresolutionchooser.h"
 #include "files/qtcommondialog.h"
 #include "files/qtmessagebox.h"
+#include "files/recentfilesmenu.h"
 #include "files/statefilecommands.h"
 #include "output/notescommands.h"
 #include "output/printmapcommand.h"
@@ -50,7 +51,9 @@ public:
         , exports(
               [&window] { return window.shownModel(); }, services.fileDialog, services.messages, services.resolution)
         , travel(window.model(), services.clipboard, services.messages, [&window] { window.refreshMap(); })
-    { }
+    {
+        setObjectName(QStringLiteral("fileCommands"));
+    }
 
     template <typename Command>
     void connect(QAction *action, Command &command, void (Command::*click)())
@@ -93,5 +96,12 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.copyRouteAction, commands->travel, &TravelCommands::copyRoute);
     commands->connect(menu.plotRouteAction, commands->travel, &TravelCommands::plotSelectedRoute);
     commands->connect(menu.clearRouteAction, commands->travel, &TravelCommands::clearRoute);
+    connectRecentFilesMenu(*menu.recentFilesMenu, [commands](const QString &file) { commands->files.openFile(file); });
     wireTravel(window, commands->travel);
+}
+
+void openStateFile(MainWindow &window, const QString &fileName)
+{
+    if (auto *commands = window.findChild<QObject *>(QStringLiteral("fileCommands"), Qt::FindDirectChildrenOnly))
+        static_cast<CommandSet *>(commands)->files.openFile(fileName);
 }

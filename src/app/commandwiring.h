@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Clipboard;
 class CommonDialog;
 class MainWindow;
@@ -21,3 +23,7 @@ struct CommandServices
 // with `services` behind them, or the Qt dialogs, message boxes and clipboard when it is null.
 // Called once by the main window; the commands live as long as it.
 void wireCommands(MainWindow &window, const CommandServices *services);
+
+// Loads a game state (.kmf) or player map (.ply) named on the command line, as File ▸ Recent Files
+// does: a file that cannot be loaded gets the message a load gives.
+void openStateFile(MainWindow &window, const QString &fileName);

@@ -1,9 +1,11 @@
 #include "app/launcher.h"
 
+#include "app/commandwiring.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 
 #include <QScreen>
+#include <QTimer>
 
 Launcher::Launcher(double splashSeconds)
     : m_splashSeconds(splashSeconds)
@@ -34,6 +36,9 @@ void Launcher::run()
         m_mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_mainWindow->startUp();
         m_mainWindow->show();
+        // After the first map is on the screen, so that a message about the file has a window under it.
+        if (!m_fileToOpen.isEmpty())
+            QTimer::singleShot(0, m_mainWindow, [this] { openStateFile(*m_mainWindow, m_fileToOpen); });
     };
     runStartup(steps, &m_splash);
 }

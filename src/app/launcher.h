@@ -17,6 +17,8 @@ public:
     // Shows the splash; the event loop then waits, loads and shows the main window (deleted when
     // it closes). Quitting the event loop before then ends the program without a main window.
     void run();
+    // A game state or player map to load once the main window is shown (from the command line).
+    void openAfterStart(const QString &fileName) { m_fileToOpen = fileName; }
     // The main window once it is shown, null before and after it closes.
     MainWindow *mainWindow() const;
 
@@ -24,4 +26,5 @@ private:
     SplashWindow m_splash;
     double m_splashSeconds;
     QPointer<MainWindow> m_mainWindow;
+    QString m_fileToOpen;
 };

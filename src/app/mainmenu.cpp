@@ -36,6 +36,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     QMenu *travel = named(fm->addMenu(QStringLiteral("Travel")), "travelmenu");
     m.plotRouteAction = named(travel->addAction(QStringLiteral("Plot Route")), "plotroutemenu");
     m.clearRouteAction = named(travel->addAction(QStringLiteral("Clear Route")), "clearroutemenu");
+    m.recentFilesMenu = named(fm->addMenu(QStringLiteral("Recent Files")), "recentfiles");
     m.exitAction = named(fm->addAction(QStringLiteral("Exit")), "bye");
     QMenu *editmenu = named(bar.addMenu(QStringLiteral("&Edit")), "editmenu");
     m.findStarAction = named(editmenu->addAction(QStringLiteral("Find Star…")), "findstar");

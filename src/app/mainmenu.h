@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 // The main window's menu bar and the actions its handlers and commands are connected to.
@@ -21,6 +22,7 @@ struct MainMenu
     // File ▸ Travel
     QAction *plotRouteAction = nullptr;
     QAction *clearRouteAction = nullptr;
+    QMenu *recentFilesMenu = nullptr; // File ▸ Recent Files, filled when it opens
     QAction *exitAction = nullptr;
     // Edit ▸ Find Star…
     QAction *findStarAction = nullptr;

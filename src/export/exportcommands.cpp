@@ -7,6 +7,7 @@
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 ExportCommands::ExportCommands(
@@ -32,11 +33,12 @@ bool ExportCommands::chooseFile(const char *filter, const char *extension, const
         == MessageBox::Answer::Yes;
 }
 
-void ExportCommands::reportFailure(bool written)
+void ExportCommands::reportFailure(bool written, const QString &reason)
 {
     if (!written)
-        m_messages.show(QStringLiteral("Could not write ") + QFileInfo(m_dialog.FileName).fileName(),
-            QStringLiteral("Export"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+        m_messages.show(
+            QStringLiteral("Could not export %1: %2").arg(QDir::toNativeSeparators(m_dialog.FileName), reason),
+            QStringLiteral("Export"), MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
 }
 
 void ExportCommands::chooseAndExportMap()
@@ -50,7 +52,8 @@ void ExportCommands::chooseAndExportMap()
     int dpi = 0;
     if (mapexport::formatFor(fileName) == mapexport::Format::Png && (dpi = m_resolution.chooseDpi()) == 0)
         return;
-    reportFailure(mapexport::exportMap(*shown, fileName, dpi));
+    QString reason;
+    reportFailure(mapexport::exportMap(*shown, fileName, dpi, &reason), reason);
 }
 
 void ExportCommands::chooseAndExportHandout()
@@ -65,5 +68,7 @@ void ExportCommands::chooseAndExportHandout()
     if (!chooseFile("PDF document (*.pdf) | *.pdf | Text file (*.txt) | *.txt", "pdf", "Export Player Handout",
             (*shown->stars)[star].starName.simplified().replace(u' ', u'_')))
         return;
-    reportFailure(handout::writeHandout(m_dialog.FileName, handout::handoutText(*shown->stars, shown->notes, star)));
+    QString reason;
+    const QString text = handout::handoutText(*shown->stars, shown->notes, star);
+    reportFailure(handout::writeHandout(m_dialog.FileName, text, &reason), reason);
 }

@@ -11,7 +11,8 @@ struct MapModel;
 
 // "Export Map…" and "Export Player Handout…": the user names a file, its extension picks the
 // format, and the file is written without a print dialog. A cancelled dialog writes nothing and
-// shows nothing; a file that could not be written is reported in a message box.
+// shows nothing; a file that could not be written is reported in a message box with the reason,
+// and a file that was there is kept.
 class ExportCommands
 {
 public:
@@ -25,7 +26,7 @@ public:
 
 private:
     bool chooseFile(const char *filter, const char *extension, const char *title, const QString &fileName);
-    void reportFailure(bool written);
+    void reportFailure(bool written, const QString &reason);
 
     ShownModel m_shown;
     CommonDialog &m_dialog;

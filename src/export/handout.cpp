@@ -2,11 +2,12 @@
 
 #include "catalogue/stardistance.h"
 #include "catalogue/startable.h"
+#include "common/safefile.h"
 #include "common/textnumber.h"
 #include "export/mapexport.h"
 #include "notes/notesstore.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -42,13 +43,13 @@ QString handoutText(const StarTable &stars, const NotesStore &notes, int star)
     return text + player + kLineEnd;
 }
 
-bool writeHandout(const QString &fileName, const QString &text)
+bool writeHandout(const QString &fileName, const QString &text, QString *error)
 {
-    if (mapexport::formatFor(fileName) != mapexport::Format::Pdf) {
-        QFile file(fileName);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0 && file.flush();
-    }
-    QPdfWriter pdf(fileName);
+    if (mapexport::formatFor(fileName) != mapexport::Format::Pdf)
+        return writeFileSafely(fileName, text.toUtf8(), error);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&bytes);
     pdf.setTitle(text.section(kLineEnd, 0, 0));
     pdf.setCreator(QStringLiteral("Quorvane"));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20)));
@@ -58,7 +59,7 @@ bool writeHandout(const QString &fileName, const QString &text)
     document.setDefaultFont(font);
     document.setPlainText(QString(text).replace(kLineEnd, QStringLiteral("\n")));
     document.print(&pdf);
-    return QFile::exists(fileName) && QFile(fileName).size() > 0;
+    return writeFileSafely(fileName, bytes.data(), error);
 }
 
 } // namespace handout

@@ -16,6 +16,7 @@ QString playerNotes(const NotesStore &notes, int star);
 QString handoutText(const StarTable &stars, const NotesStore &notes, int star);
 
 // Writes the handout to a PDF (an A4 page of text) or, for any other extension, a UTF-8 text file.
-bool writeHandout(const QString &fileName, const QString &text);
+// A failed write keeps the old file and puts the system's reason in `error`.
+bool writeHandout(const QString &fileName, const QString &text, QString *error = nullptr);
 
 } // namespace handout

@@ -1,11 +1,13 @@
 #include "export/mapexport.h"
 
+#include "common/safefile.h"
 #include "export/pngwriter.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
 #include "mapview/redraw.h"
 #include "output/pagesetup.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -52,10 +54,13 @@ void renderPage(const MapModel &shown, QPainter &painter, const QRectF &target)
     drawMap(page, surface);
 }
 
-bool writeSvg(const MapModel &shown, const QString &fileName)
+bool writeSvg(const MapModel &shown, const QString &fileName, QString *error)
 {
+    // Drawn into memory and then saved whole, so that a failed write keeps the old file and says why.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setFileName(fileName);
+    svg.setOutputDevice(&bytes);
     svg.setResolution(kSvgDpi);
     const QSize size = pagePixels(kSvgDpi);
     svg.setSize(size);
@@ -65,12 +70,14 @@ bool writeSvg(const MapModel &shown, const QString &fileName)
     if (!painter.begin(&svg))
         return false;
     renderPage(shown, painter, QRectF(QPointF(0, 0), size));
-    return painter.end();
+    return painter.end() && writeFileSafely(fileName, bytes.data(), error);
 }
 
-bool writePdf(const MapModel &shown, const QString &fileName)
+bool writePdf(const MapModel &shown, const QString &fileName, QString *error)
 {
-    QPdfWriter pdf(fileName);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&bytes);
     pdf.setTitle(QStringLiteral("Quorvane star map"));
     pdf.setCreator(QStringLiteral("Quorvane"));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
@@ -78,10 +85,10 @@ bool writePdf(const MapModel &shown, const QString &fileName)
     if (!painter.begin(&pdf))
         return false;
     renderPage(shown, painter, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())));
-    return painter.end();
+    return painter.end() && writeFileSafely(fileName, bytes.data(), error);
 }
 
-bool writePng(const MapModel &shown, const QString &fileName, int dpi)
+bool writePng(const MapModel &shown, const QString &fileName, int dpi, QString *error)
 {
     QImage image(pagePixels(dpi), QImage::Format_RGB888);
     const int dotsPerMetre = qRound(dpi / kMmPerInch * 1000.0);
@@ -93,21 +100,23 @@ bool writePng(const MapModel &shown, const QString &fileName, int dpi)
         QPainter painter(&image);
         renderPage(shown, painter, QRectF(QPointF(0, 0), image.size()));
     }
-    return writeFastPng(image, fileName);
+    return writeFastPng(image, fileName, error);
 }
 
-bool exportMap(const MapModel &shown, const QString &fileName, int dpi)
+bool exportMap(const MapModel &shown, const QString &fileName, int dpi, QString *error)
 {
     switch (formatFor(fileName)) {
     case Format::Svg:
-        return writeSvg(shown, fileName);
+        return writeSvg(shown, fileName, error);
     case Format::Pdf:
-        return writePdf(shown, fileName);
+        return writePdf(shown, fileName, error);
     case Format::Png:
-        return writePng(shown, fileName, dpi);
+        return writePng(shown, fileName, dpi, error);
     case Format::Unknown:
         break;
     }
+    if (error)
+        *error = QStringLiteral("the name must end in .svg, .pdf or .png");
     return false;
 }
 

@@ -23,11 +23,11 @@ constexpr int kPngDpis[] = { 150, 300, 600 };
 void renderPage(const MapModel &shown, QPainter &painter, const QRectF &target);
 
 // Writes the map to the file; `dpi` is used for PNG only. False when the format is unknown or the
-// file could not be written.
-bool exportMap(const MapModel &shown, const QString &fileName, int dpi = 300);
+// file could not be written, with the reason in `error`; a file that was there is then kept.
+bool exportMap(const MapModel &shown, const QString &fileName, int dpi = 300, QString *error = nullptr);
 
-bool writeSvg(const MapModel &shown, const QString &fileName);
-bool writePdf(const MapModel &shown, const QString &fileName);
-bool writePng(const MapModel &shown, const QString &fileName, int dpi);
+bool writeSvg(const MapModel &shown, const QString &fileName, QString *error = nullptr);
+bool writePdf(const MapModel &shown, const QString &fileName, QString *error = nullptr);
+bool writePng(const MapModel &shown, const QString &fileName, int dpi, QString *error = nullptr);
 
 } // namespace mapexport

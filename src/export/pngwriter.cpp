@@ -1,7 +1,8 @@
 #include "export/pngwriter.h"
 
+#include "common/safefile.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QtEndian>
 
@@ -66,10 +67,10 @@ QByteArray filteredRows(const QImage &image)
 
 } // namespace
 
-bool writeFastPng(const QImage &rgb888, const QString &fileName)
+QByteArray encodeFastPng(const QImage &rgb888)
 {
     if (rgb888.format() != QImage::Format_RGB888 || rgb888.isNull())
-        return false;
+        return {};
     // Width, height, 8 bits a sample, colour type 2 (RGB), deflate, adaptive filtering, no interlace.
     const QByteArray header = bigEndian(static_cast<quint32>(rgb888.width()))
         + bigEndian(static_cast<quint32>(rgb888.height())) + QByteArray("\x08\x02\x00\x00\x00", 5);
@@ -78,10 +79,12 @@ bool writeFastPng(const QImage &rgb888, const QString &fileName)
     // qCompress puts the uncompressed size before the zlib stream; PNG wants the stream alone.
     const QByteArray deflated = qCompress(filteredRows(rgb888), 1).mid(4);
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray png = QByteArray(kSignature, sizeof kSignature - 1) + chunk("IHDR", header)
-        + chunk("pHYs", physical) + chunk("IDAT", deflated) + chunk("IEND", {});
-    return file.write(png) == png.size() && file.flush();
+    return QByteArray(kSignature, sizeof kSignature - 1) + chunk("IHDR", header) + chunk("pHYs", physical)
+        + chunk("IDAT", deflated) + chunk("IEND", {});
+}
+
+bool writeFastPng(const QImage &rgb888, const QString &fileName, QString *error)
+{
+    const QByteArray png = encodeFastPng(rgb888);
+    return !png.isEmpty() && writeFileSafely(fileName, png, error);
 }

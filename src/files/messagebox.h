@@ -6,8 +6,9 @@
 class MessageBox
 {
 public:
-    enum class Buttons { Ok, YesNo };
-    enum class Icon { None, Information };
+    // KeepOrLoadReadable: "Don't Load" (the default, answered No) and "Load what can be read" (Yes).
+    enum class Buttons { Ok, YesNo, KeepOrLoadReadable };
+    enum class Icon { None, Information, Warning };
     enum class Answer { Ok, Yes, No };
 
     virtual ~MessageBox() = default;

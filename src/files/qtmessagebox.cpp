@@ -1,14 +1,30 @@
 #include "files/qtmessagebox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 MessageBox::Answer QtMessageBox::show(const QString &text, const QString &title, Buttons buttons, Icon icon)
 {
+    const QMessageBox::Icon shown = icon == Icon::Information ? QMessageBox::Information
+        : icon == Icon::Warning                               ? QMessageBox::Warning
+                                                              : QMessageBox::NoIcon;
     const bool yesNo = buttons == Buttons::YesNo;
-    QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon, title, text,
-        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_owner);
+    const QMessageBox::StandardButtons standard = yesNo ? QMessageBox::Yes | QMessageBox::No
+        : buttons == Buttons::Ok                        ? QMessageBox::Ok
+                                                        : QMessageBox::NoButton;
+    QMessageBox box(shown, title, text, standard, m_owner);
     box.setObjectName(QStringLiteral("MsgBox"));
+    QPushButton *loadReadable = nullptr;
+    if (buttons == Buttons::KeepOrLoadReadable) {
+        // Loading part of a damaged file is never the default: Enter and Escape both keep everything.
+        QPushButton *keep = box.addButton(QStringLiteral("Don't Load"), QMessageBox::RejectRole);
+        loadReadable = box.addButton(QStringLiteral("Load what can be read"), QMessageBox::AcceptRole);
+        box.setDefaultButton(keep);
+        box.setEscapeButton(keep);
+    }
     const int pressed = box.exec();
+    if (loadReadable)
+        return box.clickedButton() == loadReadable ? Answer::Yes : Answer::No;
     if (!yesNo)
         return Answer::Ok;
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;

@@ -1,13 +1,14 @@
 #include "files/statecodec.h"
 
+#include "common/safefile.h"
 #include "common/textnumber.h"
 #include "mapview/viewstate.h"
 #include "notes/notesstore.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -121,26 +122,10 @@ private:
     QByteArray m_unquoted; // a string with its doubled quotes made single
 };
 
-// One header line as a whole number: decimal whatever its leading zeros; a number with a fraction
-// or an exponent ("7.0", "1e1") is rounded, halves to the even neighbour. Anything else, or a
-// number outside the 32-bit range, fails.
 bool readWhole(FieldReader &reader, qint32 &value)
 {
     QByteArrayView line;
-    if (!reader.line(line))
-        return false;
-    line = line.trimmed();
-    bool ok = false;
-    const qint32 whole = line.toInt(&ok, 10);
-    if (ok) {
-        value = whole;
-        return true;
-    }
-    const double number = common::roundHalfEven(line.toDouble(&ok));
-    if (!ok || !(number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max()))
-        return false;
-    value = static_cast<qint32>(number);
-    return true;
+    return reader.line(line) && readWholeNumber(line, value);
 }
 
 // A star index from the file: anything outside the star table means no star.
@@ -286,8 +271,13 @@ template <typename Deliver>
 bool encodeInChunks(const ViewState &view, const NotesStore &notes, bool playerMode, Deliver deliver)
 {
     constexpr qsizetype kChunkBytes = qsizetype(1) << 20;
+    // A small file gets a buffer of its own size: reserving a whole piece for every file made each
+    // save of a few kilobytes map and clear a megabyte (under the sanitizers, its shadow too).
+    qsizetype room = 64;
+    for (int i = 0; i < notes.size() && room < kChunkBytes; ++i)
+        room += roomFor(notes, i);
     QByteArray data;
-    data.reserve(kChunkBytes);
+    data.reserve(std::min(room, kChunkBytes));
     for (const qint32 value : { view.selectedStar, view.secondStar, view.originY, view.originX, view.colourCode })
         data.append(QByteArray::number(value)).append(kLineEnd);
     for (int i = 0; i < notes.size(); ++i) {
@@ -308,19 +298,40 @@ bool encodeInChunks(const ViewState &view, const NotesStore &notes, bool playerM
 // Starts writing a piece just handed to the file out to the disk while the next piece is encoded, so
 // that the flush before the old file is replaced has less left to wait for. Only a hint: without it
 // (or where it fails) the flush writes everything.
-void startWriteBack(QSaveFile &file, qint64 offset, qint64 length)
+void startWriteBack(int handle, qint64 offset, qint64 length)
 {
 #ifdef Q_OS_LINUX
-    if (file.handle() >= 0)
-        ::sync_file_range(file.handle(), offset, length, SYNC_FILE_RANGE_WRITE);
+    if (handle >= 0)
+        ::sync_file_range(handle, offset, length, SYNC_FILE_RANGE_WRITE);
 #else
-    Q_UNUSED(file)
+    Q_UNUSED(handle)
     Q_UNUSED(offset)
     Q_UNUSED(length)
 #endif
 }
 
 } // namespace
+
+qsizetype byteOrderMarkLength(QByteArrayView data)
+{
+    return data.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+}
+
+bool readWholeNumber(QByteArrayView line, qint32 &value)
+{
+    line = line.trimmed();
+    bool ok = false;
+    const qint32 whole = line.toInt(&ok, 10);
+    if (ok) {
+        value = whole;
+        return true;
+    }
+    const double number = common::roundHalfEven(line.toDouble(&ok));
+    if (!ok || !(number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max()))
+        return false;
+    value = static_cast<qint32>(number);
+    return true;
+}
 
 QByteArray encodeState(const ViewState &view, const NotesStore &notes, bool playerMode)
 {
@@ -339,7 +350,7 @@ bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes)
 
 bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes)
 {
-    FieldReader reader(data);
+    FieldReader reader(data.sliced(byteOrderMarkLength(data)));
     qint32 index = 0;
     for (qint32 *field : { &view.selectedStar, &view.secondStar }) {
         if (!readWhole(reader, index))
@@ -358,27 +369,37 @@ bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes)
     return true;
 }
 
-bool saveStateFile(const QString &fileName, const ViewState &view, const NotesStore &notes, bool playerMode)
+bool saveStateFile(const QString &fileName, const ViewState &view, const NotesStore &notes, bool playerMode,
+    QString *error, const FileCalls &calls)
 {
-    QSaveFile file(fileName);
-    // Unbuffered, so that a write that fails part-way (a full disk, a size limit) shows here: with
-    // a buffer, a small file is only written inside commit(), which then replaces the old file
-    // with the cut-off one and still reports success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+    SafeFile file(fileName, calls);
     qint64 offset = 0;
-    const bool written = encodeInChunks(view, notes, playerMode, [&file, &offset](const QByteArray &chunk) {
-        if (file.write(chunk) != chunk.size())
-            return false;
-        startWriteBack(file, offset, chunk.size());
-        offset += chunk.size();
-        return true;
-    });
-    if (!written) {
-        file.cancelWriting();
-        return false;
+    const bool saved = file.open()
+        && encodeInChunks(view, notes, playerMode,
+            [&file, &offset](const QByteArray &chunk) {
+                if (!file.write(chunk))
+                    return false;
+                startWriteBack(file.handle(), offset, chunk.size());
+                offset += chunk.size();
+                return true;
+            })
+        && file.commit();
+    if (!saved && error)
+        *error = file.errorString();
+    return saved;
+}
+
+bool readWholeFile(const QString &fileName, QByteArray &data, QString *error)
+{
+    QFile file(fileName);
+    if (file.open(QIODevice::ReadOnly)) {
+        data = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return true;
     }
-    return file.commit();
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 bool loadStateFile(const QString &fileName, ViewState &view, NotesStore &notes)

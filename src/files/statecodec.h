@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/safefile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,6 +17,14 @@ struct ViewState;
 // The whole file. In player mode only the separator and the player text of each note are written.
 QByteArray encodeState(const ViewState &view, const NotesStore &notes, bool playerMode);
 
+// The length of a UTF-8 byte-order mark at the start of the data (3), or 0; it is skipped on reading.
+qsizetype byteOrderMarkLength(QByteArrayView data);
+
+// One header line as a whole number: decimal whatever its leading zeros; a number with a fraction
+// or an exponent ("7.0", "1e1") is rounded, halves to the even neighbour. Anything else, or a
+// number outside the 32-bit range, fails.
+bool readWholeNumber(QByteArrayView line, qint32 &value);
+
 // Reads a file into the view state and the notes, applying every value as soon as it is read, so a
 // file that fails part-way leaves applied what came before the failure. Returns false on failure:
 // a header line that is not a whole number, or the end of the file before the last entry.
@@ -23,7 +33,10 @@ QByteArray encodeState(const ViewState &view, const NotesStore &notes, bool play
 bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes);
 bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes);
 
-// The same on files. Writing goes through a temporary file in the same folder, so a failed write
-// keeps the previous file intact.
-bool saveStateFile(const QString &fileName, const ViewState &view, const NotesStore &notes, bool playerMode);
+// The same on files. Writing goes through SafeFile, so a failed write keeps the previous file intact;
+// `error` then holds the system's reason.
+bool saveStateFile(const QString &fileName, const ViewState &view, const NotesStore &notes, bool playerMode,
+    QString *error = nullptr, const FileCalls &calls = FileCalls::system());
+// The whole file, or false with the system's reason in `error`.
+bool readWholeFile(const QString &fileName, QByteArray &data, QString *error);
 bool loadStateFile(const QString &fileName, ViewState &view, NotesStore &notes);

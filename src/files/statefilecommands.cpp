@@ -2,13 +2,19 @@
 
 #include "files/commondialog.h"
 #include "files/messagebox.h"
+#include "files/recentfiles.h"
+#include "files/statecheck.h"
 #include "files/statecodec.h"
 #include "mapview/mapmodel.h"
 #include "routes/travelfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
+
+const char *const kLoadStateTitle = "Load Game State";
+const char *const kLoadPlayerTitle = "Load Player Map";
 
 bool fileExists(const QString &fileName)
 {
@@ -32,7 +38,7 @@ void StateFileCommands::saveGameState()
 
 void StateFileCommands::loadGameState()
 {
-    load({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Load Game State", "mymap" }, false);
+    load({ "Velmora Database file (*.kmf) | *.kmf", "kmf", kLoadStateTitle, "mymap" }, false);
 }
 
 void StateFileCommands::savePlayerMap()
@@ -42,7 +48,7 @@ void StateFileCommands::savePlayerMap()
 
 void StateFileCommands::loadPlayerMap()
 {
-    load({ "Velmora Player file (*.ply) | *.ply", "ply", "Load Player Map", "myplayer" }, true);
+    load({ "Velmora Player file (*.ply) | *.ply", "ply", kLoadPlayerTitle, "myplayer" }, true);
 }
 
 void StateFileCommands::prepare(const DialogSetting &setting)
@@ -81,20 +87,77 @@ void StateFileCommands::load(const DialogSetting &setting, bool playerMode)
 
 bool StateFileCommands::writeState(const QString &fileName, bool playerMode)
 {
-    if (!saveStateFile(fileName, m_model.view, m_model.notes, playerMode))
+    const char *const title = playerMode ? "Save Player Map" : "Save Game State";
+    QString reason;
+    if (!saveStateFile(fileName, m_model.view, m_model.notes, playerMode, &reason, m_calls)) {
+        report("Could not save", fileName, reason, title);
         return false;
+    }
+    recentfiles::add(fileName);
     // The route and the jump limit go beside the game state, whose format stays as it is.
-    return playerMode || saveTravelFile(travelFileName(fileName), m_model.travel);
+    const QString travelFile = travelFileName(fileName);
+    if (!playerMode && !saveTravelFile(travelFile, m_model.travel, &reason, m_calls)) {
+        report("Could not save", travelFile, reason, title);
+        return false;
+    }
+    return true;
 }
 
 bool StateFileCommands::readState(const QString &fileName, bool playerMode)
 {
-    if (!loadStateFile(fileName, m_model.view, m_model.notes))
+    const char *const title = playerMode ? kLoadPlayerTitle : kLoadStateTitle;
+    QByteArray data;
+    QString reason;
+    if (!readWholeFile(fileName, data, &reason)) {
+        report("Could not load", fileName, reason, title);
         return false;
+    }
+    QByteArrayView usable = data;
+    if (const StateFault fault = checkState(data, m_model.notes.size())) {
+        if (!loadReadablePart(fileName, fault, title))
+            return false;
+        usable = usable.first(fault.readableEnd);
+    }
+    // Read into copies, so that nothing changes unless the whole of what is read is taken.
+    ViewState view = m_model.view;
+    NotesStore notes = m_model.notes;
+    decodeState(usable, view, notes);
+    m_model.view = view;
+    m_model.notes = std::move(notes);
+    recentfiles::add(fileName);
     if (!playerMode)
         readTravelPlan(fileName);
     m_redraw();
     return true;
+}
+
+bool StateFileCommands::openFile(const QString &fileName)
+{
+    return readState(fileName, QFileInfo(fileName).suffix().compare(QLatin1String("ply"), Qt::CaseInsensitive) == 0);
+}
+
+bool StateFileCommands::loadReadablePart(const QString &fileName, const StateFault &fault, const char *title)
+{
+    QString text = QStringLiteral("%1 was not loaded, nothing has changed.\n\n%2.")
+                       .arg(QDir::toNativeSeparators(fileName), describeFault(fault, *m_model.stars));
+    // A fault in the header leaves nothing that could be read on its own.
+    if (fault.star() < 0) {
+        m_messages.show(text, QString::fromUtf8(title), MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return false;
+    }
+    text += QStringLiteral("\n\n\"Load what can be read\" takes the header and the notes of the first %1 stars "
+                           "from the file; every other star keeps its notes.")
+                .arg(fault.readableStars);
+    return m_messages.show(
+               text, QString::fromUtf8(title), MessageBox::Buttons::KeepOrLoadReadable, MessageBox::Icon::Warning)
+        == MessageBox::Answer::Yes;
+}
+
+void StateFileCommands::report(const char *what, const QString &fileName, const QString &reason, const char *title)
+{
+    m_messages.show(
+        QStringLiteral("%1 %2: %3").arg(QString::fromUtf8(what), QDir::toNativeSeparators(fileName), reason),
+        QString::fromUtf8(title), MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
 }
 
 void StateFileCommands::readTravelPlan(const QString &fileName)

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "common/safefile.h"
+
 #include <QString>
 
 #include <functional>
 
 class CommonDialog;
 class MessageBox;
+struct StateFault;
 struct MapModel;
 
-// The File menu's game-state and player-map commands. Cancel, a declined overwrite, a missing
-// file and any failure while writing or reading end a command silently.
+// The File menu's game-state and player-map commands. Cancel, a declined overwrite and a missing
+// file end a command silently. A file that cannot be written or read gets one message naming it and
+// the system's reason; a file that does not have the expected layout changes nothing unless the
+// user chooses to load what can be read of it.
 class StateFileCommands
 {
 public:
@@ -25,9 +30,16 @@ public:
     bool writeState(const QString &fileName, bool playerMode);
     // Replaces the selection, the second star, the origin, the colour code and every note with the
     // file's, then redraws. A game state (not a player map) also takes the route and jump limit of
-    // its travel side file, or no route when that is absent or malformed (with a message). A failed
-    // read keeps what was read so far and does not redraw.
+    // its travel side file, or no route when that is absent or malformed (with a message). The
+    // whole file is checked first: a file that fails changes nothing, or with the user's consent
+    // loads its header and the notes before the fault.
     bool readState(const QString &fileName, bool playerMode = false);
+    // A file named on the command line or in Recent Files: a ".ply" as a player map, any other
+    // as a game state.
+    bool openFile(const QString &fileName);
+
+    // The system calls saves go through (tests make them fail).
+    void setFileCalls(const FileCalls &calls) { m_calls = calls; }
 
 private:
     struct DialogSetting
@@ -42,9 +54,12 @@ private:
     void save(const DialogSetting &setting, bool playerMode);
     void load(const DialogSetting &setting, bool playerMode);
     void readTravelPlan(const QString &fileName);
+    bool loadReadablePart(const QString &fileName, const StateFault &fault, const char *title);
+    void report(const char *what, const QString &fileName, const QString &reason, const char *title);
 
     MapModel &m_model;
     CommonDialog &m_dialog;
     MessageBox &m_messages;
     std::function<void()> m_redraw;
+    FileCalls m_calls = FileCalls::system();
 };

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -88,13 +87,9 @@ QString travelFileName(const QString &stateFileName)
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".travel"));
 }
 
-bool saveTravelFile(const QString &fileName, const TravelPlan &plan)
+bool saveTravelFile(const QString &fileName, const TravelPlan &plan, QString *error, const FileCalls &calls)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(encodeTravel(plan));
-    return file.commit();
+    return writeFileSafely(fileName, encodeTravel(plan), error, calls);
 }
 
 TravelLoad loadTravelFile(const QString &fileName, int starCount, TravelPlan &plan)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/safefile.h"
 #include "routes/travelplan.h"
 
 #include <QByteArray>
@@ -23,8 +24,9 @@ std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, int starCount);
 // "dir/mymap.kmf" -> "dir/mymap.travel".
 QString travelFileName(const QString &stateFileName);
 
-// Writes through a temporary file in the same folder, so a failed write keeps the old file.
-bool saveTravelFile(const QString &fileName, const TravelPlan &plan);
+// Writes through SafeFile, so a failed write keeps the old file; `error` then holds the reason.
+bool saveTravelFile(const QString &fileName, const TravelPlan &plan, QString *error = nullptr,
+    const FileCalls &calls = FileCalls::system());
 
 enum class TravelLoad { Absent, Loaded, Malformed };
 // Reads the file into plan when it holds a valid plan; plan is unchanged otherwise.

@@ -1,0 +1,165 @@
+#include "files/statecheck.h"
+
+#include "catalogue/startable.h"
+#include "files/statecodec.h"
+
+namespace {
+
+constexpr char kQuote = '"';
+constexpr int kHeaderLines = 5;
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+class Checker
+{
+public:
+    Checker(QByteArrayView data, int starCount)
+        : m_data(data)
+        , m_starCount(starCount)
+    { }
+
+    StateFault run()
+    {
+        m_pos = byteOrderMarkLength(m_data);
+        for (int entry = 0; entry < kHeaderLines; ++entry)
+            if (!headerLine(entry))
+                return m_fault;
+        m_fault.readableEnd = m_pos;
+        for (int star = 0; star < m_starCount; ++star) {
+            if (!notes(kHeaderLines + star))
+                return m_fault;
+            m_fault.readableEnd = m_pos;
+            m_fault.readableStars = star + 1;
+        }
+        return m_fault;
+    }
+
+private:
+    bool fault(StateFault::Problem problem, int entry, qsizetype at)
+    {
+        m_fault.problem = problem;
+        m_fault.entry = entry;
+        m_fault.line = int(m_data.first(at).count('\n')) + 1;
+        return false;
+    }
+
+    // As the reader takes a header line: up to the line feed, a carriage return before it dropped.
+    bool headerLine(int entry)
+    {
+        if (m_pos >= m_data.size())
+            return fault(StateFault::Problem::FileEnds, entry, m_pos);
+        qsizetype end = m_data.indexOf('\n', m_pos);
+        if (end < 0)
+            end = m_data.size();
+        QByteArrayView line = m_data.sliced(m_pos, end - m_pos);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        qint32 value = 0;
+        if (!readWholeNumber(line, value))
+            return fault(StateFault::Problem::NotWholeNumber, entry, m_pos);
+        m_pos = end + 1;
+        return true;
+    }
+
+    // One star's notes, framed exactly as the reader frames a string field.
+    bool notes(int entry)
+    {
+        const qsizetype start = m_pos;
+        while (m_pos < m_data.size() && isBlank(m_data.at(m_pos)))
+            ++m_pos;
+        if (m_pos >= m_data.size())
+            return fault(StateFault::Problem::FileEnds, entry, start);
+        if (m_data.at(m_pos) != kQuote)
+            return unquoted(entry, start);
+        const qsizetype open = m_pos;
+        qsizetype close = m_data.indexOf(kQuote, open + 1);
+        while (close >= 0 && close + 1 < m_data.size() && m_data.at(close + 1) == kQuote)
+            close = m_data.indexOf(kQuote, close + 2);
+        if (close < 0)
+            return fault(StateFault::Problem::NoClosingQuote, entry, open);
+        m_pos = close + 1;
+        while (m_pos < m_data.size() && isBlank(m_data.at(m_pos)))
+            ++m_pos;
+        if (m_pos < m_data.size() && m_data.at(m_pos) != '\r' && m_data.at(m_pos) != '\n') {
+            // A quote that starts a later line and has text after it is most likely the opening
+            // quote of the next star's notes: this star's string was never closed.
+            if (startsLine(close) && m_data.sliced(open, close - open).contains('\n'))
+                return fault(StateFault::Problem::NoClosingQuote, entry, open);
+            return fault(StateFault::Problem::TextAfterClosingQuote, entry, close);
+        }
+        consumeLineEnd();
+        return true;
+    }
+
+    bool unquoted(int entry, qsizetype start)
+    {
+        while (m_pos < m_data.size() && m_data.at(m_pos) != ',' && m_data.at(m_pos) != '\r' && m_data.at(m_pos) != '\n')
+            ++m_pos;
+        // The reader would end the field at the comma and give the rest of the line to the next star.
+        if (m_pos < m_data.size() && m_data.at(m_pos) == ',')
+            return fault(StateFault::Problem::CommaWithoutQuotes, entry, start);
+        consumeLineEnd();
+        return true;
+    }
+
+    bool startsLine(qsizetype at) const
+    {
+        while (at > 0 && isBlank(m_data.at(at - 1)))
+            --at;
+        return at > 0 && m_data.at(at - 1) == '\n';
+    }
+
+    void consumeLineEnd()
+    {
+        if (m_pos >= m_data.size())
+            return;
+        if (m_data.at(m_pos++) == '\r' && m_pos < m_data.size() && m_data.at(m_pos) == '\n')
+            ++m_pos;
+    }
+
+    QByteArrayView m_data;
+    int m_starCount;
+    qsizetype m_pos = 0;
+    StateFault m_fault;
+};
+
+} // namespace
+
+StateFault checkState(QByteArrayView data, int starCount)
+{
+    return Checker(data, starCount).run();
+}
+
+QString describeFault(const StateFault &fault, const StarTable &stars)
+{
+    static const char *const headers[kHeaderLines]
+        = { "the selected star", "the second star", "the sector origin Y", "the sector origin X", "the colour code" };
+    const QString what = fault.entry < kHeaderLines ? QString::fromUtf8(headers[fault.entry])
+                                                    : QStringLiteral("the notes of ")
+            + (stars.contains(fault.star()) ? stars[fault.star()].starName.trimmed()
+                                            : QStringLiteral("star %1").arg(fault.star() + 1));
+    const char *problem = "";
+    switch (fault.problem) {
+    case StateFault::Problem::None:
+        return {};
+    case StateFault::Problem::NotWholeNumber:
+        problem = "not a whole number";
+        break;
+    case StateFault::Problem::FileEnds:
+        problem = "the file ends here (it may have been cut off)";
+        break;
+    case StateFault::Problem::NoClosingQuote:
+        problem = "no closing quote";
+        break;
+    case StateFault::Problem::TextAfterClosingQuote:
+        problem = "text after the closing quote";
+        break;
+    case StateFault::Problem::CommaWithoutQuotes:
+        problem = "a comma in notes without quotes";
+        break;
+    }
+    return QStringLiteral("Line %1, %2: %3").arg(fault.line).arg(what, QString::fromUtf8(problem));
+}

@@ -141,25 +141,11 @@ QString describeFault(const StateFault &fault, const StarTable &stars)
                                                     : QStringLiteral("the notes of ")
             + (stars.contains(fault.star()) ? stars[fault.star()].starName.trimmed()
                                             : QStringLiteral("star %1").arg(fault.star() + 1));
-    const char *problem = "";
-    switch (fault.problem) {
-    case StateFault::Problem::None:
+    // In the order of StateFault::Problem.
+    static const char *const problems[] = { "", "not a whole number", "the file ends here (it may have been cut off)",
+        "no closing quote", "text after the closing quote", "a comma in notes without quotes" };
+    if (!fault)
         return {};
-    case StateFault::Problem::NotWholeNumber:
-        problem = "not a whole number";
-        break;
-    case StateFault::Problem::FileEnds:
-        problem = "the file ends here (it may have been cut off)";
-        break;
-    case StateFault::Problem::NoClosingQuote:
-        problem = "no closing quote";
-        break;
-    case StateFault::Problem::TextAfterClosingQuote:
-        problem = "text after the closing quote";
-        break;
-    case StateFault::Problem::CommaWithoutQuotes:
-        problem = "a comma in notes without quotes";
-        break;
-    }
+    const char *const problem = problems[static_cast<int>(fault.problem)];
     return QStringLiteral("Line %1, %2: %3").arg(fault.line).arg(what, QString::fromUtf8(problem));
 }

@@ -1,3 +1,4 @@
+#include "files/recentfiles.h"
 #include "files/scriptedui.h"
 #include "files/statecheck.h"
 #include "files/statecodec.h"
@@ -112,6 +113,17 @@ private slots:
             QVERIFY(decodeState(encodeState(view, notes, true), view, players));
             QVERIFY(players == expected);
         }
+    }
+
+    // File ▸ Recent Files: the eight last, newest first, each once.
+    void recentFiles()
+    {
+        for (int i = 0; i < 10; ++i)
+            recentfiles::add(m_dir.filePath(QString::number(i % 9) + ".kmf"));
+        QStringList expected;
+        for (int i : { 0, 8, 7, 6, 5, 4, 3, 2 })
+            expected << m_dir.filePath(QString::number(i) + ".kmf");
+        QCOMPARE(recentfiles::list(), expected);
     }
 
     void commands_data()

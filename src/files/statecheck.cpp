@@ -3,6 +3,8 @@
 #include "catalogue/startable.h"
 #include "files/statecodec.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kQuote = '"';
@@ -18,6 +20,7 @@ class Checker
 public:
     Checker(QByteArrayView data, int starCount)
         : m_data(data)
+        , m_bytes(data.data())
         , m_starCount(starCount)
     { }
 
@@ -60,7 +63,7 @@ private:
         qint32 value = 0;
         if (!readWholeNumber(line, value))
             return fault(StateFault::Problem::NotWholeNumber, entry, m_pos);
-        m_pos = end + 1;
+        m_pos = std::min(end + 1, m_data.size()); // the last line may have no line end
         return true;
     }
 
@@ -68,22 +71,22 @@ private:
     bool notes(int entry)
     {
         const qsizetype start = m_pos;
-        while (m_pos < m_data.size() && isBlank(m_data.at(m_pos)))
+        while (m_pos < m_data.size() && isBlank(m_bytes[m_pos]))
             ++m_pos;
         if (m_pos >= m_data.size())
             return fault(StateFault::Problem::FileEnds, entry, start);
-        if (m_data.at(m_pos) != kQuote)
+        if (m_bytes[m_pos] != kQuote)
             return unquoted(entry, start);
         const qsizetype open = m_pos;
         qsizetype close = m_data.indexOf(kQuote, open + 1);
-        while (close >= 0 && close + 1 < m_data.size() && m_data.at(close + 1) == kQuote)
+        while (close >= 0 && close + 1 < m_data.size() && m_bytes[close + 1] == kQuote)
             close = m_data.indexOf(kQuote, close + 2);
         if (close < 0)
             return fault(StateFault::Problem::NoClosingQuote, entry, open);
         m_pos = close + 1;
-        while (m_pos < m_data.size() && isBlank(m_data.at(m_pos)))
+        while (m_pos < m_data.size() && isBlank(m_bytes[m_pos]))
             ++m_pos;
-        if (m_pos < m_data.size() && m_data.at(m_pos) != '\r' && m_data.at(m_pos) != '\n') {
+        if (m_pos < m_data.size() && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n') {
             // A quote that starts a later line and has text after it is most likely the opening
             // quote of the next star's notes: this star's string was never closed.
             if (startsLine(close) && m_data.sliced(open, close - open).contains('\n'))
@@ -96,10 +99,10 @@ private:
 
     bool unquoted(int entry, qsizetype start)
     {
-        while (m_pos < m_data.size() && m_data.at(m_pos) != ',' && m_data.at(m_pos) != '\r' && m_data.at(m_pos) != '\n')
+        while (m_pos < m_data.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
             ++m_pos;
         // The reader would end the field at the comma and give the rest of the line to the next star.
-        if (m_pos < m_data.size() && m_data.at(m_pos) == ',')
+        if (m_pos < m_data.size() && m_bytes[m_pos] == ',')
             return fault(StateFault::Problem::CommaWithoutQuotes, entry, start);
         consumeLineEnd();
         return true;
@@ -107,20 +110,21 @@ private:
 
     bool startsLine(qsizetype at) const
     {
-        while (at > 0 && isBlank(m_data.at(at - 1)))
+        while (at > 0 && isBlank(m_bytes[at - 1]))
             --at;
-        return at > 0 && m_data.at(at - 1) == '\n';
+        return at > 0 && m_bytes[at - 1] == '\n';
     }
 
     void consumeLineEnd()
     {
         if (m_pos >= m_data.size())
             return;
-        if (m_data.at(m_pos++) == '\r' && m_pos < m_data.size() && m_data.at(m_pos) == '\n')
+        if (m_bytes[m_pos++] == '\r' && m_pos < m_data.size() && m_bytes[m_pos] == '\n')
             ++m_pos;
     }
 
     QByteArrayView m_data;
+    const char *m_bytes; // read directly: the check runs over every byte of a large file
     int m_starCount;
     qsizetype m_pos = 0;
     StateFault m_fault;

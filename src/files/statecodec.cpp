@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -136,6 +135,8 @@ qint32 starOrNone(qint32 index, int starCount)
 
 QString decodePiece(QByteArrayView piece)
 {
+    if (piece.isEmpty()) // most stars have no notes
+        return {};
     QStringDecoder utf8(
         QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(piece);
@@ -271,13 +272,10 @@ template <typename Deliver>
 bool encodeInChunks(const ViewState &view, const NotesStore &notes, bool playerMode, Deliver deliver)
 {
     constexpr qsizetype kChunkBytes = qsizetype(1) << 20;
-    // A small file gets a buffer of its own size: reserving a whole piece for every file made each
-    // save of a few kilobytes map and clear a megabyte (under the sanitizers, its shadow too).
-    qsizetype room = 64;
-    for (int i = 0; i < notes.size() && room < kChunkBytes; ++i)
-        room += roomFor(notes, i);
+    // The buffer starts small and grows with the notes: reserving a whole piece for every file made
+    // each save of a few kilobytes map and clear a megabyte (under the sanitizers, its shadow too).
     QByteArray data;
-    data.reserve(std::min(room, kChunkBytes));
+    data.reserve(4096);
     for (const qint32 value : { view.selectedStar, view.secondStar, view.originY, view.originX, view.colourCode })
         data.append(QByteArray::number(value)).append(kLineEnd);
     for (int i = 0; i < notes.size(); ++i) {

@@ -72,6 +72,9 @@ private slots:
                                               << "Line 121, the notes of @114: the file ends here (it may have been "
                                                  "cut off)"
                                               << 114;
+        QTest::newRow("cut off after the header")
+            << QByteArray("3\r\n4\r\n-9\r\n5\r\n0")
+            << "Line 5, the notes of @0: the file ends here (it may have been cut off)" << 0;
         QTest::newRow("header not a number")
             << withLine(3, "minus nine") << "Line 3, the sector origin Y: not a whole number" << -1;
         QTest::newRow("empty file") << QByteArray()

@@ -1,5 +1,6 @@
 #include "app/commandwiring.h"
 
+#include "app/editwiring.h"
 #include "app/mainwindow.h"
 #include "app/travelwiring.h"
 #include "export/exportcommands.h"
@@ -94,4 +95,5 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.plotRouteAction, commands->travel, &TravelCommands::plotSelectedRoute);
     commands->connect(menu.clearRouteAction, commands->travel, &TravelCommands::clearRoute);
     wireTravel(window, commands->travel);
+    wireEdits(window, commands->files);
 }

@@ -1,6 +1,7 @@
 #include "app/launcher.h"
 
 #include "app/mainwindow.h"
+#include "app/sessionrecovery.h"
 #include "app/startup.h"
 
 #include <QScreen>
@@ -34,6 +35,7 @@ void Launcher::run()
         m_mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_mainWindow->startUp();
         m_mainWindow->show();
+        startSessionRecovery(*m_mainWindow);
     };
     runStartup(steps, &m_splash);
 }

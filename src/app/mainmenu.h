@@ -22,6 +22,9 @@ struct MainMenu
     QAction *plotRouteAction = nullptr;
     QAction *clearRouteAction = nullptr;
     QAction *exitAction = nullptr;
+    // Edit ▸ Undo and Redo, their captions naming the command ("Undo Load Player Map")
+    QAction *undoAction = nullptr;
+    QAction *redoAction = nullptr;
     // Edit ▸ Find Star…
     QAction *findStarAction = nullptr;
     // The menu bar's own commands and Help

@@ -84,16 +84,21 @@ bool StateFileCommands::writeState(const QString &fileName, bool playerMode)
     if (!saveStateFile(fileName, m_model.view, m_model.notes, playerMode))
         return false;
     // The route and the jump limit go beside the game state, whose format stays as it is.
-    return playerMode || saveTravelFile(travelFileName(fileName), m_model.travel);
+    if (!playerMode && !saveTravelFile(travelFileName(fileName), m_model.travel))
+        return false;
+    m_listener(FileEvent::Written, playerMode);
+    return true;
 }
 
 bool StateFileCommands::readState(const QString &fileName, bool playerMode)
 {
+    m_listener(FileEvent::AboutToRead, playerMode);
     if (!loadStateFile(fileName, m_model.view, m_model.notes))
         return false;
     if (!playerMode)
         readTravelPlan(fileName);
     m_redraw();
+    m_listener(FileEvent::Read, playerMode);
     return true;
 }
 

@@ -29,6 +29,11 @@ public:
     // read keeps what was read so far and does not redraw.
     bool readState(const QString &fileName, bool playerMode = false);
 
+    // Told before a file is read, and after one was read or written in full (not after a failure),
+    // so that undo and the recovery file can follow what the files change.
+    enum class FileEvent { AboutToRead, Read, Written };
+    void setListener(std::function<void(FileEvent, bool playerMode)> listener) { m_listener = std::move(listener); }
+
 private:
     struct DialogSetting
     {
@@ -47,4 +52,5 @@ private:
     CommonDialog &m_dialog;
     MessageBox &m_messages;
     std::function<void()> m_redraw;
+    std::function<void(FileEvent, bool)> m_listener = [](FileEvent, bool) {};
 };

@@ -8,10 +8,12 @@
 #include "recovery/recoverykeeper.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -114,6 +116,11 @@ bool EditScript::perform(const QString &command, const QString &argument)
     } else if (command == QLatin1String("limit")) {
         index->findChild<QDoubleSpinBox *>(QStringLiteral("jumplimit"))->setValue(argument.toDouble());
     } else if (command == QLatin1String("plot")) {
+        // The route's text comes in a message box, closed as soon as it shows.
+        QTimer::singleShot(0, this, [] {
+            if (QWidget *message = QApplication::activeModalWidget())
+                message->close();
+        });
         m_window.menu().plotRouteAction->trigger();
     } else if (command == QLatin1String("dump")) {
         const QByteArray bytes = encodeRecovery({ editWiring(m_window).capture(), 0, QDateTime::currentDateTime() });

@@ -251,9 +251,12 @@ void StellarIndexWindow::generatePlanets()
     if (!m_random)
         m_random = std::make_unique<ClockRandom>();
     emit commandStarting(QStringLiteral("Generate System"));
-    CallbackNotesBox box([this] { return boxText(m_gameMasterNotes); },
-        [this](const QString &text) { replaceText(m_gameMasterNotes, text); });
+    // The generator writes line by line; the box takes the whole system as one edit, which one
+    // Ctrl+Z takes back.
+    QString text = boxText(m_gameMasterNotes);
+    CallbackNotesBox box([&text] { return text; }, [&text](const QString &written) { text = written; });
     generateSystem((*m_model.stars)[m_model.view.selectedStar], *m_random, box);
+    replaceText(m_gameMasterNotes, text);
     emit commandFinished();
 }
 

@@ -4,6 +4,14 @@
 #include "mapview/viewstate.h"
 #include "routes/travelfile.h"
 
+#include <QFile>
+
+#include <fcntl.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace {
 
 const QByteArray kMarker = QByteArrayLiteral("Quorvane recovery 1\r\n");
@@ -38,23 +46,85 @@ std::optional<QString> boxText(QByteArrayView base64)
     return QString::fromUtf8(*decoded);
 }
 
-} // namespace
+// The five header lines of the game state for `place`.
+QByteArray headerLines(const MapPlace &place)
+{
+    ViewState view;
+    place.applyTo(view);
+    return encodeState(view, NotesStore(0), false);
+}
 
-QByteArray encodeRecovery(const RecoveryContents &contents)
+// What follows the game state of `length` bytes.
+QByteArray trailer(const RecoveryContents &contents, qsizetype length)
 {
     const EditState &state = contents.state;
-    ViewState view;
-    state.place.applyTo(view);
-    QByteArray data = encodeState(view, state.notes, false);
-    const QByteArray length = QByteArray::number(data.size());
-    data.append(kMarker);
-    appendLine(data, kGameState, length);
+    QByteArray data = kMarker;
+    appendLine(data, kGameState, QByteArray::number(length));
     appendLine(data, kChanged, QByteArray::number(contents.changedStars));
     appendLine(data, kLastChange, contents.lastChange.toString(Qt::ISODate).toLatin1());
     appendLine(data, kGameMasterBox, state.boxes.gameMasterNotes.toUtf8().toBase64());
     appendLine(data, kPlayerBox, state.boxes.playerNotes.toUtf8().toBase64());
     data.append(encodeTravel(state.travel));
     return data;
+}
+
+} // namespace
+
+QByteArray encodeRecovery(const RecoveryContents &contents)
+{
+    ViewState view;
+    contents.state.place.applyTo(view);
+    QByteArray data = encodeState(view, contents.state.notes, false);
+    return data.append(trailer(contents, data.size()));
+}
+
+QString RecoveryWriter::write(const QString &fileName, const RecoveryContents &contents)
+{
+    const NotesStore &notes = contents.state.notes;
+    if (m_encoded.isEmpty() || notes.revision() != m_revision) {
+        m_encoded = encodeState(ViewState(), notes, false);
+        m_linesAt = headerLines(MapPlace::of(ViewState())).size();
+        m_revision = notes.revision();
+    }
+    const QByteArray header = headerLines(contents.state.place);
+    const QByteArrayView lines = QByteArrayView(m_encoded).sliced(m_linesAt);
+    return writeAtomically(fileName, { header, lines, trailer(contents, header.size() + lines.size()) });
+}
+
+QString writeAtomically(const QString &fileName, std::initializer_list<QByteArrayView> pieces)
+{
+    // The temporary file is overwritten where it stands, not emptied first: after the first write it
+    // is the file before last (see below), and writing over its pages costs less than freeing 12 MB
+    // and taking them again.
+    QFile file(temporaryFileName(fileName));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return file.errorString();
+    qint64 size = 0;
+    for (const QByteArrayView piece : pieces) {
+        if (file.write(piece.data(), piece.size()) != piece.size())
+            return file.errorString();
+        size += piece.size();
+    }
+    if (!file.resize(size))
+        return file.errorString();
+    file.close();
+    const QByteArray from = QFile::encodeName(file.fileName()), to = QFile::encodeName(fileName);
+#ifdef RENAME_EXCHANGE
+    // Swaps the two names in one step: the new file takes the place of the old, which becomes the
+    // next temporary file.
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
+        return {};
+#endif
+    // No file to swap with yet (or no swapping here): rename() replaces the old file in one step,
+    // where QFile::rename refuses to replace one.
+    if (std::rename(from.constData(), to.constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return {};
+}
+
+QString temporaryFileName(const QString &fileName)
+{
+    return fileName + QStringLiteral(".part");
 }
 
 std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, int starCount)

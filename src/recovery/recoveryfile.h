@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 
+#include <initializer_list>
 #include <optional>
 
 // What a recovery file holds: the whole state the game master would lose, how many systems differ
@@ -29,6 +30,27 @@ struct RecoveryContents
 QByteArray encodeRecovery(const RecoveryContents &contents);
 // The contents of a recovery file for `starCount` stars; nothing when the bytes are not one.
 std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, int starCount);
+
+// Writes `pieces` one after the other to the temporary file of `fileName`, then puts it in the
+// place of `fileName` in one step, so a process killed at any moment leaves the old file or the new
+// one; the error, or empty. Not flushed to the disk: a killed process loses nothing the system has,
+// and a flush would double the time of each write. The temporary file is kept for the next write.
+QString writeAtomically(const QString &fileName, std::initializer_list<QByteArrayView> pieces);
+QString temporaryFileName(const QString &fileName);
+
+// Writes recovery files, encoding the notes again only when they changed since the last file: typing,
+// scrolling or a route then costs only the writing of the bytes.
+class RecoveryWriter
+{
+public:
+    // Writes the file through a temporary file renamed over it; the error, or empty.
+    QString write(const QString &fileName, const RecoveryContents &contents);
+
+private:
+    quint64 m_revision = 0; // of the notes encoded
+    QByteArray m_encoded; // the game state they were encoded in
+    qsizetype m_linesAt = 0; // where its notes lines start
+};
 
 // The question asked at start-up about a file a session left behind.
 QString restoreQuestion(const RecoveryContents &contents);

@@ -1,12 +1,7 @@
 #include "recovery/recoverykeeper.h"
 
-#include "recovery/recoveryfile.h"
-
 #include <QFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <utility>
 
 RecoveryKeeper::RecoveryKeeper(QString fileName, std::function<EditState()> capture, QObject *parent)
@@ -47,12 +42,12 @@ void RecoveryKeeper::update()
         return;
     if (!differs(now, m_baseline)) {
         QFile::remove(m_fileName);
+        QFile::remove(temporaryFileName(m_fileName));
         m_done = now;
         emit updated(false);
         return;
     }
-    const QString error
-        = writeAtomically(m_fileName, encodeRecovery({ now, now.changedStars(m_baseline), m_lastChange }));
+    const QString error = m_writer.write(m_fileName, { now, now.changedStars(m_baseline), m_lastChange });
     if (!error.isEmpty()) {
         // Said once a run: the next change tries again.
         if (!std::exchange(m_failureReported, true))
@@ -61,25 +56,4 @@ void RecoveryKeeper::update()
     }
     m_done = now;
     emit updated(true);
-}
-
-QString RecoveryKeeper::writeAtomically(const QString &fileName, const QByteArray &bytes)
-{
-    const QString part = fileName + QStringLiteral(".part");
-    QFile file(part);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.remove();
-        return error;
-    }
-    file.close();
-    // rename() replaces the old file in one step; QFile::rename refuses to replace one.
-    if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(fileName).constData()) != 0) {
-        const QString error = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(part);
-        return error;
-    }
-    return {};
 }

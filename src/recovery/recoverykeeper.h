@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/editstate.h"
+#include "recovery/recoveryfile.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -14,9 +15,7 @@
 // are equal again the file is removed. The work runs from a timer in the event loop, never inside
 // a redraw, and reading the state costs little (copies share the note texts).
 //
-// The file is replaced by renaming a finished temporary file over it, so a process killed at any
-// moment leaves either the old or the new file. It is not flushed to the disk first: a killed
-// process loses nothing that reached the system, and a flush would double the time of each write.
+// The file is replaced by renaming a finished temporary file over it (writeAtomically).
 class RecoveryKeeper : public QObject
 {
     Q_OBJECT
@@ -36,8 +35,6 @@ public:
 
     // Whether `state` holds anything that `baseline` does not.
     static bool differs(const EditState &state, const EditState &baseline);
-    // Writes `bytes` to `fileName` through a temporary file renamed over it; the error, or empty.
-    static QString writeAtomically(const QString &fileName, const QByteArray &bytes);
 
 signals:
     // After each update, with whether a recovery file is now kept.
@@ -48,6 +45,7 @@ private:
     QString m_fileName;
     std::function<EditState()> m_capture;
     QTimer m_timer;
+    RecoveryWriter m_writer;
     EditState m_baseline;
     std::optional<EditState> m_done; // the state the file (or its absence) last matched
     QDateTime m_lastChange;

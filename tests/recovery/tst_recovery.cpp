@@ -77,6 +77,15 @@ private slots:
         QCOMPARE(EditState::differingParts(back->state, contents.state), 0);
         QCOMPARE(back->changedStars, 3);
         QCOMPARE(back->lastChange, contents.lastChange);
+        // The writer keeps the encoded notes: a new place and new box texts still come out whole.
+        QTemporaryDir dir;
+        RecoveryWriter writer;
+        RecoveryContents moved = contents;
+        QVERIFY(writer.write(dir.filePath("r"), contents).isEmpty());
+        moved.state.place = { 12, -1, 20, -35, 0 };
+        moved.state.boxes.playerNotes += "more";
+        QVERIFY(writer.write(dir.filePath("r"), moved).isEmpty());
+        QCOMPARE(readAll(dir.filePath("r")), encodeRecovery(moved));
         QCOMPARE(restoreQuestion(*back),
             "Quorvane ended with unsaved notes (3 systems changed, last change at 14:32). Restore them?");
     }
@@ -148,7 +157,7 @@ private slots:
         QFETCH(bool, restore);
         QTemporaryDir dir;
         const RecoveryContents left { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
-        QVERIFY(RecoveryKeeper::writeAtomically(dir.filePath("recovery.kmf"), encodeRecovery(left)).isEmpty());
+        QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), left).isEmpty());
         auto main = mainWindow();
         const EditState fresh = editWiring(*main).capture();
         QStringList asked;

@@ -1,5 +1,6 @@
 #include "app/commandwiring.h"
 
+#include "app/editwiring.h"
 #include "app/mainwindow.h"
 #include "app/travelwiring.h"
 #include "export/exportcommands.h"
@@ -98,6 +99,7 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.clearRouteAction, commands->travel, &TravelCommands::clearRoute);
     connectRecentFilesMenu(*menu.recentFilesMenu, [commands](const QString &file) { commands->files.openFile(file); });
     wireTravel(window, commands->travel);
+    wireEdits(window, commands->files);
 }
 
 void openStateFile(MainWindow &window, const QString &fileName)

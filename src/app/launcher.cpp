@@ -2,6 +2,7 @@
 
 #include "app/commandwiring.h"
 #include "app/mainwindow.h"
+#include "app/sessionrecovery.h"
 #include "app/startup.h"
 
 #include <QScreen>
@@ -36,6 +37,7 @@ void Launcher::run()
         m_mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_mainWindow->startUp();
         m_mainWindow->show();
+        startSessionRecovery(*m_mainWindow);
         // After the first map is on the screen, so that a message about the file has a window under it.
         if (!m_fileToOpen.isEmpty())
             QTimer::singleShot(0, m_mainWindow, [this] { openStateFile(*m_mainWindow, m_fileToOpen); });

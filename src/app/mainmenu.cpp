@@ -39,6 +39,9 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.recentFilesMenu = named(fm->addMenu(QStringLiteral("Recent Files")), "recentfiles");
     m.exitAction = named(fm->addAction(QStringLiteral("Exit")), "bye");
     QMenu *editmenu = named(bar.addMenu(QStringLiteral("&Edit")), "editmenu");
+    m.undoAction = named(editmenu->addAction(QStringLiteral("Undo")), "undo");
+    m.redoAction = named(editmenu->addAction(QStringLiteral("Redo")), "redo");
+    editmenu->addSeparator();
     m.findStarAction = named(editmenu->addAction(QStringLiteral("Find Star…")), "findstar");
     m.displayOptionsAction = named(bar.addAction(QStringLiteral("Display Options")), "dispopts");
     m.stellarIndexAction = named(bar.addAction(QStringLiteral("Stellar Index")), "dist");
@@ -52,6 +55,8 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m.aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
     m.findStarAction->setShortcut(QKeySequence::Find);
+    m.undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m.redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     m.plotRouteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     return m;
 }

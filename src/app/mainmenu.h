@@ -24,6 +24,9 @@ struct MainMenu
     QAction *clearRouteAction = nullptr;
     QMenu *recentFilesMenu = nullptr; // File ▸ Recent Files, filled when it opens
     QAction *exitAction = nullptr;
+    // Edit ▸ Undo and Redo, their captions naming the command ("Undo Load Player Map")
+    QAction *undoAction = nullptr;
+    QAction *redoAction = nullptr;
     // Edit ▸ Find Star…
     QAction *findStarAction = nullptr;
     // The menu bar's own commands and Help

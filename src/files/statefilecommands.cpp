@@ -100,6 +100,7 @@ bool StateFileCommands::writeState(const QString &fileName, bool playerMode)
         report("Could not save", travelFile, reason, title);
         return false;
     }
+    m_listener(FileEvent::Written, playerMode);
     return true;
 }
 
@@ -122,12 +123,14 @@ bool StateFileCommands::readState(const QString &fileName, bool playerMode)
     ViewState view = m_model.view;
     NotesStore notes = m_model.notes;
     decodeState(usable, view, notes);
+    m_listener(FileEvent::AboutToRead, playerMode);
     m_model.view = view;
     m_model.notes = std::move(notes);
     recentfiles::add(fileName);
     if (!playerMode)
         readTravelPlan(fileName);
     m_redraw();
+    m_listener(FileEvent::Read, playerMode);
     return true;
 }
 

@@ -41,6 +41,11 @@ public:
     // The system calls saves go through (tests make them fail).
     void setFileCalls(const FileCalls &calls) { m_calls = calls; }
 
+    // Told before a file is read, and after one was read or written in full (not after a failure),
+    // so that undo and the recovery file can follow what the files change.
+    enum class FileEvent { AboutToRead, Read, Written };
+    void setListener(std::function<void(FileEvent, bool playerMode)> listener) { m_listener = std::move(listener); }
+
 private:
     struct DialogSetting
     {
@@ -62,4 +67,5 @@ private:
     MessageBox &m_messages;
     std::function<void()> m_redraw;
     FileCalls m_calls = FileCalls::system();
+    std::function<void(FileEvent, bool)> m_listener = [](FileEvent, bool) {};
 };

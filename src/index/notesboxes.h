@@ -11,6 +11,12 @@ struct NotesBoxes
 {
     QString gameMasterNotes; // game-master notes
     QString playerNotes; // player notes
+
+    bool operator==(const NotesBoxes &other) const
+    {
+        return gameMasterNotes == other.gameMasterNotes && playerNotes == other.playerNotes;
+    }
+    bool operator!=(const NotesBoxes &other) const { return !(*this == other); }
 };
 
 // The notes of the selected star as the boxes show them: its game-master and its player text. No

@@ -14,11 +14,13 @@
 #include "navigation/selection.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include <cmath>
 
@@ -128,7 +130,9 @@ QPlainTextEdit *StellarIndexWindow::addNotesBox(const char *name, const QRect &t
 {
     auto *box = new QPlainTextEdit(this);
     box->setObjectName(QString::fromLatin1(name));
-    box->setTabChangesFocus(true);
+    // Tab types a tab into the notes; Ctrl+Tab moves on, as in other text editors.
+    box->setTabChangesFocus(false);
+    box->installEventFilter(this);
     box->setGeometry(toPixels(twips));
     return box;
 }
@@ -192,14 +196,43 @@ void StellarIndexWindow::indexEntryPressed(int index, int button)
 
 void StellarIndexWindow::boxesForStar()
 {
-    const NotesBoxes boxes = ::boxesForStar(m_model.notes, m_model.view.selectedStar);
-    m_gameMasterNotes->setPlainText(boxes.gameMasterNotes);
-    m_playerNotes->setPlainText(boxes.playerNotes);
+    setBoxes(::boxesForStar(m_model.notes, m_model.view.selectedStar));
+}
+
+NotesBoxes StellarIndexWindow::boxes() const
+{
+    return { boxText(m_gameMasterNotes), boxText(m_playerNotes) };
+}
+
+void StellarIndexWindow::setBoxes(const NotesBoxes &boxes)
+{
+    replaceText(m_gameMasterNotes, boxes.gameMasterNotes);
+    replaceText(m_playerNotes, boxes.playerNotes);
+}
+
+void StellarIndexWindow::replaceText(QPlainTextEdit *box, const QString &text)
+{
+    // Compared with line ends as the box keeps them, so that showing the same notes again leaves
+    // the box and its undo as they are.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    if (boxText(box) == lines.replace(u'\n', QStringLiteral("\r\n")))
+        return;
+    // Unlike setPlainText, which forgets the box's undo, this is one edit that Ctrl+Z in the box
+    // takes back, so typing that was not saved comes back.
+    QTextCursor cursor(box->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    box->moveCursor(QTextCursor::Start);
 }
 
 void StellarIndexWindow::saveSystemNotes()
 {
-    act(::saveBoxes(m_model.notes, m_model.view.selectedStar, { boxText(m_gameMasterNotes), boxText(m_playerNotes) }));
+    emit commandStarting(QStringLiteral("Save System Notes"));
+    act(::saveBoxes(m_model.notes, m_model.view.selectedStar, boxes()));
+    emit commandFinished();
 }
 
 QString StellarIndexWindow::boxText(const QPlainTextEdit *box)
@@ -217,9 +250,14 @@ void StellarIndexWindow::generatePlanets()
         return;
     if (!m_random)
         m_random = std::make_unique<ClockRandom>();
-    CallbackNotesBox box([this] { return boxText(m_gameMasterNotes); },
-        [this](const QString &text) { m_gameMasterNotes->setPlainText(text); });
+    emit commandStarting(QStringLiteral("Generate System"));
+    // The generator writes line by line; the box takes the whole system as one edit, which one
+    // Ctrl+Z takes back.
+    QString text = boxText(m_gameMasterNotes);
+    CallbackNotesBox box([&text] { return text; }, [&text](const QString &written) { text = written; });
     generateSystem((*m_model.stars)[m_model.view.selectedStar], *m_random, box);
+    replaceText(m_gameMasterNotes, text);
+    emit commandFinished();
 }
 
 void StellarIndexWindow::colourButtonClicked(int index)
@@ -250,6 +288,14 @@ void StellarIndexWindow::act(WindowAction action)
 
 bool StellarIndexWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && (watched == m_gameMasterNotes || watched == m_playerNotes)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (key->modifiers() & Qt::ControlModifier)) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         const QVariant star = watched->property(kStarProperty);
         if (star.isValid()) {

@@ -2,6 +2,7 @@
 
 #include "generator/randomsource.h"
 #include "index/listlayout.h"
+#include "index/notesboxes.h"
 #include "mapview/mapframe.h"
 #include "navigation/windowaction.h"
 
@@ -37,7 +38,12 @@ public:
     void applyFrame(const MapFrame &frame);
 
     void indexEntryPressed(int index, int button);
+    // Shows the selected star's notes in the boxes (each replacement one undoable edit of its box).
     void boxesForStar();
+    // The two boxes' texts with CR LF line ends, as the notes keep them.
+    NotesBoxes boxes() const;
+    // Replaces the text of each box that differs, as one edit its own undo brings back.
+    void setBoxes(const NotesBoxes &boxes);
     void saveSystemNotes();
     void colourButtonClicked(int index);
     void exitIndex();
@@ -55,6 +61,9 @@ public:
 
 signals:
     void redrawRequested();
+    // Around "Save System Notes" and "Generate System", so that the edit can be undone as a whole.
+    void commandStarting(const QString &name);
+    void commandFinished();
     // The colour-code choice of the display options changed.
     void optionsChanged();
 
@@ -75,8 +84,8 @@ private:
     void buildFilter();
     // Greys the entries the filter text does not match.
     void applyFilter();
-    // The boxes' texts with CR LF line ends, as the notes keep them.
     static QString boxText(const QPlainTextEdit *box);
+    static void replaceText(QPlainTextEdit *box, const QString &text);
 
     MapModel &m_model;
     QPushButton *m_exitButton;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <vector>
 
 // The notes of every system for the whole run. A star has no notes, or a game-master text and a
@@ -14,11 +15,17 @@
 // no parts to show. Its text is kept as the game-master text so that a game-state file keeps it.
 // Such files may also hold further separators after the player text; the pieces after them are
 // shown nowhere but kept, so that saving the game state writes them back unchanged.
+//
+// Every change to the notes goes through setNotes or setTextWithoutParts (or replaces the whole
+// store), and each one gives the store a new revision, unique across all stores of the run. A copy
+// keeps its revision, so two stores with the same revision hold the same notes: undo and the
+// recovery file tell "nothing changed" from that without comparing the texts.
 class NotesStore
 {
 public:
     explicit NotesStore(int count = 0)
         : m_stars(static_cast<size_t>(count))
+        , m_revision(nextRevision())
     { }
 
     int size() const { return static_cast<int>(m_stars.size()); }
@@ -34,14 +41,24 @@ public:
     void setNotes(int index, const QString &gameMaster, const QString &player, const QStringList &hidden = {})
     {
         m_stars.at(static_cast<size_t>(index)) = { Kind::Parts, gameMaster, player, hidden };
+        m_revision = nextRevision();
     }
     // A text without parts (from an older file); an empty one means no notes.
     void setTextWithoutParts(int index, const QString &text)
     {
         m_stars.at(static_cast<size_t>(index)) = { text.isEmpty() ? Kind::None : Kind::WithoutParts, text, {}, {} };
+        m_revision = nextRevision();
     }
 
-    bool operator==(const NotesStore &other) const { return m_stars == other.m_stars; }
+    quint64 revision() const { return m_revision; }
+
+    bool operator==(const NotesStore &other) const
+    {
+        return m_revision == other.m_revision || m_stars == other.m_stars;
+    }
+    bool operator!=(const NotesStore &other) const { return !(*this == other); }
+    // Whether star `index` holds the same notes here and in `other` (a store of the same size).
+    bool sameNotes(int index, const NotesStore &other) const { return star(index) == other.star(index); }
 
 private:
     enum class Kind { None, WithoutParts, Parts };
@@ -53,12 +70,24 @@ private:
         QStringList hidden;
         bool operator==(const Star &other) const
         {
-            return kind == other.kind && gameMaster == other.gameMaster && player == other.player
+            return kind == other.kind && same(gameMaster, other.gameMaster) && same(player, other.player)
                 && hidden == other.hidden;
         }
+        // Copies of one text share their characters: those are equal without reading them.
+        static bool same(const QString &a, const QString &b)
+        {
+            return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+        }
     };
+
+    static quint64 nextRevision()
+    {
+        static std::atomic<quint64> last { 0 };
+        return ++last;
+    }
 
     const Star &star(int index) const { return m_stars.at(static_cast<size_t>(index)); }
 
     std::vector<Star> m_stars;
+    quint64 m_revision;
 };

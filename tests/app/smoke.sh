@@ -12,6 +12,10 @@ trap 'kill $xvfb 2>/dev/null || true; rm -f "$fifo"' EXIT
 read -r -t 20 number <"$fifo" || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$number
 unset QT_QPA_PLATFORM
+# A recovery file of the user's own would bring up the restore question first.
+XDG_DATA_HOME=$(mktemp -d)
+export XDG_DATA_HOME
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$fifo"; rm -rf "$XDG_DATA_HOME"' EXIT
 
 "$exe" &
 app=$!

@@ -1,0 +1,114 @@
+#include "app/editwiring.h"
+
+#include "app/mainwindow.h"
+#include "index/routepanel.h"
+#include "index/stellarindexwindow.h"
+#include "mapview/displayoptionsdialog.h"
+
+#include <QAction>
+
+EditWiring::EditWiring(MainWindow &window, StateFileCommands &files)
+    : QObject(&window)
+    , m_window(window)
+{
+    StellarIndexWindow *index = window.stellarIndex();
+    connect(index, &StellarIndexWindow::commandStarting, this, &EditWiring::begin);
+    connect(index, &StellarIndexWindow::commandFinished, this, &EditWiring::finish);
+    files.setListener([this](StateFileCommands::FileEvent event, bool playerMode) {
+        if (event == StateFileCommands::FileEvent::AboutToRead) {
+            begin(playerMode ? QStringLiteral("Load Player Map") : QStringLiteral("Load Game State"));
+            return;
+        }
+        if (event == StateFileCommands::FileEvent::Read) {
+            // The boxes show what Save System Notes would store: the loaded selected star's notes.
+            m_window.stellarIndex()->boxesForStar();
+            finish();
+        }
+        emit fileDone(event, playerMode);
+    });
+    const MainMenu &menu = window.menu();
+    connect(menu.undoAction, &QAction::triggered, this, &EditWiring::undo);
+    connect(menu.redoAction, &QAction::triggered, this, &EditWiring::redo);
+    // The same keys work in the Stellar Index, except inside a notes box, whose own undo they drive.
+    index->addAction(menu.undoAction);
+    index->addAction(menu.redoAction);
+    showHistory();
+}
+
+EditState EditWiring::capture() const
+{
+    const MapModel &model = m_window.model();
+    return { model.notes, m_window.stellarIndex()->boxes(), MapPlace::of(model.view), model.travel };
+}
+
+void EditWiring::apply(const EditState &state, int parts)
+{
+    MapModel &model = m_window.model();
+    const NotesBoxes shown = boxesForStar(model.notes, model.view.selectedStar);
+    if (parts & EditState::Notes)
+        model.notes = state.notes;
+    if (parts & EditState::Place) {
+        state.place.applyTo(model.view);
+        // The redraw takes the colour code from the display options.
+        model.options.colourCode = state.place.colourCode;
+        m_window.displayOptionsDialog()->load();
+    }
+    if (parts & EditState::Travel) {
+        model.travel = state.travel;
+        m_window.stellarIndex()->routePanel()->showJumpLimit(model.travel.jumpLimit);
+    }
+    if (parts & EditState::Boxes)
+        m_window.stellarIndex()->setBoxes(state.boxes);
+    else if (boxesForStar(model.notes, model.view.selectedStar) != shown)
+        m_window.stellarIndex()->boxesForStar();
+    m_window.refreshMap();
+}
+
+void EditWiring::undo()
+{
+    const EditState now = capture();
+    const EditState then = m_history.undo(now);
+    apply(then, EditState::differingParts(now, then));
+    showHistory();
+}
+
+void EditWiring::redo()
+{
+    const EditState now = capture();
+    const EditState then = m_history.redo(now);
+    apply(then, EditState::differingParts(now, then));
+    showHistory();
+}
+
+void EditWiring::begin(const QString &name)
+{
+    m_running.emplace(name, capture());
+}
+
+void EditWiring::finish()
+{
+    if (!m_running)
+        return;
+    const auto [name, before] = *std::exchange(m_running, std::nullopt);
+    if (m_history.record(name, before, capture()))
+        showHistory();
+}
+
+void EditWiring::showHistory()
+{
+    const MainMenu &menu = m_window.menu();
+    menu.undoAction->setEnabled(m_history.canUndo());
+    menu.undoAction->setText(QStringLiteral("Undo %1").arg(m_history.undoName()).trimmed());
+    menu.redoAction->setEnabled(m_history.canRedo());
+    menu.redoAction->setText(QStringLiteral("Redo %1").arg(m_history.redoName()).trimmed());
+}
+
+EditWiring &wireEdits(MainWindow &window, StateFileCommands &files)
+{
+    return *new EditWiring(window, files);
+}
+
+EditWiring &editWiring(MainWindow &window)
+{
+    return *window.findChild<EditWiring *>(QString(), Qt::FindDirectChildrenOnly);
+}

@@ -1,0 +1,131 @@
+#include "app/sessionrecovery.h"
+
+#include "app/editscript.h"
+#include "app/editwiring.h"
+#include "app/mainwindow.h"
+#include "index/routepanel.h"
+#include "index/stellarindexwindow.h"
+#include "recovery/qtrecoveryprompt.h"
+#include "recovery/recoveryfile.h"
+#include "recovery/recoverykeeper.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+// The script's answer, for a session recovery that owns its prompt; the script lives with the window.
+class ScriptPrompt : public RecoveryPrompt
+{
+public:
+    explicit ScriptPrompt(RecoveryPrompt &script)
+        : m_script(script)
+    { }
+    bool askRestore(const QString &question) override { return m_script.askRestore(question); }
+    void inform(const QString &message) override { m_script.inform(message); }
+
+private:
+    RecoveryPrompt &m_script;
+};
+
+} // namespace
+
+SessionRecovery::SessionRecovery(MainWindow &window, std::unique_ptr<RecoveryPrompt> prompt, const QString &folder)
+    : QObject(&window)
+    , m_window(window)
+    , m_prompt(std::move(prompt))
+    , m_slot(folder)
+{ }
+
+SessionRecovery::~SessionRecovery() = default;
+
+void SessionRecovery::start()
+{
+    if (!m_slot.claimed()) {
+        qWarning("No recovery file can be kept: the folder is not writable or every slot is taken");
+        return;
+    }
+    EditWiring &edits = editWiring(m_window);
+    m_keeper = new RecoveryKeeper(
+        m_slot.fileName(), [&edits] { return edits.capture(); }, this);
+    // Start-up is the first thing "last loaded": the program begins with no notes.
+    const EditState start = edits.capture();
+    if (!offerLeftover()) {
+        delete std::exchange(m_keeper, nullptr);
+        return;
+    }
+    m_keeper->setBaseline(start);
+
+    connect(&edits, &EditWiring::fileDone, m_keeper, [this, &edits](StateFileCommands::FileEvent event, bool player) {
+        // A player map leaves the game master's notes out, so saving one saves nothing of them.
+        if (event == StateFileCommands::FileEvent::Read || !player)
+            m_keeper->setBaseline(edits.capture());
+    });
+    // Every change of the notes, the place or the route ends in a redraw; typing and the jump
+    // limit do not.
+    connect(&m_window, &MainWindow::mapDrawn, m_keeper, &RecoveryKeeper::noteChange);
+    StellarIndexWindow *index = m_window.stellarIndex();
+    for (QPlainTextEdit *box : { index->gameMasterNotes(), index->playerNotes() })
+        connect(box, &QPlainTextEdit::textChanged, m_keeper, &RecoveryKeeper::noteChange);
+    connect(index->routePanel(), &RoutePanel::jumpLimitChanged, m_keeper, &RecoveryKeeper::noteChange);
+    // Escape, Exit and the close box end the program at once: what changed in the last second is
+    // written as the main window closes, and the file stays for the next start.
+    m_window.installEventFilter(this);
+    connect(qApp, &QCoreApplication::aboutToQuit, m_keeper, &RecoveryKeeper::update);
+    connect(
+        m_keeper, &RecoveryKeeper::writeFailed, this, [this](const QString &message) { m_prompt->inform(message); });
+}
+
+bool SessionRecovery::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Close && m_keeper)
+        m_keeper->update();
+    return QObject::eventFilter(watched, event);
+}
+
+bool SessionRecovery::offerLeftover()
+{
+    if (!m_slot.hasLeftover())
+        return true;
+    QFile file(m_slot.fileName());
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const auto contents = decodeRecovery(bytes, m_window.model().notes.size());
+    if (contents && m_prompt->askRestore(restoreQuestion(*contents))) {
+        // The file stays until this session writes its own in its place.
+        editWiring(m_window).apply(contents->state, EditState::All);
+        return true;
+    }
+    const QString kept = m_slot.keepAsDated(contents ? contents->lastChange : QFileInfo(file).lastModified());
+    if (kept.isEmpty()) {
+        m_prompt->inform(QStringLiteral("The recovery file %1 could not be renamed: %2. No recovery file is kept "
+                                        "for this session, so that it is not overwritten.")
+                             .arg(file.fileName(), file.errorString()));
+        return false;
+    }
+    if (!contents)
+        m_prompt->inform(QStringLiteral("The recovery file could not be read; it is kept as %1.").arg(kept));
+    return true;
+}
+
+void startSessionRecovery(MainWindow &window)
+{
+    EditScript *script = EditScript::fromEnvironment(window);
+    std::unique_ptr<RecoveryPrompt> prompt;
+    if (script)
+        prompt = std::make_unique<ScriptPrompt>(*script);
+    else
+        prompt = std::make_unique<QtRecoveryPrompt>(&window);
+    auto *recovery = new SessionRecovery(
+        window, std::move(prompt), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // From the event loop, so that the main window is drawn before the question comes.
+    QTimer::singleShot(0, recovery, [recovery, script] {
+        recovery->start();
+        if (script)
+            script->run(recovery->keeper());
+    });
+}

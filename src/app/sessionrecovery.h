@@ -1,0 +1,44 @@
+#pragma once
+
+#include "recovery/recoveryslot.h"
+
+#include <QObject>
+
+#include <memory>
+
+class MainWindow;
+class RecoveryKeeper;
+class RecoveryPrompt;
+
+// The recovery file of the running program: at start-up it offers to restore the file a session
+// that ended with unsaved changes left (Discard keeps it as a dated game-state file), then keeps
+// this session's file up to date with every change and with every save and load.
+class SessionRecovery : public QObject
+{
+    Q_OBJECT
+public:
+    // `folder`: where recovery files are kept (the user's data folder in the program).
+    SessionRecovery(MainWindow &window, std::unique_ptr<RecoveryPrompt> prompt, const QString &folder);
+    ~SessionRecovery() override;
+
+    // Asks about a file left behind, if any, and starts keeping this session's file.
+    void start();
+    // Null until start() and when the folder cannot be used.
+    RecoveryKeeper *keeper() const { return m_keeper; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // False when a file left behind could be neither restored nor moved aside.
+    bool offerLeftover();
+
+    MainWindow &m_window;
+    std::unique_ptr<RecoveryPrompt> m_prompt;
+    RecoverySlot m_slot;
+    RecoveryKeeper *m_keeper = nullptr;
+};
+
+// Starts the recovery of the running program with the main window shown: in the user's data
+// folder, with the scripted edits when the environment names them (see EditScript).
+void startSessionRecovery(MainWindow &window);

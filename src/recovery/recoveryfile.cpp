@@ -1,0 +1,165 @@
+#include "recovery/recoveryfile.h"
+
+#include "files/statecodec.h"
+#include "mapview/viewstate.h"
+#include "routes/travelfile.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const QByteArray kMarker = QByteArrayLiteral("Quorvane recovery 1\r\n");
+const QByteArray kGameState = QByteArrayLiteral("game state ");
+const QByteArray kChanged = QByteArrayLiteral("changed ");
+const QByteArray kLastChange = QByteArrayLiteral("last change ");
+const QByteArray kGameMasterBox = QByteArrayLiteral("gm box ");
+const QByteArray kPlayerBox = QByteArrayLiteral("player box ");
+const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
+
+void appendLine(QByteArray &data, const QByteArray &key, const QByteArray &value)
+{
+    data.append(key).append(value).append(kLineEnd);
+}
+
+// Reads the line starting at `pos` that begins with `key`; its value goes to `value`.
+bool readLine(QByteArrayView bytes, qsizetype &pos, const QByteArray &key, QByteArrayView &value)
+{
+    const qsizetype end = bytes.indexOf(kLineEnd, pos);
+    if (end < 0 || !bytes.sliced(pos, end - pos).startsWith(key))
+        return false;
+    value = bytes.sliced(pos + key.size(), end - pos - key.size());
+    pos = end + kLineEnd.size();
+    return true;
+}
+
+std::optional<QString> boxText(QByteArrayView base64)
+{
+    const auto decoded = QByteArray::fromBase64Encoding(base64.toByteArray(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return std::nullopt;
+    return QString::fromUtf8(*decoded);
+}
+
+// The five header lines of the game state for `place`.
+QByteArray headerLines(const MapPlace &place)
+{
+    ViewState view;
+    place.applyTo(view);
+    return encodeState(view, NotesStore(0), false);
+}
+
+// What follows the game state of `length` bytes.
+QByteArray trailer(const RecoveryContents &contents, qsizetype length)
+{
+    const EditState &state = contents.state;
+    QByteArray data = kMarker;
+    appendLine(data, kGameState, QByteArray::number(length));
+    appendLine(data, kChanged, QByteArray::number(contents.changedStars));
+    appendLine(data, kLastChange, contents.lastChange.toString(Qt::ISODate).toLatin1());
+    appendLine(data, kGameMasterBox, state.boxes.gameMasterNotes.toUtf8().toBase64());
+    appendLine(data, kPlayerBox, state.boxes.playerNotes.toUtf8().toBase64());
+    data.append(encodeTravel(state.travel));
+    return data;
+}
+
+} // namespace
+
+QByteArray encodeRecovery(const RecoveryContents &contents)
+{
+    ViewState view;
+    contents.state.place.applyTo(view);
+    QByteArray data = encodeState(view, contents.state.notes, false);
+    return data.append(trailer(contents, data.size()));
+}
+
+QString RecoveryWriter::write(const QString &fileName, const RecoveryContents &contents)
+{
+    const NotesStore &notes = contents.state.notes;
+    if (m_encoded.isEmpty() || notes.revision() != m_revision) {
+        m_encoded = encodeState(ViewState(), notes, false);
+        m_linesAt = headerLines(MapPlace::of(ViewState())).size();
+        m_revision = notes.revision();
+    }
+    const QByteArray header = headerLines(contents.state.place);
+    const QByteArrayView lines = QByteArrayView(m_encoded).sliced(m_linesAt);
+    return writeAtomically(fileName, { header, lines, trailer(contents, header.size() + lines.size()) });
+}
+
+QString writeAtomically(const QString &fileName, std::initializer_list<QByteArrayView> pieces)
+{
+    // The temporary file is overwritten where it stands, not emptied first: after the first write it
+    // is the file before last (see below), and writing over its pages costs less than freeing 12 MB
+    // and taking them again.
+    QFile file(temporaryFileName(fileName));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return file.errorString();
+    qint64 size = 0;
+    for (const QByteArrayView piece : pieces) {
+        if (file.write(piece.data(), piece.size()) != piece.size())
+            return file.errorString();
+        size += piece.size();
+    }
+    if (!file.resize(size))
+        return file.errorString();
+    file.close();
+    const QByteArray from = QFile::encodeName(file.fileName()), to = QFile::encodeName(fileName);
+#ifdef RENAME_EXCHANGE
+    // Swaps the two names in one step: the new file takes the place of the old, which becomes the
+    // next temporary file.
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
+        return {};
+#endif
+    // No file to swap with yet (or no swapping here): rename() replaces the old file in one step,
+    // where QFile::rename refuses to replace one.
+    if (std::rename(from.constData(), to.constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return {};
+}
+
+QString temporaryFileName(const QString &fileName)
+{
+    return fileName + QStringLiteral(".part");
+}
+
+std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, int starCount)
+{
+    // The marker may stand in a note too; the last one starts the lines written after the notes.
+    const qsizetype marker = bytes.lastIndexOf(QByteArrayView(kMarker));
+    if (marker < 0)
+        return std::nullopt;
+    qsizetype pos = marker + kMarker.size();
+    QByteArrayView length, changed, lastChange, gameMaster, player;
+    if (!readLine(bytes, pos, kGameState, length) || length.toLongLong() != marker
+        || !readLine(bytes, pos, kChanged, changed) || !readLine(bytes, pos, kLastChange, lastChange)
+        || !readLine(bytes, pos, kGameMasterBox, gameMaster) || !readLine(bytes, pos, kPlayerBox, player))
+        return std::nullopt;
+    RecoveryContents contents;
+    EditState &state = contents.state;
+    state.notes = NotesStore(starCount);
+    ViewState view;
+    bool countOk = false;
+    contents.changedStars = changed.toInt(&countOk);
+    contents.lastChange = QDateTime::fromString(QString::fromLatin1(lastChange), Qt::ISODate);
+    const auto gameMasterText = boxText(gameMaster), playerText = boxText(player);
+    const auto travel = decodeTravel(bytes.sliced(pos).toByteArray(), starCount);
+    if (!countOk || !contents.lastChange.isValid() || !gameMasterText || !playerText || !travel
+        || !decodeState(bytes.first(marker), view, state.notes))
+        return std::nullopt;
+    state.place = MapPlace::of(view);
+    state.boxes = { *gameMasterText, *playerText };
+    state.travel = *travel;
+    return contents;
+}
+
+QString restoreQuestion(const RecoveryContents &contents)
+{
+    return QStringLiteral("Quorvane ended with unsaved notes (%1 systems changed, last change at %2). Restore them?")
+        .arg(contents.changedStars)
+        .arg(contents.lastChange.toString(QStringLiteral("HH:mm")));
+}

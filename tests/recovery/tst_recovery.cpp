@@ -1,0 +1,265 @@
+#include "app/editwiring.h"
+#include "app/mainwindow.h"
+#include "app/sessionrecovery.h"
+#include "app/splashwindow.h"
+#include "files/statecodec.h"
+#include "index/stellarindexwindow.h"
+#include "recovery/recoveryfile.h"
+#include "recovery/recoverykeeper.h"
+#include "recovery/recoveryprompt.h"
+#include "routes/routesearch.h"
+#include "support/scriptedservices.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+class AnsweringPrompt : public RecoveryPrompt
+{
+public:
+    explicit AnsweringPrompt(bool restore, QStringList &log)
+        : m_restore(restore)
+        , m_log(log)
+    { }
+    bool askRestore(const QString &question) override
+    {
+        m_log << question;
+        return m_restore;
+    }
+    void inform(const QString &message) override { m_log << message; }
+
+private:
+    bool m_restore;
+    QStringList &m_log;
+};
+
+// A state with every kind of note and box text, the recovery marker inside a note, and a route.
+EditState sampleState()
+{
+    EditState state { NotesStore(192), { "typed \"GM\"\r\n\ttab", "caf\u00E9" }, { 7, 165, -3, -10, 2 }, {} };
+    state.notes.setNotes(7, "a \"quoted\" note\r\nQuorvane recovery 1\r\ngame state 12", "player", { "hidden" });
+    state.notes.setNotes(8, "", "\u00FF only player");
+    state.notes.setTextWithoutParts(9, "old file text");
+    state.travel = { 7.5, { 7, 12, 165 } };
+    return state;
+}
+
+QByteArray readAll(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestRecovery : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The file is a game state (the bytes Save Game State writes) followed by the rest, and reads
+    // back exactly.
+    void fileRoundTrip()
+    {
+        const RecoveryContents contents { sampleState(), 3, QDateTime(QDate(2026, 12, 7), QTime(14, 32, 5)) };
+        const QByteArray bytes = encodeRecovery(contents);
+        ViewState view;
+        contents.state.place.applyTo(view);
+        QVERIFY(bytes.startsWith(encodeState(view, contents.state.notes, false)));
+        const auto back = decodeRecovery(bytes, 192);
+        QVERIFY(back);
+        QCOMPARE(EditState::differingParts(back->state, contents.state), 0);
+        QCOMPARE(back->changedStars, 3);
+        QCOMPARE(back->lastChange, contents.lastChange);
+        // The writer keeps the encoded notes: a new place and new box texts still come out whole.
+        QTemporaryDir dir;
+        RecoveryWriter writer;
+        RecoveryContents moved = contents;
+        QVERIFY(writer.write(dir.filePath("r"), contents).isEmpty());
+        moved.state.place = { 12, -1, 20, -35, 0 };
+        moved.state.boxes.playerNotes += "more";
+        QVERIFY(writer.write(dir.filePath("r"), moved).isEmpty());
+        QCOMPARE(readAll(dir.filePath("r")), encodeRecovery(moved));
+        QCOMPARE(restoreQuestion(*back),
+            "Quorvane ended with unsaved notes (3 systems changed, last change at 14:32). Restore them?");
+    }
+
+    void damagedFileIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::newRow("cut off") << QByteArray("limit 7.5\r\nroute 7 12 165\r\n") << QByteArray("lim");
+        QTest::newRow("wrong length") << QByteArray("game state ") << QByteArray("game state 1");
+        QTest::newRow("bad box") << QByteArray("player box ") << QByteArray("player box *");
+        QTest::newRow("no marker") << QByteArray("Quorvane recovery 1") << QByteArray("Quorvane recovery 2");
+    }
+
+    void damagedFileIsRefused()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QByteArray bytes = encodeRecovery({ sampleState(), 1, QDateTime::currentDateTime() });
+        QVERIFY(decodeRecovery(bytes, 192));
+        bytes.replace(bytes.lastIndexOf(from), from.size(), to);
+        QVERIFY(!decodeRecovery(bytes, 192));
+    }
+
+    // The file follows changes a second later, never inside the redraw, and goes once everything
+    // is saved; a second session in the same folder keeps its own file.
+    void fileFollowsChangesAndSaves()
+    {
+        QTemporaryDir dir;
+        auto main = mainWindow();
+        QStringList asked;
+        auto *recovery = new SessionRecovery(*main, std::make_unique<AnsweringPrompt>(true, asked), dir.path());
+        recovery->start();
+        const QString file = dir.filePath("recovery.kmf");
+        QCOMPARE(recovery->keeper()->fileName(), file);
+
+        StellarIndexWindow *index = main->stellarIndex();
+        index->indexEntryPressed(12, 1);
+        QTest::keyClicks(index->gameMasterNotes(), "typed");
+        main->refreshMap();
+        QVERIFY(!QFile::exists(file));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 2000);
+        auto contents = decodeRecovery(readAll(file), 192);
+        QVERIFY(contents);
+        QCOMPARE(contents->state.boxes.gameMasterNotes, QStringLiteral("typed"));
+        QCOMPARE(contents->changedStars, 1);
+
+        SessionRecovery second(*main, std::make_unique<AnsweringPrompt>(true, asked), dir.path());
+        second.start();
+        QCOMPARE(second.keeper()->fileName(), dir.filePath("recovery-2.kmf"));
+
+        m_services.answer = dir.filePath("game.kmf");
+        index->saveSystemNotes();
+        main->menu().saveStateAction->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(file), 2000);
+        QVERIFY(asked.isEmpty());
+    }
+
+    void leftoverFile_data()
+    {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("restore") << true;
+        QTest::newRow("discard") << false;
+    }
+
+    // Restore brings back everything; Discard keeps the file as a dated game state that loads.
+    void leftoverFile()
+    {
+        QFETCH(bool, restore);
+        QTemporaryDir dir;
+        const RecoveryContents left { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
+        QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), left).isEmpty());
+        auto main = mainWindow();
+        const EditState fresh = editWiring(*main).capture();
+        QStringList asked;
+        SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
+        recovery.start();
+        QCOMPARE(asked, QStringList { restoreQuestion(left) });
+        const EditState now = editWiring(*main).capture();
+        QCOMPARE(EditState::differingParts(now, restore ? left.state : fresh), 0);
+        QCOMPARE(main->model().options.colourCode, restore ? 2 : 0);
+        const QStringList dated = QDir(dir.path()).entryList({ "unsaved-notes-2026-12-07-1432.kmf" });
+        QCOMPARE(dated.size(), restore ? 0 : 1);
+        if (!restore) {
+            ViewState view;
+            NotesStore notes(192);
+            QVERIFY(loadStateFile(dir.filePath(dated.value(0)), view, notes));
+            QVERIFY(notes == left.state.notes);
+        }
+    }
+
+    // The real program, given edits, is killed with SIGKILL once its file is up to date; the next
+    // start restores exactly what the first had.
+    void killedProgramIsRestored()
+    {
+        QTemporaryDir dir;
+        const StarTable table = StarTable::fromCatalogue();
+        const PairDistances distances(table);
+        int second = 0;
+        while (second < table.size()
+            && (distances(StarTable::kSol, second) < 8
+                || plotRoute(distances, StarTable::kSol, second, 7.5).stars.empty()))
+            ++second;
+        QVERIFY(second < table.size());
+        const QString before = dir.filePath("before.rec"), after = dir.filePath("after.rec");
+        runProgram(dir,
+            QStringLiteral("select 12\ngm Ice world\\tcold\\n\"quoted\" caf\u00E9\nsave-notes\n"
+                           "select 40\ngm more\nsave-notes\nselect %1\nsecond %2\nlimit 7.5\nplot\n"
+                           "player unsaved\\ttyping\nkey Right\ndump %3\nwait\n")
+                .arg(StarTable::kSol)
+                .arg(second)
+                .arg(before),
+            true);
+        const QByteArray question = runProgram(dir, QStringLiteral("restore\ndump %1\nquit\n").arg(after), false);
+        QVERIFY2(question.contains("Quorvane ended with unsaved notes (3 systems changed, last change at "), question);
+        const auto was = decodeRecovery(readAll(before), 192), is = decodeRecovery(readAll(after), 192);
+        QVERIFY(was && is);
+        QCOMPARE(EditState::differingParts(was->state, is->state), 0);
+        QCOMPARE(is->state.notes.gameMasterText(12), QStringLiteral("Ice world\tcold\r\n\"quoted\" caf\u00E9"));
+        QCOMPARE(is->state.boxes.playerNotes, QStringLiteral("unsaved\ttyping"));
+        QCOMPARE(is->state.travel.jumpLimit, 7.5);
+        QVERIFY(!is->state.travel.route.empty());
+    }
+
+private:
+    std::unique_ptr<MainWindow> mainWindow()
+    {
+        const CommandServices services = m_services.services();
+        auto main = std::make_unique<MainWindow>(&m_splash, &services);
+        main->startUp();
+        return main;
+    }
+
+    // Runs the program with `script`; killed with SIGKILL once the recovery file is up to date,
+    // or left to end by itself. Returns what it printed.
+    static QByteArray runProgram(const QTemporaryDir &dir, const QString &script, bool kill)
+    {
+        const QString scriptFile = dir.filePath("script.txt");
+        QFile file(scriptFile);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(script.toUtf8());
+        file.close();
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QUORVANE_EDIT_SCRIPT", scriptFile);
+        environment.insert("XDG_DATA_HOME", dir.filePath("data"));
+        environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(environment);
+        program.start(QUORVANE_EXE, {});
+        QByteArray printed;
+        QElapsedTimer clock;
+        clock.start();
+        while (program.state() != QProcess::NotRunning && clock.elapsed() < 30000) {
+            program.waitForReadyRead(100);
+            printed += program.readAllStandardOutput();
+            if (kill && printed.contains("recovery up to date")) {
+                program.kill();
+                program.waitForFinished();
+                return printed;
+            }
+        }
+        printed += program.readAllStandardOutput();
+        if (program.state() != QProcess::NotRunning || kill) {
+            program.kill();
+            program.waitForFinished();
+            qWarning("the program did not %s: %s", kill ? "write its recovery file" : "end", printed.constData());
+        }
+        return printed;
+    }
+
+    SplashWindow m_splash;
+    ScriptedServices m_services;
+};
+
+QTEST_MAIN(TestRecovery)
+#include "tst_recovery.moc"

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/commandwiring.h"
+#include "export/resolutionchooser.h"
+#include "files/scriptedui.h"
+#include "output/printdialog.h"
+
+// Every service a main window's commands use, scripted as ScriptedUi is; printing and the export
+// resolution are cancelled.
+class ScriptedServices : public ScriptedUi, public PrintDialog, public ResolutionChooser
+{
+public:
+    bool ShowPrinter(QWidget *, QPrinter &) override { return false; }
+    int chooseDpi() override { return 0; }
+    CommandServices services() { return { *this, *this, *this, *this, *this }; }
+};

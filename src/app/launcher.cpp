@@ -34,6 +34,9 @@ void Launcher::run()
         m_mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_mainWindow->startUp();
         m_mainWindow->show();
+        // The menu shortcuts and the map's keys work at once, without a first click on the map.
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
     };
     runStartup(steps, &m_splash);
 }

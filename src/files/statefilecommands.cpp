@@ -91,6 +91,7 @@ bool StateFileCommands::readState(const QString &fileName, bool playerMode)
 {
     if (!loadStateFile(fileName, m_model.view, m_model.notes))
         return false;
+    m_model.view.secondStarChosen = true; // the game was saved with it
     if (!playerMode)
         readTravelPlan(fileName);
     m_redraw();
@@ -101,8 +102,7 @@ void StateFileCommands::readTravelPlan(const QString &fileName)
 {
     // A route belongs to the game it was plotted in: without a readable side file none is kept.
     const QString travelFile = travelFileName(fileName);
-    const int starCount = m_model.stars->size();
-    switch (loadTravelFile(travelFile, starCount, m_model.travel)) {
+    switch (loadTravelFile(travelFile, m_model.distances, m_model.travel)) {
     case TravelLoad::Loaded:
         return;
     case TravelLoad::Malformed:

@@ -15,6 +15,7 @@
 
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -219,7 +220,14 @@ void StellarIndexWindow::generatePlanets()
         m_random = std::make_unique<ClockRandom>();
     CallbackNotesBox box([this] { return boxText(m_gameMasterNotes); },
         [this](const QString &text) { m_gameMasterNotes->setPlainText(text); });
-    generateSystem((*m_model.stars)[m_model.view.selectedStar], *m_random, box);
+    const StarRecord &star = (*m_model.stars)[m_model.view.selectedStar];
+    if (generateSystem(star, *m_random, box) == 0) {
+        auto *none = new QMessageBox(QMessageBox::Information, QStringLiteral("Generate System"),
+            QStringLiteral("%1 has no planets to generate.").arg(star.starName), QMessageBox::Ok, this);
+        none->setObjectName(QStringLiteral("noplanets"));
+        none->setAttribute(Qt::WA_DeleteOnClose);
+        none->open();
+    }
 }
 
 void StellarIndexWindow::colourButtonClicked(int index)

@@ -78,7 +78,7 @@ void TravelCommands::setJumpLimit(double limit)
 
 void TravelCommands::copyRoute()
 {
-    const QString text = currentRouteText();
+    const QString text = shownText();
     if (text.isEmpty()) {
         tell(QStringLiteral("No route has been plotted."));
         return;

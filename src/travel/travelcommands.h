@@ -24,7 +24,7 @@ public:
     // The same for the route row, which shows the text itself: a message box only for a missing star.
     void plot(bool tell);
     void clearRoute();
-    void copyRoute();
+    void copyRoute(); // what the route row shows
     // A new jump limit: a plotted route is plotted again at it between the same two stars, or is
     // cleared when none keeps within it (the route text then says why).
     void setJumpLimit(double limit);

@@ -23,6 +23,11 @@ HelpCard::HelpCard(QWidget *parent)
         "Home / End / Page Up / Page Down for diagonals, or jump by clicking the mini-map.</p>"
         "<p>In the <b>Stellar Index</b>, right-click a star to read its distance from the selected star, "
         "and keep notes for each system.</p>"
+        "<p><b>Find</b> a star by any part of its name with Ctrl+F; Enter selects it, Shift+Enter makes it "
+        "the second star.</p>"
+        "<p><b>Routes</b>: with a second star chosen, Ctrl+R plots a route within the jump limit set in the "
+        "Stellar Index. <b>Export</b> the map to SVG, PDF or PNG from the File menu. F3 opens the "
+        "<b>3D View</b>.</p>"
         "<p><i>Click this card to continue.</i></p>"));
 }
 

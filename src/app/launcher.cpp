@@ -37,6 +37,9 @@ void Launcher::run()
         m_mainWindow->setAttribute(Qt::WA_DeleteOnClose);
         m_mainWindow->startUp();
         m_mainWindow->show();
+        // The menu shortcuts and the map's keys work at once, without a first click on the map.
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
         startSessionRecovery(*m_mainWindow);
         // After the first map is on the screen, so that a message about the file has a window under it.
         if (!m_fileToOpen.isEmpty())

@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -102,7 +103,9 @@ void MainWindow::setUpPage()
     if (!screen)
         return; // no screen at all: the window keeps its default size
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchX();
-    const QSizeF screenTwips = QSizeF(screen->geometry().size()) * twipsPerPixel;
+    // The area left free by panels and docks; on a bare screen the whole screen.
+    const QRect available = screen->availableGeometry();
+    const QSizeF screenTwips = QSizeF(available.size()) * twipsPerPixel;
     const PrinterPage printerPage = m_printer.prepare(font().family());
     m_page = ::setUpPage(printerPage.twips, printerPage.scaleMm, screenTwips);
     m_model.view.textScale = m_page.textScale;
@@ -112,8 +115,20 @@ void MainWindow::setUpPage()
     const QRectF px(m_page.windowTwips.topLeft() / twipsPerPixel, m_page.windowTwips.size() / twipsPerPixel);
     const int menuHeight = menuBar()->sizeHint().height();
     m_canvas->setMinimumSize(1, 1);
-    resize(qRound(px.width()), qRound(px.height()) + menuHeight);
-    move(screen->geometry().topLeft() + QPoint(qRound(px.left()), qRound(px.top() - menuHeight / 2.0)));
+    m_setUpCanvas = QSize(qRound(px.width()), qRound(px.height()));
+    resize(m_setUpCanvas.width(), m_setUpCanvas.height() + menuHeight);
+    if (layout())
+        layout()->activate(); // the map area takes its new size now, before the next drawing
+    move(available.topLeft() + QPoint(qRound(px.left()), qRound(px.top() - menuHeight / 2.0)));
+}
+
+double MainWindow::canvasTextScale() const
+{
+    // At the size the page set-up gave, exactly its scale; at any other, the page set-up's rule
+    // applied to the width the page is drawn at, so the texts keep their places on the page.
+    if (m_canvas->size() == m_setUpCanvas)
+        return m_page.textScale;
+    return m_page.textScaleAt(m_canvas->pageRect().width() * 1440.0 / m_canvas->logicalDpiX());
 }
 
 void MainWindow::refreshMap()
@@ -130,8 +145,10 @@ void MainWindow::refreshMap()
     emit mapDrawn(frame);
 }
 
-MapFrame MainWindow::paintMap(const MapModel &model)
+MapFrame MainWindow::paintMap(MapModel &model)
 {
+    model.view.textScale = canvasTextScale();
+    m_model.view.textScale = model.view.textScale;
     MapFrame frame;
     m_canvas->paintMap([&model, &frame](Surface &surface) { frame = drawMap(model, surface); });
     m_canvas->setHitAreas(frame.markers, frame.listRows);

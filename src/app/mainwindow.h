@@ -63,7 +63,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    MapFrame paintMap(const MapModel &model);
+    MapFrame paintMap(MapModel &model);
+    double canvasTextScale() const;
     void scheduleRepaint();
     void closeEverything();
 
@@ -71,6 +72,7 @@ private:
     StarTable m_table;
     MapModel m_model;
     PageGeometry m_page;
+    QSize m_setUpCanvas; // the map area's size as the page set-up made it
     CurrentPrinter m_printer;
     MainMenu m_menu;
     MapCanvas *m_canvas;

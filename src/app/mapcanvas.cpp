@@ -2,6 +2,7 @@
 
 #include "mapview/paintersurface.h"
 #include "navigation/inputcodes.h"
+#include "output/pagesetup.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -28,7 +29,8 @@ void MapCanvas::paintMap(const std::function<void(Surface &)> &draw)
     image.fill(Qt::black);
     {
         QPainter painter(&image);
-        PainterSurface surface(painter, m_scaleSize, QRectF(QPointF(0, 0), QSizeF(size())), false, &m_rasterCache);
+        PainterSurface surface(painter, m_scaleSize, pageRect(), false, &m_rasterCache);
+        surface.setClearArea(QRectF(QPointF(0, 0), QSizeF(size())));
         draw(surface);
     }
     m_image = std::move(image);
@@ -41,21 +43,29 @@ void MapCanvas::setHitAreas(std::vector<HitArea> markers, std::vector<HitArea> l
     m_listRows = std::move(listRows);
 }
 
+QRectF MapCanvas::pageRect() const
+{
+    return fitPage(QSizeF(std::max(1, width()), std::max(1, height())), m_scaleSize);
+}
+
 QPointF MapCanvas::toMap(const QPointF &widgetPos) const
 {
-    return QPointF(widgetPos.x() * m_scaleSize.width() / std::max(1, width()),
-        widgetPos.y() * m_scaleSize.height() / std::max(1, height()));
+    const QRectF page = pageRect();
+    return QPointF((widgetPos.x() - page.left()) * m_scaleSize.width() / page.width(),
+        (widgetPos.y() - page.top()) * m_scaleSize.height() / page.height());
 }
 
 QPointF MapCanvas::toWidget(const QPointF &mapPos) const
 {
-    return QPointF(mapPos.x() * width() / m_scaleSize.width(), mapPos.y() * height() / m_scaleSize.height());
+    const QRectF page = pageRect();
+    return QPointF(page.left() + mapPos.x() * page.width() / m_scaleSize.width(),
+        page.top() + mapPos.y() * page.height() / m_scaleSize.height());
 }
 
 double MapCanvas::markerHeight() const
 {
     const double pixels = MapFrame::kMarkerHeightTwips / 1440.0 * logicalDpiY();
-    return pixels * m_scaleSize.height() / std::max(1, height());
+    return pixels * m_scaleSize.height() / pageRect().height();
 }
 
 std::pair<int, bool> MapCanvas::hitAt(const QPointF &mapPos) const

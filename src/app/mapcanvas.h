@@ -11,8 +11,9 @@
 
 class Surface;
 
-// The main window's drawing area: a backing image the map is drawn on in map units, scaled to
-// the widget, with the click areas of the star markers and list rows and their tooltips.
+// The main window's drawing area: a backing image the map is drawn on in map units, with the click
+// areas of the star markers and list rows and their tooltips. The page keeps its proportions: it
+// fills the widget as wide or as high as it can, centred, and the rest shows the page's background.
 class MapCanvas : public QWidget
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
     const std::vector<HitArea> &listRows() const { return m_listRows; }
     const QImage &image() const { return m_image; }
 
+    // Where the page lies in the widget.
+    QRectF pageRect() const;
     QPointF toMap(const QPointF &widgetPos) const;
     QPointF toWidget(const QPointF &mapPos) const;
     double markerHeight() const; // a marker's fixed physical height in map units

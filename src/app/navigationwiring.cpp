@@ -35,6 +35,9 @@ void NavigationWiring::findStar()
         m_find = new FindStarPopup(m_window.table(), m_window.canvas());
         // A found star is selected exactly as a left click on its dot selects it.
         connect(m_find, &FindStarPopup::starChosen, this, [this](int star) { markerPressed(star, 1); });
+        // Shift+Enter: the second star, as a right click on its Stellar Index entry makes it.
+        connect(m_find, &FindStarPopup::secondStarChosen, this,
+            [this](int star) { act(indexEntryPressed(m_window.model().view, m_window.table(), star, 2)); });
     }
     m_find->open();
 }

@@ -11,11 +11,12 @@ void wireTravel(MainWindow &window, TravelCommands &commands)
     window.model().travel.jumpLimit = panel->jumpLimit(); // as remembered from the last run
     // The main window shows the model's limit in the Stellar Index and in Display Options each time
     // one opens; both are modal, so a limit loaded with a game state never shows stale.
-    QObject::connect(panel, &RoutePanel::plotRequested, &window, [&commands] { commands.plotSelectedRoute(); });
+    QObject::connect(panel, &RoutePanel::plotRequested, &window, [&commands] { commands.plot(false); });
     QObject::connect(panel, &RoutePanel::clearRequested, &window, [&commands] { commands.clearRoute(); });
-    QObject::connect(panel, &RoutePanel::jumpLimitChanged, &window, [&window](double limit) {
-        window.model().travel.jumpLimit = limit;
-        if (window.model().view.showLinks)
-            window.refreshMap();
-    });
+    QObject::connect(panel, &RoutePanel::copyRequested, &window, [&commands] { commands.copyRoute(); });
+    QObject::connect(
+        panel, &RoutePanel::jumpLimitChanged, &window, [&commands](double limit) { commands.setJumpLimit(limit); });
+    // Every change of the route (plotted, cleared, loaded, plotted again at a new limit) ends in a redraw.
+    QObject::connect(
+        &window, &MainWindow::mapDrawn, panel, [panel, &commands] { panel->showRoute(commands.shownText()); });
 }

@@ -11,8 +11,9 @@ struct MapModel;
 
 // "Export Map…" and "Export Player Handout…": the user names a file, its extension picks the
 // format, and the file is written without a print dialog. A cancelled dialog writes nothing and
-// shows nothing; a file that could not be written is reported in a message box with the reason,
-// and a file that was there is kept.
+// shows nothing; a name with another extension is told which extensions are written; a written file
+// is confirmed with its full path, one that could not be written is reported with the reason, and a
+// file that was there is kept.
 class ExportCommands
 {
 public:
@@ -26,7 +27,9 @@ public:
 
 private:
     bool chooseFile(const char *filter, const char *extension, const char *title, const QString &fileName);
-    void reportFailure(bool written, const QString &reason);
+    // False, after saying which extensions the command writes, when the chosen name has none of them.
+    bool knownExtension(const QStringList &extensions, const QString &title);
+    void report(bool written, const QString &what, const QString &title, const QString &reason);
 
     ShownModel m_shown;
     CommonDialog &m_dialog;

@@ -123,6 +123,7 @@ bool StateFileCommands::readState(const QString &fileName, bool playerMode)
     ViewState view = m_model.view;
     NotesStore notes = m_model.notes;
     decodeState(usable, view, notes);
+    view.secondStarChosen = true; // the game was saved with it
     m_listener(FileEvent::AboutToRead, playerMode);
     m_model.view = view;
     m_model.notes = std::move(notes);
@@ -167,8 +168,7 @@ void StateFileCommands::readTravelPlan(const QString &fileName)
 {
     // A route belongs to the game it was plotted in: without a readable side file none is kept.
     const QString travelFile = travelFileName(fileName);
-    const int starCount = m_model.stars->size();
-    switch (loadTravelFile(travelFile, starCount, m_model.travel)) {
+    switch (loadTravelFile(travelFile, m_model.distances, m_model.travel)) {
     case TravelLoad::Loaded:
         return;
     case TravelLoad::Malformed:

@@ -28,6 +28,10 @@ FindStarPopup::FindStarPopup(const StarTable &stars, QWidget *parent)
         close();
         emit starChosen(star);
     });
+    connect(m_field, &StarFindField::secondStarChosen, this, [this](int star) {
+        close();
+        emit secondStarChosen(star);
+    });
     connect(m_field, &StarFindField::cancelled, this, &FindStarPopup::close);
     hide();
 }

@@ -6,7 +6,8 @@ class StarFindField;
 class StarTable;
 
 // The "Find Star" field over the top of the map. Opening it clears it and gives it the focus; a
-// chosen star closes it and is reported; Escape closes it and reports nothing.
+// chosen star (or second star, with Shift+Enter) closes it and is reported; Escape closes it and
+// reports nothing.
 class FindStarPopup : public QFrame
 {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
 
 signals:
     void starChosen(int star);
+    void secondStarChosen(int star);
 
 private:
     void close();

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStringListModel>
 
 StarFindField::StarFindField(const StarTable &stars, QWidget *parent)
@@ -45,7 +46,12 @@ void StarFindField::updateMatches(const QString &text)
     emit matchesChanged();
 }
 
-void StarFindField::choose()
+QString StarFindField::status() const
+{
+    return m_matches.empty() && !text().trimmed().isEmpty() ? QStringLiteral("No star matches") : QString();
+}
+
+void StarFindField::choose(bool asSecond)
 {
     const QModelIndex current
         = m_completer->popup()->isVisible() ? m_completer->popup()->currentIndex() : QModelIndex();
@@ -55,7 +61,9 @@ void StarFindField::choose()
     else
         star = m_matcher.best(text());
     m_completer->popup()->hide();
-    if (star >= 0)
+    if (star >= 0 && asSecond)
+        emit secondStarChosen(star);
+    else if (star >= 0)
         emit starChosen(star);
 }
 
@@ -64,7 +72,7 @@ void StarFindField::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        choose();
+        choose(event->modifiers().testFlag(Qt::ShiftModifier));
         event->accept();
         return;
     case Qt::Key_Escape:
@@ -78,6 +86,21 @@ void StarFindField::keyPressEvent(QKeyEvent *event)
         // map window and scroll the sector under the open field.
         event->accept();
     }
+}
+
+void StarFindField::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    const QString message = status();
+    if (message.isEmpty())
+        return;
+    // At the right end of the field, where the typed text does not reach.
+    const QRect area = rect().adjusted(cursorRect().right() + 8, 0, -8, 0);
+    if (fontMetrics().horizontalAdvance(message) > area.width())
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, message);
 }
 
 bool StarFindField::eventFilter(QObject *watched, QEvent *event)

@@ -34,7 +34,7 @@ bool StarNameMatcher::matches(int star, const QString &query) const
 {
     if (star < 0 || star >= static_cast<int>(m_names.size()))
         return false;
-    return startsAWord(m_names[static_cast<size_t>(star)], fold(query));
+    return m_names[static_cast<size_t>(star)].contains(fold(query));
 }
 
 std::vector<int> StarNameMatcher::matching(const QString &query) const
@@ -42,7 +42,7 @@ std::vector<int> StarNameMatcher::matching(const QString &query) const
     const QString folded = fold(query);
     std::vector<int> found;
     for (size_t i = 0; i < m_names.size(); ++i)
-        if (startsAWord(m_names[i], folded))
+        if (m_names[i].contains(folded))
             found.push_back(static_cast<int>(i));
     return found;
 }
@@ -52,12 +52,15 @@ int StarNameMatcher::best(const QString &query) const
     const QString folded = fold(query);
     if (folded.isEmpty())
         return -1;
+    int firstWord = -1;
     int first = -1;
     for (size_t i = 0; i < m_names.size(); ++i) {
         if (m_names[i] == folded)
             return static_cast<int>(i);
-        if (first < 0 && startsAWord(m_names[i], folded))
+        if (firstWord < 0 && startsAWord(m_names[i], folded))
+            firstWord = static_cast<int>(i);
+        if (first < 0 && m_names[i].contains(folded))
             first = static_cast<int>(i);
     }
-    return first;
+    return firstWord >= 0 ? firstWord : first;
 }

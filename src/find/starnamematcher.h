@@ -7,8 +7,8 @@
 class StarTable;
 
 // Finds stars by a typed part of their name: case and accents do not count, and the typed text may
-// start at the beginning of any word of the name ("cen" finds every "... Centauri", "alpha c" finds
-// "Alpha Centauri A"). The names are folded once; a query folds its own text only.
+// stand anywhere in the name, inside a word too ("cen" and "tauri" find every "... Centauri", "alpha c"
+// finds "Alpha Centauri A"). The names are folded once; a query folds its own text only.
 class StarNameMatcher
 {
 public:
@@ -20,8 +20,8 @@ public:
     bool matches(int star, const QString &query) const;
     // Every matching star in table order; every star for an empty query.
     std::vector<int> matching(const QString &query) const;
-    // The star a query means when no list entry was chosen: the one whose whole name it is,
-    // else the first match; -1 when none matches.
+    // The star a query means when no list entry was chosen: the one whose whole name it is, else
+    // the first whose word it starts, else the first match; -1 when none matches.
     int best(const QString &query) const;
 
 private:

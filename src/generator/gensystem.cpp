@@ -13,14 +13,16 @@ void appendLine(NotesBox &box, const QString &line)
 
 } // namespace
 
-void generateSystem(const StarRecord &star, RandomSource &random, NotesBox &gameMasterNotes)
+int generateSystem(const StarRecord &star, RandomSource &random, NotesBox &gameMasterNotes)
 {
+    int planets = 0;
     gameMasterNotes.setText(QStringLiteral("Creating System\r\n"));
     const int firstOrbit = star.firstOrbit;
     const int lastOrbit = star.lastOrbit;
     for (int orbit = firstOrbit; orbit <= lastOrbit; ++orbit) {
         if (!rollPlanet(star, random))
             continue;
+        ++planets;
         const QString code = planetCode(star, orbit, random);
         appendLine(gameMasterNotes, QStringLiteral("Planet %1 %2").arg(orbit).arg(code));
         appendLine(gameMasterNotes, QStringLiteral("Gravity = ") + gravityText(code));
@@ -33,4 +35,5 @@ void generateSystem(const StarRecord &star, RandomSource &random, NotesBox &game
             QStringLiteral("Hydro Percentage = %1").arg(hydroPercentage(code, temperature, atmosphere, random)));
         appendLine(gameMasterNotes, QString());
     }
+    return planets;
 }

@@ -9,7 +9,8 @@ struct StarRecord;
 // roll fills a block of six lines ("Planet <orbit> <code>", "Gravity = ", "Day = ",
 // "Atmosphere = ", "Temperature = ", "Hydro Percentage = ") and an empty line. Every line ends in
 // CR LF and is appended to the box as soon as its lookup has run. Nothing is stored elsewhere.
+// Returns the number of planets written (0: the box holds only "Creating System").
 //
 // From a window: ClockRandom random; CallbackNotesBox box(reader, writer);
 //                generateSystem(stars[selectedStar], random, box);
-void generateSystem(const StarRecord &star, RandomSource &random, NotesBox &gameMasterNotes);
+int generateSystem(const StarRecord &star, RandomSource &random, NotesBox &gameMasterNotes);

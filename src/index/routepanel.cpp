@@ -5,6 +5,7 @@
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -34,6 +35,8 @@ double savedJumpLimit()
 RoutePanel::RoutePanel(QWidget *parent)
     : QWidget(parent)
     , m_limit(new QDoubleSpinBox)
+    , m_route(new QLineEdit)
+    , m_copy(button("copyroute", QStringLiteral("Copy")))
 {
     setObjectName(QStringLiteral("routepanel"));
     m_limit->setObjectName(QStringLiteral("jumplimit"));
@@ -54,6 +57,11 @@ RoutePanel::RoutePanel(QWidget *parent)
     QPushButton *clear = button("clearroute", QStringLiteral("Clear Route"));
     connect(plot, &QPushButton::clicked, this, &RoutePanel::plotRequested);
     connect(clear, &QPushButton::clicked, this, &RoutePanel::clearRequested);
+    connect(m_copy, &QPushButton::clicked, this, &RoutePanel::copyRequested);
+    m_route->setObjectName(QStringLiteral("routetext"));
+    m_route->setReadOnly(true);
+    m_route->setPlaceholderText(QStringLiteral("No route plotted"));
+    m_copy->setEnabled(false);
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -61,7 +69,8 @@ RoutePanel::RoutePanel(QWidget *parent)
     row->addWidget(m_limit);
     row->addWidget(plot);
     row->addWidget(clear);
-    row->addStretch(1);
+    row->addWidget(m_route, 1);
+    row->addWidget(m_copy);
 }
 
 double RoutePanel::jumpLimit() const
@@ -73,4 +82,18 @@ void RoutePanel::showJumpLimit(double limit)
 {
     const QSignalBlocker quiet(m_limit);
     m_limit->setValue(limit);
+}
+
+void RoutePanel::showRoute(const QString &text)
+{
+    m_text = text;
+    // One line: a heading or sentence ends in ':' or '.', the legs between them are set apart by ';'.
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QString line = lines.front();
+    for (qsizetype k = 1; k < lines.size(); ++k)
+        line += (line.endsWith(u':') || line.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral("; ")) + lines[k];
+    m_route->setText(line);
+    m_route->setCursorPosition(0);
+    m_route->setToolTip(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_copy->setEnabled(!text.isEmpty());
 }

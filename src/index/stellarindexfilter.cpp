@@ -1,6 +1,6 @@
 // The filter field above the Stellar Index list: the same type-ahead field as Find Star on the map.
 // Typing greys the entries that do not match; Enter selects the chosen star as a left click on its
-// entry does; Escape clears the filter.
+// entry does, Shift+Enter makes it the second star as a right click does; Escape clears the filter.
 
 #include "find/starfindfield.h"
 #include "index/stellarindexwindow.h"
@@ -26,6 +26,7 @@ void StellarIndexWindow::buildFilter()
     m_filter->show();
     connect(m_filter, &StarFindField::matchesChanged, this, &StellarIndexWindow::applyFilter);
     connect(m_filter, &StarFindField::starChosen, this, [this](int star) { indexEntryPressed(star, 1); });
+    connect(m_filter, &StarFindField::secondStarChosen, this, [this](int star) { indexEntryPressed(star, 2); });
     connect(m_filter, &StarFindField::cancelled, m_filter, &QLineEdit::clear);
     // Entries the filter leaves out are greyed; the redraw sets only their enabled colours.
     for (QLabel *entry : m_entries) {

@@ -16,6 +16,7 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -255,9 +256,17 @@ void StellarIndexWindow::generatePlanets()
     // Ctrl+Z takes back.
     QString text = boxText(m_gameMasterNotes);
     CallbackNotesBox box([&text] { return text; }, [&text](const QString &written) { text = written; });
-    generateSystem((*m_model.stars)[m_model.view.selectedStar], *m_random, box);
+    const StarRecord &star = (*m_model.stars)[m_model.view.selectedStar];
+    const int planets = generateSystem(star, *m_random, box);
     replaceText(m_gameMasterNotes, text);
     emit commandFinished();
+    if (planets == 0) {
+        auto *none = new QMessageBox(QMessageBox::Information, QStringLiteral("Generate System"),
+            QStringLiteral("%1 has no planets to generate.").arg(star.starName), QMessageBox::Ok, this);
+        none->setObjectName(QStringLiteral("noplanets"));
+        none->setAttribute(Qt::WA_DeleteOnClose);
+        none->open();
+    }
 }
 
 void StellarIndexWindow::colourButtonClicked(int index)

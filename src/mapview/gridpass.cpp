@@ -37,6 +37,24 @@ void clear(Surface &surface, const GridColours &colours, bool printerMode)
     surface.Cls();
 }
 
+// The angle between two points of a circle. A thousand points a half turn join up on a small circle;
+// from 30 light years up they would lie a dot's width apart, so a big circle takes as many points as
+// keep them half a dot apart at the text scale it is drawn at (a 4-pixel dot is 4/96 inch at scale 1).
+// No circle wider than every sector and the mini-map can reach them: none is drawn (0).
+float circleStep(const ViewState &view, float radius)
+{
+    constexpr float kStep = 3.14159265f / 1000.0f;
+    constexpr float kBigRadius = 30.0f;
+    constexpr float kBeyondEverySector = 150.0f;
+    const float r = std::abs(radius);
+    if (r < kBigRadius)
+        return kStep;
+    if (r > kBeyondEverySector)
+        return 0.0f;
+    const double dotMm = 4.0 * 25.4 / 96.0 / std::max(view.textScale, 0.1);
+    return std::min(kStep, static_cast<float>(dotMm / 2.0 / (r * 10.0)));
+}
+
 double halfRounded(double value)
 {
     return common::roundHalfEven(value / 2.0);
@@ -109,15 +127,17 @@ void drawGrid(const MapModel &model, Surface &surface)
 void plotCircle(const ViewState &view, qint32 x, qint32 y, float radius, Colour colour, Surface &surface)
 {
     const int oldWidth = surface.DrawWidth;
-    constexpr float kStep = 3.14159265f / 1000.0f;
     constexpr float kMiniScale = 25.0f / 70.0f;
+    const float step = circleStep(view, radius);
+    if (step <= 0.0f)
+        return;
     // Centres in light years relative to the sector map and to the mini-map panel.
     const auto sectorX = static_cast<float>(x + 1 - view.originX);
     const auto sectorY = static_cast<float>(16 - y + view.originY);
     const auto miniX = static_cast<float>(x + 34);
     const auto miniY = static_cast<float>(35 - y);
     // The angle steps in single precision; the points are worked out in double and kept in single.
-    for (float a = 0.0f; a <= 6.2831853f; a += kStep) {
+    for (float a = 0.0f; a <= 6.2831853f; a += step) {
         const double dx = radius * std::sin(static_cast<double>(a));
         const double dy = radius * std::cos(static_cast<double>(a));
         const auto px = static_cast<float>((dx + sectorX) * 10.0 + 5.0);

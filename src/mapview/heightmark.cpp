@@ -4,12 +4,20 @@
 #include "mapview/sectorgeometry.h"
 #include "mapview/viewstate.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Small beside the 9-point list and 10-point grid labels, still legible on paper.
 constexpr double kHeightPoints = 6.0;
 // The gap between the dot's edge and the label, in map units.
 constexpr double kGap = 0.4;
+
+// How far a label may reach past the grid's west or east edge, short of the co-ordinate labels there.
+constexpr double kEdgeRoom = 2.0;
+
+enum class Place { Right, Left, Under, Over };
 
 } // namespace
 
@@ -18,8 +26,8 @@ QString heightLabel(int z)
     return z > 0 ? QStringLiteral("+%1").arg(z) : QString::number(z);
 }
 
-void drawHeightMark(
-    const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left, bool shifted)
+void drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left,
+    bool shifted, double ringRadius)
 {
     const Colour foreColor = surface.ForeColor;
     const double fontSize = surface.FontSize;
@@ -29,17 +37,43 @@ void drawHeightMark(
     surface.FontBold = false;
     const QString text = heightLabel(z);
     const double width = surface.TextWidth(text);
-    // A label at the right of a dot on the sector's east edge would run into the grid's labels. A star alone in
-    // its cell takes it under the dot (at its left it could meet the label of a star one light year west); a
-    // shifted star at its left, unless star ID numbers are on and its cell-mate's number stands there.
-    const bool pastEdge = !left && dot.x() + dotRadius + kGap + width > sectorBox().right();
-    if (pastEdge && !shifted) {
-        surface.CurrentX = dot.x() - width / 2;
-        surface.CurrentY = dot.y() + dotRadius + kGap;
+    const QRectF box = sectorBox();
+    if (ringRadius > 0.0) {
+        // On the diagonal, where neither the ring nor the cross hairs' lines run.
+        const double out = ringRadius * std::sqrt(0.5) + kGap;
+        const bool east = dot.x() + out + width > box.right();
+        surface.CurrentX = east ? dot.x() - out - width : dot.x() + out;
+        surface.CurrentY = dot.y() - out - surface.TextHeight(text);
     } else {
-        left = left || (pastEdge && !view.showStarNumbers);
-        surface.CurrentX = left ? dot.x() - dotRadius - kGap - width : dot.x() + dotRadius + kGap;
-        surface.CurrentY = dot.y() - surface.TextHeight(text) / 2;
+        // A label at the right of a dot on the sector's east edge would run into the grid's labels. A star alone in
+        // its cell takes it under the dot (at its left it could meet the label of a star one light year west); a
+        // shifted star at its left, unless star ID numbers are on and its cell-mate's number stands there: then
+        // over the dot, as its own number stands under it. On the west edge a label at the left goes to the right
+        // when no number stands there, else under the dot. Under the dot on the bottom row becomes over it.
+        const double height = surface.TextHeight(text);
+        const double rightX = dot.x() + dotRadius + kGap;
+        const double leftX = dot.x() - dotRadius - kGap - width;
+        Place place = left ? Place::Left : Place::Right;
+        if (place == Place::Right && rightX + width > box.right())
+            place = !shifted ? Place::Under : (view.showStarNumbers ? Place::Over : Place::Left);
+        else if (place == Place::Left && leftX < box.left())
+            place = view.showStarNumbers ? Place::Under : Place::Right;
+        const double under = dot.y() + dotRadius + kGap;
+        if (place == Place::Under && under + height > box.bottom())
+            place = Place::Over;
+        switch (place) {
+        case Place::Right:
+        case Place::Left:
+            surface.CurrentX = place == Place::Left ? leftX : rightX;
+            surface.CurrentY = dot.y() - height / 2;
+            break;
+        case Place::Under:
+        case Place::Over:
+            // Centred on the dot, but no further past the grid's edge than the labels beside it leave room for.
+            surface.CurrentX = std::clamp(dot.x() - width / 2, box.left() - kEdgeRoom, box.right() + kEdgeRoom - width);
+            surface.CurrentY = place == Place::Under ? under : dot.y() - dotRadius - kGap - height;
+            break;
+        }
     }
     surface.Print(text);
     surface.ForeColor = foreColor;

@@ -13,6 +13,7 @@ PainterSurface::PainterSurface(
     : m_painter(painter)
     , m_scaleSize(scaleSize)
     , m_target(target)
+    , m_clearArea(target)
     , m_printer(printer)
     , m_ownCache(cache ? nullptr : std::make_unique<RasterCache>())
     , m_cache(cache ? cache : m_ownCache.get())
@@ -90,7 +91,7 @@ void PainterSurface::stampPoints(const QPolygonF &points, int width)
 void PainterSurface::Cls()
 {
     flush();
-    m_painter.fillRect(m_target, toQColor(BackColor));
+    m_painter.fillRect(m_clearArea, toQColor(BackColor));
     if (m_raster)
         m_clearedTo = BackColor;
     CurrentX = 0.0;

@@ -38,6 +38,10 @@ public:
     double ScaleHeight() const override { return m_scaleSize.height(); }
     bool isPrinter() const override { return m_printer; }
 
+    // What Cls fills, in painter coordinates: the target unless set (a window shows the page's
+    // background around a page narrower or lower than itself).
+    void setClearArea(const QRectF &area) { m_clearArea = area; }
+
     // Draws any points still waiting in the batch; called before every other operation.
     void flush();
 
@@ -54,6 +58,7 @@ private:
     QPainter &m_painter;
     QSizeF m_scaleSize;
     QRectF m_target;
+    QRectF m_clearArea;
     QTransform m_map;
     bool m_printer;
     double m_unitsPerPixel; // painter units in one 1/96 inch

@@ -15,6 +15,7 @@ namespace {
 // Mini-map: 25 map units for the 70 light years from -35 to +35.
 constexpr double kMiniScale = 25.0 / 700.0;
 constexpr double kDotRadius = 2.0 * 0.75;
+constexpr double kRingRadius = 3.0; // the cross hairs' ring around the selected star
 
 IndexEntryMark indexmark(const MapModel &model, qint32 i)
 {
@@ -90,8 +91,11 @@ HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double dista
     surface.FillStyle = 0;
     surface.FillColor = distance <= view.rangeHigh ? starColour(model, i) : colours::kGrey;
     surface.Circle(s.x(), s.y(), kDotRadius);
-    if (view.showHeight)
-        drawHeightMark(view, surface, s, kDotRadius, star.z, numberAtRight(star), star.shifted != 0);
+    if (view.showHeight) {
+        const bool ringed = i == view.selectedStar && view.showCrossHairs;
+        drawHeightMark(
+            view, surface, s, kDotRadius, star.z, numberAtRight(star), star.shifted != 0, ringed ? kRingRadius : 0.0);
+    }
 
     const double top = s.y() - 2;
     const double left = s.x() - 2;
@@ -163,11 +167,11 @@ void drawCrossHairs(const MapModel &model, Surface &surface)
     const bool xIn = inRange(view.originX, view.originX + 15, star.x);
     const bool yIn = inRange(view.originY, view.originY + 15, star.y);
     if (xIn && yIn) {
-        surface.Circle(sx, sy, 3, colours::kRed);
-        surface.Line(sx, 28.1, sx, sy - 3, colours::kRed);
-        surface.Line(sx, sy + 3, sx, 197.5, colours::kRed);
-        surface.Line(5.1, sy, sx - 3, sy, colours::kRed);
-        surface.Line(sx + 3, sy, 174.5, sy, colours::kRed);
+        surface.Circle(sx, sy, kRingRadius, colours::kRed);
+        surface.Line(sx, 28.1, sx, sy - kRingRadius, colours::kRed);
+        surface.Line(sx, sy + kRingRadius, sx, 197.5, colours::kRed);
+        surface.Line(5.1, sy, sx - kRingRadius, sy, colours::kRed);
+        surface.Line(sx + kRingRadius, sy, 174.5, sy, colours::kRed);
     } else if (xIn) {
         surface.Line(sx, 28.1, sx, 197.5, colours::kRed);
     } else if (yIn) {

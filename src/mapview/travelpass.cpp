@@ -17,6 +17,9 @@ namespace {
 
 constexpr int kLinkWidth = 1;
 constexpr int kRouteWidth = 3;
+constexpr int kDestinationWidth = 2;
+constexpr double kDestinationRing = 3.2; // map units, just outside a selected star's ring
+constexpr double kMiniRing = 1.2;
 
 // The part of the line inside the box (Liang-Barsky), or nothing when it misses the box.
 std::optional<QLineF> clipToBox(const QLineF &line, const QRectF &box)
@@ -85,12 +88,32 @@ void drawLinks(const MapModel &model, Surface &surface)
                 surface.Line(at[a].x(), at[a].y(), at[b].x(), at[b].y(), colours::kLink);
 }
 
+// The destination: a ring round its dot in the sector and round its point on the mini-map.
+void drawDestination(const MapModel &model, Surface &surface, int star)
+{
+    const StarRecord &to = (*model.stars)[star];
+    const int oldFill = surface.FillStyle;
+    surface.FillStyle = 1;
+    surface.DrawWidth = kDestinationWidth;
+    if (inSector(to, model.view)) {
+        const QPointF at = sectorPoint(to, model.view);
+        surface.Circle(at.x(), at.y(), kDestinationRing, colours::kRoute);
+    }
+    constexpr double kMiniScale = 25.0 / 70.0;
+    surface.DrawWidth = 1;
+    surface.Circle((to.x + 35) * kMiniScale + 5, (35 - to.y) * kMiniScale + 2, kMiniRing, colours::kRoute);
+    surface.FillStyle = oldFill;
+}
+
 void drawRoute(const MapModel &model, Surface &surface)
 {
     const std::vector<int> &route = model.travel.route;
+    if (route.size() < 2)
+        return;
     surface.DrawWidth = kRouteWidth;
     for (size_t k = 1; k < route.size(); ++k)
         drawLeg(surface, model, route[k - 1], route[k], colours::kRoute);
+    drawDestination(model, surface, route.back());
 }
 
 } // namespace

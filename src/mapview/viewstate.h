@@ -8,6 +8,9 @@ struct ViewState
 {
     qint32 selectedStar = 165; // selected star, -1 = none
     qint32 secondStar = 0; // second star of the distance readout, -1 = none
+    // The second star was chosen (in the Stellar Index, by Find or in a loaded game), not the one a
+    // new game starts with: only a chosen one is a route's destination.
+    bool secondStarChosen = false;
     qint32 originX = -7; // the sector shows X from originX to originX + 15
     qint32 originY = -7;
     qint32 rangeHigh = 40;

@@ -35,8 +35,10 @@ WindowAction indexEntryPressed(ViewState &view, const StarTable &stars, int inde
         selectAndCentre(view, stars, index);
         return WindowAction::Redraw;
     case 2:
-        if (stars.contains(index))
+        if (stars.contains(index)) {
             view.secondStar = index;
+            view.secondStarChosen = true;
+        }
         return WindowAction::Redraw;
     default:
         return WindowAction::Nothing;

@@ -24,11 +24,24 @@ double tenthAtLeast(double distance)
     return tenths / 10.0;
 }
 
+QString routeStarName(const StarTable &stars, int star)
+{
+    const StarRecord &record = stars[star];
+    for (int other = 0; other < stars.size(); ++other)
+        if (other != star && stars[other].starName == record.starName)
+            return QStringLiteral("%1 (X %2, Y %3, Z %4)")
+                .arg(record.starName)
+                .arg(record.x)
+                .arg(record.y)
+                .arg(record.z);
+    return record.starName;
+}
+
 QString routeText(
     const StarTable &stars, const PairDistances &distances, int from, int to, double limit, const Route &route)
 {
-    const QString start = stars[from].starName;
-    const QString end = stars[to].starName;
+    const QString start = routeStarName(stars, from);
+    const QString end = routeStarName(stars, to);
     if (!route.found()) {
         const double needed = tenthAtLeast(shortestLimit(distances, from, to));
         QString text = QStringLiteral("No route from %1 to %2 within a jump limit of %3 ly.\r\n"
@@ -44,7 +57,7 @@ QString routeText(
         const int a = route.stars[k - 1];
         const int b = route.stars[k];
         text += QStringLiteral("%1 to %2: %3 ly\r\n")
-                    .arg(stars[a].starName, stars[b].starName, lightYears(distances(a, b)));
+                    .arg(routeStarName(stars, a), routeStarName(stars, b), lightYears(distances(a, b)));
     }
     text += QStringLiteral("Jumps: %1, total %2 ly").arg(route.jumps()).arg(lightYears(route.total));
     return text;

@@ -12,6 +12,10 @@ QString lightYears(double distance);
 // The smallest tenth of a light year that is at least `distance`: 6.3 for 6.25 or 6.3.
 double tenthAtLeast(double distance);
 
+// A star's name in route text; a name two stars share is followed by the star's co-ordinates,
+// "CD -21° (X 3, Y -10, Z -2)", so the two are told apart.
+QString routeStarName(const StarTable &stars, int star);
+
 // The route as text: one line per leg (from, to, distance), then the jumps and the total.
 // With no route it says so and names the shortest jump limit that would make one, rounded up to
 // the tenth so that a limit set to the named value finds the route (and saying when that is beyond

@@ -1,5 +1,7 @@
 #include "routes/travelfile.h"
 
+#include "routes/pairdistances.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +57,15 @@ std::optional<std::vector<int>> parseRoute(const QList<QByteArray> &words, int s
     return route;
 }
 
+// A route saved with its limit keeps within it, as every route plotted at that limit does.
+bool legsWithin(const std::vector<int> &route, double limit, const PairDistances &distances)
+{
+    for (size_t k = 1; k < route.size(); ++k)
+        if (!(distances(route[k - 1], route[k]) <= limit))
+            return false;
+    return true;
+}
+
 } // namespace
 
 QByteArray encodeTravel(const TravelPlan &plan)
@@ -65,7 +76,7 @@ QByteArray encodeTravel(const TravelPlan &plan)
     return bytes + "\r\n";
 }
 
-std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, int starCount)
+std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, const PairDistances &distances)
 {
     const QList<QByteArray> lines = bytes.split('\n');
     if (lines.size() < 3 || lines[0].trimmed() != kHeader)
@@ -75,8 +86,8 @@ std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, int starCount)
     if (!limitWords || !routeWords)
         return std::nullopt;
     const auto limit = parseLimit(*limitWords);
-    auto route = parseRoute(*routeWords, starCount);
-    if (!limit || !route)
+    auto route = parseRoute(*routeWords, distances.size());
+    if (!limit || !route || !legsWithin(*route, *limit, distances))
         return std::nullopt;
     return TravelPlan { *limit, std::move(*route) };
 }
@@ -92,14 +103,14 @@ bool saveTravelFile(const QString &fileName, const TravelPlan &plan, QString *er
     return writeFileSafely(fileName, encodeTravel(plan), error, calls);
 }
 
-TravelLoad loadTravelFile(const QString &fileName, int starCount, TravelPlan &plan)
+TravelLoad loadTravelFile(const QString &fileName, const PairDistances &distances, TravelPlan &plan)
 {
     QFile file(fileName);
     if (!file.exists())
         return TravelLoad::Absent;
     if (!file.open(QIODevice::ReadOnly))
         return TravelLoad::Malformed;
-    const auto decoded = decodeTravel(file.readAll(), starCount);
+    const auto decoded = decodeTravel(file.readAll(), distances);
     if (!decoded)
         return TravelLoad::Malformed;
     plan = *decoded;

@@ -3,6 +3,8 @@
 #include "common/safefile.h"
 #include "routes/travelplan.h"
 
+class PairDistances;
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,9 +19,9 @@
 
 QByteArray encodeTravel(const TravelPlan &plan);
 // The plan, or nothing when the text is not a travel file: wrong first line, a limit that is not a
-// number of tenths from 1 to 15, a star index that is not a whole number below starCount, a
-// route of a single star, or a missing line.
-std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, int starCount);
+// number of tenths from 1 to 15, a star index that is not a whole number below the number of stars,
+// a route of a single star, a leg longer than the limit, or a missing line.
+std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, const PairDistances &distances);
 
 // "dir/mymap.kmf" -> "dir/mymap.travel".
 QString travelFileName(const QString &stateFileName);
@@ -30,4 +32,4 @@ bool saveTravelFile(const QString &fileName, const TravelPlan &plan, QString *er
 
 enum class TravelLoad { Absent, Loaded, Malformed };
 // Reads the file into plan when it holds a valid plan; plan is unchanged otherwise.
-TravelLoad loadTravelFile(const QString &fileName, int starCount, TravelPlan &plan);
+TravelLoad loadTravelFile(const QString &fileName, const PairDistances &distances, TravelPlan &plan);

@@ -20,34 +20,67 @@ TravelCommands::TravelCommands(
     , m_redraw(std::move(redraw))
 { }
 
-void TravelCommands::plotSelectedRoute()
+void TravelCommands::tell(const QString &text)
 {
-    const int from = m_model.view.selectedStar;
-    const int to = m_model.view.secondStar;
-    QString text;
-    if (!m_model.stars->contains(from) || !m_model.stars->contains(to) || from == to) {
-        text = QStringLiteral("Select a star and a different second star to plot a route between them.");
-    } else {
-        const Route route = plotRoute(m_model.distances, from, to, m_model.travel.jumpLimit);
-        m_model.travel.route = route.stars;
-        text = routeText(*m_model.stars, m_model.distances, from, to, m_model.travel.jumpLimit, route);
-        m_redraw();
-    }
     m_messages.show(text, kRouteTitle, MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+}
+
+void TravelCommands::plot(bool tellResult)
+{
+    const ViewState &view = m_model.view;
+    const int from = view.selectedStar;
+    const int to = view.secondStar;
+    if (!m_model.stars->contains(from) || !m_model.stars->contains(to) || from == to) {
+        tell(QStringLiteral("Select a star and a different second star to plot a route between them."));
+        return;
+    }
+    // The second star a new game starts with was never chosen as a destination.
+    if (!view.secondStarChosen) {
+        tell(QStringLiteral("Choose the destination first: right-click it in the Stellar Index, or find it with "
+                            "Edit ▸ Find Star… and press Shift+Enter."));
+        return;
+    }
+    const QString text = plotBetween(from, to);
+    m_redraw();
+    if (tellResult)
+        tell(text);
+}
+
+QString TravelCommands::plotBetween(int from, int to)
+{
+    const Route route = plotRoute(m_model.distances, from, to, m_model.travel.jumpLimit);
+    m_model.travel.route = route.stars;
+    const QString text = routeText(*m_model.stars, m_model.distances, from, to, m_model.travel.jumpLimit, route);
+    m_failure = route.found() ? QString() : text;
+    m_failedPlan = m_model.travel;
+    return text;
 }
 
 void TravelCommands::clearRoute()
 {
     m_model.travel.route.clear();
+    m_failure.clear();
     m_redraw();
+}
+
+void TravelCommands::setJumpLimit(double limit)
+{
+    const std::vector<int> route = m_model.travel.route;
+    const bool failureShown = !shownText().isEmpty() && route.empty();
+    m_model.travel.jumpLimit = limit;
+    if (route.size() >= 2)
+        plotBetween(route.front(), route.back());
+    else
+        m_failure.clear();
+    if (route.size() >= 2 || failureShown || m_model.view.showLinks)
+        m_redraw();
 }
 
 void TravelCommands::copyRoute()
 {
-    const QString text = currentRouteText();
+    const QString text = shownText();
     if (text.isEmpty()) {
-        m_messages.show(QStringLiteral("No route has been plotted."), kRouteTitle, MessageBox::Buttons::Ok,
-            MessageBox::Icon::Information);
+        tell(QStringLiteral("No route has been plotted."));
         return;
     }
     m_clipboard.setText(text);
@@ -64,4 +97,11 @@ QString TravelCommands::currentRouteText() const
     for (size_t k = 1; k < stars.size(); ++k)
         route.total += m_model.distances(stars[k - 1], stars[k]);
     return routeText(*m_model.stars, m_model.distances, stars.front(), stars.back(), m_model.travel.jumpLimit, route);
+}
+
+QString TravelCommands::shownText() const
+{
+    if (!m_model.travel.route.empty())
+        return currentRouteText();
+    return m_model.travel == m_failedPlan ? m_failure : QString();
 }

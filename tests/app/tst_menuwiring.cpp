@@ -52,6 +52,7 @@ public:
     TestMenuWiring()
     {
         m_window.startUp();
+        m_window.model().view.secondStarChosen = true; // star 0 as the destination
         QObject::connect(&m_window, &MainWindow::mapDrawn, [this] { m_services.log << "redraw"; });
     }
 

@@ -104,6 +104,44 @@ private slots:
         QCOMPARE(child(dialog, "col3")->isChecked(), keep);
     }
 
+    // Resized wide or tall, the map stays one A4 page: centred in the window with the background
+    // around it, its texts scaled by the width it is drawn at, its click areas on its dots.
+    void resizedWindowKeepsOnePage_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("printerMode");
+        QTest::newRow("wide, dark") << QSize(1200, 400) << false;
+        QTest::newRow("tall, printer mode") << QSize(500, 800) << true;
+    }
+    void resizedWindowKeepsOnePage()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, printerMode);
+        m_window->helpCard()->hide();
+        m_window->model().options.printerMode = printerMode;
+        m_window->resize(size);
+        MapCanvas *canvas = m_window->canvas();
+        QTRY_COMPARE(canvas->image().size(), canvas->size() * canvas->devicePixelRatioF());
+        m_window->refreshMap();
+        const QRectF page = canvas->pageRect();
+        QVERIFY(qAbs(page.width() / page.height() - 297.0 / 210.0) < 0.01);
+        QVERIFY(qAbs(page.center().x() - canvas->width() / 2.0) <= 1
+            && qAbs(page.center().y() - canvas->height() / 2.0) <= 1);
+        QVERIFY(page.width() < canvas->width() - 2 || page.height() < canvas->height() - 2);
+        QCOMPARE(m_window->model().view.textScale, page.width() * 15 / 16838);
+        const QImage image = canvas->image().scaled(canvas->size());
+        const QColor background = printerMode ? Qt::white : Qt::black;
+        QCOMPARE(image.pixelColor(0, 0), background);
+        QCOMPARE(image.pixelColor(canvas->width() - 1, canvas->height() - 1), background);
+
+        const HitArea barnard = *std::find_if(canvas->markers().begin(), canvas->markers().end(),
+            [this](const HitArea &marker) { return m_window->table()[marker.star].starName == "Barnard's Star"; });
+        const QPointF dot = canvas->toWidget(barnard.rect.topLeft() + QPointF(2, 2));
+        QCOMPARE(canvas->toMap(dot), barnard.rect.topLeft() + QPointF(2, 2));
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, dot.toPoint());
+        QCOMPARE(m_window->model().view.selectedStar, barnard.star);
+    }
+
     void aboutShowsSplashUntilClicked()
     {
         action("About")->trigger();

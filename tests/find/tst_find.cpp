@@ -66,15 +66,22 @@ private slots:
     {
         const StarTable table = StarTable::fromCatalogue();
         const QStringList centauri { "Alpha Centauri A", "Alpha Centauri B", "Proxima Centauri" };
-        // Any word starts with the query's words, whatever the case and accents; not inside a word.
-        const std::pair<QString, QStringList> queries[]
-            = { { "cen", centauri }, { "CÉN", centauri }, { "alpha  c", { "Alpha Centauri A", "Alpha Centauri B" } },
-                  { "ntauri", {} }, { "ac +1", { "AC +17°", "AC +18°" } }, { "61 cygni b", { "61 Cygni B" } } };
-        for (const auto &[query, names] : queries) {
+        // The query stands anywhere in the name, inside a word too, whatever the case and accents.
+        // The best match is the whole name, else the first name with a word it starts, else the first.
+        const std::tuple<QString, QStringList, QString> queries[] = { { "cen", centauri, "Alpha Centauri A" },
+            { "CÉN", centauri, "Alpha Centauri A" }, { "tauri", centauri, "Alpha Centauri A" },
+            { "alpha  c", { "Alpha Centauri A", "Alpha Centauri B" }, "Alpha Centauri A" },
+            { "ac +1", { "AC +17°", "AC +18°" }, "AC +17°" }, { "61 cygni b", { "61 Cygni B" }, "61 Cygni B" },
+            { "ceti", { "Tau Ceti", "UV Ceti A", "UV Ceti B" }, "Tau Ceti" }, { "ri a", { "Alpha Centauri A" }, "" },
+            { "sirius b", { "Sirius B" }, "Sirius B" }, { "ius", { "Sirius A", "Sirius B" }, "" }, { "zzz", {}, "" } };
+        const StarNameMatcher matcher(table);
+        for (const auto &[query, names, best] : queries) {
             QStringList found;
-            for (const int star : StarNameMatcher(table).matching(query))
+            for (const int star : matcher.matching(query))
                 found << table[star].starName;
             QVERIFY2(found == names, qPrintable(query + ": " + found.join(", ")));
+            const int chosen = matcher.best(query);
+            QCOMPARE(chosen < 0 ? QString() : table[chosen].starName, best.isEmpty() ? names.value(0) : best);
         }
     }
 
@@ -115,6 +122,31 @@ private slots:
         QCOMPARE(found.window.model().view.selectedStar, index);
         QCOMPARE(selectionState(found.window), selectionState(clicked.window));
         QVERIFY(found.window.shownModel()->view.selectedStar == index);
+    }
+
+    // Shift+Enter makes the found star the second star (a route's destination) and leaves the selection
+    // and sector as they were; a miss says so in the field and Enter then keeps the field open.
+    void shiftEnterAndMiss()
+    {
+        FindWindow found;
+        StarFindField *field = found.openField();
+        QVERIFY(field);
+        type(field, { "zzz" });
+        QCOMPARE(field->status(), "No star matches");
+        type(field, { "Enter" });
+        QVERIFY(found.popup()->isVisible());
+        field->clear();
+        QVERIFY(field->status().isEmpty());
+        const QList<int> before = selectionState(found.window);
+        type(field, { "tau ceti" });
+        QVERIFY(field->status().isEmpty());
+        QTest::keyClick(field->starCompleter()->popup(), Qt::Key_Return, Qt::ShiftModifier);
+        QVERIFY(!found.popup()->isVisible());
+        const ViewState &view = found.window.model().view;
+        QCOMPARE(found.window.table()[view.secondStar].starName, "Tau Ceti");
+        QVERIFY(view.secondStarChosen);
+        QCOMPARE(selectionState(found.window).mid(0, 3), before.mid(0, 3));
+        QCOMPARE(found.window.redrawCount(), before.last() + 1);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "mapview/displayoptionsdialog.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -140,6 +141,19 @@ private slots:
         const QString generated = m_window->gameMasterNotes()->toPlainText();
         QVERIFY(generated.startsWith("Creating System\n") && !generated.contains("old"));
         QVERIFY(!model().notes.hasNotes(165)); // nothing is kept until "Save System Notes"
+
+        // A white dwarf ("DA") has no planets: the box says only "Creating System" and a message says why.
+        int dwarf = 0;
+        while (name(dwarf) != "CC 658")
+            ++dwarf;
+        QTest::mouseClick(entry(dwarf), Qt::LeftButton);
+        QVERIFY(!m_window->findChild<QMessageBox *>("noplanets"));
+        QTest::mouseClick(button("generate"), Qt::LeftButton);
+        QCOMPARE(m_window->gameMasterNotes()->toPlainText(), "Creating System\n");
+        auto *none = m_window->findChild<QMessageBox *>("noplanets");
+        QVERIFY(none && none->isVisible());
+        QCOMPARE(none->text(), "CC 658 has no planets to generate.");
+        none->close();
 
         // Without a selected star, generating, saving and a middle click do nothing but empty the boxes.
         model().view.selectedStar = -1;

@@ -1,5 +1,6 @@
 #include "mapfixture.h"
 #include "mapview/colours.h"
+#include "mapview/gridpass.h"
 #include "mapview/primitives.h"
 #include "mapview/starlist.h"
 #include "mapview/starpass.h"
@@ -133,6 +134,7 @@ private slots:
     }
 
     // "Show height": a 6-point signed Z right of each sector dot in the mode's text colour, only when chosen.
+    // Sol, selected, has it at the upper right of its ring, clear of the ring and the cross hairs.
     // The two 61 Cygni stars share X and Y and differ only in height; Alpha Centauri lies below the plane.
     // The first star of a shared cell has its label left of its dot (1.2 units a character), clear of the
     // second one's number. On the sector's east edge Groombridge 34 B (167, 106), shifted in its cell, has it at
@@ -154,10 +156,64 @@ private slots:
                     labels << op.text + u' ' + positions({ op }) + u' ' + hex(op.colour);
             QCOMPARE(labels.size(), heightBox > 0 ? qsizetype(frame.markers.size()) : 0);
             // The dots: Sol (85, 118), 61 Cygni A (143, 180) and B (147, 176), Alpha Centauri A (65, 126).
-            for (const char *label : { "0 86.9,116.8", "-7 138.7,178.8", "+7 148.9,174.8", "-4 60.7,124.8",
+            for (const char *label : { "0 87.5213,113.079", "-7 138.7,178.8", "+7 148.9,174.8", "-4 60.7,124.8",
                      "+8 162.7,104.8", "-12 163.2,179.9" })
                 QCOMPARE(labels.count(label + QString(light ? " 0" : " ffffff")), heightBox > 0 ? 1 : 0);
         }
+    }
+
+    // In every sector, with star ID numbers on or off, no height label touches a co-ordinate label of the
+    // grid (the west and east edges), and the selected star's label keeps clear of its ring.
+    void heightLabelsClearOfGridLabelsAndRing()
+    {
+        MapFixture f;
+        f.view.showHeight = true;
+        int labels = 0;
+        for (const bool numbers : { false, true }) {
+            f.view.showStarNumbers = numbers;
+            for (int x = -35; x <= 20; ++x) {
+                for (const int y : { -35, -20, -5, 10, 20 }) { // every row of the catalogue
+                    f.view.originX = x;
+                    f.view.originY = y;
+                    f.view.selectedStar = f.star("Sol");
+                    RecordingSurface s;
+                    drawGrid(f.model, s);
+                    const qsizetype gridEnd = s.ops.size();
+                    drawStars(f.model, s);
+                    const auto box = [](const RecordedOp &op) {
+                        return QRectF(op.at[0], op.at[1], op.text.size() * op.fontSize * 0.2, op.fontSize * 0.4);
+                    };
+                    QList<QRectF> gridLabels;
+                    for (qsizetype k = 0; k < gridEnd; ++k)
+                        if (s.ops[k].kind == Kind::Print && (s.ops[k].at[0] < 15 || s.ops[k].at[0] > 165))
+                            gridLabels << box(s.ops[k]);
+                    for (qsizetype k = gridEnd; k < s.ops.size(); ++k) {
+                        if (s.ops[k].kind != Kind::Print || s.ops[k].fontSize != 6)
+                            continue;
+                        ++labels;
+                        for (const QRectF &label : gridLabels)
+                            QVERIFY2(!label.intersects(box(s.ops[k])),
+                                qPrintable(QString("%1 at %2,%3 label %4,%5 grid %6,%7 numbers %8")
+                                               .arg(s.ops[k].text)
+                                               .arg(x)
+                                               .arg(y)
+                                               .arg(s.ops[k].at[0])
+                                               .arg(s.ops[k].at[1])
+                                               .arg(label.x())
+                                               .arg(label.y())
+                                               .arg(numbers)));
+                    }
+                }
+            }
+        }
+        QVERIFY(labels > 1000);
+        // Sol's own label lies wholly outside its ring of radius 3 around (85, 118).
+        f.view.originX = f.view.originY = -7;
+        RecordingSurface s;
+        drawStars(f.model, s);
+        const RecordedOp sol = *std::find_if(s.ops.begin(), s.ops.end(),
+            [](const RecordedOp &op) { return op.kind == Kind::Print && op.fontSize == 6 && op.text == "0"; });
+        QVERIFY(QLineF(85, 118, sol.at[0], sol.at[1] + 2.4).length() > 3);
     }
 };
 

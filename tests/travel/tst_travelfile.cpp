@@ -2,11 +2,22 @@
 #include "files/statecodec.h"
 #include "files/statefilecommands.h"
 #include "mapview/mapfixture.h"
+#include "routes/routesearch.h"
+#include "routes/routetext.h"
 #include "routes/travelfile.h"
 #include "travel/travelcommands.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+TravelPlan plotted(const MapFixture &f, double limit, int from, int to)
+{
+    return { limit, plotRoute(f.model.distances, from, to, limit).stars };
+}
+
+} // namespace
 
 class TestTravelFile : public QObject
 {
@@ -16,24 +27,29 @@ private:
 private slots:
     void roundTripAndGarbage()
     {
-        const int stars = StarTable::fromCatalogue().size();
+        const MapFixture f;
         const QString name = m_dir.filePath(QStringLiteral("round.travel"));
-        for (const TravelPlan &plan : { TravelPlan { 5.0, {} }, TravelPlan { 6.3, { 165, 12, 40 } },
-                 TravelPlan { 15.0, { 0, stars - 1 } }, TravelPlan { 1.0, { 3, 4, 5, 6, 7 } } }) {
+        const int sol = f.star("Sol");
+        for (const TravelPlan &plan : { TravelPlan { 5.0, {} }, plotted(f, 7.4, sol, f.star("Tau Ceti")),
+                 plotted(f, 15.0, 0, f.table.size() - 1), plotted(f, 1.0, f.star("Sirius A"), f.star("Sirius B")) }) {
+            QVERIFY(plan.jumpLimit == 5.0 || plan.route.size() >= 2);
             TravelPlan read;
-            QVERIFY(saveTravelFile(name, plan) && loadTravelFile(name, stars, read) == TravelLoad::Loaded);
+            QVERIFY(saveTravelFile(name, plan) && loadTravelFile(name, f.model.distances, read) == TravelLoad::Loaded);
             QVERIFY(read == plan);
-            QVERIFY(decodeTravel(encodeTravel(plan).replace("\r\n", "\n"), stars) == plan); // LF reads the same
+            QVERIFY(decodeTravel(encodeTravel(plan).replace("\r\n", "\n"), f.model.distances) == plan); // LF too
         }
         for (const QByteArray &bytes : { QByteArray(), QByteArray("\x00\xff\xfe\x01\r\n\x80", 6),
                  QByteArray("Quorvane travel plan 2\r\nlimit 5.0\r\nroute\r\n") })
-            QVERIFY(!decodeTravel(bytes, stars));
+            QVERIFY(!decodeTravel(bytes, f.model.distances));
         // Limits outside 1..15, not numbers or not in tenths; stars outside the table; a single star;
-        // lines swapped or missing.
-        for (const char *rest : { "limit 0.5\r\nroute", "limit 15.5\r\nroute", "limit five\r\nroute",
-                 "limit nan\r\nroute", "limit 6.25\r\nroute", "limit 5.0\r\nroute 165 192", "limit 5.0\r\nroute -1 3",
-                 "limit 5.0\r\nroute 165", "route 1 2\r\nlimit 5.0", "limit 5.0" })
-            QVERIFY2(!decodeTravel(QByteArray("Quorvane travel plan 1\r\n") + rest + "\r\n", stars), rest);
+        // lines swapped or missing; a leg longer than the limit (Sol to Alpha Centauri A is 4.58 ly).
+        const QByteArray alpha = QByteArray::number(f.star("Alpha Centauri A"));
+        for (const QByteArray &rest :
+            QList<QByteArray> { "limit 0.5\r\nroute", "limit 15.5\r\nroute", "limit five\r\nroute",
+                "limit nan\r\nroute", "limit 6.25\r\nroute", "limit 5.0\r\nroute 165 192", "limit 5.0\r\nroute -1 3",
+                "limit 5.0\r\nroute 165", "route 1 2\r\nlimit 5.0", "limit 5.0", "limit 4.5\r\nroute 165 " + alpha })
+            QVERIFY2(!decodeTravel(QByteArray("Quorvane travel plan 1\r\n") + rest + "\r\n", f.model.distances), rest);
+        QVERIFY(decodeTravel("Quorvane travel plan 1\r\nlimit 4.6\r\nroute 165 " + alpha + "\r\n", f.model.distances));
     }
 
     // A game state keeps its route in the side file beside it; a load takes it back, or drops the
@@ -41,7 +57,7 @@ private slots:
     void withGameState()
     {
         MapFixture f;
-        const TravelPlan plan { 6.5, { 165, 12, 40 } };
+        const TravelPlan plan = plotted(f, 7.5, 165, f.star("Tau Ceti"));
         f.model.travel = plan;
         ScriptedUi ui;
         int redraws = 0;
@@ -53,7 +69,8 @@ private slots:
         // The game state is byte for byte what it is without travel planning.
         QVERIFY(saveStateFile(m_dir.filePath("plain.kmf"), f.view, f.model.notes, false));
         QCOMPARE(contents(state), contents(m_dir.filePath("plain.kmf")));
-        const QByteArray saved = "Quorvane travel plan 1\r\nlimit 6.5\r\nroute 165 12 40\r\n";
+        const QByteArray saved = encodeTravel(plan);
+        QVERIFY(saved.startsWith("Quorvane travel plan 1\r\nlimit 7.5\r\nroute 165 ") && plan.route.size() > 2);
         QCOMPARE(contents(travel), saved);
 
         const auto load = [&](const QByteArray &side) {
@@ -92,21 +109,83 @@ private slots:
         TravelCommands travel(f.model, ui, ui, [&redraws] { ++redraws; });
         travel.plotSelectedRoute();
         QVERIFY(f.model.travel.route.empty() && redraws == 0);
-
+        // The second star a game starts with is no destination until one is chosen.
         f.view.secondStar = 40;
+        travel.plotSelectedRoute();
+        QVERIFY(f.model.travel.route.empty() && redraws == 0 && ui.shown.last().startsWith("Choose the destination"));
+
+        f.view.secondStarChosen = true;
         f.model.travel.jumpLimit = 15.0;
         travel.plotSelectedRoute();
         QVERIFY(f.model.travel.route.size() >= 2 && redraws == 1);
         const QString shown = ui.shown.last();
         QVERIFY2(shown.startsWith(QStringLiteral("Route from ")) && shown.endsWith("|Plot Route|?"), qPrintable(shown));
         QCOMPARE(shown.count(QStringLiteral(" ly\r\n")), int(f.model.travel.route.size()) - 1); // one line a leg
+        QCOMPARE(travel.shownText() + "|Plot Route|?", shown);
         travel.copyRoute();
         QCOMPARE(ui.copied + "|Plot Route|?", shown);
 
         travel.clearRoute();
         ui.copied.clear();
         travel.copyRoute();
-        QVERIFY(f.model.travel.route.empty() && redraws == 2 && ui.copied.isEmpty());
+        QVERIFY(f.model.travel.route.empty() && redraws == 2 && ui.copied.isEmpty() && travel.shownText().isEmpty());
+    }
+
+    // Sol to Tau Ceti plotted at 8 ly, then the limit changes: the route is plotted again at the new
+    // limit between the same stars, or cleared with the reason shown; no leg ever exceeds the limit
+    // its text names.
+    void limitChangeKeepsTheRouteTrue_data()
+    {
+        QTest::addColumn<double>("limit");
+        QTest::addColumn<int>("jumps"); // 0: no route
+        QTest::newRow("3 ly: none") << 3.0 << 0;
+        QTest::newRow("7 ly: none") << 7.0 << 0;
+        QTest::newRow("7.5 ly: more jumps") << 7.5 << 6;
+        QTest::newRow("15 ly: one jump") << 15.0 << 1;
+    }
+    void limitChangeKeepsTheRouteTrue()
+    {
+        QFETCH(double, limit);
+        QFETCH(int, jumps);
+        const bool found = jumps > 0;
+        MapFixture f;
+        ScriptedUi ui;
+        int redraws = 0;
+        TravelCommands travel(f.model, ui, ui, [&redraws] { ++redraws; });
+        const int sol = f.star("Sol"), tau = f.star("Tau Ceti");
+        f.view.secondStar = tau;
+        f.view.secondStarChosen = true;
+        travel.setJumpLimit(8.0);
+        travel.plot(false);
+        QVERIFY(ui.shown.isEmpty() && redraws == 1 && f.model.travel.route.size() == 3);
+
+        travel.setJumpLimit(limit);
+        QCOMPARE(redraws, 2);
+        const std::vector<int> &route = f.model.travel.route;
+        QCOMPARE(int(route.size()) - 1, found ? jumps : -1);
+        for (size_t k = 1; k < route.size(); ++k)
+            QVERIFY(f.model.distances(route[k - 1], route[k]) <= limit);
+        const QString named = QStringLiteral("jump limit ") + (found ? "" : "of ") + QString::number(limit, 'f', 1);
+        QVERIFY2(travel.shownText().contains(named), qPrintable(travel.shownText()));
+        if (found) {
+            QVERIFY(route.front() == sol && route.back() == tau);
+            travel.copyRoute();
+            QCOMPARE(ui.copied, travel.shownText());
+        }
+        // The plan saved now loads back as it is.
+        QVERIFY(decodeTravel(encodeTravel(f.model.travel), f.model.distances) == f.model.travel);
+    }
+
+    // Two stars of one name are told apart by their co-ordinates; other names stand alone.
+    void sameNamedStars()
+    {
+        const MapFixture f;
+        QStringList names;
+        for (int i = 0; i < f.table.size(); ++i)
+            if (f.table[i].starName.startsWith("CD -21"))
+                names << routeStarName(f.table, i);
+        QCOMPARE(names, (QStringList { "CD -21° (X -1, Y 18, Z -7)", "CD -21° (X 6, Y 23, Z -9)" }));
+        QCOMPARE(routeStarName(f.table, f.star("Sol")), "Sol");
     }
 };
 

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+using Kind = RecordedOp::Kind;
+
 namespace {
 
 // A link as "x,y-x,y", either direction the same.
@@ -91,7 +93,11 @@ private slots:
 
         RecordingSurface surface;
         drawTravel(f.model, surface);
-        QCOMPARE(surface.ops.size(), 1);
+        // One leg, and the destination outside the sector ringed on the mini-map only, at (22 + 35, 35 - 4).
+        QCOMPARE(surface.ops.size(), 2);
+        const RecordedOp &ring = surface.ops.back();
+        QVERIFY(ring.kind == Kind::Circle && ring.colour == colours::kRoute && ring.fill == 0xFFFFFFFF);
+        QCOMPARE(positions({ ring }), QString("%1,%2,1.2").arg(57 * 25.0 / 70 + 5).arg(31 * 25.0 / 70 + 2));
         const RecordedOp &leg = surface.ops.front();
         QVERIFY(leg.colour == colours::kRoute && leg.drawWidth == 3);
         const QPointF from = sectorPoint(f.table[sol], f.view);
@@ -102,6 +108,14 @@ private slots:
         const double cross
             = (leg.at[2] - from.x()) * (to.y() - from.y()) - (leg.at[3] - from.y()) * (to.x() - from.x());
         QVERIFY(std::abs(cross) < 1e-6);
+
+        // A destination in the sector is ringed there too, round its dot.
+        f.model.travel.route = { east, sol };
+        surface.ops.clear();
+        drawTravel(f.model, surface);
+        const auto rings = surface.of(Kind::Circle);
+        QCOMPARE(rings.size(), 2);
+        QCOMPARE(QPointF(rings[0].at[0], rings[0].at[1]), from);
     }
 };
 

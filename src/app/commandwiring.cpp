@@ -1,6 +1,7 @@
 #include "app/commandwiring.h"
 
 #include "app/mainwindow.h"
+#include "app/spacewiring.h"
 #include "app/travelwiring.h"
 #include "export/exportcommands.h"
 #include "export/qtresolutionchooser.h"
@@ -94,4 +95,5 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.plotRouteAction, commands->travel, &TravelCommands::plotSelectedRoute);
     commands->connect(menu.clearRouteAction, commands->travel, &TravelCommands::clearRoute);
     wireTravel(window, commands->travel);
+    wireSpaceView(window, use);
 }

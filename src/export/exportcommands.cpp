@@ -1,13 +1,11 @@
 #include "export/exportcommands.h"
 
+#include "export/exportfilechoice.h"
 #include "export/handout.h"
 #include "export/mapexport.h"
-#include "export/resolutionchooser.h"
 #include "files/commondialog.h"
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
-
-#include <QFileInfo>
 
 ExportCommands::ExportCommands(
     ShownModel shown, CommonDialog &dialog, MessageBox &messages, ResolutionChooser &resolution)
@@ -17,40 +15,14 @@ ExportCommands::ExportCommands(
     , m_resolution(resolution)
 { }
 
-bool ExportCommands::chooseFile(const char *filter, const char *extension, const char *title, const QString &fileName)
-{
-    m_dialog.Filter = QString::fromUtf8(filter);
-    m_dialog.DefaultExt = QString::fromUtf8(extension);
-    m_dialog.DialogTitle = QString::fromUtf8(title);
-    m_dialog.FileName = fileName;
-    m_dialog.CancelError = true;
-    if (!m_dialog.ShowSave())
-        return false;
-    return !QFileInfo(m_dialog.FileName).isFile()
-        || m_messages.show(QStringLiteral("Overwrite existing file"), QStringLiteral("Save File"),
-               MessageBox::Buttons::YesNo, MessageBox::Icon::None)
-        == MessageBox::Answer::Yes;
-}
-
-void ExportCommands::reportFailure(bool written)
-{
-    if (!written)
-        m_messages.show(QStringLiteral("Could not write ") + QFileInfo(m_dialog.FileName).fileName(),
-            QStringLiteral("Export"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
-}
-
 void ExportCommands::chooseAndExportMap()
 {
     const MapModel *shown = m_shown();
-    if (!shown
-        || !chooseFile("SVG drawing (*.svg) | *.svg | PDF document (*.pdf) | *.pdf | PNG image (*.png) | *.png", "svg",
-            "Export Map", QStringLiteral("starmap")))
+    if (!shown)
         return;
-    const QString fileName = m_dialog.FileName;
-    int dpi = 0;
-    if (mapexport::formatFor(fileName) == mapexport::Format::Png && (dpi = m_resolution.chooseDpi()) == 0)
-        return;
-    reportFailure(mapexport::exportMap(*shown, fileName, dpi));
+    if (const auto file
+        = chooseDrawingFile(m_dialog, m_messages, m_resolution, "Export Map", QStringLiteral("starmap")))
+        reportExport(m_messages, file->fileName, mapexport::exportMap(*shown, file->fileName, file->dpi));
 }
 
 void ExportCommands::chooseAndExportHandout()
@@ -62,8 +34,9 @@ void ExportCommands::chooseAndExportHandout()
         return;
     }
     const int star = shown->view.selectedStar;
-    if (!chooseFile("PDF document (*.pdf) | *.pdf | Text file (*.txt) | *.txt", "pdf", "Export Player Handout",
-            (*shown->stars)[star].starName.simplified().replace(u' ', u'_')))
+    if (!chooseSaveFile(m_dialog, m_messages, "PDF document (*.pdf) | *.pdf | Text file (*.txt) | *.txt", "pdf",
+            "Export Player Handout", (*shown->stars)[star].starName.simplified().replace(u' ', u'_')))
         return;
-    reportFailure(handout::writeHandout(m_dialog.FileName, handout::handoutText(*shown->stars, shown->notes, star)));
+    reportExport(m_messages, m_dialog.FileName,
+        handout::writeHandout(m_dialog.FileName, handout::handoutText(*shown->stars, shown->notes, star)));
 }

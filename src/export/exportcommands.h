@@ -24,9 +24,6 @@ public:
     void chooseAndExportHandout();
 
 private:
-    bool chooseFile(const char *filter, const char *extension, const char *title, const QString &fileName);
-    void reportFailure(bool written);
-
     ShownModel m_shown;
     CommonDialog &m_dialog;
     MessageBox &m_messages;

@@ -1,5 +1,6 @@
 #include "spaceview/planepass.h"
 
+#include "spaceview/scenelines.h"
 #include "spaceview/scenepalette.h"
 #include "spaceview/spaceprojection.h"
 #include "spaceview/spacescene.h"
@@ -52,7 +53,7 @@ void drawGrid(QPainter &painter, const SpaceProjection &projection, const QVecto
         QColor faded = colour;
         faded.setAlphaF(float(0.75 * (kFadeLevels - level) / kFadeLevels));
         painter.setPen(QPen(faded, 0.8));
-        painter.drawLines(levels[size_t(level)]);
+        drawSceneLines(painter, levels[size_t(level)]);
     }
 }
 
@@ -72,7 +73,7 @@ void drawRings(QPainter &painter, const SpaceProjection &projection, const QVect
         }
     }
     painter.setPen(QPen(colour, 0.9));
-    painter.drawLines(lines);
+    drawSceneLines(painter, lines);
 }
 
 void drawSector(
@@ -111,9 +112,9 @@ void drawSector(
     QColor light = colour;
     light.setAlphaF(0.35f);
     painter.setPen(QPen(light, 0.8));
-    painter.drawLines(prism);
+    drawSceneLines(painter, prism);
     painter.setPen(QPen(colour, 1.4));
-    painter.drawLines(square);
+    drawSceneLines(painter, square);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "spaceview/labelplacer.h"
 #include "spaceview/planepass.h"
 #include "spaceview/scenecache.h"
+#include "spaceview/scenelines.h"
 #include "spaceview/scenepalette.h"
 #include "spaceview/spaceprojection.h"
 #include "spaceview/spacescene.h"
@@ -91,7 +92,7 @@ void drawStalks(QPainter &painter, const SpaceProjection &projection, const Spac
         add(group->lines, star.at, foot);
     }
     painter.setPen(QPen(palette.foot, 1.0));
-    painter.drawLines(feet);
+    drawSceneLines(painter, feet);
     for (const Group &group : groups) {
         QColor colour = toQColor(group.colour);
         // Black and white stars keep their stalks readable on the background they would vanish into.
@@ -99,7 +100,7 @@ void drawStalks(QPainter &painter, const SpaceProjection &projection, const Spac
             colour = palette.foot;
         colour.setAlphaF(0.8f);
         painter.setPen(QPen(colour, 1.0, group.below ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
-        painter.drawLines(group.lines);
+        drawSceneLines(painter, group.lines);
     }
 }
 
@@ -116,7 +117,7 @@ void drawLinks(QPainter &painter, const SpaceProjection &projection, const Space
     QColor colour = palette.link;
     colour.setAlphaF(0.6f);
     painter.setPen(QPen(colour, 0.8));
-    painter.drawLines(lines);
+    drawSceneLines(painter, lines);
 }
 
 void drawRoute(
@@ -128,7 +129,7 @@ void drawRoute(
             = projection.segment(scene.stars[size_t(scene.route[k - 1])].at, scene.stars[size_t(scene.route[k])].at))
             legs.append(*line);
     painter.setPen(QPen(palette.route, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLines(legs);
+    drawSceneLines(painter, legs);
 }
 
 bool drawsOnImage(const QPainter &painter)

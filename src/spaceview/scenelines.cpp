@@ -38,39 +38,67 @@ public:
         }
         if (a.x() > b.x())
             std::swap(a, b);
+        if (steep)
+            m_dashed ? run<true, true>(a, b) : run<true, false>(a, b);
+        else
+            m_dashed ? run<false, true>(a, b) : run<false, false>(a, b);
+    }
+
+private:
+    // One line along its major axis from a to b (a.x() <= b.x()), two pixels across it per step.
+    template <bool Steep, bool Dashed>
+    void run(QPointF a, QPointF b)
+    {
         const double dx = b.x() - a.x();
         const double gradient = dx > 0.0 ? (b.y() - a.y()) / dx : 0.0;
-        // Dash phase advances by the length along the line of one step on the major axis.
+        const int limit = Steep ? m_height : m_width;
+        const int across = Steep ? m_width : m_height;
+        // Only the steps whose two pixels both lie inside the image.
+        double from = std::max(0.0, std::ceil(a.x() - 0.5));
+        double to = std::min(double(limit - 1), std::floor(b.x() + 0.5));
+        if (gradient != 0.0) {
+            const double t0 = a.x() + (0.0 - a.y()) / gradient;
+            const double t1 = a.x() + (double(across - 2) - a.y()) / gradient;
+            from = std::max(from, std::ceil(std::min(t0, t1)));
+            to = std::min(to, std::floor(std::max(t0, t1)));
+        } else if (a.y() < 0.0 || a.y() > across - 2) {
+            return;
+        }
+        if (from > to)
+            return;
+        // The dash phase advances by the length along the line of one step on the major axis.
         const double perStep = std::sqrt(1.0 + gradient * gradient);
-        const int limit = steep ? m_height : m_width;
-        const int across = steep ? m_width : m_height;
-        const int first = std::max(0, int(std::lround(a.x())));
-        const int last = std::min(limit - 1, int(std::lround(b.x())));
-        double y = a.y() + gradient * (first - a.x());
-        double phase = std::fmod((first - a.x()) * perStep, kDashPeriod);
-        for (int major = first; major <= last; ++major, y += gradient, phase += perStep) {
-            if (phase >= kDashPeriod)
-                phase -= kDashPeriod;
-            if ((m_dashed && phase >= kDashOn) || y < -1.0 || y >= across)
-                continue;
-            const int minor = int(y + 1.0) - 1; // floor for y >= -1
-            const int weight = int((y - minor) * m_alpha);
-            if (steep) {
-                plot(minor, major, m_alpha - weight);
-                plot(minor + 1, major, weight);
+        double phase = std::fmod((from - a.x()) * perStep, kDashPeriod);
+        if (phase < 0.0)
+            phase += kDashPeriod;
+        double y = a.y() + gradient * (from - a.x());
+        quint32 *pixels = reinterpret_cast<quint32 *>(m_bits);
+        const size_t stride = size_t(m_stride);
+        for (int major = int(from); major <= int(to); ++major, y += gradient) {
+            if (Dashed) {
+                const bool on = phase < kDashOn;
+                phase += perStep;
+                if (phase >= kDashPeriod)
+                    phase -= kDashPeriod;
+                if (!on)
+                    continue;
+            }
+            const int minor = std::clamp(int(y), 0, across - 2);
+            const int weight = std::clamp(int((y - minor) * m_alpha), 0, m_alpha);
+            if (Steep) {
+                quint32 *row = pixels + size_t(major) * stride + size_t(minor);
+                blend(row[0], m_alpha - weight);
+                blend(row[1], weight);
             } else {
-                plot(major, minor, m_alpha - weight);
-                plot(major, minor + 1, weight);
+                quint32 *column = pixels + size_t(minor) * stride + size_t(major);
+                blend(column[0], m_alpha - weight);
+                blend(column[stride], weight);
             }
         }
     }
 
-private:
-    void plot(int x, int y, int weight)
+    void blend(quint32 &pixel, int weight) const
     {
-        if (weight <= 0 || x < 0 || y < 0 || x >= m_width || y >= m_height)
-            return;
-        quint32 &pixel = reinterpret_cast<quint32 *>(m_bits)[size_t(y) * size_t(m_stride) + size_t(x)];
         const int r = int((pixel >> 16) & 0xFF);
         const int g = int((pixel >> 8) & 0xFF);
         const int b = int(pixel & 0xFF);

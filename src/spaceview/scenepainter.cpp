@@ -214,6 +214,12 @@ std::vector<SceneLabel> placeLabels(
             && std::find(scene.route.begin(), scene.route.end(), it->star) == scene.route.end())
             order.push_back(&*it);
     for (const Shown *s : order) {
+        // Where not even the shortest label would fit beside the dot, the name is not measured at all:
+        // in a crowded scene most stars go without a label.
+        const auto places = labelPlaces(*s, height, height);
+        if (std::none_of(
+                places.begin(), places.end(), [&](const QRectF &rect) { return placer.isFree(rect, s->star); }))
+            continue;
         const QString &name = scene.stars[size_t(s->star)].name;
         for (const QRectF &rect : labelPlaces(*s, cache.width(name), height))
             if (placer.place(rect, s->star)) {

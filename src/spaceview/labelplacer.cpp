@@ -39,7 +39,7 @@ void LabelPlacer::addDot(const QRectF &rect, int owner)
         add({ rect, owner, true });
 }
 
-bool LabelPlacer::isFree(const QRectF &rect, int owner) const
+bool LabelPlacer::isFree(const QRectF &rect, int owner, bool overDots) const
 {
     if (!m_bounds.contains(rect))
         return false;
@@ -49,21 +49,16 @@ bool LabelPlacer::isFree(const QRectF &rect, int owner) const
         for (int x = x0; x <= x1; ++x)
             for (const int index : m_cells[size_t(y) * size_t(m_columns) + size_t(x)]) {
                 const Taken &taken = m_taken[size_t(index)];
-                if ((!taken.dot || taken.owner != owner) && taken.rect.intersects(rect))
+                if (!(taken.dot && (overDots || taken.owner == owner)) && taken.rect.intersects(rect))
                     return false;
             }
     return true;
 }
 
-bool LabelPlacer::place(const QRectF &rect, int owner)
+bool LabelPlacer::place(const QRectF &rect, int owner, bool overDots)
 {
-    if (!isFree(rect, owner))
+    if (!isFree(rect, owner, overDots))
         return false;
     add({ rect, owner, false });
     return true;
-}
-
-void LabelPlacer::take(const QRectF &rect, int owner)
-{
-    add({ rect, owner, false });
 }

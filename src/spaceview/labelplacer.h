@@ -17,11 +17,9 @@ public:
     void addDot(const QRectF &rect, int owner);
     // Takes `rect` for a label of `owner` when it lies inside the bounds and is clear of every
     // placed label and every other star's dot; false (and nothing taken) otherwise.
-    bool place(const QRectF &rect, int owner);
-    bool isFree(const QRectF &rect, int owner) const;
-    // Takes `rect` for a label that must be shown whatever it covers (a leg length of the route); later
-    // labels keep clear of it.
-    void take(const QRectF &rect, int owner);
+    // With overDots, only the placed labels count (for a label that matters more than the dots under it).
+    bool place(const QRectF &rect, int owner, bool overDots = false);
+    bool isFree(const QRectF &rect, int owner, bool overDots = false) const;
 
 private:
     struct Taken

@@ -182,18 +182,24 @@ std::vector<SceneLabel> placeLabels(
         placer.addDot(QRectF(s.at.x() - s.radius, s.at.y() - s.radius, 2 * s.radius, 2 * s.radius), s.star);
     const double height = cache.metrics().height();
     std::vector<SceneLabel> labels;
-    // Each leg's length sits at its middle whatever it covers; names keep clear of it.
+    // Each leg's length beside its middle, clear of the other lengths and, where it can be, of the dots;
+    // the names keep clear of it.
     for (size_t k = 1; k < scene.route.size(); ++k) {
         const auto leg
             = projection.segment(scene.stars[size_t(scene.route[k - 1])].at, scene.stars[size_t(scene.route[k])].at);
         if (!leg)
             continue;
         const QString text = lightYears(scene.legLengths[k - 1]) + QStringLiteral(" ly");
-        const double width = cache.width(text);
-        const QPointF middle = leg->center();
-        const QRectF rect(middle.x() - width / 2.0, middle.y() - height - 1.0, width, height);
-        placer.take(rect, -1);
-        labels.push_back({ -1, rect, text });
+        const Shown middle { -1, leg->center(), 0.0f, 1.0 };
+        const auto places = labelPlaces(middle, cache.width(text), height);
+        for (const bool overDots : { false, true }) {
+            const auto free = std::find_if(
+                places.begin(), places.end(), [&](const QRectF &rect) { return placer.place(rect, -1, overDots); });
+            if (free != places.end()) {
+                labels.push_back({ -1, *free, text });
+                break;
+            }
+        }
     }
     // Selected, second, the route's stars, then the rest from the nearest to the farthest.
     std::vector<const Shown *> order;

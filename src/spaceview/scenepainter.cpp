@@ -24,6 +24,7 @@ constexpr double kMaxDotRadius = 7.0;
 constexpr double kFootHalf = 0.35; // light years each way of the foot mark's cross
 constexpr double kMarkGap = 3.5; // between a dot and the ring marking the selected or second star
 constexpr double kLabelGap = 2.0;
+constexpr double kRouteStep = 5.0; // pixels between the squares that keep labels off the route
 constexpr double kPickSlack = 3.0;
 constexpr double kStereoHalfAngle = 3.0;
 constexpr double kDefaultViewportHeight = 800.0;
@@ -94,11 +95,13 @@ void drawStalks(QPainter &painter, const SpaceProjection &projection, const Spac
     painter.setPen(QPen(palette.foot, 1.0));
     drawSceneLines(painter, feet);
     for (const Group &group : groups) {
-        QColor colour = toQColor(group.colour);
-        // Black and white stars keep their stalks readable on the background they would vanish into.
-        if (colour == palette.background)
-            colour = palette.foot;
-        colour.setAlphaF(0.8f);
+        // Mixed a third of the way toward grey, so that stalks of dark stars (deep blue, dark red, black)
+        // still read on black, and of white stars on white.
+        const QColor star = toQColor(group.colour);
+        const QColor &grey = palette.foot;
+        const auto mix = [](int a, int b) { return (2 * a + b) / 3; };
+        QColor colour(mix(star.red(), grey.red()), mix(star.green(), grey.green()), mix(star.blue(), grey.blue()));
+        colour.setAlphaF(0.85f);
         painter.setPen(QPen(colour, 1.0, group.below ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
         drawSceneLines(painter, group.lines);
     }
@@ -174,24 +177,67 @@ std::array<QRectF, 4> labelPlaces(const Shown &s, double width, double height)
         QRectF(x - width / 2.0, y - gap - height, width, height), QRectF(x - width / 2.0, y + gap, width, height) };
 }
 
+// The radius a label keeps from a star: its dot, and the ring of the selected or second star.
+double labelRadius(const Shown &s, const SpaceScene &scene)
+{
+    return s.star == scene.selected || s.star == scene.second ? s.radius + kMarkGap + 1.0 : s.radius;
+}
+
+// Labels in order of priority: the selected and second star's names, the leg lengths of the route,
+// the route's stars, then the rest from the nearest to the farthest. Each goes in the first place
+// beside its dot that is clear of every label placed before it and of every other dot.
 std::vector<SceneLabel> placeLabels(
     const SpaceProjection &projection, const SpaceScene &scene, const std::vector<Shown> &shown, SceneCache &cache)
 {
     LabelPlacer placer(QRectF(QPointF(0, 0), projection.viewport()), 2.5 * SceneCache::kLabelPixels);
-    for (const Shown &s : shown)
-        placer.addDot(QRectF(s.at.x() - s.radius, s.at.y() - s.radius, 2 * s.radius, 2 * s.radius), s.star);
+    for (const Shown &s : shown) {
+        const double r = labelRadius(s, scene);
+        placer.addDot(QRectF(s.at.x() - r, s.at.y() - r, 2 * r, 2 * r), s.star);
+    }
+    // The route's line is kept clear too, a small square every few pixels along each leg.
+    for (size_t k = 1; k < scene.route.size(); ++k)
+        if (const auto leg
+            = projection.segment(scene.stars[size_t(scene.route[k - 1])].at, scene.stars[size_t(scene.route[k])].at)) {
+            const int steps = std::min(1000, int(leg->length() / kRouteStep));
+            for (int i = 0; i <= steps; ++i) {
+                const QPointF at = leg->pointAt(steps > 0 ? double(i) / steps : 0.0);
+                placer.addDot(QRectF(at - QPointF(kRouteStep / 2, kRouteStep / 2), QSizeF(kRouteStep, kRouteStep)), -2);
+            }
+        }
     const double height = cache.metrics().height();
     std::vector<SceneLabel> labels;
-    // Each leg's length beside its middle, clear of the other lengths and, where it can be, of the dots;
-    // the names keep clear of it.
+    const auto placeName = [&](const Shown &s) {
+        Shown around = s;
+        around.radius = labelRadius(s, scene);
+        // Where not even the shortest label would fit beside the dot, the name is not measured at all:
+        // in a crowded scene most stars go without a label.
+        const auto shortest = labelPlaces(around, height, height);
+        if (std::none_of(shortest.begin(), shortest.end(), [&](const QRectF &r) { return placer.isFree(r, s.star); }))
+            return;
+        const QString &name = scene.stars[size_t(s.star)].name;
+        for (const QRectF &rect : labelPlaces(around, cache.width(name), height))
+            if (placer.place(rect, s.star)) {
+                labels.push_back({ s.star, rect, name });
+                return;
+            }
+    };
+    const auto placeStar = [&](int star) {
+        for (const Shown &s : shown)
+            if (s.star == star)
+                placeName(s);
+    };
+    placeStar(scene.selected);
+    if (scene.second != scene.selected)
+        placeStar(scene.second);
+    // A leg's length goes above or below its middle, else beside it; it may cover a dot rather than be left out.
     for (size_t k = 1; k < scene.route.size(); ++k) {
         const auto leg
             = projection.segment(scene.stars[size_t(scene.route[k - 1])].at, scene.stars[size_t(scene.route[k])].at);
         if (!leg)
             continue;
         const QString text = lightYears(scene.legLengths[k - 1]) + QStringLiteral(" ly");
-        const Shown middle { -1, leg->center(), 0.0f, 1.0 };
-        const auto places = labelPlaces(middle, cache.width(text), height);
+        const auto beside = labelPlaces({ -1, leg->center(), 0.0f, 1.0 }, cache.width(text), height);
+        const std::array<QRectF, 4> places = { beside[2], beside[3], beside[0], beside[1] };
         for (const bool overDots : { false, true }) {
             const auto free = std::find_if(
                 places.begin(), places.end(), [&](const QRectF &rect) { return placer.place(rect, -1, overDots); });
@@ -201,38 +247,13 @@ std::vector<SceneLabel> placeLabels(
             }
         }
     }
-    // Selected, second, the route's stars, then the rest from the nearest to the farthest.
-    std::vector<const Shown *> order;
-    order.reserve(shown.size());
-    const auto first = [&](int star) {
-        for (const Shown &s : shown)
-            if (s.star == star)
-                order.push_back(&s);
-    };
-    first(scene.selected);
-    if (scene.second != scene.selected)
-        first(scene.second);
     for (const int star : scene.route)
         if (star != scene.selected && star != scene.second)
-            first(star);
+            placeStar(star);
     for (auto it = shown.rbegin(); it != shown.rend(); ++it)
         if (it->star != scene.selected && it->star != scene.second
             && std::find(scene.route.begin(), scene.route.end(), it->star) == scene.route.end())
-            order.push_back(&*it);
-    for (const Shown *s : order) {
-        // Where not even the shortest label would fit beside the dot, the name is not measured at all:
-        // in a crowded scene most stars go without a label.
-        const auto places = labelPlaces(*s, height, height);
-        if (std::none_of(
-                places.begin(), places.end(), [&](const QRectF &rect) { return placer.isFree(rect, s->star); }))
-            continue;
-        const QString &name = scene.stars[size_t(s->star)].name;
-        for (const QRectF &rect : labelPlaces(*s, cache.width(name), height))
-            if (placer.place(rect, s->star)) {
-                labels.push_back({ s->star, rect, name });
-                break;
-            }
-    }
+            placeName(*it);
     return labels;
 }
 
@@ -250,6 +271,12 @@ void drawLabels(QPainter &painter, const SpaceScene &scene, const std::vector<Sc
             colour = palette.selected;
         else if (label.star == scene.second)
             colour = palette.second;
+        if (label.star < 0) {
+            // A leg length sits on the route's own colour: a backing keeps it readable.
+            QColor backing = palette.background;
+            backing.setAlphaF(0.75f);
+            painter.fillRect(label.rect.adjusted(-1, 0, 1, 0), backing);
+        }
         painter.setPen(colour);
         const QPointF baseline(label.rect.left(), label.rect.top() + ascent);
         if (glyphs) {

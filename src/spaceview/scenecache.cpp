@@ -1,7 +1,8 @@
 #include "spaceview/scenecache.h"
 
+#include "mapview/rastercache.h"
+
 #include <QPainter>
-#include <QTextLayout>
 
 #include <cmath>
 
@@ -40,20 +41,7 @@ const QList<QGlyphRun> &SceneCache::runs(const QString &text)
 {
     Text &found = entry(text);
     if (!found.shaped) {
-        QTextLayout layout(text, m_font);
-        layout.setCacheEnabled(true);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setPosition(QPointF(0, 0));
-        layout.endLayout();
-        found.runs = layout.glyphRuns();
-        const double ascent = line.ascent();
-        for (QGlyphRun &run : found.runs) {
-            QList<QPointF> positions = run.positions();
-            for (QPointF &position : positions)
-                position.ry() -= ascent;
-            run.setPositions(positions);
-        }
+        found.runs = baselineGlyphRuns(text, m_font);
         found.shaped = true;
     }
     return found.runs;

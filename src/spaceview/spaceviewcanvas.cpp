@@ -59,6 +59,9 @@ void SpaceViewCanvas::moveCamera(const SpaceCamera &camera)
 
 void SpaceViewCanvas::render()
 {
+    // A hidden view is drawn when it is shown: a map redraw with the window closed costs nothing.
+    if (!isVisible())
+        return;
     const double ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
     if (pixels.isEmpty())
@@ -81,6 +84,12 @@ void SpaceViewCanvas::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), Qt::black);
     else
         painter.drawImage(0, 0, m_image);
+}
+
+void SpaceViewCanvas::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    render();
 }
 
 void SpaceViewCanvas::resizeEvent(QResizeEvent *event)

@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QImageReader>
+#include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -28,6 +30,7 @@ class Services : public CommonDialog, public MessageBox, public Clipboard, publi
 {
 public:
     QString answer;
+    QString printTo; // the printer dialog prints to this PDF file, or is cancelled when empty
     int dpi = 300;
     QStringList messages;
     bool ShowSave() override
@@ -36,7 +39,11 @@ public:
         return !answer.isEmpty();
     }
     bool ShowOpen() override { return false; }
-    bool ShowPrinter(QWidget *, QPrinter &) override { return false; }
+    bool ShowPrinter(QWidget *, QPrinter &printer) override
+    {
+        printer.setOutputFileName(printTo);
+        return !printTo.isEmpty();
+    }
     Answer show(const QString &text, const QString &, Buttons, Icon) override
     {
         messages << text;
@@ -76,6 +83,15 @@ int clearStar(const SpaceViewCanvas *canvas, int except)
             return dot.star;
     }
     return -1;
+}
+
+// Whether the file is a PDF of one A4 landscape page.
+bool oneA4LandscapePage(const QByteArray &pdf)
+{
+    const QRegularExpression box(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])");
+    const auto match = box.match(QString::fromLatin1(pdf));
+    return pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") == 1 && match.hasMatch()
+        && qAbs(match.captured(1).toDouble() - 841.89) < 0.5 && qAbs(match.captured(2).toDouble() - 595.28) < 0.5;
 }
 
 } // namespace
@@ -225,12 +241,7 @@ private slots:
             QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
             QVERIFY(texts > 20);
         } else if (suffix == "pdf") {
-            QCOMPARE(written.count("/Type /Page\n") + written.count("/Type /Page "), 1);
-            const QRegularExpression box(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])");
-            const auto match = box.match(QString::fromLatin1(written));
-            QVERIFY(match.hasMatch());
-            QVERIFY(qAbs(match.captured(1).toDouble() - 841.89) < 0.5);
-            QVERIFY(qAbs(match.captured(2).toDouble() - 595.28) < 0.5);
+            QVERIFY(oneA4LandscapePage(written));
         } else {
             QImageReader::setAllocationLimit(512);
             const QImage image(m_services.answer);
@@ -242,6 +253,20 @@ private slots:
                 QCOMPARE(image.pixelColor(middle), toQColor(colourByZ(0)));
             }
         }
+    }
+
+    // Print goes through the printer dialog of Print Map and prints one A4 landscape page; a cancelled
+    // dialog prints nothing.
+    void print()
+    {
+        QTemporaryDir dir;
+        m_services.printTo = dir.filePath("printed.pdf");
+        m_space->findChild<QPushButton *>("spaceprint")->click();
+        QVERIFY(oneA4LandscapePage(bytes(m_services.printTo)));
+        QFile::remove(m_services.printTo);
+        m_services.printTo.clear();
+        m_space->printView();
+        QVERIFY(!QFile::exists(dir.filePath("printed.pdf")));
     }
 
 private:

@@ -12,10 +12,13 @@
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
 #include "routes/routesearch.h"
+#include "spaceview/spaceviewcanvas.h"
+#include "spaceview/spaceviewwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -66,6 +69,19 @@ int main(int argc, char *argv[])
     model.travel.route = plotRoute(model.distances, model.view.selectedStar, model.view.secondStar, 8.0).stars;
     window->refreshMap();
     ok = save(window, out, "route-velmora-mode.png") && ok;
+
+    // The same route in the 3D View window.
+    window->menu().spaceViewAction->trigger();
+    auto *space = window->findChild<SpaceViewWindow *>();
+    space->resize(1280, 860);
+    space->findChild<QComboBox *>(QStringLiteral("spaceradius"))->setCurrentIndex(4); // within 20 ly
+    SpaceCamera camera;
+    camera.turn = 20.0;
+    camera.tilt = 55.0;
+    camera.distance = 42.0;
+    space->canvas()->setCamera(camera);
+    ok = save(space, out, "space-view.png") && ok;
+    space->close();
     model.travel = TravelPlan();
 
     window->showDisplayOptions();

@@ -2,6 +2,7 @@
 
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
+#include "app/spacewiring.h"
 #include "app/travelwiring.h"
 #include "export/exportcommands.h"
 #include "export/qtresolutionchooser.h"
@@ -100,6 +101,7 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     connectRecentFilesMenu(*menu.recentFilesMenu, [commands](const QString &file) { commands->files.openFile(file); });
     wireTravel(window, commands->travel);
     wireEdits(window, commands->files);
+    wireSpaceView(window, use);
 }
 
 void openStateFile(MainWindow &window, const QString &fileName)

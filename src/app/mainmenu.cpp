@@ -45,6 +45,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.findStarAction = named(editmenu->addAction(QStringLiteral("Find Star…")), "findstar");
     m.displayOptionsAction = named(bar.addAction(QStringLiteral("Display Options")), "dispopts");
     m.stellarIndexAction = named(bar.addAction(QStringLiteral("Stellar Index")), "dist");
+    m.spaceViewAction = named(bar.addAction(QStringLiteral("3D View")), "spaceviewmenu");
     QMenu *helpmenu = named(bar.addMenu(QStringLiteral("Help")), "helpmenu");
     m.aboutAction = named(helpmenu->addAction(QStringLiteral("About")), "About");
 
@@ -58,5 +59,6 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     m.plotRouteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m.spaceViewAction->setShortcut(QKeySequence(Qt::Key_F3));
     return m;
 }

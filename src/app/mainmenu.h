@@ -32,6 +32,7 @@ struct MainMenu
     // The menu bar's own commands and Help
     QAction *displayOptionsAction = nullptr;
     QAction *stellarIndexAction = nullptr;
+    QAction *spaceViewAction = nullptr; // "3D View"
     QAction *aboutAction = nullptr;
 
     // Fills the menu bar and returns its actions, connected to nothing yet.

@@ -26,11 +26,6 @@ public:
     void chooseAndExportHandout();
 
 private:
-    bool chooseFile(const char *filter, const char *extension, const char *title, const QString &fileName);
-    // False, after saying which extensions the command writes, when the chosen name has none of them.
-    bool knownExtension(const QStringList &extensions, const QString &title);
-    void report(bool written, const QString &what, const QString &title, const QString &reason);
-
     ShownModel m_shown;
     CommonDialog &m_dialog;
     MessageBox &m_messages;

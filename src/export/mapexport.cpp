@@ -1,37 +1,15 @@
 #include "export/mapexport.h"
 
-#include "common/safefile.h"
-#include "export/pngwriter.h"
+#include "export/pagewriter.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
 #include "mapview/redraw.h"
 #include "output/pagesetup.h"
 
-#include <QBuffer>
 #include <QFileInfo>
-#include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 
 namespace mapexport {
-
-namespace {
-
-constexpr double kMmPerInch = 25.4;
-// Five SVG user units a millimetre: the page is a whole number of units (1485 x 1050), so its
-// width and height come out as exactly 297 and 210 mm. At 96 units an inch they would not.
-constexpr int kSvgDpi = 127;
-
-QSize pagePixels(int dpi)
-{
-    const QSizeF mm = a4LandscapeMm();
-    return { qRound(mm.width() / kMmPerInch * dpi), qRound(mm.height() / kMmPerInch * dpi) };
-}
-
-} // namespace
 
 Format formatFor(const QString &fileName)
 {
@@ -54,53 +32,28 @@ void renderPage(const MapModel &shown, QPainter &painter, const QRectF &target)
     drawMap(page, surface);
 }
 
+namespace {
+
+pagewriter::Render page(const MapModel &shown)
+{
+    return [&shown](QPainter &painter, const QRectF &target) { renderPage(shown, painter, target); };
+}
+
+} // namespace
+
 bool writeSvg(const MapModel &shown, const QString &fileName, QString *error)
 {
-    // Drawn into memory and then saved whole, so that a failed write keeps the old file and says why.
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&bytes);
-    svg.setResolution(kSvgDpi);
-    const QSize size = pagePixels(kSvgDpi);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QStringLiteral("Quorvane star map"));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    renderPage(shown, painter, QRectF(QPointF(0, 0), size));
-    return painter.end() && writeFileSafely(fileName, bytes.data(), error);
+    return pagewriter::writeSvg(page(shown), fileName, QStringLiteral("Quorvane star map"), error);
 }
 
 bool writePdf(const MapModel &shown, const QString &fileName, QString *error)
 {
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&bytes);
-    pdf.setTitle(QStringLiteral("Quorvane star map"));
-    pdf.setCreator(QStringLiteral("Quorvane"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    renderPage(shown, painter, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())));
-    return painter.end() && writeFileSafely(fileName, bytes.data(), error);
+    return pagewriter::writePdf(page(shown), fileName, QStringLiteral("Quorvane star map"), error);
 }
 
 bool writePng(const MapModel &shown, const QString &fileName, int dpi, QString *error)
 {
-    QImage image(pagePixels(dpi), QImage::Format_RGB888);
-    const int dotsPerMetre = qRound(dpi / kMmPerInch * 1000.0);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    // Paper is white; the dark mode paints its own background over it.
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        renderPage(shown, painter, QRectF(QPointF(0, 0), image.size()));
-    }
-    return writeFastPng(image, fileName, error);
+    return pagewriter::writePng(page(shown), fileName, dpi, error);
 }
 
 bool exportMap(const MapModel &shown, const QString &fileName, int dpi, QString *error)

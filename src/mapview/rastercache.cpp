@@ -23,6 +23,27 @@ QFont makeFont(const QString &name, double size, bool bold)
 
 } // namespace
 
+QList<QGlyphRun> baselineGlyphRuns(const QString &text, const QFont &font)
+{
+    // One line laid out the way QPainter::drawText lays out a single line, then moved so that the
+    // positions count from the baseline instead of the line's top.
+    QTextLayout layout(text, font);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    const double ascent = line.ascent();
+    for (QGlyphRun &run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF &position : positions)
+            position.ry() -= ascent;
+        run.setPositions(positions);
+    }
+    return runs;
+}
+
 RasterCache::Font::Font(const QString &name, double size, bool bold, const QPaintDevice *device)
     : m_font(makeFont(name, size, bold))
     , m_deviceFont(device ? QFont(m_font, device) : m_font)
@@ -44,25 +65,8 @@ RasterCache::Text &RasterCache::Font::entry(const QString &text)
 const QList<QGlyphRun> &RasterCache::Font::runs(const QString &text)
 {
     Text &found = entry(text);
-    if (!found.runs) {
-        // One line laid out the way QPainter::drawText lays out a single line, then moved so that
-        // the positions count from the baseline instead of the line's top.
-        QTextLayout layout(text, m_deviceFont);
-        layout.setCacheEnabled(true);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setPosition(QPointF(0, 0));
-        layout.endLayout();
-        QList<QGlyphRun> runs = layout.glyphRuns();
-        const double ascent = line.ascent();
-        for (QGlyphRun &run : runs) {
-            QList<QPointF> positions = run.positions();
-            for (QPointF &position : positions)
-                position.ry() -= ascent;
-            run.setPositions(positions);
-        }
-        found.runs = std::move(runs);
-    }
+    if (!found.runs)
+        found.runs = baselineGlyphRuns(text, m_deviceFont);
     return *found.runs;
 }
 

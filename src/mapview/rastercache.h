@@ -15,6 +15,10 @@
 
 class QPaintDevice;
 
+// The glyph runs of `text` as the painter would lay it out on one line in `font`, with positions
+// relative to the start of its baseline.
+QList<QGlyphRun> baselineGlyphRuns(const QString &text, const QFont &font);
+
 // What one window's redraws keep from one redraw to the next: each font with its metrics on the
 // device, the text drawn in it shaped into glyph runs with its width, and the image of each wide
 // dot. A redraw sets the same few fonts and mostly the same texts every time, and shaping text

@@ -1,0 +1,39 @@
+#include "app/spacewiring.h"
+
+#include "app/commandwiring.h"
+#include "app/mainwindow.h"
+#include "app/navigationwiring.h"
+#include "navigation/selection.h"
+#include "spaceview/spaceviewwindow.h"
+
+#include <QAction>
+
+void wireSpaceView(MainWindow &window, const CommandServices &commandServices)
+{
+    const SpaceServices services { commandServices.fileDialog, commandServices.messages, commandServices.resolution,
+        commandServices.printDialog, window.printer() };
+    // The window is made on first use; until then a redraw costs it nothing.
+    auto open = [&window, services]() {
+        auto *space = window.findChild<SpaceViewWindow *>();
+        if (!space) {
+            space = new SpaceViewWindow(services, &window);
+            QObject::connect(&window, &MainWindow::mapDrawn, space, [&window, space] {
+                if (const MapModel *shown = window.shownModel())
+                    space->follow(*shown);
+            });
+            QObject::connect(space, &SpaceViewWindow::starPicked, &window, [&window](int star, int button) {
+                if (button == 1) {
+                    window.navigation()->markerPressed(star, 1);
+                } else if (indexEntryPressed(window.model().view, window.table(), star, 2) == WindowAction::Redraw) {
+                    window.refreshMap();
+                }
+            });
+        }
+        if (const MapModel *shown = window.shownModel())
+            space->follow(*shown);
+        space->show();
+        space->raise();
+        space->activateWindow();
+    };
+    QObject::connect(window.menu().spaceViewAction, &QAction::triggered, &window, open);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+class MainWindow;
+struct CommandServices;
+
+// The "3D View" command: opens the 3-D window beside the map (made on first use), keeps it on the
+// map's last drawing after every redraw, and turns a click on one of its stars into the selection
+// command of a click on the map (left) or the second-star command of the Stellar Index (right).
+void wireSpaceView(MainWindow &window, const CommandServices &services);

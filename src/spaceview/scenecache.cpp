@@ -1,0 +1,70 @@
+#include "spaceview/scenecache.h"
+
+#include "mapview/rastercache.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// More names than a scene holds; past it the cache starts again from empty.
+constexpr qsizetype kMaxTexts = 65536;
+
+QFont labelFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(int(SceneCache::kLabelPixels));
+    return font;
+}
+
+} // namespace
+
+SceneCache::SceneCache()
+    : m_font(labelFont())
+    , m_metrics(m_font)
+{ }
+
+SceneCache::Text &SceneCache::entry(const QString &text)
+{
+    const auto found = m_texts.find(text);
+    if (found != m_texts.end())
+        return *found;
+    if (m_texts.size() >= kMaxTexts)
+        m_texts.clear();
+    Text &added = m_texts[text];
+    added.width = m_metrics.horizontalAdvance(text);
+    return added;
+}
+
+const QList<QGlyphRun> &SceneCache::runs(const QString &text)
+{
+    Text &found = entry(text);
+    if (!found.shaped) {
+        found.runs = baselineGlyphRuns(text, m_font);
+        found.shaped = true;
+    }
+    return found.runs;
+}
+
+const QImage &SceneCache::dot(QRgb fill, QRgb rim, double radius, double ratio)
+{
+    // Sizes in quarter pixels: a zoom changes the dots' size smoothly without a new image each frame.
+    const int quarters = int(std::lround(radius * 4.0));
+    const int ratioKey = int(std::lround(ratio * 100.0));
+    QImage &dot = m_dots[{ fill, rim, quarters, ratioKey }];
+    if (dot.isNull()) {
+        const double r = quarters / 4.0 * ratio;
+        const int side = int(std::ceil(2.0 * r)) + 4;
+        dot = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+        dot.fill(Qt::transparent);
+        QPainter stamp(&dot);
+        stamp.setRenderHint(QPainter::Antialiasing, true);
+        stamp.setPen(QPen(QColor::fromRgba(rim), ratio * 0.8));
+        stamp.setBrush(QColor::fromRgba(fill));
+        stamp.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
+        stamp.end();
+        dot.setDevicePixelRatio(ratio);
+    }
+    return dot;
+}

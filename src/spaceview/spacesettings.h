@@ -1,0 +1,15 @@
+#pragma once
+
+#include "spaceview/spacecamera.h"
+#include "spaceview/spacescene.h"
+
+// The 3-D view's camera (without its pan, which follows the selection) and options, kept between
+// runs in the program's settings. Values that are missing or out of range read as the defaults.
+struct SpaceSettings
+{
+    SpaceCamera camera;
+    SpaceOptions options;
+
+    static SpaceSettings load();
+    void save() const;
+};

@@ -1,0 +1,288 @@
+#include "app/commandwiring.h"
+#include "app/mainwindow.h"
+#include "app/navigationwiring.h"
+#include "app/splashwindow.h"
+#include "export/resolutionchooser.h"
+#include "files/commondialog.h"
+#include "files/messagebox.h"
+#include "mapview/colours.h"
+#include "output/clipboard.h"
+#include "output/printdialog.h"
+#include "spaceview/spaceviewcanvas.h"
+#include "spaceview/spaceviewwindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QImageReader>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// The dialogs behind the window: the file dialog answers `answer`, the resolution chooser `dpi`.
+class Services : public CommonDialog, public MessageBox, public Clipboard, public PrintDialog, public ResolutionChooser
+{
+public:
+    QString answer;
+    QString printTo; // the printer dialog prints to this PDF file, or is cancelled when empty
+    int dpi = 300;
+    QStringList messages;
+    bool ShowSave() override
+    {
+        FileName = answer;
+        return !answer.isEmpty();
+    }
+    bool ShowOpen() override { return false; }
+    bool ShowPrinter(QWidget *, QPrinter &printer) override
+    {
+        printer.setOutputFileName(printTo);
+        return !printTo.isEmpty();
+    }
+    Answer show(const QString &text, const QString &, Buttons, Icon) override
+    {
+        messages << text;
+        return Answer::Yes;
+    }
+    void setText(const QString &) override { }
+    int chooseDpi() override { return dpi; }
+};
+
+QByteArray bytes(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The dot of `star` in the canvas's last frame, or none.
+const SceneDot *dotOf(const SpaceViewCanvas *canvas, int star)
+{
+    for (const SceneDot &dot : canvas->frame().dots)
+        if (dot.star == star)
+            return &dot;
+    return nullptr;
+}
+
+// A star other than `except` whose dot lies well inside the view and clear of every other dot.
+int clearStar(const SpaceViewCanvas *canvas, int except)
+{
+    const QRectF inside = QRectF(canvas->rect()).adjusted(20, 20, -20, -20);
+    const auto &dots = canvas->frame().dots;
+    for (const SceneDot &dot : dots) {
+        if (dot.star == except || !inside.contains(dot.at))
+            continue;
+        const bool alone = std::all_of(dots.begin(), dots.end(), [&](const SceneDot &other) {
+            return other.star == dot.star || QLineF(other.at, dot.at).length() > 2 * (dot.radius + other.radius) + 8;
+        });
+        if (alone)
+            return dot.star;
+    }
+    return -1;
+}
+
+// Whether the file is a PDF of one A4 landscape page.
+bool oneA4LandscapePage(const QByteArray &pdf)
+{
+    const QRegularExpression box(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])");
+    const auto match = box.match(QString::fromLatin1(pdf));
+    return pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") == 1 && match.hasMatch()
+        && qAbs(match.captured(1).toDouble() - 841.89) < 0.5 && qAbs(match.captured(2).toDouble() - 595.28) < 0.5;
+}
+
+} // namespace
+
+// The 3D View window on the real main window: picking, following the map, keys, settings and files.
+class TestSpaceViewWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+    }
+
+    void init()
+    {
+        m_splash = std::make_unique<SplashWindow>();
+        m_window = std::make_unique<MainWindow>(m_splash.get(), &m_wiring);
+        m_window->startUp();
+        m_window->menu().spaceViewAction->trigger();
+        m_space = m_window->findChild<SpaceViewWindow *>();
+        QVERIFY(m_space && m_space->isVisible());
+        m_space->resize(1100, 760);
+        QVERIFY(QTest::qWaitForWindowExposed(m_space));
+        m_canvas = m_space->canvas();
+    }
+    void cleanup()
+    {
+        closeWindows();
+        QSettings().clear();
+    }
+
+    // A left click on a dot selects that star as a click on its map marker does (the sector centres on
+    // it) and the view turns to it; a right click makes it the second star.
+    void clickingDotsSelectsStars()
+    {
+        MapModel &model = m_window->model();
+        for (int k = 0; k < 20; ++k) {
+            const int star = clearStar(m_canvas, model.view.selectedStar);
+            QVERIFY(star >= 0);
+            QTest::mouseClick(m_canvas, Qt::LeftButton, {}, dotOf(m_canvas, star)->at.toPoint());
+            QCOMPARE(model.view.selectedStar, star);
+            QCOMPARE(model.view.originX, qBound(-35, model.stars->operator[](star).x - 7, 20));
+            QCOMPARE(m_canvas->scene().selected, star);
+            const SceneDot *centre = dotOf(m_canvas, star);
+            QVERIFY(centre && QLineF(centre->at, QRectF(m_canvas->rect()).center()).length() < 1.0);
+        }
+        const int selected = model.view.selectedStar;
+        const int second = clearStar(m_canvas, selected);
+        QTest::mouseClick(m_canvas, Qt::RightButton, {}, dotOf(m_canvas, second)->at.toPoint());
+        QCOMPARE(model.view.selectedStar, selected);
+        QCOMPARE(model.view.secondStar, second);
+        QCOMPARE(m_canvas->scene().second, second);
+    }
+
+    // A selection and a colour code chosen on the map show in the 3-D view at the next redraw.
+    void viewFollowsTheMap()
+    {
+        MapModel &model = m_window->model();
+        const int tarn = 111;
+        m_window->navigation()->markerPressed(tarn, 1);
+        QCOMPARE(m_canvas->scene().selected, tarn);
+        QVERIFY(QLineF(dotOf(m_canvas, tarn)->at, QRectF(m_canvas->rect()).center()).length() < 1.0);
+        model.options.colourCode = 1;
+        m_window->refreshMap();
+        for (int i = 0; i < model.stars->size(); ++i)
+            QCOMPARE(m_canvas->scene().stars[size_t(i)].colour, starColour(model, i));
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<double>("turn");
+        QTest::addColumn<double>("tilt");
+        QTest::addColumn<double>("distance");
+        const double d = SpaceCamera::kDefaultDistance;
+        QTest::newRow("left") << QList<int> { Qt::Key_Left } << 5.0 << 30.0 << d;
+        QTest::newRow("right") << QList<int> { Qt::Key_Right } << 355.0 << 30.0 << d;
+        QTest::newRow("up to straight down") << QList<int>(8, Qt::Key_Up) << 0.0 << 0.0 << d;
+        QTest::newRow("down to edge-on") << QList<int>(20, Qt::Key_Down) << 0.0 << 90.0 << d;
+        QTest::newRow("plus, minus") << QList<int> { Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus } << 0.0 << 30.0
+                                     << d * 0.8;
+        QTest::newRow("home") << QList<int> { Qt::Key_Left, Qt::Key_Down, Qt::Key_Minus, Qt::Key_Home } << 0.0 << 30.0
+                              << d;
+        QTest::newRow("top") << QList<int> { Qt::Key_Left, Qt::Key_T } << 0.0 << 0.0 << d;
+    }
+    void keys()
+    {
+        QFETCH(QList<int>, keys);
+        for (const int key : keys)
+            QTest::keyClick(m_canvas, Qt::Key(key));
+        QTEST(m_canvas->camera().turn, "turn");
+        QTEST(m_canvas->camera().tilt, "tilt");
+        QFETCH(double, distance);
+        QVERIFY(qAbs(m_canvas->camera().distance - distance) < 1e-9);
+    }
+
+    // The camera and the options come back in the next run's window.
+    void keptBetweenRuns()
+    {
+        QTest::keyClick(m_canvas, Qt::Key_Left);
+        QTest::keyClick(m_canvas, Qt::Key_Down);
+        m_space->findChild<QCheckBox *>("spacelinks")->click();
+        const SpaceCamera camera = m_canvas->camera();
+        closeWindows();
+        init();
+        QCOMPARE(m_canvas->camera().turn, camera.turn);
+        QCOMPARE(m_canvas->camera().tilt, camera.tilt);
+        QVERIFY(m_canvas->options().reachLinks);
+        QVERIFY(m_space->findChild<QCheckBox *>("spacelinks")->isChecked());
+    }
+
+    // Export writes what the extension names: an SVG that parses, one A4 landscape PDF page, a PNG of its
+    // resolution's size; the stereo pair draws the view twice.
+    void exportFiles_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<bool>("stereo");
+        QTest::newRow("svg") << "svg" << 0 << false;
+        QTest::newRow("pdf") << "pdf" << 0 << false;
+        QTest::newRow("pdf stereo") << "pdf" << 0 << true;
+        QTest::newRow("png 150") << "png" << 150 << false;
+        QTest::newRow("png 300 stereo") << "png" << 300 << true;
+        QTest::newRow("png 600") << "png" << 600 << false;
+    }
+    void exportFiles()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(int, dpi);
+        QFETCH(bool, stereo);
+        if (stereo)
+            m_space->findChild<QCheckBox *>("spacestereo")->click();
+        QTemporaryDir dir;
+        m_services.answer = dir.filePath("view." + suffix);
+        m_services.dpi = dpi;
+        m_space->exportView();
+        QVERIFY(m_services.messages.isEmpty());
+        const QByteArray written = bytes(m_services.answer);
+        if (suffix == "svg") {
+            QXmlStreamReader xml(written);
+            int texts = 0;
+            while (!xml.atEnd())
+                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+                    ++texts;
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            QVERIFY(texts > 20);
+        } else if (suffix == "pdf") {
+            QVERIFY(oneA4LandscapePage(written));
+        } else {
+            QImageReader::setAllocationLimit(512);
+            const QImage image(m_services.answer);
+            QCOMPARE(image.size(), QSize(qRound(297 / 25.4 * dpi), qRound(210 / 25.4 * dpi)));
+            // Sol, the centre, in the middle of the page, or of each half of a stereo pair.
+            const int halves = stereo ? 2 : 1;
+            for (int h = 0; h < halves; ++h) {
+                const QPoint middle((2 * h + 1) * image.width() / (2 * halves), image.height() / 2);
+                QCOMPARE(image.pixelColor(middle), toQColor(colourByZ(0)));
+            }
+        }
+    }
+
+    // Print goes through the printer dialog of Print Map and prints one A4 landscape page; a cancelled
+    // dialog prints nothing.
+    void print()
+    {
+        QTemporaryDir dir;
+        m_services.printTo = dir.filePath("printed.pdf");
+        m_space->findChild<QPushButton *>("spaceprint")->click();
+        QVERIFY(oneA4LandscapePage(bytes(m_services.printTo)));
+        QFile::remove(m_services.printTo);
+        m_services.printTo.clear();
+        m_space->printView();
+        QVERIFY(!QFile::exists(dir.filePath("printed.pdf")));
+    }
+
+private:
+    void closeWindows()
+    {
+        m_window.reset();
+        m_splash.reset();
+    }
+
+    Services m_services;
+    CommandServices m_wiring { m_services, m_services, m_services, m_services, m_services };
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<MainWindow> m_window;
+    SpaceViewWindow *m_space = nullptr;
+    SpaceViewCanvas *m_canvas = nullptr;
+};
+
+QTEST_MAIN(TestSpaceViewWindow)
+#include "tst_spaceviewwindow.moc"

@@ -39,6 +39,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.exitAction = named(fm->addAction(QStringLiteral("Exit")), "bye");
     QMenu *editmenu = named(bar.addMenu(QStringLiteral("&Edit")), "editmenu");
     m.findStarAction = named(editmenu->addAction(QStringLiteral("Find Star…")), "findstar");
+    m.findNotesAction = named(editmenu->addAction(QStringLiteral("Find in Notes")), "findnotes");
     m.displayOptionsAction = named(bar.addAction(QStringLiteral("Display Options")), "dispopts");
     m.stellarIndexAction = named(bar.addAction(QStringLiteral("Stellar Index")), "dist");
     QMenu *helpmenu = named(bar.addMenu(QStringLiteral("Help")), "helpmenu");
@@ -51,6 +52,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m.aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
     m.findStarAction->setShortcut(QKeySequence::Find);
+    m.findNotesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     m.plotRouteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     return m;
 }

@@ -43,6 +43,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.redoAction = named(editmenu->addAction(QStringLiteral("Redo")), "redo");
     editmenu->addSeparator();
     m.findStarAction = named(editmenu->addAction(QStringLiteral("Find Star…")), "findstar");
+    m.findNotesAction = named(editmenu->addAction(QStringLiteral("Find in Notes")), "findnotes");
     m.displayOptionsAction = named(bar.addAction(QStringLiteral("Display Options")), "dispopts");
     m.stellarIndexAction = named(bar.addAction(QStringLiteral("Stellar Index")), "dist");
     m.spaceViewAction = named(bar.addAction(QStringLiteral("3D View")), "spaceviewmenu");
@@ -58,6 +59,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.findStarAction->setShortcut(QKeySequence::Find);
     m.undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m.findNotesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     m.plotRouteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     m.spaceViewAction->setShortcut(QKeySequence(Qt::Key_F3));
     return m;

@@ -29,6 +29,8 @@ struct MainMenu
     QAction *redoAction = nullptr;
     // Edit ▸ Find Star…
     QAction *findStarAction = nullptr;
+    // Edit ▸ Find in Notes
+    QAction *findNotesAction = nullptr;
     // The menu bar's own commands and Help
     QAction *displayOptionsAction = nullptr;
     QAction *stellarIndexAction = nullptr;

@@ -4,6 +4,7 @@
 #include "app/helpcard.h"
 #include "app/mapcanvas.h"
 #include "app/navigationwiring.h"
+#include "app/notesearchwiring.h"
 #include "app/splashwindow.h"
 #include "common/waitcursor.h"
 #include "index/routepanel.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(SplashWindow *splash, const CommandServices *services)
     wireCommands(*this, services);
     m_navigation = new NavigationWiring(*this);
     connect(m_menu.findStarAction, &QAction::triggered, m_navigation, &NavigationWiring::findStar);
+    wireNotesSearch(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,0 +1,191 @@
+#include "atlas/atlaspages.h"
+
+#include "atlas/indexlayout.h"
+#include "atlas/pagecanvas.h"
+#include "catalogue/startable.h"
+#include "mapview/colours.h"
+#include "mapview/mapmodel.h"
+
+#include <QLocale>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace atlaspages {
+
+namespace {
+
+constexpr double kGap = 6.0; // between the catalogue map and a second picture
+constexpr double kOverviewTop = 28.0;
+constexpr double kStarRadius = 0.9;
+const QColor kSectorColour(200, 0, 160);
+
+QString editionName(AtlasEdition edition)
+{
+    return edition == AtlasEdition::GameMaster ? QStringLiteral("Game Master Edition")
+                                               : QStringLiteral("Player Edition");
+}
+
+void heading(const PageCanvas &page, const QString &text)
+{
+    page.painter().setPen(Qt::black);
+    page.text(PageCanvas::kMargin, 10, text, PageCanvas::font(16, true));
+}
+
+// Light years on the overview map: the catalogue's extent, square, with a light year to spare.
+struct Extent
+{
+    double left, top, size; // ly: smallest X, largest Y, side
+};
+
+Extent catalogueExtent(const StarTable &stars)
+{
+    int minX = 0, maxX = 0, minY = 0, maxY = 0;
+    for (const StarRecord &s : stars.stars()) {
+        minX = std::min<int>(minX, s.x);
+        maxX = std::max<int>(maxX, s.x);
+        minY = std::min<int>(minY, s.y);
+        maxY = std::max<int>(maxY, s.y);
+    }
+    const double size = std::max(maxX - minX, maxY - minY) + 2.0;
+    return { (minX + maxX) / 2.0 - size / 2, (minY + maxY) / 2.0 + size / 2, size };
+}
+
+} // namespace
+
+void drawTitle(const PageCanvas &page, const AtlasPlan &plan, const QDate &date, const QImage &logo)
+{
+    QPainter &p = page.painter();
+    p.setPen(Qt::black);
+    const double centre = PageCanvas::kWidth / 2;
+    const auto centred = [&](double y, const QString &text, const QFont &font) {
+        page.text(centre - page.textWidth(text, font) / 2, y, text, font);
+    };
+    if (!logo.isNull()) {
+        const double width = 110.0;
+        const double height = width * logo.height() / logo.width();
+        p.drawImage(page.rect(QRectF(centre - width / 2, 30, width, height)), logo);
+    }
+    centred(95, QStringLiteral("Campaign Atlas"), PageCanvas::font(32, true));
+    centred(115, editionName(plan.edition), PageCanvas::font(18));
+    centred(130, QLocale(QLocale::English).toString(date, QStringLiteral("d MMMM yyyy")), PageCanvas::font(14));
+    centred(150,
+        QStringLiteral("%1 sector maps, %2 systems with notes").arg(plan.sectors.size()).arg(plan.index.size()),
+        PageCanvas::font(11));
+}
+
+std::vector<ContentsLine> drawContents(const PageCanvas &page, const AtlasPlan &plan, int contentsPage)
+{
+    std::vector<std::pair<QString, int>> entries;
+    entries.emplace_back(QStringLiteral("Overview of the catalogue"), plan.overviewPage());
+    for (size_t k = 0; k < plan.sectors.size(); ++k)
+        entries.emplace_back(QStringLiteral("Sector ") + plan.sectorTitles[k], plan.sectorPage(k));
+    entries.emplace_back(QStringLiteral("Index of systems with notes"), plan.firstIndexPage());
+
+    heading(page, contentsPage == 0 ? QStringLiteral("Contents") : QStringLiteral("Contents (continued)"));
+    const QFont font = PageCanvas::font(11);
+    const double lineHeight = 7.0;
+    const double right = PageCanvas::kWidth - PageCanvas::kMargin;
+    std::vector<ContentsLine> lines;
+    const size_t first = static_cast<size_t>(contentsPage) * AtlasPlan::kContentsLinesPerPage;
+    const size_t last = std::min(entries.size(), first + AtlasPlan::kContentsLinesPerPage);
+    double y = 26.0;
+    QPainter &p = page.painter();
+    for (size_t i = first; i < last; ++i, y += lineHeight) {
+        const auto &[title, target] = entries[i];
+        const QString number = QString::number(target);
+        p.setPen(QColor(0, 0, 150));
+        const double titleWidth = page.text(PageCanvas::kMargin, y, title, font);
+        const double numberWidth = page.textWidth(number, font);
+        page.text(right - numberWidth, y, number, font);
+        // Dot leaders from the title to the page number.
+        p.setPen(QPen(Qt::gray, page.px(0.3), Qt::DotLine));
+        const double baseline = y + page.lineHeight(font) * 0.75;
+        if (right - numberWidth - 2 > PageCanvas::kMargin + titleWidth + 2)
+            p.drawLine(
+                page.at(PageCanvas::kMargin + titleWidth + 2, baseline), page.at(right - numberWidth - 2, baseline));
+        lines.push_back({ QRectF(PageCanvas::kMargin, y, right - PageCanvas::kMargin, lineHeight), target });
+    }
+    return lines;
+}
+
+void drawOverview(const PageCanvas &page, const AtlasPlan &plan, const MapModel &shown, const OverviewPicture &second)
+{
+    heading(page, QStringLiteral("Overview of the catalogue"));
+    const StarTable &stars = *shown.stars;
+    const double height = PageCanvas::kHeight - kOverviewTop - 12;
+    const double side = second ? std::min(height, (PageCanvas::kWidth - 2 * PageCanvas::kMargin - kGap) / 2) : height;
+    const QRectF box(PageCanvas::kMargin, kOverviewTop, side, side);
+    const Extent extent = catalogueExtent(stars);
+    const double mmPerLy = side / extent.size;
+    const auto place = [&](double x, double y) {
+        return page.at(box.left() + (x - extent.left) * mmPerLy, box.top() + (extent.top - y) * mmPerLy);
+    };
+
+    QPainter &p = page.painter();
+    p.save();
+    p.setClipRect(page.rect(box));
+    // A line every five light years, darker through Sol.
+    for (int ly = static_cast<int>(std::floor(extent.left / 5)) * 5; ly <= extent.left + extent.size; ly += 5) {
+        p.setPen(QPen(ly == 0 ? QColor(150, 150, 150) : QColor(220, 220, 220), page.px(0.2)));
+        p.drawLine(place(ly, extent.top), place(ly, extent.top - extent.size));
+    }
+    for (int ly = static_cast<int>(std::floor((extent.top - extent.size) / 5)) * 5; ly <= extent.top; ly += 5) {
+        p.setPen(QPen(ly == 0 ? QColor(150, 150, 150) : QColor(220, 220, 220), page.px(0.2)));
+        p.drawLine(place(extent.left, ly), place(extent.left + extent.size, ly));
+    }
+    // The sectors of the atlas, each with the page its map is on.
+    const QFont small = PageCanvas::font(7, true);
+    for (size_t k = 0; k < plan.sectors.size(); ++k) {
+        const AtlasSector &s = plan.sectors[k];
+        p.setPen(QPen(kSectorColour, page.px(0.4)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(place(s.originX - 0.5, s.originY + 15.5), place(s.originX + 15.5, s.originY - 0.5)));
+        const QPointF corner = place(s.originX - 0.5, s.originY + 15.5);
+        page.text(
+            page.mm(corner.x()) + 1, page.mm(corner.y()) + 0.5, QStringLiteral("p. %1").arg(plan.sectorPage(k)), small);
+    }
+    p.setPen(QPen(Qt::black, page.px(0.1)));
+    for (int i = 0; i < stars.size(); ++i) {
+        p.setBrush(toQColor(starColour(shown, i)));
+        p.drawEllipse(place(stars[i].x, stars[i].y), page.px(kStarRadius), page.px(kStarRadius));
+    }
+    // Names of Sol and the systems with notes.
+    const QFont label = PageCanvas::font(6);
+    p.setPen(Qt::black);
+    const auto name = [&](int star) {
+        const QPointF at = place(stars[star].x, stars[star].y);
+        page.text(page.mm(at.x()) + kStarRadius + 0.3, page.mm(at.y()) - 1.2, stars[star].starName, label);
+    };
+    if (stars.contains(StarTable::kSol))
+        name(StarTable::kSol);
+    for (const AtlasIndexEntry &entry : plan.index)
+        name(entry.star);
+    p.restore();
+    p.setPen(QPen(Qt::black, page.px(0.3)));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(page.rect(box));
+    page.text(box.left(), box.bottom() + 1.5,
+        QStringLiteral("Seen from above, north up; grid lines every 5 light years, sectors outlined with their page."),
+        PageCanvas::font(8));
+
+    if (second) {
+        const QRectF area(box.right() + kGap, kOverviewTop, side, side);
+        p.save();
+        p.setClipRect(page.rect(area));
+        second(p, page.rect(area));
+        p.restore();
+    }
+}
+
+void drawIndexPage(const PageCanvas &page, const std::vector<IndexLine> &lines, bool first)
+{
+    heading(page, first ? QStringLiteral("Index of systems with notes") : QStringLiteral("Index (continued)"));
+    QPainter &p = page.painter();
+    for (const IndexLine &line : lines) {
+        p.setPen(line.style == IndexLayout::Details ? QColor(60, 60, 60) : QColor(Qt::black));
+        page.text(line.x, line.y, line.text, IndexLayout::font(line.style));
+    }
+}
+
+} // namespace atlaspages

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "atlas/atlasnotes.h"
+#include "atlas/sectorchoice.h"
+
+#include <QString>
+
+#include <vector>
+
+class StarTable;
+
+// A star with notes as the index lists it: catalogue data, the notes of the edition, and the sector
+// pages whose map shows it.
+struct AtlasIndexEntry
+{
+    int star = -1;
+    QString name;
+    int x = 0, y = 0, z = 0;
+    QString spectralClass;
+    QString distanceFromSol; // whole light years
+    QString gameMasterNotes; // always empty in the player edition
+    QString playerNotes;
+    std::vector<int> pages; // 1-based
+};
+
+// The pages of an atlas, in order: the title page, the contents, the overview, one page per
+// sector, then the index (as many pages as its text fills, worked out when it is laid out).
+struct AtlasPlan
+{
+    enum class Page { Title, Contents, Overview, Sector };
+
+    AtlasEdition edition = AtlasEdition::Player;
+    std::vector<AtlasSector> sectors;
+    std::vector<QString> sectorTitles; // one per sector: its extent and the stars with notes it shows
+    std::vector<AtlasIndexEntry> index;
+    int contentsPages = 1;
+
+    // 1-based page numbers.
+    int overviewPage() const { return 2 + contentsPages; }
+    int sectorPage(size_t sector) const { return overviewPage() + 1 + static_cast<int>(sector); }
+    int firstIndexPage() const { return sectorPage(sectors.size()); }
+    // The page before the index: what kind, and which sector for a sector page.
+    Page pageKind(int page) const;
+
+    // Contents lines a page holds; the contents list the overview, every sector and the index.
+    static constexpr int kContentsLinesPerPage = 24;
+};
+
+AtlasPlan planAtlas(const StarTable &stars, const AtlasNotes &notes, std::vector<AtlasSector> sectors);

@@ -1,0 +1,110 @@
+#include "atlas/atlaswriter.h"
+
+#include "atlas/indexlayout.h"
+#include "atlas/pagecanvas.h"
+#include "atlas/pdflinks.h"
+#include "atlas/sectorpage.h"
+#include "mapview/mapmodel.h"
+#include "mapview/paintersurface.h"
+#include "output/pagesetup.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kPointsPerMm = 72.0 / kMmPerInch;
+
+// The model the sector pages and the overview are drawn from: the map as shown, with the notes of
+// the edition only. Its notes are never printed; the copy keeps game-master text out of the
+// player edition's drawing altogether.
+MapModel editionModel(const MapModel &shown, const AtlasNotes &notes)
+{
+    MapModel model = shown;
+    model.notes = NotesStore(shown.notes.size());
+    for (int i = 0; i < notes.size() && i < model.notes.size(); ++i)
+        if (notes.hasNotes(i))
+            model.notes.setNotes(i, notes.gameMaster(i), notes.player(i));
+    return model;
+}
+
+} // namespace
+
+AtlasWriter::AtlasWriter(const MapModel &shown, const AtlasRequest &request)
+    : m_shown(shown)
+    , m_request(request)
+    , m_notes(AtlasNotes::forEdition(shown.notes, request.edition))
+    , m_plan(
+          planAtlas(*shown.stars, m_notes, chooseSectors(request.sectors, *shown.stars, m_notes, shown.travel.route)))
+{ }
+
+QByteArray AtlasWriter::pdf() const
+{
+    const MapModel model = editionModel(m_shown, m_notes);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    std::vector<PageLink> links;
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(QStringLiteral("Quorvane Campaign Atlas"));
+        pdf.setCreator(QStringLiteral("Quorvane"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return {};
+        const PageCanvas page(painter, pdf.resolution() / kMmPerInch);
+        const IndexLayout index(m_plan.index, m_plan.edition, &pdf);
+        int number = 1;
+        const auto nextPage = [&] {
+            pdf.newPage();
+            ++number;
+        };
+
+        atlaspages::drawTitle(page, m_plan, m_request.date, model.logoNegative);
+        for (int c = 0; c < m_plan.contentsPages; ++c) {
+            nextPage();
+            for (const atlaspages::ContentsLine &line : atlaspages::drawContents(page, m_plan, c)) {
+                // PDF points from the bottom left of the page.
+                const QRectF r = line.rect;
+                links.push_back({ number - 1,
+                    QRectF(QPointF(r.left(), PageCanvas::kHeight - r.bottom()) * kPointsPerMm, r.size() * kPointsPerMm),
+                    line.target - 1 });
+            }
+            page.pageNumber(number);
+        }
+        nextPage();
+        atlaspages::drawOverview(page, m_plan, model, m_request.overviewPicture);
+        page.pageNumber(number);
+        for (const AtlasSector &sector : m_plan.sectors) {
+            nextPage();
+            PainterSurface surface(
+                painter, a4LandscapeMm(), QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())), true);
+            drawSectorPage(model, sector, surface);
+            surface.flush();
+            page.pageNumber(number, model.view.printerMode ? Qt::black : Qt::white);
+        }
+        for (size_t i = 0; i < index.pages().size(); ++i) {
+            nextPage();
+            atlaspages::drawIndexPage(page, index.pages()[i], i == 0);
+            page.pageNumber(number);
+        }
+        if (!painter.end())
+            return {};
+    }
+    if (!addPageLinks(bytes, links))
+        return {};
+    return bytes;
+}
+
+bool AtlasWriter::write(const QString &fileName) const
+{
+    const QByteArray bytes = pdf();
+    QSaveFile file(fileName);
+    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}

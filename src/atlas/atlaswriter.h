@@ -1,0 +1,41 @@
+#pragma once
+
+#include "atlas/atlaspages.h"
+#include "atlas/atlasplan.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+struct MapModel;
+
+// What an atlas is made from.
+struct AtlasRequest
+{
+    AtlasEdition edition = AtlasEdition::GameMaster;
+    SectorChoice sectors = SectorChoice::WithNotes;
+    QDate date; // on the title page
+    OverviewPicture overviewPicture; // optional second picture on the overview page
+};
+
+// The atlas as one PDF of A4 landscape pages, vector throughout: the title page, the contents
+// (each line a link to its page), the overview, the sector maps as Print Map draws them in the
+// display mode of `shown` (with the route), and the index of the systems with notes. The player
+// edition is made from a copy of the model whose notes hold the player texts only.
+class AtlasWriter
+{
+public:
+    AtlasWriter(const MapModel &shown, const AtlasRequest &request);
+
+    const AtlasPlan &plan() const { return m_plan; }
+    // The PDF; empty when it could not be made.
+    QByteArray pdf() const;
+    // False when the file could not be written.
+    bool write(const QString &fileName) const;
+
+private:
+    const MapModel &m_shown;
+    AtlasRequest m_request;
+    AtlasNotes m_notes;
+    AtlasPlan m_plan;
+};

@@ -1,0 +1,192 @@
+#include "atlas/atlaswriter.h"
+#include "atlas/pdfreader.h"
+#include "atlas/sectorpage.h"
+#include "mapview/mapfixture.h"
+#include "mapview/redraw.h"
+#include "output/printmapcommand.h"
+#include "support/recordingsurface.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Every operation with its attributes, one line each.
+QStringList describe(const QList<RecordedOp> &ops)
+{
+    QStringList lines;
+    for (const RecordedOp &op : ops)
+        lines << QStringLiteral("%1 %2 %3 %4 %5/%6 %7 %8")
+                     .arg(int(op.kind))
+                     .arg(positions({ op }), hex(op.colour), hex(op.fill))
+                     .arg(op.drawWidth)
+                     .arg(op.drawStyle)
+                     .arg(style(op), op.text);
+    return lines;
+}
+
+// The text of a PDF as poppler reads it back.
+QString pdfText(const QByteArray &pdf)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("atlas.pdf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return {};
+    file.close();
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", { "-enc", "UTF-8", file.fileName(), "-" });
+    pdftotext.waitForFinished(60000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+struct AtlasFixture : MapFixture
+{
+    AtlasFixture()
+    {
+        model.logoNegative = QImage(":/vqalogoneg.png");
+        model.options.printerMode = true;
+        beginRedraw(model); // the first redraw only hides the logo box
+        beginRedraw(model);
+    }
+    AtlasWriter writer(AtlasEdition edition, SectorChoice choice) const
+    {
+        return AtlasWriter(model, { edition, choice, QDate(2026, 12, 7), {} });
+    }
+};
+
+} // namespace
+
+class TestAtlas : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The page tree holds title, contents, overview, the sectors of the choice and the index; each
+    // contents line links to the page it names.
+    void pages_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<int>("sectors");
+        // Notes on Sol and Alpha Centauri A (one sector) and on Tau Ceti (another); a player note on Tau Ceti only.
+        QTest::newRow("with notes, GM") << int(SectorChoice::WithNotes) << int(AtlasEdition::GameMaster) << 2;
+        QTest::newRow("with notes, player") << int(SectorChoice::WithNotes) << int(AtlasEdition::Player) << 1;
+        // Sol to Tau Ceti: the route's stars fit two sectors.
+        QTest::newRow("route") << int(SectorChoice::AlongRoute) << int(AtlasEdition::GameMaster) << 2;
+        QTest::newRow("whole catalogue") << int(SectorChoice::WholeCatalogue) << int(AtlasEdition::Player) << -1;
+    }
+    void pages()
+    {
+        QFETCH(int, choice);
+        QFETCH(int, edition);
+        QFETCH(int, sectors);
+        AtlasFixture f;
+        const int sol = f.star("Sol"), alpha = f.star("Alpha Centauri A"), tau = f.star("Tau Ceti");
+        f.model.notes.setNotes(sol, "home", "");
+        f.model.notes.setNotes(alpha, "GM only", "");
+        f.model.notes.setNotes(tau, "GM", "player");
+        f.model.travel.route = { sol, f.star("Barnard's Star"), tau };
+        const AtlasWriter writer = f.writer(AtlasEdition(edition), SectorChoice(choice));
+        const AtlasPlan &plan = writer.plan();
+        if (sectors >= 0) {
+            QCOMPARE(int(plan.sectors.size()), sectors);
+        } else {
+            // Tiles: every star on exactly one sector page.
+            for (int i = 0; i < f.table.size(); ++i)
+                QCOMPARE(std::count_if(plan.sectors.begin(), plan.sectors.end(),
+                             [&](const AtlasSector &s) { return sectorShows(s, f.table, i); }),
+                    1);
+        }
+        const std::vector<int> wanted
+            = choice == int(SectorChoice::AlongRoute) ? f.model.travel.route : std::vector<int> {};
+        for (const int star : wanted)
+            QVERIFY(std::any_of(plan.sectors.begin(), plan.sectors.end(),
+                [&](const AtlasSector &s) { return sectorShows(s, f.table, star); }));
+
+        const QByteArray pdf = writer.pdf();
+        const std::optional<PdfReader> reader = PdfReader::read(pdf);
+        QVERIFY(reader);
+        const std::vector<int> pages = reader->pages();
+        // Title, contents, overview, one page a sector and one index page for these short notes.
+        QCOMPARE(int(pages.size()), 3 + int(plan.sectors.size()) + 1);
+        QCOMPARE(plan.firstIndexPage(), int(pages.size()));
+        // Contents page links: the overview, every sector, the index, in order.
+        const std::vector<int> links = PdfReader::references(
+            reader->object(PdfReader::reference(PdfReader::value(reader->object(pages[1]), "/Annots"))));
+        QCOMPARE(int(links.size()), int(plan.sectors.size()) + 2);
+        for (size_t k = 0; k < links.size(); ++k) {
+            const QByteArray dest = PdfReader::value(reader->object(links[k]), "/Dest");
+            QCOMPARE(PdfReader::references(dest), std::vector<int> { pages[2 + k] });
+        }
+        // poppler reads the updated file without complaint, to the same number of pages.
+        QVERIFY(pdfText(pdf).count(u'\f') == int(pages.size()));
+    }
+
+    // A sector page is what Print Map draws for the same sector.
+    void sectorPagesAsPrinted_data()
+    {
+        QTest::addColumn<bool>("printerMode");
+        QTest::newRow("printer mode") << true;
+        QTest::newRow("Velmora mode") << false;
+    }
+    void sectorPagesAsPrinted()
+    {
+        QFETCH(bool, printerMode);
+        AtlasFixture f;
+        f.model.options.printerMode = printerMode;
+        f.model.options.heightBox = 1;
+        beginRedraw(f.model);
+        f.model.travel.route = { f.star("Sol"), f.star("Barnard's Star"), f.star("Tau Ceti") };
+        const std::vector<AtlasSector> sectors
+            = f.writer(AtlasEdition::GameMaster, SectorChoice::WholeCatalogue).plan().sectors;
+        QVERIFY(sectors.size() > 4);
+        for (const AtlasSector &sector : sectors) {
+            RecordingSurface atlas, printed;
+            atlas.printer = printed.printer = true;
+            drawSectorPage(f.model, sector, atlas);
+            MapModel print = f.model;
+            print.view.originX = sector.originX;
+            print.view.originY = sector.originY;
+            print.view.textScale = 1.0;
+            PrintMapCommand::redrawOnSurface(print, printed);
+            QVERIFY(!printed.ops.isEmpty());
+            QCOMPARE(describe(atlas.ops), describe(printed.ops));
+        }
+    }
+
+    // Random notes whose GM texts each hold a marker: the player edition holds none of them, the
+    // GM edition every one.
+    void playerEditionHasNoGameMasterText()
+    {
+        AtlasFixture f;
+        QRandomGenerator random(23);
+        const QStringList words { "dock", "Ångström", "café", "ore", "rumours", "ÿ", "\"quoted\"", "trade" };
+        QStringList markers;
+        for (int n = 0; n < 24; ++n) {
+            const int star = random.bounded(f.table.size());
+            QString gm, player;
+            for (int w = random.bounded(1, 30); w > 0; --w) {
+                gm += words[random.bounded(words.size())] + (random.bounded(6) ? " " : "\r\n");
+                player += words[random.bounded(words.size())] + (random.bounded(6) ? " " : "\r\n");
+            }
+            const QString marker = QStringLiteral("Gmzq%1x").arg(star);
+            gm.insert(random.bounded(gm.size() + 1), ' ' + marker + ' ');
+            markers << marker;
+            f.model.notes.setNotes(star, gm, random.bounded(4) ? player : QString());
+        }
+        markers.removeDuplicates();
+        for (const SectorChoice choice : { SectorChoice::WithNotes, SectorChoice::WholeCatalogue }) {
+            const QString player = pdfText(f.writer(AtlasEdition::Player, choice).pdf());
+            const QString gm = pdfText(f.writer(AtlasEdition::GameMaster, choice).pdf());
+            QVERIFY(player.contains("Player Edition") && player.contains("rumours"));
+            for (const QString &marker : markers) {
+                QVERIFY2(!player.contains(marker), qPrintable(marker));
+                QVERIFY2(gm.contains(marker), qPrintable(marker));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestAtlas)
+#include "tst_atlas.moc"

@@ -94,7 +94,7 @@ bool SessionRecovery::offerLeftover()
         return true;
     QFile file(m_slot.fileName());
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const auto contents = decodeRecovery(bytes, m_window.model().notes.size());
+    const auto contents = decodeRecovery(bytes, m_window.model().distances);
     if (contents && m_prompt->askRestore(restoreQuestion(*contents))) {
         // The file stays until this session writes its own in its place.
         editWiring(m_window).apply(contents->state, EditState::All);

@@ -2,6 +2,7 @@
 
 #include "files/statecodec.h"
 #include "mapview/viewstate.h"
+#include "routes/pairdistances.h"
 #include "routes/travelfile.h"
 
 #include <QFile>
@@ -127,8 +128,9 @@ QString temporaryFileName(const QString &fileName)
     return fileName + QStringLiteral(".part");
 }
 
-std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, int starCount)
+std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, const PairDistances &distances)
 {
+    const int starCount = distances.size();
     // The marker may stand in a note too; the last one starts the lines written after the notes.
     const qsizetype marker = bytes.lastIndexOf(QByteArrayView(kMarker));
     if (marker < 0)
@@ -147,7 +149,7 @@ std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, int starCou
     contents.changedStars = changed.toInt(&countOk);
     contents.lastChange = QDateTime::fromString(QString::fromLatin1(lastChange), Qt::ISODate);
     const auto gameMasterText = boxText(gameMaster), playerText = boxText(player);
-    const auto travel = decodeTravel(bytes.sliced(pos).toByteArray(), starCount);
+    const auto travel = decodeTravel(bytes.sliced(pos).toByteArray(), distances);
     if (!countOk || !contents.lastChange.isValid() || !gameMasterText || !playerText || !travel
         || !decodeState(bytes.first(marker), view, state.notes))
         return std::nullopt;

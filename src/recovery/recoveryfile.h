@@ -8,6 +8,8 @@
 #include <initializer_list>
 #include <optional>
 
+class PairDistances;
+
 // What a recovery file holds: the whole state the game master would lose, how many systems differ
 // from what was last saved or loaded, and when the last change was made.
 struct RecoveryContents
@@ -28,8 +30,9 @@ struct RecoveryContents
 //   the travel plan, as its side file holds it
 // Lines end in CR LF.
 QByteArray encodeRecovery(const RecoveryContents &contents);
-// The contents of a recovery file for `starCount` stars; nothing when the bytes are not one.
-std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, int starCount);
+// The contents of a recovery file for the stars of `distances` (which also check its route);
+// nothing when the bytes are not one.
+std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, const PairDistances &distances);
 
 // Writes `pieces` one after the other to the temporary file of `fileName`, then puts it in the
 // place of `fileName` in one step, so a process killed at any moment leaves the old file or the new

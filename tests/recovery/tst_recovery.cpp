@@ -57,6 +57,13 @@ QByteArray readAll(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+const PairDistances &catalogueDistances()
+{
+    static const StarTable table = StarTable::fromCatalogue();
+    static const PairDistances distances(table);
+    return distances;
+}
+
 } // namespace
 
 class TestRecovery : public QObject
@@ -72,7 +79,7 @@ private slots:
         ViewState view;
         contents.state.place.applyTo(view);
         QVERIFY(bytes.startsWith(encodeState(view, contents.state.notes, false)));
-        const auto back = decodeRecovery(bytes, 192);
+        const auto back = decodeRecovery(bytes, catalogueDistances());
         QVERIFY(back);
         QCOMPARE(EditState::differingParts(back->state, contents.state), 0);
         QCOMPARE(back->changedStars, 3);
@@ -105,9 +112,9 @@ private slots:
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
         QByteArray bytes = encodeRecovery({ sampleState(), 1, QDateTime::currentDateTime() });
-        QVERIFY(decodeRecovery(bytes, 192));
+        QVERIFY(decodeRecovery(bytes, catalogueDistances()));
         bytes.replace(bytes.lastIndexOf(from), from.size(), to);
-        QVERIFY(!decodeRecovery(bytes, 192));
+        QVERIFY(!decodeRecovery(bytes, catalogueDistances()));
     }
 
     // The file follows changes a second later, never inside the redraw, and goes once everything
@@ -128,7 +135,7 @@ private slots:
         main->refreshMap();
         QVERIFY(!QFile::exists(file));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 2000);
-        auto contents = decodeRecovery(readAll(file), 192);
+        auto contents = decodeRecovery(readAll(file), catalogueDistances());
         QVERIFY(contents);
         QCOMPARE(contents->state.boxes.gameMasterNotes, QStringLiteral("typed"));
         QCOMPARE(contents->changedStars, 1);
@@ -201,7 +208,8 @@ private slots:
             true);
         const QByteArray question = runProgram(dir, QStringLiteral("restore\ndump %1\nquit\n").arg(after), false);
         QVERIFY2(question.contains("Quorvane ended with unsaved notes (3 systems changed, last change at "), question);
-        const auto was = decodeRecovery(readAll(before), 192), is = decodeRecovery(readAll(after), 192);
+        const auto was = decodeRecovery(readAll(before), catalogueDistances()),
+                   is = decodeRecovery(readAll(after), catalogueDistances());
         QVERIFY(was && is);
         QCOMPARE(EditState::differingParts(was->state, is->state), 0);
         QCOMPARE(is->state.notes.gameMasterText(12), QStringLiteral("Ice world\tcold\r\n\"quoted\" caf\u00E9"));

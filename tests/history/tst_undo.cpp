@@ -104,6 +104,24 @@ private slots:
         QCOMPARE(m_main->redrawCount(), redraws + 1);
     }
 
+    // Undo sets back only what the command changed: a scroll and a new jump limit since then stay.
+    void undoLeavesLaterChangesAlone()
+    {
+        m_index->indexEntryPressed(12, 1);
+        m_index->playerNotes()->setPlainText("saved");
+        m_index->saveSystemNotes();
+        MapModel &model = m_main->model();
+        const EditState saved = editWiring(*m_main).capture();
+        model.view.originX += 1;
+        model.travel.jumpLimit = 9.5;
+        m_main->menu().undoAction->trigger();
+        QVERIFY(!model.notes.hasNotes(12));
+        QCOMPARE(model.view.originX, saved.place.originX + 1);
+        QCOMPARE(model.travel.jumpLimit, 9.5);
+        m_main->menu().redoAction->trigger();
+        QCOMPARE(model.notes.playerText(12), QStringLiteral("saved"));
+    }
+
     void replacedTypingComesBackWithCtrlZ_data()
     {
         QTest::addColumn<QString>("replacedBy");

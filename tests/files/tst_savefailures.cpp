@@ -135,9 +135,11 @@ private slots:
                 exports.chooseAndExportHandout();
             else
                 exports.chooseAndExportMap();
-            expected << "Could not export " + ui.answer + ": "
-                    + (ui.answer.endsWith("jpg") ? "the name must end in .svg, .pdf or .png" : "Not a directory")
-                    + "|Export|?";
+            const QString title = ui.answer.endsWith("txt") ? "Export Player Handout" : "Export Map";
+            expected << (ui.answer.endsWith("jpg")
+                                ? "map.jpg is not written: Export Map writes .svg, .pdf or .png files only."
+                                : "Could not export " + ui.answer + ": Not a directory")
+                    + "|" + title + "|?";
         }
         QCOMPARE(ui.shown, expected);
     }

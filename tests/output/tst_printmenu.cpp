@@ -83,52 +83,25 @@ private slots:
         QCOMPARE(generalDate(kNow, QLocale(QLocale::English, QLocale::UnitedStates)), "3/5/24 2:03:07 PM");
     }
 
-    // The window is 0.9 of the screen's width, or of its height times the page ratio on a wide screen,
-    // in the page's proportions and in the middle; the text scale is its width over the page's. A 4:3
-    // screen keeps 0.9 of its width. Screens in logical pixels at 96 dpi (15 twips a pixel): a
-    // 3840 x 2160 screen at scale factor 2 is laid out as 1920 x 1080.
-    void pageSetUp_data()
-    {
-        QTest::addColumn<QSizeF>("screen");
-        QTest::addColumn<QSizeF>("window"); // pixels, to a tenth
-        QTest::newRow("1600 x 1200") << QSizeF(1600, 1200) << QSizeF(1440, 1018.2);
-        QTest::newRow("1024 x 768") << QSizeF(1024, 768) << QSizeF(921.6, 651.7);
-        QTest::newRow("1280 x 1024") << QSizeF(1280, 1024) << QSizeF(1152, 814.6);
-        QTest::newRow("1920 x 1080") << QSizeF(1920, 1080) << QSizeF(1374.6, 972);
-        QTest::newRow("1366 x 768") << QSizeF(1366, 768) << QSizeF(977.5, 691.2);
-        QTest::newRow("2560 x 1440") << QSizeF(2560, 1440) << QSizeF(1832.9, 1296);
-        QTest::newRow("1920 x 1200") << QSizeF(1920, 1200) << QSizeF(1527.4, 1080);
-    }
+    // The window is 0.9 of the screen's width, or of its height times the page ratio on a wide screen, in the
+    // page's proportions, centred, its text scale its width over the page's (15 twips a pixel; 3840 x 2160 at
+    // scale 2 is 1920 x 1080). Drawn in another shape, the page keeps its proportions, centred on whole
+    // pixels; within a pixel of them (as set up) the window is all page.
     void pageSetUp()
     {
-        QFETCH(QSizeF, screen);
-        QFETCH(QSizeF, window);
-        const PageGeometry page = setUpPage(a4LandscapeTwips(), a4LandscapeMm(), screen * 15);
-        const QRectF px(page.windowTwips.topLeft() / 15, page.windowTwips.size() / 15);
-        QCOMPARE(QSizeF(std::round(px.width() * 10) / 10, std::round(px.height() * 10) / 10), window);
-        QCOMPARE(px.center(), QPointF(screen.width() / 2, screen.height() / 2));
-        QCOMPARE(page.textScale, page.windowTwips.width() / 16838);
-        QCOMPARE(page.textScaleAt(16838 * 2), 2.0);
-        QCOMPARE(page.windowTwips.width() / page.windowTwips.height(), 16838.0 / 11906);
-    }
-
-    // A page drawn in a window of another shape keeps its proportions, centred, on whole pixels; a
-    // window within a pixel of them (as the page set-up makes it) is all page.
-    void pageInWindow_data()
-    {
-        QTest::addColumn<QSizeF>("area");
-        QTest::addColumn<QRectF>("page");
-        QTest::newRow("as set up") << QSizeF(922, 652) << QRectF(0, 0, 922, 652);
-        QTest::newRow("wide") << QSizeF(1900, 676) << QRectF(472, 0, 956, 676);
-        QTest::newRow("tall") << QSizeF(900, 1000) << QRectF(0, 182, 900, 636);
-        QTest::newRow("under a pixel off") << QSizeF(1440, 1019) << QRectF(0, 0, 1440, 1019);
-        QTest::newRow("over a pixel off") << QSizeF(1442, 1018) << QRectF(1, 0, 1440, 1018);
-    }
-    void pageInWindow()
-    {
-        QFETCH(QSizeF, area);
-        QFETCH(QRectF, page);
-        QCOMPARE(fitPage(area, a4LandscapeMm()), page);
+        for (const auto &[screen, window] : { std::pair { QSizeF(1600, 1200), QSizeF(1440, 1018.2) },
+                 { QSizeF(1024, 768), QSizeF(921.6, 651.7) }, { QSizeF(1920, 1080), QSizeF(1374.6, 972) },
+                 { QSizeF(1366, 768), QSizeF(977.5, 691.2) }, { QSizeF(2560, 1440), QSizeF(1832.9, 1296) } }) {
+            const PageGeometry page = setUpPage(a4LandscapeTwips(), a4LandscapeMm(), screen * 15);
+            const QRectF px(page.windowTwips.topLeft() / 15, page.windowTwips.size() / 15);
+            QCOMPARE(QSizeF(std::round(px.width() * 10) / 10, std::round(px.height() * 10) / 10), window);
+            QCOMPARE(px.center(), QPointF(screen.width() / 2, screen.height() / 2));
+            QCOMPARE(page.textScale, page.windowTwips.width() / 16838);
+        }
+        for (const auto &[area, page] :
+            { std::pair { QSizeF(922, 652), QRectF(0, 0, 922, 652) }, { QSizeF(1900, 676), QRectF(472, 0, 956, 676) },
+                { QSizeF(900, 1000), QRectF(0, 182, 900, 636) }, { QSizeF(1442, 1018), QRectF(1, 0, 1440, 1018) } })
+            QCOMPARE(fitPage(area, a4LandscapeMm()), page);
     }
 
     // Cancelled, in the dark mode, in the printer mode in greyscale: the page is drawn once at the

@@ -149,9 +149,12 @@ bool StateFileCommands::loadReadablePart(const QString &fileName, const StateFau
         m_messages.show(text, QString::fromUtf8(title), MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return false;
     }
-    text += QStringLiteral("\n\n\"Load what can be read\" takes the header and the notes of the first %1 stars "
-                           "from the file; every other star keeps its notes.")
-                .arg(fault.readableStars);
+    const QString part = fault.readableStars == 0 ? QStringLiteral("only the header")
+        : fault.readableStars == 1
+        ? QStringLiteral("the header and the notes of the first star")
+        : QStringLiteral("the header and the notes of the first %1 stars").arg(fault.readableStars);
+    text += QStringLiteral("\n\n\"Load what can be read\" takes %1 from the file; every other star keeps its notes.")
+                .arg(part);
     return m_messages.show(
                text, QString::fromUtf8(title), MessageBox::Buttons::KeepOrLoadReadable, MessageBox::Icon::Warning)
         == MessageBox::Answer::Yes;

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/travelwiring.h"
+#include "atlas/atlascommand.h"
 #include "export/exportcommands.h"
 #include "export/qtresolutionchooser.h"
 #include "files/qtcommondialog.h"
@@ -50,6 +51,8 @@ public:
         , exports(
               [&window] { return window.shownModel(); }, services.fileDialog, services.messages, services.resolution)
         , travel(window.model(), services.clipboard, services.messages, [&window] { window.refreshMap(); })
+        , atlas([&window] { return window.shownModel(); }, services.fileDialog, services.messages,
+              [&window](bool hasRoute) { return AtlasDialog::ask(&window, hasRoute); })
     { }
 
     template <typename Command>
@@ -67,6 +70,7 @@ public:
     PrintMapCommand print;
     ExportCommands exports;
     TravelCommands travel;
+    AtlasCommand atlas;
 };
 
 } // namespace
@@ -93,5 +97,6 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.copyRouteAction, commands->travel, &TravelCommands::copyRoute);
     commands->connect(menu.plotRouteAction, commands->travel, &TravelCommands::plotSelectedRoute);
     commands->connect(menu.clearRouteAction, commands->travel, &TravelCommands::clearRoute);
+    commands->connect(menu.exportAtlasAction, commands->atlas, &AtlasCommand::exportAtlas);
     wireTravel(window, commands->travel);
 }

@@ -6,6 +6,7 @@
 #include "output/printmapcommand.h"
 #include "support/recordingsurface.h"
 
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -121,6 +122,24 @@ private slots:
         }
         // poppler reads the updated file without complaint, to the same number of pages.
         QVERIFY(pdfText(pdf).count(u'\f') == int(pages.size()));
+    }
+
+    // The overview's second picture, when there is one, is drawn once beside the catalogue map.
+    void overviewSecondPicture()
+    {
+        AtlasFixture f;
+        QList<QRectF> areas;
+        const OverviewPicture picture = [&areas](QPainter &painter, const QRectF &area) {
+            areas << area;
+            painter.drawText(area, Qt::AlignCenter, "Second picture");
+        };
+        const AtlasWriter writer(
+            f.model, { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), picture });
+        const QString text = pdfText(writer.pdf());
+        QCOMPARE(areas.size(), 1);
+        QCOMPARE(text.count("Second picture"), 1);
+        QVERIFY(text.section(u'\f', writer.plan().overviewPage() - 1, writer.plan().overviewPage() - 1)
+                    .contains("Second picture"));
     }
 
     // A sector page is what Print Map draws for the same sector.

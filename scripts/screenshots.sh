@@ -8,4 +8,7 @@ cmake --build build --target quorvane_screenshots
 xvfb-run -a -s "-screen 0 1600x1200x24" build/tools/quorvane_screenshots docs
 # The exported map as a picture beside the screenshots.
 rsvg-convert --width 1400 --background-color white docs/map-export.svg -o docs/map-export.png
+# The atlas's overview page as a picture; the atlas itself is not kept.
+pdftoppm -f 3 -l 3 -r 110 -png -singlefile docs/atlas.pdf docs/atlas-overview
+rm docs/atlas.pdf
 echo "screenshots written to docs/"

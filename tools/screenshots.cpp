@@ -6,11 +6,13 @@
 #include "app/launcher.h"
 #include "app/mainwindow.h"
 #include "app/mapcanvas.h"
+#include "atlas/atlaswriter.h"
 #include "export/mapexport.h"
 #include "find/findstarpopup.h"
 #include "find/starfindfield.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
+#include "notesearch/notessearchpanel.h"
 #include "routes/routesearch.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
@@ -21,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
 
@@ -126,6 +129,29 @@ int main(int argc, char *argv[])
     index->playerNotes()->setPlainText(QStringLiteral("Refuel and trade here."));
     index->saveSystemNotes();
     ok = save(index, out, "stellar-index.png") && ok;
+    index->exitIndex();
+
+    // Edit ▸ Find in Notes after typing "pirat", with notes on two more systems.
+    const StarTable &table = window->table();
+    model.notes.setNotes(starNamed(table, QStringLiteral("Tau Ceti")),
+        QStringLiteral("The harbour master takes bribes.\r\nPIRATE base on the second moon of Tau Ceti e."),
+        QStringLiteral("Busy trade port; the café serves the best coffee this side of Sol."));
+    model.notes.setNotes(starNamed(table, QStringLiteral("Epsilon Eridani")), QString(),
+        QStringLiteral("Ice mining outpost. The miners talk of a pirate ship hiding in the comet cloud."));
+    window->menu().findNotesAction->trigger();
+    auto *panel = window->findChild<NotesSearchPanel *>();
+    panel->field()->setText(QStringLiteral("pirat"));
+    ok = save(panel, out, "find-in-notes.png") && ok;
+    panel->close();
+
+    // The GM edition of the atlas of the sectors with notes, with the route to Tau Ceti.
+    model.view.secondStar = starNamed(table, QStringLiteral("Tau Ceti"));
+    model.travel.route = plotRoute(model.distances, model.view.selectedStar, model.view.secondStar, 8.0).stars;
+    window->refreshMap();
+    ok = AtlasWriter(
+             *window->shownModel(), { AtlasEdition::GameMaster, SectorChoice::WithNotes, QDate::currentDate(), {} })
+             .write(out.filePath(QStringLiteral("atlas.pdf")))
+        && ok;
     window->close();
     return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/spacewiring.h"
 #include "app/travelwiring.h"
+#include "atlas/atlascommand.h"
 #include "export/exportcommands.h"
 #include "export/qtresolutionchooser.h"
 #include "files/qtcommondialog.h"
@@ -53,6 +54,8 @@ public:
         , exports(
               [&window] { return window.shownModel(); }, services.fileDialog, services.messages, services.resolution)
         , travel(window.model(), services.clipboard, services.messages, [&window] { window.refreshMap(); })
+        , atlas([&window] { return window.shownModel(); }, services.fileDialog, services.messages,
+              [&window](bool hasRoute) { return AtlasDialog::ask(&window, hasRoute); })
     {
         setObjectName(QStringLiteral("fileCommands"));
     }
@@ -72,6 +75,7 @@ public:
     PrintMapCommand print;
     ExportCommands exports;
     TravelCommands travel;
+    AtlasCommand atlas;
 };
 
 } // namespace
@@ -99,6 +103,7 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.plotRouteAction, commands->travel, &TravelCommands::plotSelectedRoute);
     commands->connect(menu.clearRouteAction, commands->travel, &TravelCommands::clearRoute);
     connectRecentFilesMenu(*menu.recentFilesMenu, [commands](const QString &file) { commands->files.openFile(file); });
+    commands->connect(menu.exportAtlasAction, commands->atlas, &AtlasCommand::exportAtlas);
     wireTravel(window, commands->travel);
     wireEdits(window, commands->files);
     wireSpaceView(window, use);

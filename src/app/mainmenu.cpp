@@ -32,6 +32,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.copyPlayerNotesAction = named(mprint->addAction(QStringLiteral("Send Player Notes to Clipboard")), "npprint");
     m.exportMapAction = named(fm->addAction(QStringLiteral("Export Map…")), "exportmap");
     m.exportHandoutAction = named(fm->addAction(QStringLiteral("Export Player Handout…")), "exporthandout");
+    m.exportAtlasAction = named(fm->addAction(QStringLiteral("Export Atlas…")), "exportatlas");
     m.copyRouteAction = named(mprint->addAction(QStringLiteral("Send Route to Clipboard")), "rprint");
     QMenu *travel = named(fm->addMenu(QStringLiteral("Travel")), "travelmenu");
     m.plotRouteAction = named(travel->addAction(QStringLiteral("Plot Route")), "plotroutemenu");

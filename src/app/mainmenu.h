@@ -18,6 +18,8 @@ struct MainMenu
     // File ▸ Export Map… and Export Player Handout…
     QAction *exportMapAction = nullptr;
     QAction *exportHandoutAction = nullptr;
+    // File ▸ Export Atlas…
+    QAction *exportAtlasAction = nullptr;
     QAction *copyRouteAction = nullptr;
     // File ▸ Travel
     QAction *plotRouteAction = nullptr;

@@ -8,6 +8,7 @@
 
 #include <QLocale>
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 
@@ -115,7 +116,8 @@ void drawOverview(const PageCanvas &page, const AtlasPlan &plan, const MapModel 
     const StarTable &stars = *shown.stars;
     const double height = PageCanvas::kHeight - kOverviewTop - 12;
     const double side = second ? std::min(height, (PageCanvas::kWidth - 2 * PageCanvas::kMargin - kGap) / 2) : height;
-    const QRectF box(PageCanvas::kMargin, kOverviewTop, side, side);
+    // Alone, the catalogue map stands in the middle of the page; with a second picture, at its left.
+    const QRectF box(second ? PageCanvas::kMargin : (PageCanvas::kWidth - side) / 2, kOverviewTop, side, side);
     const Extent extent = catalogueExtent(stars);
     const double mmPerLy = side / extent.size;
     const auto place = [&](double x, double y) {
@@ -145,6 +147,13 @@ void drawOverview(const PageCanvas &page, const AtlasPlan &plan, const MapModel 
         page.text(
             page.mm(corner.x()) + 1, page.mm(corner.y()) + 0.5, QStringLiteral("p. %1").arg(plan.sectorPage(k)), small);
     }
+    // The plotted route, as the sector maps draw it.
+    QPolygonF route;
+    for (const int star : shown.travel.route)
+        if (stars.contains(star))
+            route << place(stars[star].x, stars[star].y);
+    p.setPen(QPen(Qt::magenta, page.px(0.5)));
+    p.drawPolyline(route);
     p.setPen(QPen(Qt::black, page.px(0.1)));
     for (int i = 0; i < stars.size(); ++i) {
         p.setBrush(toQColor(starColour(shown, i)));

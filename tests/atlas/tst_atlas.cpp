@@ -1,4 +1,5 @@
 #include "atlas/atlaswriter.h"
+#include "atlas/pdflinks.h"
 #include "atlas/pdfreader.h"
 #include "atlas/sectorpage.h"
 #include "mapview/mapfixture.h"
@@ -6,6 +7,7 @@
 #include "output/printmapcommand.h"
 #include "support/recordingsurface.h"
 
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -121,6 +123,56 @@ private slots:
         }
         // poppler reads the updated file without complaint, to the same number of pages.
         QVERIFY(pdfText(pdf).count(u'\f') == int(pages.size()));
+    }
+
+    // The overview's second picture, when there is one, is drawn once beside the catalogue map.
+    void overviewSecondPicture()
+    {
+        AtlasFixture f;
+        QList<QRectF> areas;
+        const OverviewPicture picture = [&areas](QPainter &painter, const QRectF &area) {
+            areas << area;
+            painter.drawText(area, Qt::AlignCenter, "Second picture");
+        };
+        const AtlasWriter writer(
+            f.model, { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), picture });
+        const QString text = pdfText(writer.pdf());
+        QCOMPARE(areas.size(), 1);
+        QCOMPARE(text.count("Second picture"), 1);
+        QVERIFY(text.section(u'\f', writer.plan().overviewPage() - 1, writer.plan().overviewPage() - 1)
+                    .contains("Second picture"));
+    }
+
+    // A damaged or foreign file gets no links and is left as it was; nothing reads outside it.
+    void linksOnBadFiles_data()
+    {
+        QTest::addColumn<QByteArray>("pdf");
+        const QByteArray good = AtlasFixture().writer(AtlasEdition::Player, SectorChoice::WithNotes).pdf();
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("cut in half") << good.left(good.size() / 2);
+        QTest::newRow("no xref at startxref") << QByteArray(good).replace("startxref", "startxref 12 %");
+        QTest::newRow("xref offset past the end") << QByteArray("%PDF-1.4\nstartxref\n999999\n%%EOF");
+        QTest::newRow("/Prev loop") << QByteArray("xref\n0 1\n0000000000 65535 f \ntrailer\n<< /Size 1 /Prev 0 >>\n"
+                                                  "startxref\n0\n%%EOF");
+        // Objects 1 and 2 and a cross-reference table that finds them.
+        const auto file = [](const QByteArray &one, const QByteArray &two) {
+            const QByteArray first = "1 0 obj\n" + one + "\nendobj\n";
+            const QByteArray body = first + "2 0 obj\n" + two + "\nendobj\n";
+            return body + "xref\n0 3\n0000000000 65535 f \n0000000000 00000 n \n"
+                + QByteArray::number(first.size()).rightJustified(10, '0') + " 00000 n \ntrailer\n"
+                + "<< /Size 3 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(body.size()) + "\n%%EOF";
+        };
+        QTest::newRow("page tree loop") << file(
+            "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [2 0 R] >>");
+        QTest::newRow("unterminated string")
+            << file("<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Title (never closed >>");
+    }
+    void linksOnBadFiles()
+    {
+        QFETCH(QByteArray, pdf);
+        QByteArray changed = pdf;
+        QVERIFY(!addPageLinks(changed, { { 0, QRectF(0, 0, 10, 10), 1 } }));
+        QCOMPARE(changed, pdf);
     }
 
     // A sector page is what Print Map draws for the same sector.

@@ -1,0 +1,49 @@
+#include "atlas/atlascommand.h"
+
+#include "atlas/atlaswriter.h"
+#include "common/waitcursor.h"
+#include "files/commondialog.h"
+#include "files/messagebox.h"
+#include "mapview/mapmodel.h"
+
+#include <QFileInfo>
+
+AtlasCommand::AtlasCommand(ShownModel shown, CommonDialog &dialog, MessageBox &messages, Choose choose)
+    : m_shown(std::move(shown))
+    , m_dialog(dialog)
+    , m_messages(messages)
+    , m_choose(std::move(choose))
+{ }
+
+void AtlasCommand::exportAtlas()
+{
+    const MapModel *shown = m_shown();
+    if (!shown)
+        return;
+    const std::optional<AtlasChoice> choice = m_choose(!shown->travel.route.empty());
+    if (!choice)
+        return;
+    m_dialog.Filter = QStringLiteral("PDF document (*.pdf) | *.pdf");
+    m_dialog.DefaultExt = QStringLiteral("pdf");
+    m_dialog.DialogTitle = QStringLiteral("Export Atlas");
+    m_dialog.FileName
+        = choice->edition == AtlasEdition::Player ? QStringLiteral("atlas-player") : QStringLiteral("atlas-gm");
+    m_dialog.CancelError = true;
+    if (!m_dialog.ShowSave())
+        return;
+    const QString fileName = m_dialog.FileName;
+    if (QFileInfo(fileName).isFile()
+        && m_messages.show(QStringLiteral("Overwrite existing file"), QStringLiteral("Save File"),
+               MessageBox::Buttons::YesNo, MessageBox::Icon::None)
+            != MessageBox::Answer::Yes)
+        return;
+    bool written = false;
+    {
+        const WaitCursor wait;
+        written = AtlasWriter(*shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture })
+                      .write(fileName);
+    }
+    if (!written)
+        m_messages.show(QStringLiteral("Could not write ") + QFileInfo(fileName).fileName(),
+            QStringLiteral("Export Atlas"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+}

@@ -107,6 +107,7 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     wireTravel(window, commands->travel);
     wireEdits(window, commands->files);
     wireSpaceView(window, use);
+    commands->atlas.setOverviewPicture(spaceViewPicture(window));
 }
 
 void openStateFile(MainWindow &window, const QString &fileName)

@@ -4,6 +4,9 @@
 #include "app/mainwindow.h"
 #include "app/navigationwiring.h"
 #include "navigation/selection.h"
+#include "spaceview/scenepainter.h"
+#include "spaceview/spacesettings.h"
+#include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
 
 #include <QAction>
@@ -36,4 +39,22 @@ void wireSpaceView(MainWindow &window, const CommandServices &commandServices)
         space->activateWindow();
     };
     QObject::connect(window.menu().spaceViewAction, &QAction::triggered, &window, open);
+}
+
+OverviewPicture spaceViewPicture(MainWindow &window)
+{
+    return [&window](QPainter &painter, const QRectF &area) {
+        const MapModel *shown = window.shownModel();
+        if (!shown)
+            return;
+        SpaceSettings view = SpaceSettings::load();
+        QSizeF viewport;
+        if (const auto *space = window.findChild<SpaceViewWindow *>()) {
+            view.camera = space->canvas()->camera();
+            view.options = space->canvas()->options();
+            viewport = space->canvas()->size();
+        }
+        view.options.stereoPair = false;
+        paintSpaceView(painter, area, sceneFromModel(*shown), view.camera, view.options, viewport);
+    };
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "atlas/atlaspages.h"
+
 class MainWindow;
 struct CommandServices;
 
@@ -7,3 +9,7 @@ struct CommandServices;
 // map's last drawing after every redraw, and turns a click on one of its stars into the selection
 // command of a click on the map (left) or the second-star command of the Stellar Index (right).
 void wireSpaceView(MainWindow &window, const CommandServices &services);
+
+// The 3-D view from its current camera (the open window's, or the one kept from the last run), for
+// the overview page of the campaign atlas; one view even when the window prints stereo pairs.
+OverviewPicture spaceViewPicture(MainWindow &window);

@@ -1,6 +1,7 @@
 #include "app/commandwiring.h"
 #include "app/mainwindow.h"
 #include "app/navigationwiring.h"
+#include "app/spacewiring.h"
 #include "app/splashwindow.h"
 #include "export/resolutionchooser.h"
 #include "files/commondialog.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QImageReader>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -160,6 +162,26 @@ private slots:
         m_window->refreshMap();
         for (int i = 0; i < model.stars->size(); ++i)
             QCOMPARE(m_canvas->scene().stars[size_t(i)].colour, starColour(model, i));
+    }
+
+    // The atlas's overview picture is the 3-D view from the window's own camera: it turns with it.
+    void atlasPictureFollowsTheCamera()
+    {
+        const OverviewPicture picture = spaceViewPicture(*m_window);
+        const auto draw = [&picture] {
+            QImage image(400, 300, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            picture(painter, QRectF(0, 0, 400, 300));
+            return image;
+        };
+        QImage blank(400, 300, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        const QImage before = draw();
+        QVERIFY(before != blank);
+        QTest::keyClick(m_canvas, Qt::Key_Left);
+        QTest::keyClick(m_canvas, Qt::Key_Left);
+        QVERIFY(draw() != before);
     }
 
     void keys_data()

@@ -6,6 +6,7 @@
 #include "app/launcher.h"
 #include "app/mainwindow.h"
 #include "app/mapcanvas.h"
+#include "app/spacewiring.h"
 #include "atlas/atlaswriter.h"
 #include "export/mapexport.h"
 #include "find/findstarpopup.h"
@@ -148,8 +149,8 @@ int main(int argc, char *argv[])
     model.view.secondStar = starNamed(table, QStringLiteral("Tau Ceti"));
     model.travel.route = plotRoute(model.distances, model.view.selectedStar, model.view.secondStar, 8.0).stars;
     window->refreshMap();
-    ok = AtlasWriter(
-             *window->shownModel(), { AtlasEdition::GameMaster, SectorChoice::WithNotes, QDate::currentDate(), {} })
+    ok = AtlasWriter(*window->shownModel(),
+             { AtlasEdition::GameMaster, SectorChoice::WithNotes, QDate::currentDate(), spaceViewPicture(*window) })
              .write(out.filePath(QStringLiteral("atlas.pdf")))
         && ok;
     window->close();

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -26,6 +27,7 @@ NotesSearchPanel::NotesSearchPanel(const NotesStore &notes, const StarTable &sta
     , m_results(new QTreeWidget(this))
     , m_select(new QPushButton(QStringLiteral("Select Star"), this))
     , m_show(new QPushButton(QStringLiteral("Show in Stellar Index"), this))
+    , m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("findnotes"));
     setWindowTitle(QStringLiteral("Find in Notes"));
@@ -45,7 +47,9 @@ NotesSearchPanel::NotesSearchPanel(const NotesStore &notes, const StarTable &sta
     m_select->setObjectName(QStringLiteral("findnotesselect"));
     m_show->setObjectName(QStringLiteral("findnotesshow"));
 
+    m_status->setObjectName(QStringLiteral("findnotesstatus"));
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_status);
     buttons->addStretch(1);
     buttons->addWidget(m_select);
     buttons->addWidget(m_show);
@@ -92,6 +96,17 @@ void NotesSearchPanel::refreshResults()
         m_results->setCurrentItem(items.first());
     m_select->setEnabled(!items.isEmpty());
     m_show->setEnabled(!items.isEmpty());
+    m_status->setText(status());
+}
+
+QString NotesSearchPanel::status() const
+{
+    if (m_field->text().isEmpty())
+        return {};
+    if (m_matches.empty())
+        return QStringLiteral("No notes match");
+    return m_matches.size() == 1 ? QStringLiteral("1 note matches")
+                                 : QStringLiteral("%1 notes match").arg(m_matches.size());
 }
 
 const NotesMatch *NotesSearchPanel::currentMatch() const

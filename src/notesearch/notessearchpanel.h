@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -36,6 +37,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // "No notes match" after a miss, how many notes matched otherwise, empty with no text typed.
+    QString status() const;
     // The match of the current row, or null.
     const NotesMatch *currentMatch() const;
     // Enter chooses, Ctrl+Enter shows in the Stellar Index, Escape closes; false for other keys.
@@ -50,4 +53,5 @@ private:
     QTreeWidget *m_results;
     QPushButton *m_select;
     QPushButton *m_show;
+    QLabel *m_status;
 };

@@ -6,6 +6,7 @@
 #include "notesearch/notessearchpanel.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -123,6 +124,11 @@ private slots:
         QTest::keyClicks(panel->field(), "pirat");
         QCOMPARE(panel->results()->topLevelItemCount(), 2);
         QCOMPARE(panel->results()->topLevelItem(1)->text(1), QStringLiteral("Player"));
+        const auto *status = panel->findChild<QLabel *>("findnotesstatus");
+        QCOMPARE(status->text(), QStringLiteral("2 notes match"));
+        QTest::keyClicks(panel->field(), "q");
+        QCOMPARE(status->text(), QStringLiteral("No notes match"));
+        QTest::keyClick(panel->field(), Qt::Key_Backspace);
         QTest::keyClick(panel->field(), Qt::Key_Down);
         QTest::keyClick(panel->field(), Qt::Key_Return);
         const StarRecord &star9 = window.table()[9];

@@ -2,6 +2,8 @@
 // on, and with the default options plus reach links at the longest jump limit and a plotted route,
 // against the cost of just clearing and showing that image.
 
+#include "clearandblit.h"
+
 #include "catalogue/startable.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
@@ -28,13 +30,7 @@ void drawOnce(MapModel &model, QImage &image, RasterCache &cache)
 
 void BM_ClearAndBlit(benchmark::State &state)
 {
-    QImage image(kMapSize, QImage::Format_RGB32);
-    QImage screen(kMapSize, QImage::Format_RGB32);
-    for (auto _ : state) {
-        image.fill(Qt::black);
-        QPainter painter(&screen);
-        painter.drawImage(0, 0, image);
-    }
+    clearAndBlit(state, kMapSize);
 }
 BENCHMARK(BM_ClearAndBlit)->Unit(benchmark::kMillisecond);
 

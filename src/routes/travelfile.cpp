@@ -25,22 +25,16 @@ std::optional<QList<QByteArray>> keyed(const QByteArray &line, const QByteArray 
     return words;
 }
 
-std::optional<double> parseLimit(const QList<QByteArray> &words)
+std::optional<double> parseNumber(const QList<QByteArray> &words)
 {
     if (words.size() != 1)
         return std::nullopt;
     bool ok = false;
-    const double limit = words.front().toDouble(&ok);
-    // The jump limit box holds tenths (its arrows step by halves, a typed 6.3 is kept).
-    if (!ok || !(limit >= TravelPlan::kMinLimit && limit <= TravelPlan::kMaxLimit))
-        return std::nullopt;
-    const double tenths = std::round(limit * 10.0);
-    if (std::abs(limit * 10.0 - tenths) > 1e-6)
-        return std::nullopt;
-    return tenths / 10.0;
+    const double value = words.front().toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-std::optional<std::vector<int>> parseRoute(const QList<QByteArray> &words, int starCount)
+std::optional<std::vector<int>> parseRoute(const QList<QByteArray> &words)
 {
     std::vector<int> route;
     for (const QByteArray &word : words) {
@@ -48,22 +42,11 @@ std::optional<std::vector<int>> parseRoute(const QList<QByteArray> &words, int s
             continue; // "route" alone splits into one empty word
         bool ok = false;
         const int star = word.toInt(&ok);
-        if (!ok || star < 0 || star >= starCount)
+        if (!ok)
             return std::nullopt;
         route.push_back(star);
     }
-    if (route.size() == 1)
-        return std::nullopt;
     return route;
-}
-
-// A route saved with its limit keeps within it, as every route plotted at that limit does.
-bool legsWithin(const std::vector<int> &route, double limit, const PairDistances &distances)
-{
-    for (size_t k = 1; k < route.size(); ++k)
-        if (!(distances(route[k - 1], route[k]) <= limit))
-            return false;
-    return true;
 }
 
 } // namespace
@@ -85,11 +68,39 @@ std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, const PairDistan
     const auto routeWords = keyed(lines[2], kRoute);
     if (!limitWords || !routeWords)
         return std::nullopt;
-    const auto limit = parseLimit(*limitWords);
-    auto route = parseRoute(*routeWords, distances.size());
-    if (!limit || !route || !legsWithin(*route, *limit, distances))
+    const auto limit = parseNumber(*limitWords);
+    auto route = parseRoute(*routeWords);
+    if (!limit || !route)
         return std::nullopt;
-    return TravelPlan { *limit, std::move(*route) };
+    TravelPlan plan { *limit, std::move(*route) };
+    if (!travelPlanFault(plan, distances).isEmpty())
+        return std::nullopt;
+    plan.jumpLimit = std::round(plan.jumpLimit * 10.0) / 10.0;
+    return plan;
+}
+
+QString travelPlanFault(const TravelPlan &plan, const PairDistances &distances)
+{
+    // The jump limit box holds tenths (its arrows step by halves, a typed 6.3 is kept).
+    const double tenths = std::round(plan.jumpLimit * 10.0);
+    if (!(plan.jumpLimit >= TravelPlan::kMinLimit && plan.jumpLimit <= TravelPlan::kMaxLimit)
+        || std::abs(plan.jumpLimit * 10.0 - tenths) > 1e-6)
+        return QStringLiteral("the jump limit %1 is not a number of tenths from %2 to %3 ly")
+            .arg(plan.jumpLimit)
+            .arg(TravelPlan::kMinLimit)
+            .arg(TravelPlan::kMaxLimit);
+    for (int star : plan.route)
+        if (star < 0 || star >= distances.size())
+            return QStringLiteral("the route's star %1 is not a star of the catalogue").arg(star);
+    if (plan.route.size() == 1)
+        return QStringLiteral("the route holds a single star");
+    // A route saved with its limit keeps within it, as every route plotted at that limit does.
+    for (size_t k = 1; k < plan.route.size(); ++k)
+        if (!(distances(plan.route[k - 1], plan.route[k]) <= plan.jumpLimit))
+            return QStringLiteral("the route's leg from star %1 to star %2 is longer than the jump limit")
+                .arg(plan.route[k - 1])
+                .arg(plan.route[k]);
+    return {};
 }
 
 QString travelFileName(const QString &stateFileName)

@@ -23,6 +23,11 @@ QByteArray encodeTravel(const TravelPlan &plan);
 // a route of a single star, a leg longer than the limit, or a missing line.
 std::optional<TravelPlan> decodeTravel(const QByteArray &bytes, const PairDistances &distances);
 
+// What is wrong with a plan for the stars of `distances`, or empty: a limit that is not a number of
+// tenths from 1 to 15, a star that is not in the catalogue, a route of a single star or a leg longer
+// than the limit.
+QString travelPlanFault(const TravelPlan &plan, const PairDistances &distances);
+
 // "dir/mymap.kmf" -> "dir/mymap.travel".
 QString travelFileName(const QString &stateFileName);
 

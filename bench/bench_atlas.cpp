@@ -23,7 +23,7 @@ void BM_ExportAtlas(benchmark::State &state)
     model.options.printerMode = true;
     beginRedraw(model); // the first redraw only hides the logo box
     beginRedraw(model);
-    model.travel.route = { StarTable::kSol, 0, 1 };
+    model.campaign.travel.route = { StarTable::kSol, 0, 1 };
     const QString note = QStringLiteral("Trade station in high orbit, two mining colonies on the inner moons; "
                                         "the guild pays well for ore.\r\n");
     for (int i = 0; i < table.size(); i += 12)

@@ -49,8 +49,8 @@ void BM_Redraw(benchmark::State &state)
         model.options.printerMode = true;
     } else if (state.range(0) == 2) {
         model.options.linksBox = 1;
-        model.travel.jumpLimit = 15.0;
-        model.travel.route = plotRoute(model.distances, StarTable::kSol, 0, 5.0).stars;
+        model.campaign.travel.jumpLimit = 15.0;
+        model.campaign.travel.route = plotRoute(model.distances, StarTable::kSol, 0, 5.0).stars;
     }
     QImage image(kMapSize, QImage::Format_RGB32);
     RasterCache cache;

@@ -33,7 +33,7 @@ SpaceScene catalogueScene()
         if (table[i].starName == QLatin1String("Tau Ceti"))
             tauCeti = i;
     model.view.secondStar = tauCeti;
-    model.travel.route = plotRoute(model.distances, StarTable::kSol, tauCeti, 8.0).stars;
+    model.campaign.travel.route = plotRoute(model.distances, StarTable::kSol, tauCeti, 8.0).stars;
     return sceneFromModel(model);
 }
 

@@ -38,7 +38,7 @@ EditWiring::EditWiring(MainWindow &window, StateFileCommands &files)
 EditState EditWiring::capture() const
 {
     const MapModel &model = m_window.model();
-    return { model.notes, m_window.stellarIndex()->boxes(), MapPlace::of(model.view), model.travel };
+    return { model.notes, m_window.stellarIndex()->boxes(), MapPlace::of(model.view), model.campaign };
 }
 
 void EditWiring::apply(const EditState &state, int parts)
@@ -53,9 +53,9 @@ void EditWiring::apply(const EditState &state, int parts)
         model.options.colourCode = state.place.colourCode;
         m_window.displayOptionsDialog()->load();
     }
-    if (parts & EditState::Travel) {
-        model.travel = state.travel;
-        m_window.stellarIndex()->routePanel()->showJumpLimit(model.travel.jumpLimit);
+    if (parts & EditState::CampaignData) {
+        model.campaign = state.campaign;
+        m_window.stellarIndex()->routePanel()->showJumpLimit(model.campaign.travel.jumpLimit);
     }
     if (parts & EditState::Boxes)
         m_window.stellarIndex()->setBoxes(state.boxes);

@@ -184,7 +184,7 @@ void MainWindow::showAbout()
 
 void MainWindow::showDisplayOptions()
 {
-    displayOptionsDialog()->setLinkLimit(m_model.travel.jumpLimit);
+    displayOptionsDialog()->setLinkLimit(m_model.campaign.travel.jumpLimit);
     m_displayOptions->load();
     m_displayOptions->show();
     m_displayOptions->raise();
@@ -192,7 +192,7 @@ void MainWindow::showDisplayOptions()
 
 void MainWindow::showStellarIndex()
 {
-    stellarIndex()->routePanel()->showJumpLimit(m_model.travel.jumpLimit);
+    stellarIndex()->routePanel()->showJumpLimit(m_model.campaign.travel.jumpLimit);
     m_stellarIndex->show();
     m_stellarIndex->raise();
 }

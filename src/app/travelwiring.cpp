@@ -8,7 +8,7 @@
 void wireTravel(MainWindow &window, TravelCommands &commands)
 {
     RoutePanel *panel = window.stellarIndex()->routePanel();
-    window.model().travel.jumpLimit = panel->jumpLimit(); // as remembered from the last run
+    window.model().campaign.travel.jumpLimit = panel->jumpLimit(); // as remembered from the last run
     // The main window shows the model's limit in the Stellar Index and in Display Options each time
     // one opens; both are modal, so a limit loaded with a game state never shows stale.
     QObject::connect(panel, &RoutePanel::plotRequested, &window, [&commands] { commands.plot(false); });

@@ -20,7 +20,7 @@ void AtlasCommand::exportAtlas()
     const MapModel *shown = m_shown();
     if (!shown)
         return;
-    const std::optional<AtlasChoice> choice = m_choose(!shown->travel.route.empty());
+    const std::optional<AtlasChoice> choice = m_choose(!shown->campaign.travel.route.empty());
     if (!choice)
         return;
     m_dialog.Filter = QStringLiteral("PDF document (*.pdf) | *.pdf");

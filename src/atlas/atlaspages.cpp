@@ -149,7 +149,7 @@ void drawOverview(const PageCanvas &page, const AtlasPlan &plan, const MapModel 
     }
     // The plotted route, as the sector maps draw it.
     QPolygonF route;
-    for (const int star : shown.travel.route)
+    for (const int star : shown.campaign.travel.route)
         if (stars.contains(star))
             route << place(stars[star].x, stars[star].y);
     p.setPen(QPen(Qt::magenta, page.px(0.5)));

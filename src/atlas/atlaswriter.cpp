@@ -39,8 +39,8 @@ AtlasWriter::AtlasWriter(const MapModel &shown, const AtlasRequest &request)
     : m_shown(shown)
     , m_request(request)
     , m_notes(AtlasNotes::forEdition(shown.notes, request.edition))
-    , m_plan(
-          planAtlas(*shown.stars, m_notes, chooseSectors(request.sectors, *shown.stars, m_notes, shown.travel.route)))
+    , m_plan(planAtlas(
+          *shown.stars, m_notes, chooseSectors(request.sectors, *shown.stars, m_notes, shown.campaign.travel.route)))
 { }
 
 QByteArray AtlasWriter::pdf() const

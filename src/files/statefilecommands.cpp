@@ -96,7 +96,7 @@ bool StateFileCommands::writeState(const QString &fileName, bool playerMode)
     recentfiles::add(fileName);
     // The route and the jump limit go beside the game state, whose format stays as it is.
     const QString travelFile = travelFileName(fileName);
-    if (!playerMode && !saveTravelFile(travelFile, m_model.travel, &reason, m_calls)) {
+    if (!playerMode && !saveTravelFile(travelFile, m_model.campaign.travel, &reason, m_calls)) {
         report("Could not save", travelFile, reason, title);
         return false;
     }
@@ -171,7 +171,7 @@ void StateFileCommands::readTravelPlan(const QString &fileName)
 {
     // A route belongs to the game it was plotted in: without a readable side file none is kept.
     const QString travelFile = travelFileName(fileName);
-    switch (loadTravelFile(travelFile, m_model.distances, m_model.travel)) {
+    switch (loadTravelFile(travelFile, m_model.distances, m_model.campaign.travel)) {
     case TravelLoad::Loaded:
         return;
     case TravelLoad::Malformed:
@@ -183,5 +183,5 @@ void StateFileCommands::readTravelPlan(const QString &fileName)
     case TravelLoad::Absent:
         break;
     }
-    m_model.travel.route.clear();
+    m_model.campaign.travel.route.clear();
 }

@@ -25,7 +25,7 @@ bool MapPlace::operator==(const MapPlace &other) const
 int EditState::differingParts(const EditState &a, const EditState &b)
 {
     return (a.notes == b.notes ? 0 : Notes) | (a.boxes == b.boxes ? 0 : Boxes) | (a.place == b.place ? 0 : Place)
-        | (a.travel == b.travel ? 0 : Travel);
+        | (a.campaign == b.campaign ? 0 : CampaignData);
 }
 
 EditState EditState::with(const EditState &from, int parts) const
@@ -37,8 +37,8 @@ EditState EditState::with(const EditState &from, int parts) const
         state.boxes = from.boxes;
     if (parts & Place)
         state.place = from.place;
-    if (parts & Travel)
-        state.travel = from.travel;
+    if (parts & CampaignData)
+        state.campaign = from.campaign;
     return state;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "campaign/campaign.h"
 #include "index/notesboxes.h"
 #include "notes/notesstore.h"
-#include "routes/travelplan.h"
 
 #include <QtGlobal>
 
@@ -30,9 +30,9 @@ struct EditState
     NotesStore notes;
     NotesBoxes boxes;
     MapPlace place;
-    TravelPlan travel;
+    Campaign campaign;
 
-    enum Part { Notes = 1, Boxes = 2, Place = 4, Travel = 8, All = 15 };
+    enum Part { Notes = 1, Boxes = 2, Place = 4, CampaignData = 8, All = 15 };
     // The parts in which the two states differ.
     static int differingParts(const EditState &a, const EditState &b);
     // This state with the parts named in `parts` taken from `from`.

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "campaign/campaign.h"
 #include "catalogue/startable.h"
 #include "mapview/displayoptions.h"
 #include "mapview/viewstate.h"
 #include "notes/notesstore.h"
 #include "routes/pairdistances.h"
-#include "routes/travelplan.h"
 
 #include <QImage>
 
@@ -17,6 +17,7 @@ struct MapModel
         : stars(&table)
         , notes(table.size())
         , distances(table)
+        , campaign(table.size())
     { }
 
     const StarTable *stars;
@@ -24,7 +25,7 @@ struct MapModel
     DisplayOptions options;
     NotesStore notes;
     PairDistances distances; // between every two stars, worked out once
-    TravelPlan travel; // jump limit and plotted route
+    Campaign campaign; // travel plan, reveal states and polities
     QImage logo; // "vqalogo", light artwork on black for the dark mode
     QImage logoNegative; // "vqalogoneg", dark artwork on white for the printer mode
     // The logo box is visible only until the first redraw, which hides it and draws nothing.

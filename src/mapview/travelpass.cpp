@@ -84,7 +84,7 @@ void drawLinks(const MapModel &model, Surface &surface)
     surface.DrawWidth = kLinkWidth;
     for (size_t a = 0; a < shown.size(); ++a)
         for (size_t b = a + 1; b < shown.size(); ++b)
-            if (model.distances(shown[a], shown[b]) <= model.travel.jumpLimit)
+            if (model.distances(shown[a], shown[b]) <= model.campaign.travel.jumpLimit)
                 surface.Line(at[a].x(), at[a].y(), at[b].x(), at[b].y(), colours::kLink);
 }
 
@@ -107,7 +107,7 @@ void drawDestination(const MapModel &model, Surface &surface, int star)
 
 void drawRoute(const MapModel &model, Surface &surface)
 {
-    const std::vector<int> &route = model.travel.route;
+    const std::vector<int> &route = model.campaign.travel.route;
     if (route.size() < 2)
         return;
     surface.DrawWidth = kRouteWidth;
@@ -120,7 +120,7 @@ void drawRoute(const MapModel &model, Surface &surface)
 
 void drawTravel(const MapModel &model, Surface &surface)
 {
-    if (!model.view.showLinks && model.travel.route.empty())
+    if (!model.view.showLinks && model.campaign.travel.route.empty())
         return;
     const int oldWidth = surface.DrawWidth;
     const int oldStyle = surface.DrawStyle;

@@ -65,7 +65,7 @@ QByteArray trailer(const RecoveryContents &contents, qsizetype length)
     appendLine(data, kLastChange, contents.lastChange.toString(Qt::ISODate).toLatin1());
     appendLine(data, kGameMasterBox, state.boxes.gameMasterNotes.toUtf8().toBase64());
     appendLine(data, kPlayerBox, state.boxes.playerNotes.toUtf8().toBase64());
-    data.append(encodeTravel(state.travel));
+    data.append(encodeTravel(state.campaign.travel));
     return data;
 }
 
@@ -155,7 +155,8 @@ std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, const PairD
         return std::nullopt;
     state.place = MapPlace::of(view);
     state.boxes = { *gameMasterText, *playerText };
-    state.travel = *travel;
+    state.campaign = Campaign(starCount);
+    state.campaign.travel = *travel;
     return contents;
 }
 

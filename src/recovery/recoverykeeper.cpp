@@ -30,7 +30,7 @@ void RecoveryKeeper::noteChange()
 
 bool RecoveryKeeper::differs(const EditState &state, const EditState &baseline)
 {
-    return state.notes != baseline.notes || !(state.place == baseline.place) || !(state.travel == baseline.travel)
+    return state.notes != baseline.notes || !(state.place == baseline.place) || state.campaign != baseline.campaign
         || state.boxes != boxesForStar(state.notes, state.place.selectedStar);
 }
 

@@ -35,12 +35,12 @@ SpaceScene sceneFromModel(const MapModel &model)
     scene.selected = table.contains(model.view.selectedStar) ? model.view.selectedStar : -1;
     scene.second = table.contains(model.view.secondStar) ? model.view.secondStar : -1;
     scene.sol = table.contains(StarTable::kSol) ? StarTable::kSol : -1;
-    for (const int star : model.travel.route)
+    for (const int star : model.campaign.travel.route)
         if (table.contains(star))
             scene.route.push_back(star);
     for (size_t k = 1; k < scene.route.size(); ++k)
         scene.legLengths.push_back(model.distances(scene.route[k - 1], scene.route[k]));
-    scene.jumpLimit = model.travel.jumpLimit;
+    scene.jumpLimit = model.campaign.travel.jumpLimit;
     scene.sectorX = model.view.originX;
     scene.sectorY = model.view.originY;
     scene.light = model.view.printerMode;

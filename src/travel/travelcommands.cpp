@@ -48,26 +48,27 @@ void TravelCommands::plot(bool tellResult)
 
 QString TravelCommands::plotBetween(int from, int to)
 {
-    const Route route = plotRoute(m_model.distances, from, to, m_model.travel.jumpLimit);
-    m_model.travel.route = route.stars;
-    const QString text = routeText(*m_model.stars, m_model.distances, from, to, m_model.travel.jumpLimit, route);
+    const Route route = plotRoute(m_model.distances, from, to, m_model.campaign.travel.jumpLimit);
+    m_model.campaign.travel.route = route.stars;
+    const QString text
+        = routeText(*m_model.stars, m_model.distances, from, to, m_model.campaign.travel.jumpLimit, route);
     m_failure = route.found() ? QString() : text;
-    m_failedPlan = m_model.travel;
+    m_failedPlan = m_model.campaign.travel;
     return text;
 }
 
 void TravelCommands::clearRoute()
 {
-    m_model.travel.route.clear();
+    m_model.campaign.travel.route.clear();
     m_failure.clear();
     m_redraw();
 }
 
 void TravelCommands::setJumpLimit(double limit)
 {
-    const std::vector<int> route = m_model.travel.route;
+    const std::vector<int> route = m_model.campaign.travel.route;
     const bool failureShown = !shownText().isEmpty() && route.empty();
-    m_model.travel.jumpLimit = limit;
+    m_model.campaign.travel.jumpLimit = limit;
     if (route.size() >= 2)
         plotBetween(route.front(), route.back());
     else
@@ -90,18 +91,19 @@ void TravelCommands::copyRoute()
 
 QString TravelCommands::currentRouteText() const
 {
-    const std::vector<int> &stars = m_model.travel.route;
+    const std::vector<int> &stars = m_model.campaign.travel.route;
     if (stars.size() < 2)
         return QString();
     Route route { stars, 0.0 };
     for (size_t k = 1; k < stars.size(); ++k)
         route.total += m_model.distances(stars[k - 1], stars[k]);
-    return routeText(*m_model.stars, m_model.distances, stars.front(), stars.back(), m_model.travel.jumpLimit, route);
+    return routeText(
+        *m_model.stars, m_model.distances, stars.front(), stars.back(), m_model.campaign.travel.jumpLimit, route);
 }
 
 QString TravelCommands::shownText() const
 {
-    if (!m_model.travel.route.empty())
+    if (!m_model.campaign.travel.route.empty())
         return currentRouteText();
-    return m_model.travel == m_failedPlan ? m_failure : QString();
+    return m_model.campaign.travel == m_failedPlan ? m_failure : QString();
 }

@@ -88,7 +88,7 @@ private slots:
         f.model.notes.setNotes(sol, "home", "");
         f.model.notes.setNotes(alpha, "GM only", "");
         f.model.notes.setNotes(tau, "GM", "player");
-        f.model.travel.route = { sol, f.star("Barnard's Star"), tau };
+        f.model.campaign.travel.route = { sol, f.star("Barnard's Star"), tau };
         const AtlasWriter writer = f.writer(AtlasEdition(edition), SectorChoice(choice));
         const AtlasPlan &plan = writer.plan();
         if (sectors >= 0) {
@@ -101,7 +101,7 @@ private slots:
                     1);
         }
         const std::vector<int> wanted
-            = choice == int(SectorChoice::AlongRoute) ? f.model.travel.route : std::vector<int> {};
+            = choice == int(SectorChoice::AlongRoute) ? f.model.campaign.travel.route : std::vector<int> {};
         for (const int star : wanted)
             QVERIFY(std::any_of(plan.sectors.begin(), plan.sectors.end(),
                 [&](const AtlasSector &s) { return sectorShows(s, f.table, star); }));
@@ -189,7 +189,7 @@ private slots:
         f.model.options.printerMode = printerMode;
         f.model.options.heightBox = 1;
         beginRedraw(f.model);
-        f.model.travel.route = { f.star("Sol"), f.star("Barnard's Star"), f.star("Tau Ceti") };
+        f.model.campaign.travel.route = { f.star("Sol"), f.star("Barnard's Star"), f.star("Tau Ceti") };
         const std::vector<AtlasSector> sectors
             = f.writer(AtlasEdition::GameMaster, SectorChoice::WholeCatalogue).plan().sectors;
         QVERIFY(sectors.size() > 4);

@@ -113,11 +113,11 @@ private slots:
         MapModel &model = m_main->model();
         const EditState saved = editWiring(*m_main).capture();
         model.view.originX += 1;
-        model.travel.jumpLimit = 9.5;
+        model.campaign.travel.jumpLimit = 9.5;
         m_main->menu().undoAction->trigger();
         QVERIFY(!model.notes.hasNotes(12));
         QCOMPARE(model.view.originX, saved.place.originX + 1);
-        QCOMPARE(model.travel.jumpLimit, 9.5);
+        QCOMPARE(model.campaign.travel.jumpLimit, 9.5);
         m_main->menu().redoAction->trigger();
         QCOMPARE(model.notes.playerText(12), QStringLiteral("saved"));
     }

@@ -50,12 +50,13 @@ const PairDistances &catalogueDistances()
 
 EditState sampleState()
 {
-    EditState state { NotesStore(192), { "typed \"GM\"\r\n\ttab", "caf\u00E9" }, { 7, 165, -3, -10, 2 }, {} };
+    EditState state { NotesStore(192), { "typed \"GM\"\r\n\ttab", "caf\u00E9" }, { 7, 165, -3, -10, 2 },
+        Campaign(192) };
     state.notes.setNotes(7, "a \"quoted\" note\r\nQuorvane recovery 1\r\ngame state 12", "player", { "hidden" });
     state.notes.setNotes(8, "", "\u00FF only player");
     state.notes.setTextWithoutParts(9, "old file text");
     // A route the travel file takes: no leg longer than its limit.
-    state.travel = { 8.0, plotRoute(catalogueDistances(), 165, 169, 8.0).stars }; // Sol to Tau Ceti
+    state.campaign.travel = { 8.0, plotRoute(catalogueDistances(), 165, 169, 8.0).stars }; // Sol to Tau Ceti
     return state;
 }
 
@@ -76,7 +77,7 @@ private slots:
     void fileRoundTrip()
     {
         const RecoveryContents contents { sampleState(), 3, QDateTime(QDate(2026, 12, 7), QTime(14, 32, 5)) };
-        QVERIFY(contents.state.travel.route.size() > 2);
+        QVERIFY(contents.state.campaign.travel.route.size() > 2);
         const QByteArray bytes = encodeRecovery(contents);
         ViewState view;
         contents.state.place.applyTo(view);
@@ -217,8 +218,8 @@ private slots:
         QCOMPARE(EditState::differingParts(was->state, is->state), 0);
         QCOMPARE(is->state.notes.gameMasterText(12), QStringLiteral("Ice world\tcold\r\n\"quoted\" caf\u00E9"));
         QCOMPARE(is->state.boxes.playerNotes, QStringLiteral("unsaved\ttyping"));
-        QCOMPARE(is->state.travel.jumpLimit, 7.5);
-        QVERIFY(!is->state.travel.route.empty());
+        QCOMPARE(is->state.campaign.travel.jumpLimit, 7.5);
+        QVERIFY(!is->state.campaign.travel.route.empty());
     }
 
 private:

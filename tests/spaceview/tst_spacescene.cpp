@@ -101,7 +101,7 @@ private slots:
         const StarTable table = StarTable::fromCatalogue();
         MapModel model(table);
         model.view.secondStar = starNamed(table, "Tau Ceti");
-        model.travel.route = plotRoute(model.distances, StarTable::kSol, model.view.secondStar, 8.0).stars;
+        model.campaign.travel.route = plotRoute(model.distances, StarTable::kSol, model.view.secondStar, 8.0).stars;
         const SpaceScene scene = sceneFromModel(model);
         QImage image(1200, 800, QImage::Format_RGB32);
         std::mt19937 random(2024);

@@ -58,7 +58,7 @@ private slots:
     {
         MapFixture f;
         const TravelPlan plan = plotted(f, 7.5, 165, f.star("Tau Ceti"));
-        f.model.travel = plan;
+        f.model.campaign.travel = plan;
         ScriptedUi ui;
         int redraws = 0;
         StateFileCommands files(f.model, ui, ui, [&redraws] { ++redraws; });
@@ -75,16 +75,16 @@ private slots:
 
         const auto load = [&](const QByteArray &side) {
             QVERIFY(side.isEmpty() ? QFile::remove(travel) : contents(travel, side) == side);
-            f.model.travel = { 3.0, { 1, 2 } };
+            f.model.campaign.travel = { 3.0, { 1, 2 } };
             ui.shown.clear();
             files.loadGameState();
         };
         load(saved);
-        QVERIFY(f.model.travel == plan && ui.shown.isEmpty());
+        QVERIFY(f.model.campaign.travel == plan && ui.shown.isEmpty());
         load({});
-        QVERIFY(f.model.travel == TravelPlan({ 3.0, {} }) && ui.shown.isEmpty());
+        QVERIFY(f.model.campaign.travel == TravelPlan({ 3.0, {} }) && ui.shown.isEmpty());
         load("garbage\r\n");
-        QVERIFY(f.model.travel == TravelPlan({ 3.0, {} }));
+        QVERIFY(f.model.campaign.travel == TravelPlan({ 3.0, {} }));
         QCOMPARE(ui.shown,
             QStringList { "The travel plan game.travel is not in the expected form and has been ignored: "
                           "the game state is loaded without a route.|Load Travel Plan|?" });
@@ -95,9 +95,9 @@ private slots:
         files.savePlayerMap();
         QVERIFY(!QFile::exists(travel));
         QCOMPARE(contents(travel, "garbage"), "garbage");
-        f.model.travel = { 3.0, { 1, 2 } };
+        f.model.campaign.travel = { 3.0, { 1, 2 } };
         files.loadPlayerMap();
-        QVERIFY(f.model.travel == TravelPlan({ 3.0, { 1, 2 } }));
+        QVERIFY(f.model.campaign.travel == TravelPlan({ 3.0, { 1, 2 } }));
     }
 
     void plotAndCopy()
@@ -108,19 +108,21 @@ private slots:
         int redraws = 0;
         TravelCommands travel(f.model, ui, ui, [&redraws] { ++redraws; });
         travel.plotSelectedRoute();
-        QVERIFY(f.model.travel.route.empty() && redraws == 0);
+        QVERIFY(f.model.campaign.travel.route.empty() && redraws == 0);
         // The second star a game starts with is no destination until one is chosen.
         f.view.secondStar = 40;
         travel.plotSelectedRoute();
-        QVERIFY(f.model.travel.route.empty() && redraws == 0 && ui.shown.last().startsWith("Choose the destination"));
+        QVERIFY(f.model.campaign.travel.route.empty() && redraws == 0
+            && ui.shown.last().startsWith("Choose the destination"));
 
         f.view.secondStarChosen = true;
-        f.model.travel.jumpLimit = 15.0;
+        f.model.campaign.travel.jumpLimit = 15.0;
         travel.plotSelectedRoute();
-        QVERIFY(f.model.travel.route.size() >= 2 && redraws == 1);
+        QVERIFY(f.model.campaign.travel.route.size() >= 2 && redraws == 1);
         const QString shown = ui.shown.last();
         QVERIFY2(shown.startsWith(QStringLiteral("Route from ")) && shown.endsWith("|Plot Route|?"), qPrintable(shown));
-        QCOMPARE(shown.count(QStringLiteral(" ly\r\n")), int(f.model.travel.route.size()) - 1); // one line a leg
+        QCOMPARE(
+            shown.count(QStringLiteral(" ly\r\n")), int(f.model.campaign.travel.route.size()) - 1); // one line a leg
         QCOMPARE(travel.shownText() + "|Plot Route|?", shown);
         travel.copyRoute();
         QCOMPARE(ui.copied + "|Plot Route|?", shown);
@@ -128,7 +130,8 @@ private slots:
         travel.clearRoute();
         ui.copied.clear();
         travel.copyRoute();
-        QVERIFY(f.model.travel.route.empty() && redraws == 2 && ui.copied.isEmpty() && travel.shownText().isEmpty());
+        QVERIFY(f.model.campaign.travel.route.empty() && redraws == 2 && ui.copied.isEmpty()
+            && travel.shownText().isEmpty());
     }
 
     // Sol to Tau Ceti plotted at 8 ly (two jumps), then a new limit: the route is plotted again between the
@@ -143,9 +146,9 @@ private slots:
             f.view.secondStarChosen = true;
             travel.setJumpLimit(8.0);
             travel.plot(false);
-            QVERIFY(ui.shown.isEmpty() && f.model.travel.route.size() == 3);
+            QVERIFY(ui.shown.isEmpty() && f.model.campaign.travel.route.size() == 3);
             travel.setJumpLimit(limit);
-            const std::vector<int> &route = f.model.travel.route;
+            const std::vector<int> &route = f.model.campaign.travel.route;
             QCOMPARE(int(route.size()) - 1, jumps ? jumps : -1);
             for (size_t k = 1; k < route.size(); ++k)
                 QVERIFY(f.model.distances(route[k - 1], route[k]) <= limit && route.back() == f.view.secondStar);

@@ -46,7 +46,7 @@ private slots:
         f.view.originY = origin.y();
         f.view.rangeHigh = rangeHigh;
         f.view.greyOutOfRange = grey;
-        f.model.travel.jumpLimit = limit;
+        f.model.campaign.travel.jumpLimit = limit;
         RecordingSurface surface;
         drawTravel(f.model, surface); // links off, no route: nothing
         QVERIFY(surface.ops.isEmpty());
@@ -87,7 +87,7 @@ private slots:
         // BD +15° (20, -6) and BD +4° (22, 4) lie well east of the start sector inside its span of y:
         // the leg between them stays outside, the leg from Sol crosses the east edge.
         const int east = f.star(QString::fromUtf8("BD +15°"));
-        f.model.travel.route = { sol, east, f.star(QString::fromUtf8("BD +4°")) };
+        f.model.campaign.travel.route = { sol, east, f.star(QString::fromUtf8("BD +4°")) };
 
         RecordingSurface surface;
         drawTravel(f.model, surface);
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(std::abs(cross) < 1e-6);
 
         // A destination in the sector is ringed there too, round its dot.
-        f.model.travel.route = { east, sol };
+        f.model.campaign.travel.route = { east, sol };
         surface.ops.clear();
         drawTravel(f.model, surface);
         QCOMPARE(QPointF(surface.ops[1].at[0], surface.ops[1].at[1]), from);

@@ -11,4 +11,8 @@ rsvg-convert --width 1400 --background-color white docs/map-export.svg -o docs/m
 # The atlas's overview page as a picture; the atlas itself is not kept.
 pdftoppm -f 3 -l 3 -r 110 -png -singlefile docs/atlas.pdf docs/atlas-overview
 rm docs/atlas.pdf
+# The 3D View's stereo pair as printed, cut to the pair and its caption.
+pdftoppm -r 110 -png -singlefile docs/space-stereo.pdf docs/space-stereo
+convert docs/space-stereo.png -trim -bordercolor white -border 20 docs/space-stereo.png
+rm docs/space-stereo.pdf
 echo "screenshots written to docs/"

@@ -15,6 +15,7 @@
 #include "mapview/displayoptionsdialog.h"
 #include "notesearch/notessearchpanel.h"
 #include "routes/routesearch.h"
+#include "spaceview/spaceexport.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
 
@@ -69,24 +70,29 @@ int main(int argc, char *argv[])
     // A route from Sol to Tau Ceti at an 8 ly limit, planned as Plot Route plans it (its text box left out).
     MapModel &model = window->model();
     model.view.secondStar = starNamed(window->table(), QStringLiteral("Tau Ceti"));
-    model.travel.jumpLimit = 8.0;
-    model.travel.route = plotRoute(model.distances, model.view.selectedStar, model.view.secondStar, 8.0).stars;
+    model.campaign.travel.jumpLimit = 8.0;
+    model.campaign.travel.route = plotRoute(model.distances, model.view.selectedStar, model.view.secondStar, 8.0).stars;
     window->refreshMap();
     ok = save(window, out, "route-velmora-mode.png") && ok;
 
     // The same route in the 3D View window.
     window->menu().spaceViewAction->trigger();
     auto *space = window->findChild<SpaceViewWindow *>();
-    space->resize(1280, 860);
-    space->findChild<QComboBox *>(QStringLiteral("spaceradius"))->setCurrentIndex(4); // within 20 ly
+    space->resize(1400, 860);
     SpaceCamera camera;
     camera.turn = 20.0;
     camera.tilt = 55.0;
-    camera.distance = 42.0;
+    camera.distance = 38.0;
     space->canvas()->setCamera(camera);
     ok = save(space, out, "space-view.png") && ok;
+    // The same view as a stereo pair for parallel viewing, exported to PDF (made a picture by the script).
+    SpaceOptions stereo = space->canvas()->options();
+    stereo.stereoPair = true;
+    ok = exportSpaceView(space->canvas()->scene(), camera, stereo, QSizeF(space->canvas()->size()),
+             out.filePath(QStringLiteral("space-stereo.pdf")), 0)
+        && ok;
     space->close();
-    model.travel = TravelPlan();
+    model.campaign.travel = TravelPlan();
 
     window->showDisplayOptions();
     DisplayOptionsDialog *options = window->displayOptionsDialog();
@@ -147,7 +153,7 @@ int main(int argc, char *argv[])
 
     // The GM edition of the atlas of the sectors with notes, with the route to Tau Ceti.
     model.view.secondStar = starNamed(table, QStringLiteral("Tau Ceti"));
-    model.travel.route = plotRoute(model.distances, model.view.selectedStar, model.view.secondStar, 8.0).stars;
+    model.campaign.travel.route = plotRoute(model.distances, model.view.selectedStar, model.view.secondStar, 8.0).stars;
     window->refreshMap();
     ok = AtlasWriter(*window->shownModel(),
              { AtlasEdition::GameMaster, SectorChoice::WithNotes, QDate::currentDate(), spaceViewPicture(*window) })

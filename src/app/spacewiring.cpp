@@ -43,7 +43,7 @@ void wireSpaceView(MainWindow &window, const CommandServices &commandServices)
 
 OverviewPicture spaceViewPicture(MainWindow &window)
 {
-    return [&window](QPainter &painter, const QRectF &area) {
+    return [&window](QPainter &painter, const QRectF &area, bool light) {
         const MapModel *shown = window.shownModel();
         if (!shown)
             return;
@@ -55,6 +55,8 @@ OverviewPicture spaceViewPicture(MainWindow &window)
             viewport = space->canvas()->size();
         }
         view.options.stereoPair = false;
-        paintSpaceView(painter, area, sceneFromModel(*shown), view.camera, view.options, viewport);
+        SpaceScene scene = sceneFromModel(*shown);
+        scene.light = light;
+        paintSpaceView(painter, area, scene, view.camera, view.options, viewport);
     };
 }

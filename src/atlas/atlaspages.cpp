@@ -182,7 +182,8 @@ void drawOverview(const PageCanvas &page, const AtlasPlan &plan, const MapModel 
         const QRectF area(box.right() + kGap, kOverviewTop, side, side);
         p.save();
         p.setClipRect(page.rect(area));
-        second(p, page.rect(area));
+        // The overview is drawn in dark ink on a white page, so its second picture is drawn light too.
+        second(p, page.rect(area), true);
         p.restore();
     }
 }

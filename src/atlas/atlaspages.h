@@ -14,8 +14,9 @@ struct IndexLine;
 struct MapModel;
 
 // A second picture beside the catalogue map on the overview page, drawn into `area` (painter
-// coordinates). When the atlas has none, the catalogue map takes the whole page.
-using OverviewPicture = std::function<void(QPainter &painter, const QRectF &area)>;
+// coordinates) in the colours of a light page when `light` (dark ink on white) and of a dark one
+// otherwise. When the atlas has none, the catalogue map takes the whole page.
+using OverviewPicture = std::function<void(QPainter &painter, const QRectF &area, bool light)>;
 
 // The pages of the atlas that are not sector maps, drawn on a page canvas.
 namespace atlaspages {

@@ -61,7 +61,7 @@ void drawRings(QPainter &painter, const SpaceProjection &projection, const QVect
     const QColor &colour)
 {
     QVector<QLineF> lines;
-    for (double radius = kRingStep; radius <= reach + 0.01; radius += kRingStep) {
+    for (const double radius : ringRadii(reach)) {
         QVector3D previous(centre.x() + float(radius), centre.y(), z);
         for (int k = 1; k <= kRingSegments; ++k) {
             const double angle = 2.0 * M_PI * k / kRingSegments;
@@ -122,6 +122,14 @@ void drawSector(
 float planeHeight(const SpaceScene &scene, const SpaceOptions &options)
 {
     return options.planeThroughCentre ? scene.centre().z() : 0.0f;
+}
+
+std::vector<double> ringRadii(double reach)
+{
+    std::vector<double> radii;
+    for (double radius = kRingStep; radius <= reach + 0.01; radius += kRingStep)
+        radii.push_back(radius);
+    return radii;
 }
 
 double planeReach(const SpaceOptions &options)

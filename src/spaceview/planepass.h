@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class QPainter;
 class SpaceProjection;
 struct ScenePalette;
@@ -16,3 +18,5 @@ void drawReferencePlane(QPainter &painter, const SpaceProjection &projection, co
 float planeHeight(const SpaceScene &scene, const SpaceOptions &options);
 // How far the grid and rings reach from the centre star: the radius filter, or the whole catalogue.
 double planeReach(const SpaceOptions &options);
+// The radii of the distance rings on the plane, every 5 ly out to `reach`.
+std::vector<double> ringRadii(double reach);

@@ -150,3 +150,8 @@ void drawSceneLines(QPainter &painter, const QVector<QLineF> &lines)
     for (const QLineF &line : lines)
         pixels.draw(transform.map(line.p1()), transform.map(line.p2()));
 }
+
+bool drawsOnImage(const QPainter &painter)
+{
+    return painter.device() && painter.device()->devType() == QInternal::Image;
+}

@@ -12,3 +12,7 @@ class QPainter;
 // raster engine pays a set-up for each line and hands the spans of any line longer than about 48
 // pixels to its thread pool, which on a busy machine costs many times the line itself.
 void drawSceneLines(QPainter &painter, const QVector<QLineF> &lines);
+
+// True when the painter draws on an image (the window's backing image, a PNG), where the scene stamps
+// cached dots and glyphs; paper, PDF and SVG get vectors and text.
+bool drawsOnImage(const QPainter &painter);

@@ -19,7 +19,7 @@ QVector3D SpaceScene::centre() const
 bool SpaceOptions::operator==(const SpaceOptions &other) const
 {
     return radius == other.radius && planeThroughCentre == other.planeThroughCentre && reachLinks == other.reachLinks
-        && stereoPair == other.stereoPair;
+        && stereoPair == other.stereoPair && crossedEyes == other.crossedEyes;
 }
 
 SpaceScene sceneFromModel(const MapModel &model)
@@ -44,5 +44,6 @@ SpaceScene sceneFromModel(const MapModel &model)
     scene.sectorX = model.view.originX;
     scene.sectorY = model.view.originY;
     scene.light = model.view.printerMode;
+    scene.colourCode = model.view.colourCode;
     return scene;
 }

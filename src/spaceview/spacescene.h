@@ -32,6 +32,7 @@ struct SpaceScene
     int sectorX = -7; // the corner of the map's 15 x 15 ly sector
     int sectorY = -7;
     bool light = false; // the printer mode: dark ink on white
+    int colourCode = 0; // the map's colour code (0 by Z, 1 spectral class, 2 distance, 3 development sphere)
 
     // The star the camera circles: the selected star, else Sol, else none (-1).
     int centreStar() const;
@@ -47,10 +48,13 @@ struct SpaceOptions
     static constexpr int kMinRadius = 5;
     static constexpr int kMaxRadius = 40;
 
-    int radius = 0; // light years around the centre star; 0 shows every star
+    static constexpr int kDefaultRadius = 15;
+
+    int radius = kDefaultRadius; // light years around the centre star; 0 shows every star
     bool planeThroughCentre = false; // the reference plane through the centre star instead of Sol
     bool reachLinks = false; // lines between stars within the jump limit
-    bool stereoPair = false; // print and export two views 6 degrees apart
+    bool stereoPair = false; // print and export a stereo pair for free viewing
+    bool crossedEyes = false; // the stereo pair for crossed viewing: the left eye's view on the right
 
     bool operator==(const SpaceOptions &other) const;
 };

@@ -19,11 +19,13 @@ SpaceSettings SpaceSettings::load()
     loaded.camera.tilt = settings.value(QStringLiteral("tilt"), loaded.camera.tilt).toDouble();
     loaded.camera.distance = settings.value(QStringLiteral("distance"), loaded.camera.distance).toDouble();
     loaded.camera.normalise();
-    const int radius = settings.value(QStringLiteral("radius"), 0).toInt();
+    loaded.remembered = settings.contains(QStringLiteral("distance"));
+    const int radius = settings.value(QStringLiteral("radius"), SpaceOptions::kDefaultRadius).toInt();
     loaded.options.radius = radius == 0 ? 0 : std::clamp(radius, SpaceOptions::kMinRadius, SpaceOptions::kMaxRadius);
     loaded.options.planeThroughCentre = settings.value(QStringLiteral("planeThroughCentre"), false).toBool();
     loaded.options.reachLinks = settings.value(QStringLiteral("reachLinks"), false).toBool();
     loaded.options.stereoPair = settings.value(QStringLiteral("stereoPair"), false).toBool();
+    loaded.options.crossedEyes = settings.value(QStringLiteral("crossedEyes"), false).toBool();
     return loaded;
 }
 
@@ -38,4 +40,5 @@ void SpaceSettings::save() const
     settings.setValue(QStringLiteral("planeThroughCentre"), options.planeThroughCentre);
     settings.setValue(QStringLiteral("reachLinks"), options.reachLinks);
     settings.setValue(QStringLiteral("stereoPair"), options.stereoPair);
+    settings.setValue(QStringLiteral("crossedEyes"), options.crossedEyes);
 }

@@ -9,6 +9,8 @@ struct SpaceSettings
 {
     SpaceCamera camera;
     SpaceOptions options;
+    // False on a first opening: the window then zooms to fit the stars it shows.
+    bool remembered = false;
 
     static SpaceSettings load();
     void save() const;

@@ -4,14 +4,17 @@
 #include "files/messagebox.h"
 #include "output/currentprinter.h"
 #include "output/printdialog.h"
+#include "spaceview/scenefit.h"
 #include "spaceview/scenepainter.h"
 #include "spaceview/spaceexport.h"
+#include "spaceview/spacereadout.h"
 #include "spaceview/spacesettings.h"
 #include "spaceview/spaceviewcanvas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,6 +25,8 @@ namespace {
 // The flags value Print Map passes to the printer dialog.
 constexpr qint32 kPrintDialogFlags = 0x100000;
 constexpr int kRadiusStep = 5;
+constexpr int kReadoutWidth = 240;
+constexpr double kFitMargin = 30.0; // pixels kept clear at the view's edges when zooming to fit
 
 QPushButton *addButton(QHBoxLayout *row, const char *name, const QString &caption)
 {
@@ -48,17 +53,28 @@ SpaceViewWindow::SpaceViewWindow(const SpaceServices &services, QWidget *owner)
     : QWidget(owner, Qt::Window)
     , m_services(services)
     , m_canvas(new SpaceViewCanvas)
+    , m_readout(new QLabel)
 {
     setObjectName(QStringLiteral("spaceview"));
     setWindowTitle(QStringLiteral("3D View"));
     const SpaceSettings settings = SpaceSettings::load();
     m_canvas->setCamera(settings.camera);
     m_canvas->setOptions(settings.options);
+    m_fitPending = !settings.remembered;
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     addOptions();
-    layout->addWidget(m_canvas, 1);
-    resize(1000, 720);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_canvas, 1);
+    m_readout->setObjectName(QStringLiteral("spacereadout"));
+    m_readout->setTextFormat(Qt::RichText);
+    m_readout->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_readout->setWordWrap(true);
+    m_readout->setFixedWidth(kReadoutWidth);
+    m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(m_readout);
+    layout->addLayout(row, 1);
+    resize(1000 + kReadoutWidth, 720);
     connect(m_canvas, &SpaceViewCanvas::starPicked, this, &SpaceViewWindow::starPicked);
     m_canvas->setFocus();
 }
@@ -88,12 +104,21 @@ void SpaceViewWindow::addOptions()
         = addCheck(row, "spaceplane", QStringLiteral("Plane through centre star"), options.planeThroughCentre);
     m_links = addCheck(row, "spacelinks", QStringLiteral("Reach links"), options.reachLinks);
     m_stereo = addCheck(row, "spacestereo", QStringLiteral("Stereo pair (print, export)"), options.stereoPair);
+    m_viewing = new QComboBox;
+    m_viewing->setObjectName(QStringLiteral("spaceviewing"));
+    m_viewing->setFocusPolicy(Qt::NoFocus);
+    m_viewing->addItem(QStringLiteral("Parallel (left eye left)"), false);
+    m_viewing->addItem(QStringLiteral("Crossed (left eye right)"), true);
+    m_viewing->setCurrentIndex(options.crossedEyes ? 1 : 0);
+    m_viewing->setEnabled(options.stereoPair);
+    row->addWidget(m_viewing);
     row->addStretch(1);
     connect(addButton(row, "spaceprint", QStringLiteral("Print…")), &QPushButton::clicked, this,
         &SpaceViewWindow::printView);
     connect(addButton(row, "spaceexport", QStringLiteral("Export…")), &QPushButton::clicked, this,
         &SpaceViewWindow::exportView);
-    connect(m_radius, &QComboBox::currentIndexChanged, this, &SpaceViewWindow::optionsChanged);
+    for (QComboBox *box : { m_radius, m_viewing })
+        connect(box, &QComboBox::currentIndexChanged, this, &SpaceViewWindow::optionsChanged);
     for (QCheckBox *box : { m_throughCentre, m_links, m_stereo })
         connect(box, &QCheckBox::toggled, this, &SpaceViewWindow::optionsChanged);
 }
@@ -105,13 +130,37 @@ void SpaceViewWindow::optionsChanged()
     options.planeThroughCentre = m_throughCentre->isChecked();
     options.reachLinks = m_links->isChecked();
     options.stereoPair = m_stereo->isChecked();
+    options.crossedEyes = m_viewing->currentData().toBool();
+    m_viewing->setEnabled(options.stereoPair);
     m_canvas->setOptions(options);
+    updateReadout();
     saveSettings();
 }
 
 void SpaceViewWindow::follow(const MapModel &model)
 {
     m_canvas->setScene(sceneFromModel(model));
+    if (m_fitPending) {
+        // A first opening shows the stars within the radius filter, zoomed to fit the view.
+        m_fitPending = false;
+        layout()->activate();
+        zoomToFit();
+    }
+    updateReadout();
+}
+
+void SpaceViewWindow::zoomToFit()
+{
+    const SpaceScene &scene = m_canvas->scene();
+    SpaceCamera camera = m_canvas->camera();
+    camera.distance = fittingDistance(
+        camera, scene.centre(), pointsToShow(scene, m_canvas->options()), QSizeF(m_canvas->size()), kFitMargin);
+    m_canvas->setCamera(camera);
+}
+
+void SpaceViewWindow::updateReadout()
+{
+    m_readout->setText(spaceReadout(m_canvas->scene(), m_canvas->options()).html());
 }
 
 void SpaceViewWindow::showTop()

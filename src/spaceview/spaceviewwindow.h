@@ -10,6 +10,7 @@ class MessageBox;
 class PrintDialog;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class ResolutionChooser;
 class SpaceViewCanvas;
 struct MapModel;
@@ -38,6 +39,7 @@ public:
     // Takes the scene from the map as its last redraw drew it.
     void follow(const MapModel &model);
     SpaceViewCanvas *canvas() const { return m_canvas; }
+    QLabel *readout() const { return m_readout; }
 
     void showTop();
     void showHome();
@@ -55,6 +57,8 @@ private:
     void addOptions();
     void optionsChanged();
     void saveSettings() const;
+    void zoomToFit();
+    void updateReadout();
 
     const SpaceServices m_services;
     SpaceViewCanvas *m_canvas;
@@ -62,4 +66,7 @@ private:
     QCheckBox *m_throughCentre = nullptr;
     QCheckBox *m_links = nullptr;
     QCheckBox *m_stereo = nullptr;
+    QComboBox *m_viewing = nullptr;
+    QLabel *m_readout;
+    bool m_fitPending = false;
 };

@@ -125,19 +125,24 @@ private slots:
         QVERIFY(pdfText(pdf).count(u'\f') == int(pages.size()));
     }
 
-    // The overview's second picture, when there is one, is drawn once beside the catalogue map.
+    // The overview's second picture, when there is one, is drawn once beside the catalogue map, told
+    // that the page under it is light (even when the map is in the dark screen mode).
     void overviewSecondPicture()
     {
         AtlasFixture f;
+        f.model.view.printerMode = false;
         QList<QRectF> areas;
-        const OverviewPicture picture = [&areas](QPainter &painter, const QRectF &area) {
+        QList<bool> lights;
+        const OverviewPicture picture = [&areas, &lights](QPainter &painter, const QRectF &area, bool light) {
             areas << area;
+            lights << light;
             painter.drawText(area, Qt::AlignCenter, "Second picture");
         };
         const AtlasWriter writer(
             f.model, { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), picture });
         const QString text = pdfText(writer.pdf());
         QCOMPARE(areas.size(), 1);
+        QCOMPARE(lights, QList<bool> { true });
         QCOMPARE(text.count("Second picture"), 1);
         QVERIFY(text.section(u'\f', writer.plan().overviewPage() - 1, writer.plan().overviewPage() - 1)
                     .contains("Second picture"));

@@ -2,14 +2,22 @@
 #include "mapview/mapmodel.h"
 #include "routes/routesearch.h"
 #include "spaceview/recordingpaintdevice.h"
+#include "spaceview/scenecache.h"
 #include "spaceview/scenepainter.h"
+#include "spaceview/scenepalette.h"
+#include "spaceview/sceneshown.h"
+#include "spaceview/spaceexport.h"
 #include "spaceview/spaceprojection.h"
 #include "spaceview/spacescene.h"
+#include "spaceview/stereopair.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
 #include <random>
 
 namespace {
@@ -30,6 +38,70 @@ int sign(double value)
 bool near(QPointF a, QPointF b)
 {
     return QLineF(a, b).length() < 1e-3;
+}
+
+// The model of a campaign whose route runs from Sol by UV Ceti A to Tau Ceti.
+MapModel routeModel(const StarTable &table, const QString &selected)
+{
+    MapModel model(table);
+    model.view.selectedStar = starNamed(table, selected);
+    model.view.secondStar = starNamed(table, "Tau Ceti");
+    model.campaign.travel.route = { StarTable::kSol, starNamed(table, "UV Ceti A"), model.view.secondStar };
+    return model;
+}
+
+// Cameras from every side at every tilt and many distances, the same each run.
+std::vector<SpaceCamera> randomCameras(int count)
+{
+    std::mt19937 random(2024);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::vector<SpaceCamera> cameras(static_cast<size_t>(count));
+    for (SpaceCamera &camera : cameras) {
+        camera.turn = 360.0 * unit(random);
+        camera.tilt = 90.0 * unit(random);
+        camera.distance = 15.0 + 120.0 * unit(random);
+    }
+    return cameras;
+}
+
+// Where the pixels of one colour lie in each half of a page picture: their middles, or none.
+struct Halves
+{
+    std::optional<QPointF> left, right;
+};
+Halves colourMiddles(const QImage &page, const QColor &colour)
+{
+    QPointF sum[2];
+    int count[2] = { 0, 0 };
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (qAbs(c.red() - colour.red()) < 30 && qAbs(c.green() - colour.green()) < 30
+                && qAbs(c.blue() - colour.blue()) < 30) {
+                const int half = x < page.width() / 2 ? 0 : 1;
+                sum[half] += QPointF(x, y);
+                ++count[half];
+            }
+        }
+    Halves middles;
+    if (count[0] > 0)
+        middles.left = sum[0] / count[0];
+    if (count[1] > 0)
+        middles.right = sum[1] / count[1];
+    return middles;
+}
+
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double x = luminance(a) + 0.05;
+    const double y = luminance(b) + 0.05;
+    return std::max(x, y) / std::min(x, y);
 }
 
 } // namespace
@@ -104,16 +176,12 @@ private slots:
         model.campaign.travel.route = plotRoute(model.distances, StarTable::kSol, model.view.secondStar, 8.0).stars;
         const SpaceScene scene = sceneFromModel(model);
         QImage image(1200, 800, QImage::Format_RGB32);
-        std::mt19937 random(2024);
-        std::uniform_real_distribution<double> unit(0.0, 1.0);
         int placed = 0;
-        for (int view = 0; view < 50; ++view) {
-            SpaceCamera camera;
-            camera.turn = 360.0 * unit(random);
-            camera.tilt = 90.0 * unit(random);
-            camera.distance = 15.0 + 120.0 * unit(random);
+        SpaceOptions allStars;
+        allStars.radius = 0;
+        for (const SpaceCamera &camera : randomCameras(50)) {
             QPainter painter(&image);
-            const SceneFrame frame = paintScene(painter, image.size(), scene, camera, SpaceOptions());
+            const SceneFrame frame = paintScene(painter, image.size(), scene, camera, allStars);
             const std::vector<SceneLabel> &labels = frame.labels;
             for (size_t a = 0; a < labels.size(); ++a) {
                 QVERIFY(QRectF(image.rect()).contains(labels[a].rect));
@@ -121,13 +189,224 @@ private slots:
                     QVERIFY2(!labels[a].rect.intersects(labels[b].rect),
                         qPrintable(labels[a].text + " / " + labels[b].text));
                 for (const SceneDot &dot : frame.dots)
-                    if (labels[a].star >= 0 && dot.star != labels[a].star)
+                    if (labels[a].star >= 0 && dot.star != labels[a].star && !alwaysNamed(scene, labels[a].star))
                         QVERIFY(!labels[a].rect.intersects(
                             QRectF(dot.at - QPointF(dot.radius, dot.radius), QSizeF(2 * dot.radius, 2 * dot.radius))));
             }
             placed += int(labels.size());
         }
         QVERIFY(placed > 50 * 20);
+    }
+
+    // The selected and second star and every stop of the route are named whenever their dot is in the
+    // view, even where the radius filter leaves them out and the scene is crowded; a name that stands
+    // away from its dot has a leader from the dot's rim to the name.
+    void alwaysNamedWithLeaders_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("radius");
+        QTest::newRow("Sol, within 10 ly") << "Sol" << 10;
+        QTest::newRow("Epsilon Eridani, within 5 ly") << "Epsilon Eridani" << 5;
+        QTest::newRow("Sol, all stars") << "Sol" << 0;
+        QTest::newRow("Tau Ceti, all stars") << "Tau Ceti" << 0;
+    }
+    void alwaysNamedWithLeaders()
+    {
+        QFETCH(QString, selected);
+        QFETCH(int, radius);
+        const StarTable table = StarTable::fromCatalogue();
+        const SpaceScene scene = sceneFromModel(routeModel(table, selected));
+        SpaceOptions options;
+        options.radius = radius;
+        QImage image(900, 600, QImage::Format_RGB32);
+        const QRectF view(image.rect());
+        int named = 0, leaders = 0;
+        for (const SpaceCamera &camera : randomCameras(60)) {
+            QPainter painter(&image);
+            const SceneFrame frame = paintScene(painter, image.size(), scene, camera, options);
+            for (const SceneDot &dot : frame.dots) {
+                const auto label = std::find_if(
+                    frame.labels.begin(), frame.labels.end(), [&](const SceneLabel &l) { return l.star == dot.star; });
+                if (alwaysNamed(scene, dot.star) && view.contains(dot.at)) {
+                    QVERIFY2(label != frame.labels.end(), qPrintable(scene.stars[size_t(dot.star)].name));
+                    QVERIFY(view.contains(label->rect));
+                    ++named;
+                }
+                if (label == frame.labels.end())
+                    continue;
+                const double gap = QLineF(dot.at,
+                    QPointF(std::clamp(dot.at.x(), label->rect.left(), label->rect.right()),
+                        std::clamp(dot.at.y(), label->rect.top(), label->rect.bottom())))
+                                       .length();
+                // Beside its dot (or the ring of a marked star) a name needs no leader; farther out it does.
+                if (gap < dot.radius + 6.6)
+                    QVERIFY(!label->hasLeader());
+                if (gap <= dot.radius + 10.0)
+                    continue;
+                QVERIFY2(label->hasLeader(), qPrintable(label->text));
+                ++leaders;
+                QVERIFY(QLineF(label->leader.p1(), dot.at).length() <= dot.radius + 5.0);
+                QVERIFY(label->rect.adjusted(-0.01, -0.01, 0.01, 0.01).contains(label->leader.p2()));
+            }
+        }
+        QVERIFY(named > 60 * 2);
+        if (radius == 0)
+            QVERIFY(leaders > 0);
+    }
+
+    // Names are drawn over a halo of the background: no pixel of a line under a name touches its letters.
+    void namesHaveAHalo_data()
+    {
+        QTest::addColumn<bool>("light");
+        QTest::newRow("dark") << false;
+        QTest::newRow("light") << true;
+    }
+    void namesHaveAHalo()
+    {
+        QFETCH(bool, light);
+        SpaceScene scene;
+        scene.stars.push_back({ QVector3D(0, 0, 0), 0, "Wolf 359 and a long name", "M" });
+        scene.light = light;
+        const ScenePalette palette = ScenePalette::forMode(light);
+        SceneCache cache;
+        QImage image(300, 60, QImage::Format_RGB32);
+        const QColor lines(Qt::magenta);
+        image.fill(lines);
+        const SceneLabel label { 0, QRectF(20, 20, cache.width(scene.stars[0].name), cache.metrics().height()),
+            scene.stars[0].name, {}, {}, {} };
+        {
+            QPainter painter(&image);
+            drawSceneLabels(painter, scene, { label }, palette, cache);
+        }
+        const auto like = [](const QColor &a, const QColor &b) {
+            return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 90;
+        };
+        int letters = 0;
+        for (int y = 1; y < image.height() - 1; ++y)
+            for (int x = 1; x < image.width() - 1; ++x) {
+                if (!like(image.pixelColor(x, y), palette.text))
+                    continue;
+                ++letters;
+                for (const QPoint step : { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) })
+                    QVERIFY(!like(image.pixelColor(QPoint(x, y) + step), lines));
+            }
+        QVERIFY(letters > 50);
+    }
+
+    // The selected and second star's names read as well as any other name on either background.
+    void selectedNamesAsBrightAsAny()
+    {
+        for (const bool light : { false, true }) {
+            const ScenePalette palette = ScenePalette::forMode(light);
+            const double plain = contrast(palette.labelColour(5, 1, 2), palette.background);
+            for (const int star : { 1, 2 }) {
+                const double marked = contrast(palette.labelColour(star, 1, 2), palette.background);
+                QVERIFY(marked >= 7.0);
+                if (!light)
+                    QVERIFY(marked >= plain);
+            }
+        }
+    }
+
+    // The stereo pair as exported to PDF and rendered: the same star stands at most 65 mm apart in
+    // the two views (stars far behind the middle farther apart than near ones for parallel viewing,
+    // nearer for crossed), each view is at most 65 mm wide with a gap between them, and the route's
+    // start, far outside the radius, is in both views.
+    void stereoPairOnPaper_data()
+    {
+        QTest::addColumn<bool>("crossed");
+        QTest::addColumn<double>("tilt");
+        QTest::newRow("parallel, from above") << false << 0.0;
+        QTest::newRow("parallel, tilted") << false << 40.0;
+        QTest::newRow("crossed, from above") << true << 0.0;
+    }
+    void stereoPairOnPaper()
+    {
+        QFETCH(bool, crossed);
+        QFETCH(double, tilt);
+        SpaceScene scene;
+        const QColor centre(255, 255, 0), nearStar(255, 0, 0), farStar(0, 255, 0), start(0, 0, 255);
+        for (const auto &[at, colour] : { std::pair { QVector3D(0, 0, 0), centre }, { QVector3D(5, 3, 8), nearStar },
+                 { QVector3D(-5, -3, -8), farStar }, { QVector3D(24, -19, 4), start } })
+            scene.stars.push_back({ at, Colour(colour.red() + 256 * colour.green() + 65536 * colour.blue()),
+                QStringLiteral("Star %1").arg(scene.stars.size()), "G" });
+        scene.sol = 0;
+        scene.route = { 3, 0 };
+        scene.legLengths = { scene.distance(3, 0) };
+        SpaceCamera camera;
+        camera.tilt = tilt;
+        camera.turn = 20;
+        SpaceOptions options;
+        options.radius = 10;
+        options.stereoPair = true;
+        options.crossedEyes = crossed;
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("pair.pdf");
+        QVERIFY(exportSpaceView(scene, camera, options, QSizeF(1000, 700), pdf, 0));
+        const int dpi = 100;
+        QCOMPARE(QProcess::execute(
+                     "pdftoppm", { "-r", QString::number(dpi), "-png", "-singlefile", pdf, dir.filePath("pair") }),
+            0);
+        const QImage page(dir.filePath("pair.png"));
+        QVERIFY(!page.isNull());
+        const double mm = 25.4 / dpi;
+        std::map<QRgb, double> separation;
+        for (const QColor &colour : { centre, nearStar, farStar, start }) {
+            const Halves at = colourMiddles(page, colour);
+            QVERIFY2(at.left && at.right, qPrintable(colour.name()));
+            separation[colour.rgb()] = (at.right->x() - at.left->x()) * mm;
+            QVERIFY(separation[colour.rgb()] <= 65.0 + mm);
+            QVERIFY(separation[colour.rgb()] > 40.0);
+            QVERIFY(qAbs(at.right->y() - at.left->y()) * mm < 1.0);
+        }
+        const double nearer = separation[nearStar.rgb()];
+        const double middle = separation[centre.rgb()];
+        const double farther = separation[farStar.rgb()];
+        QVERIFY(crossed ? farther < middle && middle < nearer : nearer < middle && middle < farther);
+        // Across the middle of the page, the two views (nothing in them is white): each at most 65 mm wide, apart.
+        std::vector<std::pair<int, int>> runs;
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, page.height() / 2)) < 245) {
+                if (runs.empty() || x > runs.back().second + 3)
+                    runs.push_back({ x, x });
+                runs.back().second = x;
+            }
+        QCOMPARE(runs.size(), size_t(2));
+        for (const auto &[from, to] : runs)
+            QVERIFY((to - from) * mm <= 65.0 && (to - from) * mm > 40.0);
+        QVERIFY((runs[1].first - runs[0].second) * mm > 2.0);
+    }
+
+    // Both views of the pair carry one set of labels: the same names, each at the same offset from the
+    // point it names as seen by that view's eye.
+    void stereoPairSharesItsLabels()
+    {
+        const StarTable table = StarTable::fromCatalogue();
+        const SpaceScene scene = sceneFromModel(routeModel(table, "Epsilon Eridani"));
+        SpaceOptions options;
+        options.stereoPair = true;
+        QImage image(1188, 840, QImage::Format_RGB32);
+        QPainter painter(&image);
+        const StereoFrames pair = paintStereoPair(painter, image.rect(), scene, SpaceCamera(), options);
+        const std::vector<SceneLabel> &left = pair.frames[0].labels;
+        const std::vector<SceneLabel> &right = pair.frames[1].labels;
+        QCOMPARE(left.size(), right.size());
+        QVERIFY(left.size() >= 5);
+        for (size_t k = 0; k < left.size(); ++k) {
+            QCOMPARE(left[k].text, right[k].text);
+            QVERIFY(near(left[k].rect.topLeft() - left[k].anchor, right[k].rect.topLeft() - right[k].anchor));
+            if (left[k].star < 0)
+                continue;
+            const auto dot = [&](const SceneFrame &frame) {
+                return std::find_if(
+                    frame.dots.begin(), frame.dots.end(), [&](const SceneDot &d) { return d.star == left[k].star; });
+            };
+            for (int v = 0; v < 2; ++v) {
+                const auto at = dot(pair.frames[v]);
+                QVERIFY(at != pair.frames[v].dots.end());
+                QVERIFY(near(at->at, (v == 0 ? left : right)[k].anchor));
+            }
+        }
     }
 
     // Each stalk runs from its star to the plane: solid above the plane, dashed below it.
@@ -145,6 +424,7 @@ private slots:
         model.view.selectedStar = starNamed(table, "Tau Ceti");
         const SpaceScene scene = sceneFromModel(model);
         SpaceOptions options;
+        options.radius = 0;
         options.planeThroughCentre = throughCentre;
         const float plane = throughCentre ? scene.stars[size_t(scene.selected)].at.z() : 0.0f;
         QVERIFY(plane != 0.0f || !throughCentre);

@@ -3,18 +3,22 @@
 #include "app/navigationwiring.h"
 #include "app/spacewiring.h"
 #include "app/splashwindow.h"
+#include "catalogue/startable.h"
 #include "export/resolutionchooser.h"
 #include "files/commondialog.h"
 #include "files/messagebox.h"
 #include "mapview/colours.h"
 #include "output/clipboard.h"
 #include "output/printdialog.h"
+#include "spaceview/sceneshown.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QImageReader>
+#include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -164,21 +168,25 @@ private slots:
             QCOMPARE(m_canvas->scene().stars[size_t(i)].colour, starColour(model, i));
     }
 
-    // The atlas's overview picture is the 3-D view from the window's own camera: it turns with it.
+    // The atlas's overview picture is the 3-D view from the window's own camera: it turns with it, and
+    // on a light page it is drawn light although the map is in the dark screen mode.
     void atlasPictureFollowsTheCamera()
     {
+        QVERIFY(!m_window->model().view.printerMode);
         const OverviewPicture picture = spaceViewPicture(*m_window);
-        const auto draw = [&picture] {
+        const auto draw = [&picture](bool light = true) {
             QImage image(400, 300, QImage::Format_RGB32);
-            image.fill(Qt::white);
+            image.fill(Qt::gray);
             QPainter painter(&image);
-            picture(painter, QRectF(0, 0, 400, 300));
+            picture(painter, QRectF(0, 0, 400, 300), light);
             return image;
         };
         QImage blank(400, 300, QImage::Format_RGB32);
         blank.fill(Qt::white);
         const QImage before = draw();
         QVERIFY(before != blank);
+        QCOMPARE(before.pixelColor(2, 2), QColor(Qt::white));
+        QCOMPARE(draw(false).pixelColor(2, 2), QColor(Qt::black));
         QTest::keyClick(m_canvas, Qt::Key_Left);
         QTest::keyClick(m_canvas, Qt::Key_Left);
         QVERIFY(draw() != before);
@@ -189,14 +197,13 @@ private slots:
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<double>("turn");
         QTest::addColumn<double>("tilt");
-        QTest::addColumn<double>("distance");
+        QTest::addColumn<double>("distance"); // a share of the distance zoomed to at opening when negative
         const double d = SpaceCamera::kDefaultDistance;
-        QTest::newRow("left") << QList<int> { Qt::Key_Left } << 5.0 << 30.0 << d;
-        QTest::newRow("right") << QList<int> { Qt::Key_Right } << 355.0 << 30.0 << d;
-        QTest::newRow("up to straight down") << QList<int>(8, Qt::Key_Up) << 0.0 << 0.0 << d;
-        QTest::newRow("down to edge-on") << QList<int>(20, Qt::Key_Down) << 0.0 << 90.0 << d;
-        QTest::newRow("plus, minus") << QList<int> { Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus } << 0.0 << 30.0
-                                     << d * 0.8;
+        QTest::newRow("left") << QList<int> { Qt::Key_Left } << 5.0 << 30.0 << -1.0;
+        QTest::newRow("right") << QList<int> { Qt::Key_Right } << 355.0 << 30.0 << -1.0;
+        QTest::newRow("up to straight down") << QList<int>(8, Qt::Key_Up) << 0.0 << 0.0 << -1.0;
+        QTest::newRow("down to edge-on") << QList<int>(20, Qt::Key_Down) << 0.0 << 90.0 << -1.0;
+        QTest::newRow("plus, minus") << QList<int> { Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus } << 0.0 << 30.0 << -0.8;
         QTest::newRow("home") << QList<int> { Qt::Key_Left, Qt::Key_Down, Qt::Key_Minus, Qt::Key_Home } << 0.0 << 30.0
                               << d;
         QTest::newRow("top") << QList<int> { Qt::Key_Left, Qt::Key_T } << 0.0 << 0.0 << d;
@@ -204,11 +211,14 @@ private slots:
     void keys()
     {
         QFETCH(QList<int>, keys);
+        const double opening = m_canvas->camera().distance;
         for (const int key : keys)
             QTest::keyClick(m_canvas, Qt::Key(key));
         QTEST(m_canvas->camera().turn, "turn");
         QTEST(m_canvas->camera().tilt, "tilt");
         QFETCH(double, distance);
+        if (distance < 0)
+            distance *= -opening;
         QVERIFY(qAbs(m_canvas->camera().distance - distance) < 1e-9);
     }
 
@@ -269,13 +279,72 @@ private slots:
             QImageReader::setAllocationLimit(512);
             const QImage image(m_services.answer);
             QCOMPARE(image.size(), QSize(qRound(297 / 25.4 * dpi), qRound(210 / 25.4 * dpi)));
-            // Sol, the centre, in the middle of the page, or of each half of a stereo pair.
-            const int halves = stereo ? 2 : 1;
-            for (int h = 0; h < halves; ++h) {
-                const QPoint middle((2 * h + 1) * image.width() / (2 * halves), image.height() / 2);
+            // Sol, the centre, in the middle of the page; a stereo pair leaves the page's edges white.
+            const QPoint middle(image.width() / 2, image.height() / 2);
+            if (stereo)
+                QCOMPARE(image.pixelColor(2, middle.y()), QColor(Qt::white));
+            else
                 QCOMPARE(image.pixelColor(middle), toQColor(colourByZ(0)));
-            }
         }
+    }
+
+    // A first opening shows the stars within 15 ly of the centre star, zoomed to fit them; "All stars"
+    // stays a choice, and a remembered zoom is not fitted again.
+    void firstOpeningFitsFifteenLightYears()
+    {
+        auto *radius = m_space->findChild<QComboBox *>("spaceradius");
+        QCOMPARE(radius->currentText(), QString("Within 15 ly"));
+        QCOMPARE(radius->itemText(0), QString("All stars"));
+        const SpaceScene &scene = m_canvas->scene();
+        const QRectF view(m_canvas->rect());
+        double farthest = 0.0;
+        int within = 0;
+        for (int i = 0; i < int(scene.stars.size()); ++i) {
+            if (scene.distance(i, scene.centreStar()) > 15.0 && !alwaysNamed(scene, i))
+                continue;
+            ++within;
+            const SceneDot *dot = dotOf(m_canvas, i);
+            QVERIFY(dot && view.contains(dot->at));
+            farthest = std::max(farthest,
+                std::max(qAbs(dot->at.x() - view.center().x()) / view.width(),
+                    qAbs(dot->at.y() - view.center().y()) / view.height()));
+        }
+        QVERIFY(within > 20);
+        QCOMPARE(m_canvas->frame().dots.size(), size_t(within));
+        // Zoomed to fit: the outermost star stands near an edge, not lost in the middle.
+        QVERIFY(farthest > 0.35);
+        QTest::keyClick(m_canvas, Qt::Key_Minus);
+        const double distance = m_canvas->camera().distance;
+        closeWindows();
+        init();
+        QCOMPARE(m_canvas->camera().distance, distance);
+    }
+
+    // The readout gives the distance between the selected and second star, the route's legs and total,
+    // the rings' radii and the key of the map's colour code, and follows the map and the radius.
+    void readout()
+    {
+        MapModel &model = m_window->model();
+        const auto star = [&model](const QString &name) {
+            for (int i = 0; i < model.stars->size(); ++i)
+                if ((*model.stars)[i].starName == name)
+                    return i;
+            return -1;
+        };
+        model.view.secondStar = star("Tau Ceti");
+        model.campaign.travel.route = { StarTable::kSol, star("UV Ceti A"), star("Tau Ceti") };
+        model.options.colourCode = 1;
+        m_window->refreshMap();
+        const QString text = m_space->readout()->text();
+        QVERIFY2(text.contains("Sol to Tau Ceti: 11.6 ly"), qPrintable(text));
+        QVERIFY(text.contains("Sol to UV Ceti A: 7.9 ly"));
+        QVERIFY(text.contains("UV Ceti A to Tau Ceti: 3.7 ly"));
+        QVERIFY(text.contains("Total: 11.6 ly"));
+        QVERIFY(text.contains("Rings on the plane around Sol: 5, 10, 15 ly"));
+        QVERIFY(text.contains("SPECTRAL CLASS KEY"));
+        QVERIFY(text.contains(toQColor(colourBySpectralType("M")).name()));
+        m_space->findChild<QComboBox *>("spaceradius")->setCurrentIndex(0);
+        QVERIFY(m_space->readout()->text().contains("5, 10, 15, 20, 25, 30, 35 ly"));
     }
 
     // Print goes through the printer dialog of Print Map and prints one A4 landscape page; a cancelled

@@ -1,5 +1,6 @@
 #include "app/commandwiring.h"
 
+#include "app/campaigndocument.h"
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
 #include "app/spacewiring.h"
@@ -90,7 +91,10 @@ void wireCommands(MainWindow &window, const CommandServices *services)
         : CommandServices { own->fileDialog, own->messages, own->clipboard, own->printDialog, own->resolution };
     auto *commands = new CommandSet(window, std::move(own), use);
     const MainMenu &menu = window.menu();
-    commands->connect(menu.saveStateAction, commands->files, &StateFileCommands::saveGameState);
+    QObject::connect(
+        menu.saveStateAction, &QAction::triggered, commands, [commands] { commands->files.saveGameState(); });
+    QObject::connect(
+        menu.saveStateAsAction, &QAction::triggered, commands, [commands] { commands->files.saveGameStateAs(); });
     commands->connect(menu.loadStateAction, commands->files, &StateFileCommands::loadGameState);
     commands->connect(menu.savePlayerAction, commands->files, &StateFileCommands::savePlayerMap);
     commands->connect(menu.loadPlayerAction, commands->files, &StateFileCommands::loadPlayerMap);
@@ -105,7 +109,9 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     connectRecentFilesMenu(*menu.recentFilesMenu, [commands](const QString &file) { commands->files.openFile(file); });
     commands->connect(menu.exportAtlasAction, commands->atlas, &AtlasCommand::exportAtlas);
     wireTravel(window, commands->travel);
-    wireEdits(window, commands->files);
+    EditWiring &edits = wireEdits(window, commands->files);
+    auto *document = new CampaignDocument(window, commands->files, edits, use.messages);
+    window.setCloseGuard([document] { return document->confirmClose(); });
     wireSpaceView(window, use);
     commands->atlas.setOverviewPicture(spaceViewPicture(window));
 }

@@ -127,6 +127,8 @@ bool EditScript::perform(const QString &command, const QString &argument)
         QFile file(argument);
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     } else if (command == QLatin1String("quit")) {
+        // Without the question about unsaved changes: the script's changes stay for the recovery file.
+        m_window.setCloseGuard({});
         m_window.exitProgram();
     } else {
         return false;

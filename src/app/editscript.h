@@ -20,7 +20,7 @@ class RecoveryKeeper;
 //   plot                     Plot Route
 //   wait                     waits until the recovery file is up to date, then prints "recovery up to date"
 //   dump FILE                writes everything the recovery file would hold to FILE
-//   quit                     File ▸ Exit
+//   quit                     File ▸ Exit, leaving unsaved changes unsaved without asking
 // Without the variable nothing of this exists in the running program.
 class EditScript : public QObject, public RecoveryPrompt
 {

@@ -4,8 +4,10 @@
 #include "app/mainwindow.h"
 #include "app/sessionrecovery.h"
 #include "app/startup.h"
+#include "mapview/displaysettings.h"
 
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 Launcher::Launcher(double splashSeconds)
@@ -35,6 +37,12 @@ void Launcher::run()
     steps.showMain = [this] {
         m_mainWindow = new MainWindow(&m_splash);
         m_mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // The Display Options of the last run; each drawing keeps the ones it was drawn with for the next.
+        m_mainWindow->model().options = DisplaySettings::load(QSettings());
+        QObject::connect(m_mainWindow, &MainWindow::mapDrawn, m_mainWindow, [window = m_mainWindow.data()] {
+            QSettings settings;
+            DisplaySettings::save(settings, window->model().options);
+        });
         m_mainWindow->startUp();
         m_mainWindow->show();
         // The menu shortcuts and the map's keys work at once, without a first click on the map.

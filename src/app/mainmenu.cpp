@@ -22,6 +22,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     QMenu *fm = named(bar.addMenu(QStringLiteral("&File")), "fm");
     QMenu *gmfile = named(fm->addMenu(QStringLiteral("Game Master")), "gmfile");
     m.saveStateAction = named(gmfile->addAction(QStringLiteral("Save Game State")), "sfile");
+    m.saveStateAsAction = named(gmfile->addAction(QStringLiteral("Save Game State As…")), "sfileas");
     m.loadStateAction = named(gmfile->addAction(QStringLiteral("Load Game State")), "fload");
     QMenu *plfile = named(fm->addMenu(QStringLiteral("Player")), "plfile");
     m.savePlayerAction = named(plfile->addAction(QStringLiteral("Save Player Map")), "splayer");
@@ -49,10 +50,13 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.stellarIndexAction = named(bar.addAction(QStringLiteral("Stellar Index")), "dist");
     m.spaceViewAction = named(bar.addAction(QStringLiteral("3D View")), "spaceviewmenu");
     QMenu *helpmenu = named(bar.addMenu(QStringLiteral("Help")), "helpmenu");
+    m.quickStartAction = named(helpmenu->addAction(QStringLiteral("Quick Start")), "quickstart");
+    m.keysAction = named(helpmenu->addAction(QStringLiteral("Keys and Mouse")), "keyshelp");
     m.aboutAction = named(helpmenu->addAction(QStringLiteral("About")), "About");
 
     // The usual desktop shortcuts on the commands that have one.
     m.saveStateAction->setShortcut(QKeySequence::Save);
+    m.saveStateAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.loadStateAction->setShortcut(QKeySequence::Open);
     m.printAction->setShortcut(QKeySequence::Print);
     m.exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

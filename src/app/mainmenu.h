@@ -9,6 +9,7 @@ struct MainMenu
 {
     // File ▸ Game Master, Player and Print
     QAction *saveStateAction = nullptr;
+    QAction *saveStateAsAction = nullptr;
     QAction *loadStateAction = nullptr;
     QAction *savePlayerAction = nullptr;
     QAction *loadPlayerAction = nullptr;
@@ -38,6 +39,8 @@ struct MainMenu
     QAction *stellarIndexAction = nullptr;
     QAction *spaceViewAction = nullptr; // "3D View"
     QAction *aboutAction = nullptr;
+    QAction *quickStartAction = nullptr; // Help ▸ Quick Start: the help card again
+    QAction *keysAction = nullptr; // Help ▸ Keys and Mouse
 
     // Fills the menu bar and returns its actions, connected to nothing yet.
     static MainMenu build(QMenuBar &bar);

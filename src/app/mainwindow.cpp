@@ -2,6 +2,7 @@
 
 #include "app/commandwiring.h"
 #include "app/helpcard.h"
+#include "app/keyshelp.h"
 #include "app/mapcanvas.h"
 #include "app/navigationwiring.h"
 #include "app/notesearchwiring.h"
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -41,6 +43,12 @@ MainWindow::MainWindow(SplashWindow *splash, const CommandServices *services)
     connect(m_menu.displayOptionsAction, &QAction::triggered, this, &MainWindow::showDisplayOptions);
     connect(m_menu.stellarIndexAction, &QAction::triggered, this, &MainWindow::showStellarIndex);
     connect(m_menu.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_menu.quickStartAction, &QAction::triggered, this, [this] {
+        m_helpCard->placeOn(*m_canvas);
+        m_helpCard->show();
+        m_helpCard->raise();
+    });
+    connect(m_menu.keysAction, &QAction::triggered, this, &MainWindow::showKeysAndMouse);
     connect(m_canvas, &MapCanvas::resized, this, [this] {
         m_helpCard->placeOn(*m_canvas);
         scheduleRepaint();
@@ -182,6 +190,20 @@ void MainWindow::showAbout()
     m_splash->activateWindow();
 }
 
+void MainWindow::showKeysAndMouse()
+{
+    auto *keys = findChild<QMessageBox *>(QStringLiteral("keyshelpbox"), Qt::FindDirectChildrenOnly);
+    if (!keys) {
+        keys = new QMessageBox(
+            QMessageBox::NoIcon, QStringLiteral("Keys and Mouse"), keysAndMouseText(), QMessageBox::Close, this);
+        keys->setObjectName(QStringLiteral("keyshelpbox"));
+        keys->setTextFormat(Qt::RichText);
+        keys->setWindowModality(Qt::NonModal);
+    }
+    keys->show();
+    keys->raise();
+}
+
 void MainWindow::showDisplayOptions()
 {
     displayOptionsDialog()->setLinkLimit(m_model.campaign.travel.jumpLimit);
@@ -204,6 +226,10 @@ void MainWindow::hideHelpCard()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_unloading && m_closeGuard && !m_closeGuard()) {
+        event->ignore();
+        return;
+    }
     closeEverything();
     event->accept();
 }

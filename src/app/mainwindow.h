@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 struct CommandServices;
@@ -35,7 +36,10 @@ public:
     void setUpPage();
 
     void exitProgram();
+    // Asked before the window closes (Escape on the map, Exit, Ctrl+Q, the close box); false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
     void showAbout();
+    void showKeysAndMouse();
     void showDisplayOptions();
     void showStellarIndex();
     void hideHelpCard();
@@ -84,4 +88,5 @@ private:
     std::unique_ptr<MapModel> m_shown; // what the last redraw drew
     bool m_repaintPending = false;
     bool m_unloading = false;
+    std::function<bool()> m_closeGuard;
 };

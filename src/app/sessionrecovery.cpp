@@ -109,6 +109,10 @@ bool SessionRecovery::offerLeftover()
     }
     if (!contents)
         m_prompt->inform(QStringLiteral("The recovery file could not be read; it is kept as %1.").arg(kept));
+    else
+        m_prompt->inform(QStringLiteral("The unsaved notes were not restored; they are kept in %1, which Load Game "
+                                        "State opens.")
+                             .arg(kept));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "atlas/atlaswriter.h"
 #include "common/waitcursor.h"
+#include "export/exportfilechoice.h"
 #include "files/commondialog.h"
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
@@ -46,4 +47,6 @@ void AtlasCommand::exportAtlas()
     if (!written)
         m_messages.show(QStringLiteral("Could not write ") + QFileInfo(fileName).fileName(),
             QStringLiteral("Export Atlas"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+    else
+        reportExport(m_messages, fileName, true, QStringLiteral("The atlas"), QStringLiteral("Export Atlas"), {});
 }

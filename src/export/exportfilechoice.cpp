@@ -48,7 +48,8 @@ std::optional<DrawingFile> chooseDrawingFile(CommonDialog &dialog, MessageBox &m
             { QStringLiteral("svg"), QStringLiteral("pdf"), QStringLiteral("png") }, QString::fromUtf8(title)))
         return std::nullopt;
     DrawingFile chosen { dialog.FileName, 0 };
-    if (mapexport::formatFor(chosen.fileName) == mapexport::Format::Png && (chosen.dpi = resolution.chooseDpi()) == 0)
+    if (mapexport::formatFor(chosen.fileName) == mapexport::Format::Png
+        && (chosen.dpi = resolution.chooseDpi(QString::fromUtf8(title))) == 0)
         return std::nullopt;
     return chosen;
 }

@@ -11,7 +11,7 @@ public:
     explicit QtResolutionChooser(QWidget *owner)
         : m_owner(owner)
     { }
-    int chooseDpi() override;
+    int chooseDpi(const QString &title) override;
 
 private:
     QWidget *m_owner;

@@ -7,9 +7,11 @@ class MessageBox
 {
 public:
     // KeepOrLoadReadable: "Don't Load" (the default, answered No) and "Load what can be read" (Yes).
-    enum class Buttons { Ok, YesNo, KeepOrLoadReadable };
+    // SaveDiscardCancel: "Save" (the default, answered Yes), "Don't Save" (No) and "Cancel" (Cancel,
+    // also Escape and the close box).
+    enum class Buttons { Ok, YesNo, KeepOrLoadReadable, SaveDiscardCancel };
     enum class Icon { None, Information, Warning };
-    enum class Answer { Ok, Yes, No };
+    enum class Answer { Ok, Yes, No, Cancel };
 
     virtual ~MessageBox() = default;
     virtual Answer show(const QString &text, const QString &title, Buttons buttons, Icon icon) = 0;

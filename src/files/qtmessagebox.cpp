@@ -22,7 +22,17 @@ MessageBox::Answer QtMessageBox::show(const QString &text, const QString &title,
         box.setDefaultButton(keep);
         box.setEscapeButton(keep);
     }
+    QPushButton *save = nullptr, *discard = nullptr;
+    if (buttons == Buttons::SaveDiscardCancel) {
+        save = box.addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
+        discard = box.addButton(QStringLiteral("Don't Save"), QMessageBox::DestructiveRole);
+        QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+    }
     const int pressed = box.exec();
+    if (save)
+        return box.clickedButton() == save ? Answer::Yes : box.clickedButton() == discard ? Answer::No : Answer::Cancel;
     if (loadReadable)
         return box.clickedButton() == loadReadable ? Answer::Yes : Answer::No;
     if (!yesNo)

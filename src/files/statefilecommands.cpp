@@ -1,12 +1,12 @@
 #include "files/statefilecommands.h"
 
+#include "campaign/campaignfile.h"
 #include "files/commondialog.h"
 #include "files/messagebox.h"
 #include "files/recentfiles.h"
 #include "files/statecheck.h"
 #include "files/statecodec.h"
 #include "mapview/mapmodel.h"
-#include "routes/travelfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,9 +31,17 @@ StateFileCommands::StateFileCommands(
     , m_redraw(std::move(redraw))
 { }
 
-void StateFileCommands::saveGameState()
+bool StateFileCommands::saveGameState()
 {
-    save({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Save Game State", "mymap" }, false);
+    if (m_currentFile.isEmpty())
+        return saveGameStateAs();
+    return writeState(m_currentFile, false);
+}
+
+bool StateFileCommands::saveGameStateAs()
+{
+    const QByteArray offered = m_currentFile.isEmpty() ? QByteArray("mymap") : m_currentFile.toUtf8();
+    return save({ "Velmora Database file (*.kmf) | *.kmf", "kmf", "Save Game State", offered.constData() }, false);
 }
 
 void StateFileCommands::loadGameState()
@@ -60,18 +68,18 @@ void StateFileCommands::prepare(const DialogSetting &setting)
     m_dialog.CancelError = true;
 }
 
-void StateFileCommands::save(const DialogSetting &setting, bool playerMode)
+bool StateFileCommands::save(const DialogSetting &setting, bool playerMode)
 {
     prepare(setting);
     if (!m_dialog.ShowSave())
-        return;
+        return false;
     const QString fileName = m_dialog.FileName;
     if (fileExists(fileName)
         && m_messages.show(QStringLiteral("Overwrite existing file"), QStringLiteral("Save File"),
                MessageBox::Buttons::YesNo, MessageBox::Icon::None)
             != MessageBox::Answer::Yes)
-        return;
-    writeState(fileName, playerMode);
+        return false;
+    return writeState(fileName, playerMode);
 }
 
 void StateFileCommands::load(const DialogSetting &setting, bool playerMode)
@@ -94,12 +102,14 @@ bool StateFileCommands::writeState(const QString &fileName, bool playerMode)
         return false;
     }
     recentfiles::add(fileName);
-    // The route and the jump limit go beside the game state, whose format stays as it is.
-    const QString travelFile = travelFileName(fileName);
-    if (!playerMode && !saveTravelFile(travelFile, m_model.campaign.travel, &reason, m_calls)) {
-        report("Could not save", travelFile, reason, title);
+    // The travel plan, reveal states and polities go beside the game state, whose format stays as it is.
+    const QString campaignFile = CampaignFile::fileNameFor(fileName);
+    if (!playerMode && !CampaignFile::save(campaignFile, m_model.campaign, &reason, m_calls)) {
+        report("Could not save", campaignFile, reason, title);
         return false;
     }
+    if (!playerMode)
+        m_currentFile = fileName;
     m_listener(FileEvent::Written, playerMode);
     return true;
 }
@@ -114,7 +124,8 @@ bool StateFileCommands::readState(const QString &fileName, bool playerMode)
         return false;
     }
     QByteArrayView usable = data;
-    if (const StateFault fault = checkState(data, m_model.notes.size())) {
+    const StateFault fault = checkState(data, m_model.notes.size());
+    if (fault) {
         if (!loadReadablePart(fileName, fault, title))
             return false;
         usable = usable.first(fault.readableEnd);
@@ -128,8 +139,11 @@ bool StateFileCommands::readState(const QString &fileName, bool playerMode)
     m_model.view = view;
     m_model.notes = std::move(notes);
     recentfiles::add(fileName);
-    if (!playerMode)
-        readTravelPlan(fileName);
+    if (!playerMode) {
+        readCampaign(fileName);
+        // Part of a damaged file is no campaign to save over: the next Save asks where.
+        m_currentFile = fault ? QString() : fileName;
+    }
     m_redraw();
     m_listener(FileEvent::Read, playerMode);
     return true;
@@ -167,21 +181,25 @@ void StateFileCommands::report(const char *what, const QString &fileName, const 
         QString::fromUtf8(title), MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
 }
 
-void StateFileCommands::readTravelPlan(const QString &fileName)
+void StateFileCommands::readCampaign(const QString &fileName)
 {
-    // A route belongs to the game it was plotted in: without a readable side file none is kept.
-    const QString travelFile = travelFileName(fileName);
-    switch (loadTravelFile(travelFile, m_model.distances, m_model.campaign.travel)) {
-    case TravelLoad::Loaded:
+    // The campaign data belong to the game they were made in: without a readable side file the game
+    // state comes without them (the jump limit, a setting of the program as well, stays).
+    QString error;
+    Campaign campaign(m_model.notes.size());
+    switch (CampaignFile::load(fileName, m_model.distances, campaign, &error)) {
+    case CampaignFile::Load::Loaded:
+        m_model.campaign = std::move(campaign);
         return;
-    case TravelLoad::Malformed:
-        m_messages.show(QStringLiteral("The travel plan %1 is not in the expected form and has been ignored: "
-                                       "the game state is loaded without a route.")
-                            .arg(QFileInfo(travelFile).fileName()),
-            QStringLiteral("Load Travel Plan"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+    case CampaignFile::Load::Malformed:
+        m_messages.show(QStringLiteral("The campaign file is not in the expected form and has been ignored: the game "
+                                       "state is loaded without its route, reveal states and polities.\n\n%1.")
+                            .arg(error),
+            QStringLiteral("Load Campaign"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
         break;
-    case TravelLoad::Absent:
+    case CampaignFile::Load::Absent:
         break;
     }
-    m_model.campaign.travel.route.clear();
+    campaign.travel.jumpLimit = m_model.campaign.travel.jumpLimit;
+    m_model.campaign = std::move(campaign);
 }

@@ -20,23 +20,30 @@ class StateFileCommands
 public:
     StateFileCommands(MapModel &model, CommonDialog &dialog, MessageBox &messages, std::function<void()> redraw);
 
-    void saveGameState(); // "Save Game State"
+    // "Save Game State": to the current campaign file without a question, or as Save As when
+    // there is none yet. False when nothing was written (cancelled or failed).
+    bool saveGameState();
+    bool saveGameStateAs(); // "Save Game State As…": always asks, offering the current file's name
     void loadGameState(); // "Load Game State"
     void savePlayerMap(); // "Save Player Map"
     void loadPlayerMap(); // "Load Player Map"
 
     // Writes the view state and the notes; a player map leaves every game-master text out. A game
-    // state is followed by its travel side file.
+    // state is followed by its campaign side file (travel plan, reveal states, polities).
     bool writeState(const QString &fileName, bool playerMode);
     // Replaces the selection, the second star, the origin, the colour code and every note with the
-    // file's, then redraws. A game state (not a player map) also takes the route and jump limit of
-    // its travel side file, or no route when that is absent or malformed (with a message). The
+    // file's, then redraws. A game state (not a player map) also takes its campaign side file (or an
+    // older one's travel file), or an empty campaign when that is absent or malformed (with a message
+    // naming what is wrong). The
     // whole file is checked first: a file that fails changes nothing, or with the user's consent
     // loads its header and the notes before the fault.
     bool readState(const QString &fileName, bool playerMode = false);
     // A file named on the command line or in Recent Files: a ".ply" as a player map, any other
     // as a game state.
     bool openFile(const QString &fileName);
+
+    // The game-state file last read in full or written, or empty: the campaign Save writes to.
+    const QString &currentFile() const { return m_currentFile; }
 
     // The system calls saves go through (tests make them fail).
     void setFileCalls(const FileCalls &calls) { m_calls = calls; }
@@ -56,9 +63,9 @@ private:
     };
 
     void prepare(const DialogSetting &setting);
-    void save(const DialogSetting &setting, bool playerMode);
+    bool save(const DialogSetting &setting, bool playerMode);
     void load(const DialogSetting &setting, bool playerMode);
-    void readTravelPlan(const QString &fileName);
+    void readCampaign(const QString &fileName);
     bool loadReadablePart(const QString &fileName, const StateFault &fault, const char *title);
     void report(const char *what, const QString &fileName, const QString &reason, const char *title);
 
@@ -68,4 +75,5 @@ private:
     std::function<void()> m_redraw;
     FileCalls m_calls = FileCalls::system();
     std::function<void(FileEvent, bool)> m_listener = [](FileEvent, bool) {};
+    QString m_currentFile;
 };

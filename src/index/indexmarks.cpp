@@ -38,3 +38,9 @@ void drawIndexMarks(
         }
     }
 }
+
+QString marksExplained()
+{
+    return QStringLiteral("N: the system has notes. * (\u2605) and R, right of the first column's names and in the "
+                          "map list's PC column: the catalogue's own markers for the star.");
+}

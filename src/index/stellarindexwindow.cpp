@@ -65,7 +65,6 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     setObjectName(QStringLiteral("Form3"));
     ignoreEscape(*this);
     setWindowTitle(QStringLiteral("Stellar Index"));
-    setWindowModality(Qt::ApplicationModal);
     setFont(arial(kWindowPoints));
     setFixedSize(toPixels(0, -kFilterRowTwips, kClientWidth, kClientHeight + kFilterRowTwips).size());
 
@@ -158,6 +157,7 @@ void StellarIndexWindow::buildList()
         const QPoint pos = m_layout.entryPos(i);
         entry->setGeometry(toPixels(pos.x(), pos.y(), width, m_layout.rowH()));
         entry->setIndent(1);
+        entry->setToolTip(marksExplained());
         entry->show();
         if (i == 0)
             m_entry0Width = width;
@@ -186,6 +186,9 @@ void StellarIndexWindow::applyFrame(const MapFrame &frame)
     if (frame.selectionLabel)
         m_selectionLabel->setText(*frame.selectionLabel);
     m_generate->setEnabled(m_model.view.selectedStar >= 0);
+    // A star selected on the map, in the 3D View or by a find: its notes come into the boxes.
+    if (m_model.view.selectedStar != m_boxesStar)
+        boxesForStar();
     update();
 }
 
@@ -207,6 +210,7 @@ NotesBoxes StellarIndexWindow::boxes() const
 
 void StellarIndexWindow::setBoxes(const NotesBoxes &boxes)
 {
+    m_boxesStar = m_model.view.selectedStar;
     replaceText(m_gameMasterNotes, boxes.gameMasterNotes);
     replaceText(m_playerNotes, boxes.playerNotes);
 }

@@ -20,10 +20,12 @@ class RoutePanel;
 struct MapModel;
 
 // The Stellar Index window: every star in columns of 32 with its colour dot and marks, the
-// notes of the selected system in two boxes, the colour-code buttons. It is shown modal over the
-// main window and hidden, never destroyed, by its exit button or close box, so the notes and the
-// boxes keep their contents for the whole run. It changes the model and asks the main window for
-// the redraw; each redraw hands back the marks it shows.
+// notes of the selected system in two boxes, the colour-code buttons. It is a modeless window beside
+// the map: the map, the 3D View and the find windows keep working while it is open, and a selection
+// made in any of them shows here with the next redraw (the boxes then show the new star's notes, as
+// a click on its entry would). It is hidden, never destroyed, by its exit button or close box, so the
+// notes and the boxes keep their contents for the whole run. It changes the model and asks the main
+// window for the redraw; each redraw hands back the marks it shows.
 class StellarIndexWindow : public QDialog
 {
     Q_OBJECT
@@ -103,4 +105,5 @@ private:
     std::vector<IndexEntryMark> m_marks;
     std::unique_ptr<RandomSource> m_random;
     StarFindField *m_filter = nullptr;
+    int m_boxesStar = -1; // the star whose notes the boxes were last set to
 };

@@ -77,6 +77,11 @@ void NotesSearchPanel::open()
 
 void NotesSearchPanel::refreshResults()
 {
+    // The same search again (after a choice redrew the map, or saved notes): the list keeps its row,
+    // so that Down, Enter, Down, Enter walks through the matches.
+    const bool sameSearch = m_field->text() == m_searched;
+    const int row = sameSearch ? m_results->indexOfTopLevelItem(m_results->currentItem()) : 0;
+    m_searched = m_field->text();
     m_matches = m_search.find(m_field->text());
     m_results->clear();
     QList<QTreeWidgetItem *> items;
@@ -93,7 +98,7 @@ void NotesSearchPanel::refreshResults()
     }
     m_results->addTopLevelItems(items);
     if (!items.isEmpty())
-        m_results->setCurrentItem(items.first());
+        m_results->setCurrentItem(items.at(qBound(0, row, static_cast<int>(items.size()) - 1)));
     m_select->setEnabled(!items.isEmpty());
     m_show->setEnabled(!items.isEmpty());
     m_status->setText(status());

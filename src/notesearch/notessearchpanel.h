@@ -49,6 +49,7 @@ private:
     NotesSearch m_search;
     const StarTable &m_stars;
     std::vector<NotesMatch> m_matches;
+    QString m_searched; // the text the list was last filled for
     QLineEdit *m_field;
     QTreeWidget *m_results;
     QPushButton *m_select;

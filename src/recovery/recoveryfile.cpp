@@ -1,9 +1,9 @@
 #include "recovery/recoveryfile.h"
 
+#include "campaign/campaignfile.h"
 #include "files/statecodec.h"
 #include "mapview/viewstate.h"
 #include "routes/pairdistances.h"
-#include "routes/travelfile.h"
 
 #include <QFile>
 
@@ -21,6 +21,7 @@ const QByteArray kChanged = QByteArrayLiteral("changed ");
 const QByteArray kLastChange = QByteArrayLiteral("last change ");
 const QByteArray kGameMasterBox = QByteArrayLiteral("gm box ");
 const QByteArray kPlayerBox = QByteArrayLiteral("player box ");
+const QByteArray kCampaign = QByteArrayLiteral("campaign ");
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
 void appendLine(QByteArray &data, const QByteArray &key, const QByteArray &value)
@@ -65,7 +66,7 @@ QByteArray trailer(const RecoveryContents &contents, qsizetype length)
     appendLine(data, kLastChange, contents.lastChange.toString(Qt::ISODate).toLatin1());
     appendLine(data, kGameMasterBox, state.boxes.gameMasterNotes.toUtf8().toBase64());
     appendLine(data, kPlayerBox, state.boxes.playerNotes.toUtf8().toBase64());
-    data.append(encodeTravel(state.campaign.travel));
+    appendLine(data, kCampaign, CampaignFile::encode(state.campaign).toBase64());
     return data;
 }
 
@@ -136,10 +137,11 @@ std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, const PairD
     if (marker < 0)
         return std::nullopt;
     qsizetype pos = marker + kMarker.size();
-    QByteArrayView length, changed, lastChange, gameMaster, player;
+    QByteArrayView length, changed, lastChange, gameMaster, player, campaign;
     if (!readLine(bytes, pos, kGameState, length) || length.toLongLong() != marker
         || !readLine(bytes, pos, kChanged, changed) || !readLine(bytes, pos, kLastChange, lastChange)
-        || !readLine(bytes, pos, kGameMasterBox, gameMaster) || !readLine(bytes, pos, kPlayerBox, player))
+        || !readLine(bytes, pos, kGameMasterBox, gameMaster) || !readLine(bytes, pos, kPlayerBox, player)
+        || !readLine(bytes, pos, kCampaign, campaign))
         return std::nullopt;
     RecoveryContents contents;
     EditState &state = contents.state;
@@ -149,20 +151,22 @@ std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, const PairD
     contents.changedStars = changed.toInt(&countOk);
     contents.lastChange = QDateTime::fromString(QString::fromLatin1(lastChange), Qt::ISODate);
     const auto gameMasterText = boxText(gameMaster), playerText = boxText(player);
-    const auto travel = decodeTravel(bytes.sliced(pos).toByteArray(), distances);
-    if (!countOk || !contents.lastChange.isValid() || !gameMasterText || !playerText || !travel
+    const auto json = QByteArray::fromBase64Encoding(campaign.toByteArray(), QByteArray::AbortOnBase64DecodingErrors);
+    const CampaignFile::Decoded decoded = json ? CampaignFile::decode(*json, distances) : CampaignFile::Decoded();
+    if (!countOk || !contents.lastChange.isValid() || !gameMasterText || !playerText || !decoded.ok
         || !decodeState(bytes.first(marker), view, state.notes))
         return std::nullopt;
     state.place = MapPlace::of(view);
     state.boxes = { *gameMasterText, *playerText };
-    state.campaign = Campaign(starCount);
-    state.campaign.travel = *travel;
+    state.campaign = decoded.campaign;
     return contents;
 }
 
 QString restoreQuestion(const RecoveryContents &contents)
 {
-    return QStringLiteral("Quorvane ended with unsaved notes (%1 systems changed, last change at %2). Restore them?")
-        .arg(contents.changedStars)
-        .arg(contents.lastChange.toString(QStringLiteral("HH:mm")));
+    const QString changed = contents.changedStars == 1
+        ? QStringLiteral("1 system changed")
+        : QStringLiteral("%1 systems changed").arg(contents.changedStars);
+    return QStringLiteral("Quorvane ended with unsaved notes (%1, last change at %2). Restore them?")
+        .arg(changed, contents.lastChange.toString(QStringLiteral("HH:mm")));
 }

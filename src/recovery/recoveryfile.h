@@ -27,10 +27,10 @@ struct RecoveryContents
 //   last change 2026-12-07T14:32:05
 //   gm box <base64 of the UTF-8 text>
 //   player box <base64 of the UTF-8 text>
-//   the travel plan, as its side file holds it
+//   campaign <base64 of the campaign side file's JSON: travel plan, reveal states, polities>
 // Lines end in CR LF.
 QByteArray encodeRecovery(const RecoveryContents &contents);
-// The contents of a recovery file for the stars of `distances` (which also check its route);
+// The contents of a recovery file for the stars of `distances` (which also check its campaign);
 // nothing when the bytes are not one.
 std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, const PairDistances &distances);
 

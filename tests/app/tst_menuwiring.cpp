@@ -28,7 +28,7 @@ public:
         return Answer::Ok;
     }
     void setText(const QString &text) override { log << "clipboard " + text.section(QRegularExpression(" \\d"), 0, 0); }
-    int chooseDpi() override { return int(record("dpi")); } // 0: cancelled
+    int chooseDpi(const QString &title) override { return int(record("dpi " + title)); } // 0: cancelled
 
 private:
     bool record(const QString &entry)
@@ -65,6 +65,7 @@ private slots:
             = [](const char *tag, MenuAction action, const QStringList &ran) { QTest::newRow(tag) << action << ran; };
         const QString sent = "message Clipboard Ready";
         row("sfile", &MainMenu::saveStateAction, { "save Save Game State" });
+        row("sfileas", &MainMenu::saveStateAsAction, { "save Save Game State" });
         row("fload", &MainMenu::loadStateAction, { "open Load Game State" });
         row("splayer", &MainMenu::savePlayerAction, { "save Save Player Game State" });
         row("lplayer", &MainMenu::loadPlayerAction, { "open Load Player Map" });

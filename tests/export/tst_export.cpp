@@ -118,7 +118,7 @@ private slots:
     {
         struct Dpi : ResolutionChooser
         {
-            int chooseDpi() override { return 150; }
+            int chooseDpi(const QString &) override { return 150; }
         } dpi;
         MapFixture f;
         for (const auto &[map, file, shown] :

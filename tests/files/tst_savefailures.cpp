@@ -107,7 +107,7 @@ private slots:
         const QString base = name.section('.', 0, 0);
         QStringList left = { "plain" };
         if (!name.contains('/'))
-            left += reason.isEmpty() ? QStringList { base + ".kmf", base + ".travel" } : QStringList { name };
+            left += reason.isEmpty() ? QStringList { base + ".kmf", base + ".campaign" } : QStringList { name };
         left.sort();
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), left);
         if (!name.contains('/'))
@@ -119,7 +119,7 @@ private slots:
     {
         struct Dpi : ResolutionChooser
         {
-            int chooseDpi() override { return 150; }
+            int chooseDpi(const QString &) override { return 150; }
         } dpi;
         QTemporaryDir dir;
         QCOMPARE(contents(dir.filePath("plain"), "x"), "x");

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 constexpr int kStars = 192;
@@ -173,8 +175,9 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         QFETCH(QString, state);
-        void (StateFileCommands::*const run[])() = { &StateFileCommands::saveGameState,
-            &StateFileCommands::loadGameState, &StateFileCommands::savePlayerMap, &StateFileCommands::loadPlayerMap };
+        const std::function<void(StateFileCommands &)> run[]
+            = { [](StateFileCommands &f) { f.saveGameState(); }, [](StateFileCommands &f) { f.loadGameState(); },
+                  [](StateFileCommands &f) { f.savePlayerMap(); }, [](StateFileCommands &f) { f.loadPlayerMap(); } };
         QDir::setCurrent(m_dir.path()); // where a cancelled save would write its preset name
         MapModel model(m_table);
         model.logoBoxVisible = false;
@@ -185,13 +188,13 @@ private slots:
             ++redraws;
             beginRedraw(model);
         });
-        (files.*run[command])();
+        run[command](files);
         QVERIFY(ui.CancelError && ui.shown.isEmpty() && redraws == 0 && !QFile::exists(ui.FileName));
 
         ui.answer = m_dir.filePath(QTest::currentDataTag());
         QCOMPARE(contents(ui.answer, before), before);
         ui.button = command == 2 ? MessageBox::Answer::No : MessageBox::Answer::Yes;
-        (files.*run[command])();
+        run[command](files);
         QCOMPARE(ui.shown.join('/'), command % 2 == 0 && !before.isEmpty() ? "Overwrite existing file|Save File" : "");
         QCOMPARE(contents(ui.answer), after.isEmpty() ? before : after);
         // Then each of stars 0, 1 and 5 as a row shows it: "gm#player", or the bare text without parts.

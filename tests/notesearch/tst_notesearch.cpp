@@ -135,6 +135,9 @@ private slots:
         const ViewState &view = window.model().view;
         QCOMPARE(
             QList<int>({ view.selectedStar, view.originX, view.originY }), QList<int>({ 9, star9.x - 7, star9.y - 7 }));
+        // The list keeps its row after Enter redrew the map, so the next Down goes on from there.
+        const auto row = [panel] { return panel->results()->indexOfTopLevelItem(panel->results()->currentItem()); };
+        QCOMPARE(row(), 1);
 
         QTest::keyClick(panel->field(), Qt::Key_Up);
         QTest::keyClick(panel->field(), Qt::Key_Return, Qt::ControlModifier);
@@ -143,6 +146,11 @@ private slots:
         QCOMPARE(view.selectedStar, 7);
         QCOMPARE(index->gameMasterNotes()->textCursor().selectedText(), QStringLiteral("pirat"));
         QCOMPARE(index->gameMasterNotes()->textCursor().selectionStart(), 25);
+        QCOMPARE(row(), 0);
+        QTest::keyClick(panel->field(), Qt::Key_Down);
+        QTest::keyClick(panel->field(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(view.selectedStar, 9);
+        QCOMPARE(row(), 1);
     }
 };
 

@@ -57,6 +57,9 @@ EditState sampleState()
     state.notes.setTextWithoutParts(9, "old file text");
     // A route the travel file takes: no leg longer than its limit.
     state.campaign.travel = { 8.0, plotRoute(catalogueDistances(), 165, 169, 8.0).stars }; // Sol to Tau Ceti
+    // The rest of the campaign, a newer program's key included, survives a crash as well.
+    state.campaign.reveal.setState(12, Reveal::Hidden);
+    state.campaign.otherKeys.insert("fromNewer", 42);
     return state;
 }
 
@@ -98,13 +101,18 @@ private slots:
         QCOMPARE(readAll(dir.filePath("r")), encodeRecovery(moved));
         QCOMPARE(restoreQuestion(*back),
             "Quorvane ended with unsaved notes (3 systems changed, last change at 14:32). Restore them?");
+        RecoveryContents one = *back;
+        one.changedStars = 1;
+        QCOMPARE(restoreQuestion(one),
+            "Quorvane ended with unsaved notes (1 system changed, last change at 14:32). Restore them?");
     }
 
     void damagedFileIsRefused_data()
     {
         QTest::addColumn<QByteArray>("from");
         QTest::addColumn<QByteArray>("to");
-        QTest::newRow("cut off") << QByteArray("limit 8.0\r\nroute ") << QByteArray("lim");
+        QTest::newRow("cut off") << QByteArray("\r\n") << QByteArray("");
+        QTest::newRow("bad campaign") << QByteArray("campaign ") << QByteArray("campaign e30K");
         QTest::newRow("wrong length") << QByteArray("game state ") << QByteArray("game state 1");
         QTest::newRow("bad box") << QByteArray("player box ") << QByteArray("player box *");
         QTest::newRow("no marker") << QByteArray("Quorvane recovery 1") << QByteArray("Quorvane recovery 2");
@@ -174,12 +182,15 @@ private slots:
         QStringList asked;
         SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
         recovery.start();
-        QCOMPARE(asked, QStringList { restoreQuestion(left) });
+        const QStringList dated = QDir(dir.path()).entryList({ "unsaved-notes-2026-12-07-1432.kmf" });
+        QCOMPARE(dated.size(), restore ? 0 : 1);
+        // Discard tells where the notes went.
+        QCOMPARE(asked.size(), restore ? 1 : 2);
+        QCOMPARE(asked.first(), restoreQuestion(left));
+        QVERIFY(restore || asked.last().contains(dated.value(0)));
         const EditState now = editWiring(*main).capture();
         QCOMPARE(EditState::differingParts(now, restore ? left.state : fresh), 0);
         QCOMPARE(main->model().options.colourCode, restore ? 2 : 0);
-        const QStringList dated = QDir(dir.path()).entryList({ "unsaved-notes-2026-12-07-1432.kmf" });
-        QCOMPARE(dated.size(), restore ? 0 : 1);
         if (!restore) {
             ViewState view;
             NotesStore notes(192);

@@ -13,6 +13,7 @@
 #include "spaceview/sceneshown.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
+#include "support/scenedots.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,7 +57,7 @@ public:
         return Answer::Yes;
     }
     void setText(const QString &) override { }
-    int chooseDpi() override { return dpi; }
+    int chooseDpi(const QString &) override { return dpi; }
 };
 
 QByteArray bytes(const QString &fileName)
@@ -77,18 +78,8 @@ const SceneDot *dotOf(const SpaceViewCanvas *canvas, int star)
 // A star other than `except` whose dot lies well inside the view and clear of every other dot.
 int clearStar(const SpaceViewCanvas *canvas, int except)
 {
-    const QRectF inside = QRectF(canvas->rect()).adjusted(20, 20, -20, -20);
-    const auto &dots = canvas->frame().dots;
-    for (const SceneDot &dot : dots) {
-        if (dot.star == except || !inside.contains(dot.at))
-            continue;
-        const bool alone = std::all_of(dots.begin(), dots.end(), [&](const SceneDot &other) {
-            return other.star == dot.star || QLineF(other.at, dot.at).length() > 2 * (dot.radius + other.radius) + 8;
-        });
-        if (alone)
-            return dot.star;
-    }
-    return -1;
+    const SceneDot *dot = clearDot(canvas, except);
+    return dot ? dot->star : -1;
 }
 
 // Whether the file is a PDF of one A4 landscape page.

@@ -11,6 +11,6 @@ class ScriptedServices : public ScriptedUi, public PrintDialog, public Resolutio
 {
 public:
     bool ShowPrinter(QWidget *, QPrinter &) override { return false; }
-    int chooseDpi() override { return 0; }
+    int chooseDpi(const QString &) override { return 0; }
     CommandServices services() { return { *this, *this, *this, *this, *this }; }
 };

@@ -7,6 +7,8 @@
 #include "routes/travelfile.h"
 #include "travel/travelcommands.h"
 
+#include <QDir>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,49 +54,59 @@ private slots:
         QVERIFY(decodeTravel("Quorvane travel plan 1\r\nlimit 4.6\r\nroute 165 " + alpha + "\r\n", f.model.distances));
     }
 
-    // A game state keeps its route in the side file beside it; a load takes it back, or drops the
-    // route when the side file is gone or malformed. A player map neither writes nor reads it.
+    // A game state keeps its campaign in the side file beside it, keys of a newer program included;
+    // a load takes it back, or an older campaign's travel file, or drops the route (with a message
+    // naming the fault) when the side file is gone or malformed. A player map neither writes nor reads it.
     void withGameState()
     {
         MapFixture f;
         const TravelPlan plan = plotted(f, 7.5, 165, f.star("Tau Ceti"));
         f.model.campaign.travel = plan;
+        f.model.campaign.otherKeys.insert("fromNewer", QJsonObject { { "kept", true } });
         ScriptedUi ui;
         int redraws = 0;
         StateFileCommands files(f.model, ui, ui, [&redraws] { ++redraws; });
         const QString state = m_dir.filePath(QStringLiteral("game.kmf"));
+        const QString side = m_dir.filePath(QStringLiteral("game.campaign"));
         const QString travel = m_dir.filePath(QStringLiteral("game.travel"));
         ui.answer = state;
         files.saveGameState();
         // The game state is byte for byte what it is without travel planning.
         QVERIFY(saveStateFile(m_dir.filePath("plain.kmf"), f.view, f.model.notes, false));
         QCOMPARE(contents(state), contents(m_dir.filePath("plain.kmf")));
-        const QByteArray saved = encodeTravel(plan);
-        QVERIFY(saved.startsWith("Quorvane travel plan 1\r\nlimit 7.5\r\nroute 165 ") && plan.route.size() > 2);
-        QCOMPARE(contents(travel), saved);
+        const QByteArray saved = contents(side);
+        QVERIFY(saved.contains("\"fromNewer\"") && saved.contains("\"jumpLimit\": 7.5") && !QFile::exists(travel));
+        const Campaign written = f.model.campaign;
 
-        const auto load = [&](const QByteArray &side) {
-            QVERIFY(side.isEmpty() ? QFile::remove(travel) : contents(travel, side) == side);
+        const auto load = [&](const QString &name, const QByteArray &bytes) {
+            QFile::remove(side);
+            QFile::remove(travel);
+            QVERIFY(bytes.isEmpty() || contents(name, bytes) == bytes);
+            f.model.campaign = Campaign(f.model.notes.size());
             f.model.campaign.travel = { 3.0, { 1, 2 } };
             ui.shown.clear();
             files.loadGameState();
         };
-        load(saved);
-        QVERIFY(f.model.campaign.travel == plan && ui.shown.isEmpty());
-        load({});
+        load(side, saved);
+        QVERIFY(f.model.campaign == written && ui.shown.isEmpty());
+        load(travel, encodeTravel(plan));
+        QVERIFY(f.model.campaign.travel == plan && f.model.campaign.otherKeys.isEmpty() && ui.shown.isEmpty());
+        load(side, {});
         QVERIFY(f.model.campaign.travel == TravelPlan({ 3.0, {} }) && ui.shown.isEmpty());
-        load("garbage\r\n");
+        QByteArray wrong = saved;
+        wrong.replace("\"jumpLimit\": 7.5", "\"jumpLimit\": \"far\"");
+        load(side, wrong);
         QVERIFY(f.model.campaign.travel == TravelPlan({ 3.0, {} }));
-        QCOMPARE(ui.shown,
-            QStringList { "The travel plan game.travel is not in the expected form and has been ignored: "
-                          "the game state is loaded without a route.|Load Travel Plan|?" });
-        QCOMPARE(redraws, 3);
+        QCOMPARE(ui.shown.size(), 1);
+        QVERIFY2(ui.shown[0].contains(QDir::toNativeSeparators(side) + ": travel.jumpLimit"), qPrintable(ui.shown[0]));
+        QVERIFY(ui.shown[0].endsWith("|Load Campaign|?"));
+        QCOMPARE(redraws, 4);
 
-        QFile::remove(travel);
+        QFile::remove(side);
         ui.answer = m_dir.filePath(QStringLiteral("game.ply"));
         files.savePlayerMap();
-        QVERIFY(!QFile::exists(travel));
-        QCOMPARE(contents(travel, "garbage"), "garbage");
+        QVERIFY(!QFile::exists(side) && !QFile::exists(travel));
+        QCOMPARE(contents(side, "garbage"), "garbage");
         f.model.campaign.travel = { 3.0, { 1, 2 } };
         files.loadPlayerMap();
         QVERIFY(f.model.campaign.travel == TravelPlan({ 3.0, { 1, 2 } }));

@@ -2,6 +2,7 @@
 
 #include "atlas/atlaswriter.h"
 #include "common/waitcursor.h"
+#include "export/exportfilechoice.h"
 #include "files/commondialog.h"
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
@@ -38,12 +39,12 @@ void AtlasCommand::exportAtlas()
             != MessageBox::Answer::Yes)
         return;
     bool written = false;
+    QString reason;
     {
         const WaitCursor wait;
         written = AtlasWriter(*shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture })
-                      .write(fileName);
+                      .write(fileName, &reason);
     }
     if (!written)
-        m_messages.show(QStringLiteral("Could not write ") + QFileInfo(fileName).fileName(),
-            QStringLiteral("Export Atlas"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+        reportExport(m_messages, fileName, false, {}, QStringLiteral("Export Atlas"), reason);
 }

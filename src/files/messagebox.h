@@ -7,7 +7,8 @@ class MessageBox
 {
 public:
     // KeepOrLoadReadable: "Don't Load" (the default, answered No) and "Load what can be read" (Yes).
-    enum class Buttons { Ok, YesNo, KeepOrLoadReadable };
+    // LoadAsPlayerMapOrNot: "Don't Load" (the default, No) and "Load as Player Map" (Yes).
+    enum class Buttons { Ok, YesNo, KeepOrLoadReadable, LoadAsPlayerMapOrNot };
     enum class Icon { None, Information, Warning };
     enum class Answer { Ok, Yes, No };
 

@@ -203,6 +203,23 @@ private slots:
         QCOMPARE(ui.shown, expected);
     }
 
+    // A name longer than the folder takes is refused before anything is written, with the limit;
+    // an export's likewise.
+    void tooLongName()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QString(300, u'n') + ".kmf");
+        MapModel model(m_table);
+        ScriptedUi ui;
+        StateFileCommands files(model, ui, ui, [] {});
+        ui.answer = file;
+        files.saveGameState();
+        QCOMPARE(ui.shown,
+            QStringList { "Could not save " + file
+                + ": the name is 304 bytes long; a file name can be at most 255 bytes|Save Game State|?" });
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
     void loadSpecialName_data()
     {
         QTest::addColumn<QString>("name"); // "@" stands for a fresh folder

@@ -3,7 +3,11 @@
 // a check and a second read unchanged. The same bytes, read as text, also become notes of every
 // kind (with U+00FF, quotes, line breaks and any other character): every file written of them
 // passes the check, a game file reads back equal, a player map with the player texts only.
+// The messages a load gives after reading (odd header values, notes without the separator, text
+// that is not UTF-8, lines after the last star) each name a line inside the file and an entry;
+// a file the writer made gets none but the separator ones for texts without parts.
 
+#include "catalogue/startable.h"
 #include "files/statecheck.h"
 #include "files/statecodec.h"
 #include "mapview/viewstate.h"
@@ -11,6 +15,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -18,12 +23,35 @@ namespace {
 
 constexpr int kStars = 192;
 
-// Write, check, read: a file the writer made that fails the check is a fault of the check.
+// Every notice names a line of the file and an entry, and reads as a sentence.
+void checkNotices(QByteArrayView bytes, const ReadNotices &notices)
+{
+    static const StarTable table = StarTable::fromCatalogue();
+    const int lines = int(bytes.count('\n')) + 1;
+    for (const ReadNotice &notice : notices)
+        if (notice.line < 1 || notice.line > lines || notice.entry < 0 || notice.entry > 5 + kStars
+            || notice.what.isEmpty() || !describeNotice(notice, table).startsWith(QLatin1String("Line ")))
+            std::abort();
+}
+
+// Write, check, read: a file the writer made that fails the check is a fault of the check, and
+// one that gets a notice other than for a text without parts is a fault of the notices.
 bool readWritten(const QByteArray &bytes, ViewState &view, NotesStore &notes)
 {
     if (checkState(bytes, kStars))
         std::abort();
-    return decodeState(bytes, view, notes);
+    ReadNotices notices;
+    const bool read = decodeState(bytes, view, notes, &notices);
+    checkNotices(bytes, notices);
+    int withoutParts = 0;
+    for (int i = 0; i < kStars; ++i)
+        withoutParts += notes.hasNotes(i) && !notes.hasParts(i);
+    for (const ReadNotice &notice : notices)
+        if (notice.entry >= 5 && !notice.what.startsWith(QLatin1String("no separator")))
+            std::abort();
+    if (std::count_if(notices.begin(), notices.end(), [](const ReadNotice &n) { return n.entry >= 5; }) != withoutParts)
+        std::abort();
+    return read;
 }
 
 bool sameView(const ViewState &a, const ViewState &b)
@@ -80,7 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             && (decodeState(bytes.first(fault.readableEnd), view, part) || fault.readableStars != fault.star()))
             std::abort();
     }
-    if (!decodeState(bytes, view, notes)) {
+    ReadNotices notices;
+    const bool read = decodeState(bytes, view, notes, &notices);
+    checkNotices(bytes, notices);
+    if (!read) {
         if (!fault)
             std::abort(); // a file that passes the check always reads
         return 0;

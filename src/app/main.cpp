@@ -1,9 +1,11 @@
 #include "app/launcher.h"
+#include "common/filesizesignal.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setOrganizationName(QStringLiteral("Velmora Interactive"));

@@ -3,6 +3,8 @@
 #include "app/editscript.h"
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
+#include "common/regularfile.h"
+#include "files/statecodec.h"
 #include "index/routepanel.h"
 #include "index/stellarindexwindow.h"
 #include "recovery/qtrecoveryprompt.h"
@@ -90,26 +92,49 @@ bool SessionRecovery::eventFilter(QObject *watched, QEvent *event)
 
 bool SessionRecovery::offerLeftover()
 {
-    if (!m_slot.hasLeftover())
-        return true;
-    QFile file(m_slot.fileName());
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // This slot's file first, then those of other sessions that ended (two programs killed at once
+    // leave two); one can be restored, every other is kept as a dated game state.
+    bool restored = false;
+    bool usable = !m_slot.hasLeftover() || offerFile(m_slot.fileName(), restored);
+    for (const QString &other : m_slot.claimOtherLeftovers())
+        offerFile(other, restored);
+    m_slot.releaseOthers();
+    return usable;
+}
+
+bool SessionRecovery::offerFile(const QString &fileName, bool &restored)
+{
+    QByteArray bytes;
+    readRegularFile(fileName, kMaxStateBytes, bytes, nullptr);
     const auto contents = decodeRecovery(bytes, m_window.model().distances);
-    if (contents && m_prompt->askRestore(restoreQuestion(*contents))) {
-        // The file stays until this session writes its own in its place.
+    const bool own = fileName == m_slot.fileName();
+    const bool offered = contents && !restored;
+    bool restoredHere = false;
+    if (offered && m_prompt->askRestore(restoreQuestion(*contents))) {
         editWiring(m_window).apply(contents->state, EditState::All);
-        return true;
+        restored = restoredHere = true;
+        // This slot's file stays until this session writes its own in its place; another slot's
+        // is kept aside, so that nothing restored is lost before then.
+        if (own)
+            return true;
     }
-    const QString kept = m_slot.keepAsDated(contents ? contents->lastChange : QFileInfo(file).lastModified());
+    const QString kept
+        = m_slot.keepAsDated(fileName, contents ? contents->lastChange : QFileInfo(fileName).lastModified());
     if (kept.isEmpty()) {
-        m_prompt->inform(QStringLiteral("The recovery file %1 could not be renamed: %2. No recovery file is kept "
-                                        "for this session, so that it is not overwritten.")
-                             .arg(file.fileName(), file.errorString()));
-        return false;
+        if (own)
+            m_prompt->inform(QStringLiteral("The recovery file %1 could not be renamed. No recovery file is kept "
+                                            "for this session, so that it is not overwritten.")
+                                 .arg(fileName));
+        return !own;
     }
     if (!contents)
         m_prompt->inform(QStringLiteral("The recovery file could not be read; it is kept as %1.").arg(kept));
-    else
+    else if (!offered)
+        m_prompt->inform(QStringLiteral("Another session also ended with unsaved notes (%1 systems changed, last "
+                                        "change at %2); they are kept as %3.")
+                             .arg(contents->changedStars)
+                             .arg(contents->lastChange.toString(QStringLiteral("HH:mm")), kept));
+    else if (!restoredHere)
         m_prompt->inform(QStringLiteral("The unsaved notes were not restored; they are kept in %1, which Load Game "
                                         "State opens.")
                              .arg(kept));

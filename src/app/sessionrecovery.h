@@ -30,8 +30,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // False when a file left behind could be neither restored nor moved aside.
+    // False when this slot's file left behind could be neither restored nor moved aside.
     bool offerLeftover();
+    // Offers one file left behind unless one was `restored` already; what is not restored is kept
+    // as a dated game state. False when this slot's file could not be moved aside.
+    bool offerFile(const QString &fileName, bool &restored);
 
     MainWindow &m_window;
     std::unique_ptr<RecoveryPrompt> m_prompt;

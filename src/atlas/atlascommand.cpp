@@ -39,14 +39,14 @@ void AtlasCommand::exportAtlas()
             != MessageBox::Answer::Yes)
         return;
     bool written = false;
+    QString reason;
     {
         const WaitCursor wait;
         written = AtlasWriter(*shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture })
-                      .write(fileName);
+                      .write(fileName, &reason);
     }
     if (!written)
-        m_messages.show(QStringLiteral("Could not write ") + QFileInfo(fileName).fileName(),
-            QStringLiteral("Export Atlas"), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
+        reportExport(m_messages, fileName, false, {}, QStringLiteral("Export Atlas"), reason);
     else
         reportExport(m_messages, fileName, true, QStringLiteral("The atlas"), QStringLiteral("Export Atlas"), {});
 }

@@ -4,6 +4,7 @@
 #include "atlas/pagecanvas.h"
 #include "atlas/pdflinks.h"
 #include "atlas/sectorpage.h"
+#include "common/safefile.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
 #include "output/pagesetup.h"
@@ -13,7 +14,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -102,9 +102,13 @@ QByteArray AtlasWriter::pdf() const
     return bytes;
 }
 
-bool AtlasWriter::write(const QString &fileName) const
+bool AtlasWriter::write(const QString &fileName, QString *error) const
 {
     const QByteArray bytes = pdf();
-    QSaveFile file(fileName);
-    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (bytes.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("the PDF could not be made");
+        return false;
+    }
+    return writeFileSafely(fileName, bytes, error);
 }

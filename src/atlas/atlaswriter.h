@@ -30,8 +30,9 @@ public:
     const AtlasPlan &plan() const { return m_plan; }
     // The PDF; empty when it could not be made.
     QByteArray pdf() const;
-    // False when the file could not be written.
-    bool write(const QString &fileName) const;
+    // False when the file could not be written, with the reason in `error`. Written through a
+    // temporary file, so a failure keeps the file that was there.
+    bool write(const QString &fileName, QString *error = nullptr) const;
 
 private:
     const MapModel &m_shown;

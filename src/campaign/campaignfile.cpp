@@ -1,5 +1,7 @@
 #include "campaign/campaignfile.h"
 
+#include "common/regularfile.h"
+
 #include "routes/pairdistances.h"
 #include "routes/travelfile.h"
 
@@ -326,14 +328,11 @@ Load load(const QString &stateFileName, const PairDistances &distances, Campaign
         campaign = older;
         return Load::Loaded;
     }
-    if (!info.isFile())
-        return malformed(QStringLiteral("not a regular file"));
-    if (info.size() > kMaxBytes)
-        return malformed(QStringLiteral("larger than %1 MB").arg(kMaxBytes / (1024 * 1024)));
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return malformed(file.errorString());
-    const Decoded decoded = decode(file.read(kMaxBytes + 1), distances);
+    QByteArray bytes;
+    QString reason;
+    if (!readRegularFile(fileName, kMaxBytes, bytes, &reason))
+        return malformed(reason);
+    const Decoded decoded = decode(bytes, distances);
     if (!decoded.ok)
         return malformed(decoded.error);
     campaign = decoded.campaign;

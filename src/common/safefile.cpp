@@ -1,5 +1,7 @@
 #include "common/safefile.h"
 
+#include "common/filenamelimit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,6 +82,12 @@ bool SafeFile::open()
     const bool replacing = ::stat(target.constData(), &old) == 0;
     if (replacing && S_ISDIR(old.st_mode))
         return fail(EISDIR);
+    // Said before anything is written, with the limit, rather than as the system's bare "File name
+    // too long" from the final rename.
+    if (const QString tooLong = fileNameLengthProblem(m_fileName); !tooLong.isEmpty()) {
+        m_error = tooLong;
+        return false;
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
         m_temporary = temporaryNameFor(m_fileName);
         m_fd = m_calls.open(QFile::encodeName(m_temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

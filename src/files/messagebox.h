@@ -9,7 +9,8 @@ public:
     // KeepOrLoadReadable: "Don't Load" (the default, answered No) and "Load what can be read" (Yes).
     // SaveDiscardCancel: "Save" (the default, answered Yes), "Don't Save" (No) and "Cancel" (Cancel,
     // also Escape and the close box).
-    enum class Buttons { Ok, YesNo, KeepOrLoadReadable, SaveDiscardCancel };
+    // LoadAsPlayerMapOrNot: "Don't Load" (the default, No) and "Load as Player Map" (Yes).
+    enum class Buttons { Ok, YesNo, KeepOrLoadReadable, SaveDiscardCancel, LoadAsPlayerMapOrNot };
     enum class Icon { None, Information, Warning };
     enum class Answer { Ok, Yes, No, Cancel };
 

@@ -15,10 +15,13 @@ MessageBox::Answer QtMessageBox::show(const QString &text, const QString &title,
     QMessageBox box(shown, title, text, standard, m_owner);
     box.setObjectName(QStringLiteral("MsgBox"));
     QPushButton *loadReadable = nullptr;
-    if (buttons == Buttons::KeepOrLoadReadable) {
-        // Loading part of a damaged file is never the default: Enter and Escape both keep everything.
+    if (buttons == Buttons::KeepOrLoadReadable || buttons == Buttons::LoadAsPlayerMapOrNot) {
+        // Loading part of a damaged file, or a file as what it was not opened as, is never the
+        // default: Enter and Escape both keep everything.
         QPushButton *keep = box.addButton(QStringLiteral("Don't Load"), QMessageBox::RejectRole);
-        loadReadable = box.addButton(QStringLiteral("Load what can be read"), QMessageBox::AcceptRole);
+        loadReadable = box.addButton(buttons == Buttons::KeepOrLoadReadable ? QStringLiteral("Load what can be read")
+                                                                            : QStringLiteral("Load as Player Map"),
+            QMessageBox::AcceptRole);
         box.setDefaultButton(keep);
         box.setEscapeButton(keep);
     }

@@ -177,14 +177,32 @@ StateFault checkState(QByteArrayView data, int starCount)
     return Checker(data, starCount).run();
 }
 
-QString describeFault(const StateFault &fault, const StarTable &stars)
+namespace {
+
+// What an entry of the file holds: "the selected star", "the notes of Alpha Centauri A".
+QString entryName(int entry, const StarTable &stars)
 {
     static const char *const headers[kHeaderLines]
         = { "the selected star", "the second star", "the sector origin Y", "the sector origin X", "the colour code" };
-    const QString what = fault.entry < kHeaderLines ? QString::fromUtf8(headers[fault.entry])
-                                                    : QStringLiteral("the notes of ")
-            + (stars.contains(fault.star()) ? stars[fault.star()].starName.trimmed()
-                                            : QStringLiteral("star %1").arg(fault.star() + 1));
+    const int star = entry - kHeaderLines;
+    if (entry < kHeaderLines)
+        return QString::fromUtf8(headers[entry]);
+    if (star >= stars.size())
+        return QStringLiteral("after the notes of the last star");
+    return QStringLiteral("the notes of ")
+        + (stars.contains(star) ? stars[star].starName.trimmed() : QStringLiteral("star %1").arg(star + 1));
+}
+
+} // namespace
+
+QString describeNotice(const ReadNotice &notice, const StarTable &stars)
+{
+    return QStringLiteral("Line %1, %2: %3").arg(notice.line).arg(entryName(notice.entry, stars), notice.what);
+}
+
+QString describeFault(const StateFault &fault, const StarTable &stars)
+{
+    const QString what = entryName(fault.entry, stars);
     // In the order of StateFault::Problem.
     static const char *const problems[] = { "", "not a whole number", "the file ends here (it may have been cut off)",
         "no closing quote", "text after the closing quote", "a comma in notes without quotes" };

@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include "files/readnotice.h"
+
 class StarTable;
 
 // What is wrong with a game-state or player-map file, and where. A file passes when it has the five
@@ -39,3 +41,5 @@ StateFault checkState(QByteArrayView data, int starCount);
 
 // "Line 27, the notes of Alpha Centauri A: no closing quote", with the star's name from the table.
 QString describeFault(const StateFault &fault, const StarTable &stars);
+// "Line 1, the selected star: 999 is not a star of the catalogue; no star is selected".
+QString describeNotice(const ReadNotice &notice, const StarTable &stars);

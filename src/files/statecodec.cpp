@@ -1,5 +1,6 @@
 #include "files/statecodec.h"
 
+#include "common/regularfile.h"
 #include "common/safefile.h"
 #include "common/textnumber.h"
 #include "mapview/viewstate.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -34,6 +36,8 @@ public:
         : m_data(data)
         , m_bytes(data.data())
     { }
+
+    qsizetype position() const { return m_pos; }
 
     // One line without its line end; false at the end of the data.
     bool line(QByteArrayView &out)
@@ -123,9 +127,8 @@ private:
     QByteArray m_unquoted; // a string with its doubled quotes made single
 };
 
-bool readWhole(FieldReader &reader, qint32 &value)
+bool readWhole(FieldReader &reader, qint32 &value, QByteArrayView &line)
 {
-    QByteArrayView line;
     return reader.line(line) && readWholeNumber(line, value);
 }
 
@@ -135,7 +138,82 @@ qint32 starOrNone(qint32 index, int starCount)
     return index >= -1 && index < starCount ? index : -1;
 }
 
-QString decodePiece(QByteArrayView piece)
+// Collects what a read takes other than as the file holds it; byte offsets become line numbers
+// at the end, in one pass.
+class NoticeList
+{
+public:
+    explicit NoticeList(ReadNotices *notices)
+        : m_notices(notices)
+    { }
+
+    explicit operator bool() const { return m_notices != nullptr; }
+    void add(int entry, qsizetype at, const QString &what)
+    {
+        m_notices->push_back({ entry, 0, what });
+        m_offsets.push_back(at);
+    }
+
+    // The header line read at `at` as `value`; `starCount` stars in the catalogue.
+    void header(int entry, qsizetype at, QByteArrayView line, qint32 value, int starCount)
+    {
+        const QString text = QString::fromLatin1(line.trimmed());
+        bool whole = false;
+        [[maybe_unused]] const int parsed = line.trimmed().toInt(&whole, 10);
+        if (!whole && line.trimmed().toDouble() != value)
+            add(entry, at, QStringLiteral("%1 is not a whole number; it is read as %2").arg(text).arg(value));
+        if (entry < 2 && (value < -1 || value >= starCount))
+            add(entry, at,
+                QStringLiteral("%1 is not a star of the catalogue; %2")
+                    .arg(text,
+                        entry == 0 ? QStringLiteral("no star is selected")
+                                   : QStringLiteral("there is no second star")));
+        if ((entry == 2 || entry == 3) && (value < ViewState::kLowestOrigin || value > ViewState::kHighestOrigin))
+            add(entry, at,
+                QStringLiteral("%1 is outside the map; the sector starts at %2")
+                    .arg(text)
+                    .arg(std::clamp(value, ViewState::kLowestOrigin, ViewState::kHighestOrigin)));
+        if (entry == 4 && (value < 0 || value > 3))
+            add(entry, at,
+                QStringLiteral("%1 is not a colour code (0 to 3); the map keeps the colour code of Display Options")
+                    .arg(text));
+    }
+
+    void finish(QByteArrayView data)
+    {
+        qsizetype counted = 0;
+        int line = 1;
+        for (size_t i = 0; m_notices && i < m_offsets.size(); ++i) {
+            line += int(data.sliced(counted, m_offsets[i] - counted).count('\n'));
+            counted = m_offsets[i];
+            (*m_notices)[m_notices->size() - m_offsets.size() + i].line = line;
+        }
+    }
+
+private:
+    ReadNotices *m_notices;
+    std::vector<qsizetype> m_offsets;
+};
+
+// Whether the rest of the file after the last star's notes holds more than blank lines; the lines
+// a recovery file adds after its game state are its own and not counted.
+int linesAfterNotes(QByteArrayView rest)
+{
+    rest = rest.trimmed();
+    if (rest.isEmpty() || rest.startsWith("Quorvane recovery "))
+        return 0;
+    int lines = 0;
+    for (qsizetype from = 0; from < rest.size();) {
+        qsizetype end = rest.indexOf('\n', from);
+        if (end < 0)
+            end = rest.size();
+        lines += !rest.sliced(from, end - from).trimmed().isEmpty();
+        from = end + 1;
+    }
+    return lines;
+}
+
+QString decodePiece(QByteArrayView piece, bool *notUtf8 = nullptr)
 {
     if (piece.isEmpty()) // most stars have no notes
         return {};
@@ -144,6 +222,8 @@ QString decodePiece(QByteArrayView piece)
     QString text = utf8.decode(piece);
     if (!utf8.hasError())
         return text;
+    if (notUtf8)
+        *notUtf8 = true;
     QStringDecoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
     if (windows1252.isValid())
         return windows1252.decode(piece);
@@ -241,16 +321,18 @@ void appendNotes(QByteArray &data, const NotesStore &notes, int index, bool play
 // (files written by older programs in that code page). A string without the byte is a text without
 // parts. Pieces after a second 0xFF byte are kept hidden: the boxes and the exports never show
 // them, but a game-state file writes them back.
-void decodeNotes(QByteArrayView bytes, NotesStore &notes, int index)
+//
+// `notUtf8` is set when a piece was not UTF-8.
+void decodeNotes(QByteArrayView bytes, NotesStore &notes, int index, bool *notUtf8)
 {
     qsizetype separator = bytes.indexOf(kSeparatorByte);
     if (separator < 0) {
-        notes.setTextWithoutParts(index, decodePiece(bytes));
+        notes.setTextWithoutParts(index, decodePiece(bytes, notUtf8));
         return;
     }
     QStringList pieces;
     for (qsizetype from = 0;; from = separator + 1, separator = bytes.indexOf(kSeparatorByte, from)) {
-        pieces.append(decodePiece(bytes.sliced(from, (separator < 0 ? bytes.size() : separator) - from)));
+        pieces.append(decodePiece(bytes.sliced(from, (separator < 0 ? bytes.size() : separator) - from), notUtf8));
         if (separator < 0)
             break;
     }
@@ -348,23 +430,54 @@ bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes)
     return decodeState(QByteArrayView(in.readAll()), view, notes);
 }
 
-bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes)
+bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes, ReadNotices *notices)
 {
-    FieldReader reader(data.sliced(byteOrderMarkLength(data)));
-    qint32 index = 0;
-    for (qint32 *field : { &view.selectedStar, &view.secondStar }) {
-        if (!readWhole(reader, index))
+    data = data.sliced(byteOrderMarkLength(data));
+    FieldReader reader(data);
+    NoticeList noticed(notices);
+    const struct Finish
+    {
+        NoticeList &noticed;
+        QByteArrayView data;
+        ~Finish() { noticed.finish(data); }
+    } finish { noticed, data };
+    qint32 *const fields[] = { &view.selectedStar, &view.secondStar, &view.originY, &view.originX, &view.colourCode };
+    for (int entry = 0; entry < 5; ++entry) {
+        const qsizetype at = reader.position();
+        qint32 value = 0;
+        QByteArrayView line;
+        if (!readWhole(reader, value, line))
             return false;
-        *field = starOrNone(index, notes.size());
+        *fields[entry] = entry < 2 ? starOrNone(value, notes.size()) : value;
+        if (noticed)
+            noticed.header(entry, at, line, value, notes.size());
     }
-    for (qint32 *field : { &view.originY, &view.originX, &view.colourCode })
-        if (!readWhole(reader, *field))
-            return false;
     QByteArrayView field;
     for (int i = 0; i < notes.size(); ++i) {
+        const qsizetype at = reader.position();
         if (!reader.stringField(field))
             return false;
-        decodeNotes(field, notes, i);
+        if (!noticed) {
+            decodeNotes(field, notes, i, nullptr);
+            continue;
+        }
+        bool notUtf8 = false;
+        decodeNotes(field, notes, i, &notUtf8);
+        if (notes.hasNotes(i) && !notes.hasParts(i))
+            noticed.add(5 + i, at,
+                QStringLiteral("no separator between the game master's and the players' notes; the boxes show "
+                               "them empty and the text is kept as it is"));
+        if (notUtf8)
+            noticed.add(5 + i, at, QStringLiteral("the text is not UTF-8; it is read as Windows-1252"));
+    }
+    if (noticed) {
+        qsizetype at = reader.position();
+        while (at < data.size() && QChar::isSpace(uchar(data[at])))
+            ++at;
+        if (const int lines = linesAfterNotes(data.sliced(at)))
+            noticed.add(5 + notes.size(), at,
+                lines == 1 ? QStringLiteral("1 more line is not loaded")
+                           : QStringLiteral("%1 more lines are not loaded").arg(lines));
     }
     return true;
 }
@@ -391,21 +504,11 @@ bool saveStateFile(const QString &fileName, const ViewState &view, const NotesSt
 
 bool readWholeFile(const QString &fileName, QByteArray &data, QString *error)
 {
-    QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly)) {
-        data = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return true;
-    }
-    if (error)
-        *error = file.errorString();
-    return false;
+    return readRegularFile(fileName, kMaxStateBytes, data, error);
 }
 
 bool loadStateFile(const QString &fileName, ViewState &view, NotesStore &notes)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return decodeState(file, view, notes);
+    QByteArray data;
+    return readWholeFile(fileName, data, nullptr) && decodeState(data, view, notes);
 }

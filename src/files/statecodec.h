@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/safefile.h"
+#include "files/readnotice.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,14 +30,20 @@ bool readWholeNumber(QByteArrayView line, qint32 &value);
 // file that fails part-way leaves applied what came before the failure. Returns false on failure:
 // a header line that is not a whole number, or the end of the file before the last entry.
 // Selection indices outside the notes' star range are taken as -1. Lines after the entries are
-// ignored.
-bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes);
+// ignored. `notices`, when given, gets what was not taken as the file holds it (see ReadNotice),
+// in the order of the file.
+bool decodeState(QByteArrayView data, ViewState &view, NotesStore &notes, ReadNotices *notices = nullptr);
 bool decodeState(QIODevice &in, ViewState &view, NotesStore &notes);
 
 // The same on files. Writing goes through SafeFile, so a failed write keeps the previous file intact;
 // `error` then holds the system's reason.
 bool saveStateFile(const QString &fileName, const ViewState &view, const NotesStore &notes, bool playerMode,
     QString *error = nullptr, const FileCalls &calls = FileCalls::system());
-// The whole file, or false with the system's reason in `error`.
+// The largest game state or player map read: far beyond any campaign's notes (a game state with
+// 64 KB of notes on every star is 12 MB), and it keeps a wrong file from filling the memory.
+constexpr qint64 kMaxStateBytes = qint64(256) * 1024 * 1024;
+
+// The whole file, or false with the reason in `error`: the system's, or what the name is when it
+// is not a regular file (a pipe, a device, a folder), or that it is larger than kMaxStateBytes.
 bool readWholeFile(const QString &fileName, QByteArray &data, QString *error);
 bool loadStateFile(const QString &fileName, ViewState &view, NotesStore &notes);

@@ -3,6 +3,7 @@
 #include "campaign/campaignfile.h"
 #include "files/commondialog.h"
 #include "files/messagebox.h"
+#include "files/playermapcheck.h"
 #include "files/recentfiles.h"
 #include "files/statecheck.h"
 #include "files/statecodec.h"
@@ -87,10 +88,8 @@ void StateFileCommands::load(const DialogSetting &setting, bool playerMode)
     prepare(setting);
     if (!m_dialog.ShowOpen())
         return;
-    const QString fileName = m_dialog.FileName;
-    if (!fileExists(fileName))
-        return;
-    readState(fileName, playerMode);
+    // A name that is missing, or is a folder, a pipe or a device, is said by the read.
+    readState(m_dialog.FileName, playerMode);
 }
 
 bool StateFileCommands::writeState(const QString &fileName, bool playerMode)
@@ -133,7 +132,17 @@ bool StateFileCommands::readState(const QString &fileName, bool playerMode)
     // Read into copies, so that nothing changes unless the whole of what is read is taken.
     ViewState view = m_model.view;
     NotesStore notes = m_model.notes;
-    decodeState(usable, view, notes);
+    ReadNotices notices;
+    decodeState(usable, view, notes, &notices);
+    if (!playerMode && playermapcheck::looksLikePlayerMap(notes)) {
+        const int lost = playermapcheck::gameMasterTextsLost(m_model.notes, notes);
+        if (lost > 0) {
+            if (!askLoadAsPlayerMap(fileName, lost))
+                return false;
+            playerMode = true;
+            notes = playermapcheck::withPlayerTexts(m_model.notes, notes);
+        }
+    }
     view.secondStarChosen = true; // the game was saved with it
     m_listener(FileEvent::AboutToRead, playerMode);
     m_model.view = view;
@@ -146,7 +155,36 @@ bool StateFileCommands::readState(const QString &fileName, bool playerMode)
     }
     m_redraw();
     m_listener(FileEvent::Read, playerMode);
+    tellNotices(fileName, notices, title);
     return true;
+}
+
+bool StateFileCommands::askLoadAsPlayerMap(const QString &fileName, int lost)
+{
+    const QString text = QStringLiteral(
+        "%1 is a player map: it holds the players' notes only. Loaded as a game state, it would empty the "
+        "game master's notes of %2.\n\n\"Load as Player Map\" takes the players' notes and the map's place from "
+        "it and keeps the game master's notes.")
+                             .arg(QDir::toNativeSeparators(fileName),
+                                 lost == 1 ? QStringLiteral("1 system") : QStringLiteral("%1 systems").arg(lost));
+    return m_messages.show(text, QString::fromUtf8(kLoadStateTitle), MessageBox::Buttons::LoadAsPlayerMapOrNot,
+               MessageBox::Icon::Warning)
+        == MessageBox::Answer::Yes;
+}
+
+void StateFileCommands::tellNotices(const QString &fileName, const ReadNotices &notices, const char *title)
+{
+    if (notices.empty())
+        return;
+    constexpr size_t kShown = 12;
+    QStringList lines;
+    for (size_t i = 0; i < notices.size() && i < kShown; ++i)
+        lines << describeNotice(notices[i], *m_model.stars);
+    if (notices.size() > kShown)
+        lines << QStringLiteral("… and %1 more.").arg(notices.size() - kShown);
+    m_messages.show(QStringLiteral("%1 is loaded. Some of what it holds was not taken as it stands:\n\n%2")
+                        .arg(QDir::toNativeSeparators(fileName), lines.join(u'\n')),
+        QString::fromUtf8(title), MessageBox::Buttons::Ok, MessageBox::Icon::Information);
 }
 
 bool StateFileCommands::openFile(const QString &fileName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/safefile.h"
+#include "files/readnotice.h"
 
 #include <QString>
 
@@ -67,6 +68,11 @@ private:
     void load(const DialogSetting &setting, bool playerMode);
     void readCampaign(const QString &fileName);
     bool loadReadablePart(const QString &fileName, const StateFault &fault, const char *title);
+    // A player map opened as a game state that would empty `lost` game-master texts: whether to
+    // load it as a player map (keeping them); no loads nothing.
+    bool askLoadAsPlayerMap(const QString &fileName, int lost);
+    // One message after a load naming what was not taken as the file holds it.
+    void tellNotices(const QString &fileName, const ReadNotices &notices, const char *title);
     void report(const char *what, const QString &fileName, const QString &reason, const char *title);
 
     MapModel &m_model;

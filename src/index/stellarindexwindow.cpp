@@ -235,9 +235,30 @@ void StellarIndexWindow::replaceText(QPlainTextEdit *box, const QString &text)
 
 void StellarIndexWindow::saveSystemNotes()
 {
+    if (!confirmReplacingHiddenText())
+        return;
     emit commandStarting(QStringLiteral("Save System Notes"));
     act(::saveBoxes(m_model.notes, m_model.view.selectedStar, boxes()));
     emit commandFinished();
+}
+
+bool StellarIndexWindow::confirmReplacingHiddenText()
+{
+    const int star = m_model.view.selectedStar;
+    const NotesBoxes typed = boxes();
+    // Notes from a file without the separator show as two empty boxes; saving would replace them.
+    if (!m_model.stars->contains(star) || !m_model.notes.hasNotes(star) || m_model.notes.hasParts(star)
+        || (typed.gameMasterNotes.isEmpty() && typed.playerNotes.isEmpty()))
+        return true;
+    QMessageBox ask(QMessageBox::Warning, QStringLiteral("Save System Notes"),
+        QStringLiteral("The notes of %1 hold text that the boxes do not show (a file gave them no separator between "
+                       "the game master's and the players' notes). Saving replaces that text with the text of the "
+                       "boxes. Replace it?")
+            .arg((*m_model.stars)[star].starName.trimmed()),
+        QMessageBox::Yes | QMessageBox::No, this);
+    ask.setObjectName(QStringLiteral("replaceHiddenText"));
+    ask.setDefaultButton(QMessageBox::No);
+    return ask.exec() == QMessageBox::Yes;
 }
 
 QString StellarIndexWindow::boxText(const QPlainTextEdit *box)

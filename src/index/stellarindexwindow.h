@@ -77,6 +77,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Asks before Save System Notes replaces notes the boxes cannot show; true to go on.
+    bool confirmReplacingHiddenText();
     QRect toPixels(double left, double top, double width, double height) const;
     QRect toPixels(const QRect &twips) const;
     QLabel *addHeading(const char *name, const QString &caption, const QRect &twips);

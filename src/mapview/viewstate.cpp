@@ -4,6 +4,6 @@
 
 void ViewState::clampOrigin()
 {
-    originX = std::clamp(originX, -35, 20);
-    originY = std::clamp(originY, -35, 20);
+    originX = std::clamp(originX, kLowestOrigin, kHighestOrigin);
+    originY = std::clamp(originY, kLowestOrigin, kHighestOrigin);
 }

@@ -28,4 +28,6 @@ struct ViewState
 
     // Keeps the 15-light-year sector inside -35 .. 35 on both axes.
     void clampOrigin();
+    static constexpr qint32 kLowestOrigin = -35;
+    static constexpr qint32 kHighestOrigin = 20;
 };

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -101,14 +102,29 @@ QString writeAtomically(const QString &fileName, std::initializer_list<QByteArra
     QFile file(temporaryFileName(fileName));
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return file.errorString();
+    // A write that fails (a full disk, a file-size limit) leaves no half-written temporary file.
+    // Written with the system calls, whose error is kept: a write cut short by a limit leaves no
+    // error in QFile.
+    const auto failed = [&file](int error) {
+        file.remove();
+        return QString::fromLocal8Bit(std::strerror(error));
+    };
     qint64 size = 0;
     for (const QByteArrayView piece : pieces) {
-        if (file.write(piece.data(), piece.size()) != piece.size())
-            return file.errorString();
+        const char *from = piece.data();
+        for (qsizetype left = piece.size(); left > 0;) {
+            const ssize_t written = ::write(file.handle(), from, size_t(left));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                return failed(written < 0 ? errno : ENOSPC);
+            from += written;
+            left -= written;
+        }
         size += piece.size();
     }
-    if (!file.resize(size))
-        return file.errorString();
+    if (::ftruncate(file.handle(), size) != 0)
+        return failed(errno);
     file.close();
     const QByteArray from = QFile::encodeName(file.fileName()), to = QFile::encodeName(fileName);
 #ifdef RENAME_EXCHANGE
@@ -119,8 +135,11 @@ QString writeAtomically(const QString &fileName, std::initializer_list<QByteArra
 #endif
     // No file to swap with yet (or no swapping here): rename() replaces the old file in one step,
     // where QFile::rename refuses to replace one.
-    if (std::rename(from.constData(), to.constData()) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+    if (std::rename(from.constData(), to.constData()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(file.fileName());
+        return reason;
+    }
     return {};
 }
 

@@ -3,7 +3,10 @@
 #include <QDateTime>
 #include <QString>
 
+#include <QStringList>
+
 #include <memory>
+#include <vector>
 
 class QLockFile;
 
@@ -24,12 +27,18 @@ public:
     const QString &fileName() const { return m_fileName; }
     // Whether the slot holds a file left by a session that ended.
     bool hasLeftover() const;
-    // Keeps the left file as "unsaved-notes-<date>-<time>.kmf" in the folder, dated `lastChange`;
-    // returns its new name, or empty when it could not be moved.
-    QString keepAsDated(const QDateTime &lastChange);
+    // The files of the other slots left by sessions that ended (two programs killed at once leave
+    // two). Their locks are held until releaseOthers(), so no session starting meanwhile takes them.
+    QStringList claimOtherLeftovers();
+    void releaseOthers();
+    // Keeps a left file (this slot's by default) as "unsaved-notes-<date>-<time>.kmf" in the folder,
+    // dated `lastChange`; returns its new name, or empty when it could not be moved.
+    QString keepAsDated(const QDateTime &lastChange) { return keepAsDated(m_fileName, lastChange); }
+    QString keepAsDated(const QString &fileName, const QDateTime &lastChange);
 
 private:
     QString m_folder;
     QString m_fileName;
     std::unique_ptr<QLockFile> m_lock;
+    std::vector<std::unique_ptr<QLockFile>> m_others;
 };

@@ -1,5 +1,7 @@
 #include "routes/travelfile.h"
 
+#include "common/regularfile.h"
+
 #include "routes/pairdistances.h"
 
 #include <QDir>
@@ -116,12 +118,13 @@ bool saveTravelFile(const QString &fileName, const TravelPlan &plan, QString *er
 
 TravelLoad loadTravelFile(const QString &fileName, const PairDistances &distances, TravelPlan &plan)
 {
-    QFile file(fileName);
-    if (!file.exists())
+    if (!QFileInfo::exists(fileName))
         return TravelLoad::Absent;
-    if (!file.open(QIODevice::ReadOnly))
+    // A travel plan is a few lines; anything but a small regular file is not one.
+    QByteArray bytes;
+    if (!readRegularFile(fileName, 1024 * 1024, bytes, nullptr))
         return TravelLoad::Malformed;
-    const auto decoded = decodeTravel(file.readAll(), distances);
+    const auto decoded = decodeTravel(bytes, distances);
     if (!decoded)
         return TravelLoad::Malformed;
     plan = *decoded;

@@ -124,6 +124,121 @@ private slots:
             QCOMPARE(model.notes.gameMasterText(i), gm);
         }
     }
+
+    void oddValuesAreNamed_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("notices"); // the lines of the one message after the load
+
+        QTest::newRow("plain file: no message") << sample() << QStringList();
+        QTest::newRow("selected star 999")
+            << withLine(1, "999")
+            << QStringList { "Line 1, the selected star: 999 is not a star of the catalogue; no star is selected" };
+        QTest::newRow("second star -5")
+            << withLine(2, "-5")
+            << QStringList { "Line 2, the second star: -5 is not a star of the catalogue; there is no second star" };
+        QTest::newRow("origin Y 1e9") << withLine(
+            3, "1e9") << QStringList { "Line 3, the sector origin Y: 1e9 is outside the map; the sector starts at 20" };
+        QTest::newRow("origin X 40.5, rounded and outside")
+            << withLine(4, "40.5")
+            << QStringList { "Line 4, the sector origin X: 40.5 is not a whole number; it is read as 40",
+                   "Line 4, the sector origin X: 40.5 is outside the map; the sector starts at 20" };
+        QTest::newRow("origin X 7.5") << withLine(
+            4, "7.5") << QStringList { "Line 4, the sector origin X: 7.5 is not a whole number; it is read as 8" };
+        QTest::newRow("colour code 99") << withLine(5, "99")
+                                        << QStringList { "Line 5, the colour code: 99 is not a colour code (0 to 3); "
+                                                         "the map keeps the colour code of Display Options" };
+        QTest::newRow("no separator") << withLine(9, "\"gm3 pl3\"")
+                                      << QStringList { "Line 9, the notes of @3: no separator between the game "
+                                                       "master's and the players' notes; the boxes show them empty "
+                                                       "and the text is kept as it is" };
+        QTest::newRow("not UTF-8") << withLine(60, "\"gm53 \xC3(\xFFpl53\"")
+                                   << QStringList {
+                                          "Line 60, the notes of @53: the text is not UTF-8; it is read as Windows-1252"
+                                      };
+        QTest::newRow("a 193rd note line")
+            << sample() + "\"gm192\xFFpl192\"\r\n"
+            << QStringList { "Line 199, after the notes of the last star: 1 more line is not loaded" };
+        QTest::newRow("blank lines after the notes") << sample() + "\r\n  \r\n" << QStringList();
+        QByteArray many = sample();
+        for (int i = 0; i < 20; ++i)
+            many += "\"x\"\r\n";
+        QTest::newRow("twenty more lines")
+            << many << QStringList { "Line 199, after the notes of the last star: 20 more lines are not loaded" };
+    }
+
+    // A file that loads but held values the program does not take as they stand names each one,
+    // with line and entry, in one message after the load.
+    void oddValuesAreNamed()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, notices);
+        for (QString &notice : notices)
+            for (int star = kStars - 1; star >= 0; --star)
+                notice.replace('@' + QString::number(star), m_table[star].starName.trimmed());
+        const QString name = m_dir.filePath(QStringLiteral("odd.kmf"));
+        QCOMPARE(contents(name, file), file);
+        MapModel model(m_table);
+        ScriptedUi ui;
+        StateFileCommands files(model, ui, ui, [] {});
+        QVERIFY(files.readState(name));
+        const QStringList expected = notices.isEmpty()
+            ? QStringList()
+            : QStringList { name + " is loaded. Some of what it holds was not taken as it stands:\n\n"
+                  + notices.join('\n') + "|Load Game State|?" };
+        QCOMPARE(ui.shown, expected);
+    }
+
+    void playerMapAsGameState_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("gameMasterNotes"); // in memory before the load
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("don't load") << int(MessageBox::Answer::No) << true << true;
+        QTest::newRow("load as player map") << int(MessageBox::Answer::Yes) << true << true;
+        QTest::newRow("no game-master notes to lose: loads") << int(MessageBox::Answer::No) << false << false;
+    }
+
+    // A player map opened with Load Game State would empty every game-master text: the game master
+    // is asked, and loading it as a player map keeps them.
+    void playerMapAsGameState()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, gameMasterNotes);
+        QFETCH(bool, asked);
+        MapModel players(m_table);
+        players.notes.setNotes(7, "secret", "Landed here");
+        players.view.selectedStar = 7;
+        const QString name = m_dir.filePath(QStringLiteral("players.ply"));
+        QVERIFY(saveStateFile(name, players.view, players.notes, true));
+
+        MapModel model(m_table);
+        if (gameMasterNotes) {
+            model.notes.setNotes(7, "Hot jungle", "old player text");
+            model.notes.setNotes(9, "Ruins", QString());
+        }
+        const NotesStore before = model.notes;
+        ScriptedUi ui;
+        ui.answer = name;
+        ui.button = MessageBox::Answer(answer);
+        StateFileCommands files(model, ui, ui, [] {});
+        files.loadGameState();
+        const bool loaded = !asked || answer == int(MessageBox::Answer::Yes);
+        QCOMPARE(ui.shown.size(), asked ? 1 : 0);
+        if (asked)
+            QVERIFY2(ui.shown.first().startsWith(name
+                         + " is a player map: it holds the players' notes only. Loaded as a game state, it would "
+                           "empty the game master's notes of 2 systems."),
+                qPrintable(ui.shown.first()));
+        QCOMPARE(model.view.selectedStar, loaded ? 7 : 165);
+        if (!loaded) {
+            QVERIFY(model.notes == before);
+            return;
+        }
+        QCOMPARE(model.notes.gameMasterText(7), gameMasterNotes ? "Hot jungle" : "");
+        QCOMPARE(model.notes.playerText(7), "Landed here");
+        QCOMPARE(model.notes.gameMasterText(9), gameMasterNotes ? "Ruins" : "");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDamagedFiles)

@@ -1,3 +1,5 @@
+#include "atlas/atlaswriter.h"
+#include "common/filesizesignal.h"
 #include "export/exportcommands.h"
 #include "export/resolutionchooser.h"
 #include "files/scriptedui.h"
@@ -5,15 +7,20 @@
 #include "files/statefilecommands.h"
 #include "mapview/mapmodel.h"
 #include "mapview/redraw.h"
+#include "recovery/recoveryfile.h"
+#include "support/childprocess.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 #include <csignal>
-#include <sys/resource.h>
+
+#include <sys/stat.h>
 
 class TestSaveFailures : public QObject
 {
@@ -45,8 +52,6 @@ private slots:
                                      << "close" << EDQUOT << "Disk quota exceeded";
         QTest::newRow("rename fails") << "game.kmf"
                                       << "rename" << EBUSY << "Device or resource busy";
-        QTest::newRow("file-size limit") << "game.kmf"
-                                         << "limit" << 0 << "File too large";
         QTest::newRow("folder is a file") << "plain/game.kmf"
                                           << "" << 0 << "Not a directory";
     }
@@ -90,13 +95,7 @@ private slots:
         StateFileCommands files(model, ui, ui, [] {});
         files.setFileCalls(calls);
         ui.answer = file;
-        rlimit saved {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limited = { failing == "limit" ? 100 : saved.rlim_cur, saved.rlim_max };
-        std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &limited);
         files.saveGameState();
-        setrlimit(RLIMIT_FSIZE, &saved);
 
         QStringList shown = { "Could not save " + file + ": " + reason + "|Save Game State|?" };
         if (!name.contains('/'))
@@ -112,6 +111,66 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), left);
         if (!name.contains('/'))
             QCOMPARE(contents(file), reason.isEmpty() ? encodeState(model.view, model.notes, false) : old);
+    }
+
+    void fileSizeLimit_data()
+    {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<bool>("startUp"); // whether the child ignores SIGXFSZ as the program does
+        QTest::newRow("game state, signal not ignored: it kills") << "game state" << false;
+        QTest::newRow("game state") << "game state" << true;
+        QTest::newRow("player map") << "player map" << true;
+        QTest::newRow("recovery file") << "recovery" << true;
+        QTest::newRow("atlas") << "atlas" << true;
+    }
+
+    // Under a file-size limit (a quota, a small "ulimit -f") a save over an old file fails with
+    // "File too large" like any other failure: the program is not killed, the old file keeps its
+    // bytes and no temporary file is left behind.
+    void fileSizeLimit()
+    {
+        QFETCH(QString, writer);
+        QFETCH(bool, startUp);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(writer == "player map" ? "game.ply"
+                : writer == "atlas"                              ? "atlas.pdf"
+                                                                 : "game.kmf");
+        const QByteArray old = "old game\r\n";
+        QCOMPARE(contents(file, old), old);
+        const ChildResult child = runWithFileSizeLimit(100, [&]() -> QByteArray {
+            if (startUp)
+                ignoreFileSizeSignal();
+            MapModel model(m_table);
+            model.notes.setNotes(7, QString(200, u'j'), QString(200, u'p'));
+            if (writer == "atlas") {
+                model.view.selectedStar = 7;
+                beginRedraw(model);
+                QString reason;
+                AtlasWriter(model, { AtlasEdition::GameMaster, SectorChoice::WithNotes, QDate(2026, 12, 7), {} })
+                    .write(file, &reason);
+                return reason.toUtf8();
+            }
+            if (writer == "recovery") {
+                RecoveryContents recovered;
+                recovered.state.notes = model.notes;
+                recovered.lastChange = QDateTime::currentDateTime();
+                return RecoveryWriter().write(file, recovered).toUtf8();
+            }
+            ScriptedUi ui;
+            StateFileCommands files(model, ui, ui, [] {});
+            ui.answer = file;
+            writer == "player map" ? files.savePlayerMap() : files.saveGameState();
+            return ui.shown.join('\n').toUtf8();
+        });
+        QCOMPARE(child.signalled, !startUp);
+        if (!startUp) {
+            QCOMPARE(child.signal, SIGXFSZ);
+            return;
+        }
+        QVERIFY2(child.output.endsWith("File too large") || child.output.contains("File too large|"), child.output);
+        QCOMPARE(contents(file), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList { QFileInfo(file).fileName() });
     }
 
     // An export into a folder that is a file says why, as a save does; the handout's text file too.
@@ -144,17 +203,95 @@ private slots:
         QCOMPARE(ui.shown, expected);
     }
 
-    // A load that cannot read its file says so, naming it, and changes nothing.
-    void loadFailure()
+    // A name longer than the folder takes is refused before anything is written, with the limit;
+    // an export's likewise.
+    void tooLongName()
     {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QString(300, u'n') + ".kmf");
         MapModel model(m_table);
+        ScriptedUi ui;
+        StateFileCommands files(model, ui, ui, [] {});
+        ui.answer = file;
+        files.saveGameState();
+        QCOMPARE(ui.shown,
+            QStringList { "Could not save " + file
+                + ": the name is 304 bytes long; a file name can be at most 255 bytes|Save Game State|?" });
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void loadSpecialName_data()
+    {
+        QTest::addColumn<QString>("name"); // "@" stands for a fresh folder
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "@/campaign.kmf"
+                                 << "No such file or directory";
+        QTest::newRow("missing folder") << "/nonexistent/campaign.ply"
+                                        << "No such file or directory";
+        QTest::newRow("folder") << "@"
+                                << "it is a folder, not a file";
+        QTest::newRow("named pipe") << "@/pipe.kmf"
+                                    << "it is a named pipe (FIFO), not a file";
+        QTest::newRow("/dev/null") << "/dev/null"
+                                   << "it is a device, not a file";
+        QTest::newRow("/dev/zero") << "/dev/zero"
+                                   << "it is a device, not a file";
+        QTest::newRow("/proc/self/mem") << "/proc/self/mem"
+                                        << "it is a file of the running system, not a saved file";
+        QTest::newRow("larger than the limit") << "@/huge.kmf"
+                                               << "it is larger than 256 MB";
+    }
+
+    // A name that is not a regular file, through Load Game State, Load Player Map, the command
+    // line or Recent Files, gets one message saying what it is, at once (a pipe with no writer
+    // never blocks the load, /dev/zero is not read without end), and nothing changes.
+    void loadSpecialName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        name.replace('@', dir.path());
+        if (name.endsWith("pipe.kmf"))
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        if (name.endsWith("huge.kmf")) { // sparse: no disk space taken
+            QFile huge(name);
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxStateBytes + 1));
+        }
+        MapModel model(m_table);
+        model.notes.setNotes(7, "Hot jungle", "Landed here");
+        const NotesStore before = model.notes;
         ScriptedUi ui;
         int redraws = 0;
         StateFileCommands files(model, ui, ui, [&redraws] { ++redraws; });
-        QVERIFY(!files.openFile("/nonexistent/campaign.ply"));
+        ui.answer = name;
+        files.loadGameState();
+        files.loadPlayerMap();
+        QVERIFY(!files.openFile(name));
+        const QString shown = "Could not load " + name + ": " + reason;
+        const QString asOpened = name.endsWith(".ply") ? "Load Player Map" : "Load Game State";
         QCOMPARE(ui.shown,
-            QStringList { "Could not load /nonexistent/campaign.ply: No such file or directory|Load Player Map|?" });
+            QStringList({ shown + "|Load Game State|?", shown + "|Load Player Map|?", shown + "|" + asOpened + "|?" }));
         QCOMPARE(redraws, 0);
+        QVERIFY(model.notes == before);
+    }
+
+    // The travel plan beside a game state is read the same way: a pipe in its place is ignored
+    // with the message a damaged plan gets, and the game state loads.
+    void travelPlanIsPipe()
+    {
+        QTemporaryDir dir;
+        MapModel model(m_table);
+        model.notes.setNotes(7, "Hot jungle", "Landed here");
+        QVERIFY(saveStateFile(dir.filePath("game.kmf"), model.view, model.notes, false));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("game.travel")).constData(), 0600), 0);
+        MapModel loaded(m_table);
+        ScriptedUi ui;
+        StateFileCommands files(loaded, ui, ui, [] {});
+        QVERIFY(files.openFile(dir.filePath("game.kmf")));
+        QCOMPARE(ui.shown.size(), 1);
+        QVERIFY2(ui.shown.first().startsWith("The travel plan game.travel is not in the expected form"),
+            qPrintable(ui.shown.first()));
+        QVERIFY(loaded.notes == model.notes);
     }
 };
 

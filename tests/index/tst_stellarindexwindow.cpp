@@ -103,6 +103,37 @@ private slots:
         }
     }
 
+    void savingOverHiddenText_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("after"); // the star's game-master and player text
+        QTest::newRow("no: the old text stays") << int(QMessageBox::No) << QStringList {}; // still without parts
+        QTest::newRow("yes: the boxes are saved") << int(QMessageBox::Yes) << QStringList { "", "New" };
+    }
+
+    // Notes without the separator show as empty boxes; Save System Notes asks before it replaces
+    // them with what was typed.
+    void savingOverHiddenText()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, after);
+        model().notes.setTextWithoutParts(111, "Old text");
+        QTest::mouseClick(entry(111), Qt::LeftButton);
+        QCOMPARE(boxes(), QStringList({ "", "" }));
+        QTest::keyClicks(m_window->playerNotes(), "New");
+        QString asked;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(QMessageBox::StandardButton(answer))->click();
+            }
+        });
+        QTest::mouseClick(button("savenotes"), Qt::LeftButton);
+        QVERIFY2(asked.startsWith("The notes of Tarn hold text that the boxes do not show"), qPrintable(asked));
+        QCOMPARE(notes(111), after);
+        QCOMPARE(model().notes.gameMasterText(111), answer == QMessageBox::Yes ? "" : "Old text");
+    }
+
     void colourButtons()
     {
         const int before = m_main->redrawCount();

@@ -199,6 +199,43 @@ private slots:
         }
     }
 
+    void everyLeftoverIsOffered_data()
+    {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("restore the first") << true;
+        QTest::newRow("discard both") << false;
+    }
+
+    // Two programs killed at once leave recovery.kmf and recovery-2.kmf: a later single start
+    // offers both; one can be restored, and the other is kept as a dated game state, said.
+    void everyLeftoverIsOffered()
+    {
+        QFETCH(bool, restore);
+        QTemporaryDir dir;
+        const RecoveryContents first { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
+        RecoveryContents second { sampleState(), 1, QDateTime(QDate(2026, 12, 7), QTime(15, 10)) };
+        second.state.notes.setNotes(20, "second session", QString());
+        QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), first).isEmpty());
+        QVERIFY(RecoveryWriter().write(dir.filePath("recovery-2.kmf"), second).isEmpty());
+        auto main = mainWindow();
+        QStringList asked;
+        SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
+        recovery.start();
+        const QString secondKept = dir.filePath("unsaved-notes-2026-12-07-1510.kmf");
+        const QStringList expected = restore ? QStringList { restoreQuestion(first),
+            "Another session also ended with unsaved notes (1 systems changed, last change at 15:10); they "
+            "are kept as "
+                + secondKept + "." }
+                                             : QStringList { restoreQuestion(first), restoreQuestion(second) };
+        QCOMPARE(asked, expected);
+        QVERIFY(!QFile::exists(dir.filePath("recovery-2.kmf")));
+        QVERIFY(QFile::exists(secondKept));
+        QCOMPARE(QFile::exists(dir.filePath("unsaved-notes-2026-12-07-1432.kmf")), !restore);
+        QCOMPARE(main->model().notes.gameMasterText(20), QString());
+        QCOMPARE(main->model().notes.gameMasterText(8), QString());
+        QCOMPARE(main->model().notes.hasNotes(9), restore); // the first session's text without parts
+    }
+
     // The real program, given edits, is killed with SIGKILL once its file is up to date; the next
     // start restores exactly what the first had.
     void killedProgramIsRestored()

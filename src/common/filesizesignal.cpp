@@ -1,0 +1,10 @@
+#include "common/filesizesignal.h"
+
+#include <csignal>
+
+void ignoreFileSizeSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}

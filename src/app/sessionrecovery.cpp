@@ -130,10 +130,8 @@ bool SessionRecovery::offerFile(const QString &fileName, bool &restored)
     if (!contents)
         m_prompt->inform(QStringLiteral("The recovery file could not be read; it is kept as %1.").arg(kept));
     else if (!offered)
-        m_prompt->inform(QStringLiteral("Another session also ended with unsaved notes (%1 systems changed, last "
-                                        "change at %2); they are kept as %3.")
-                             .arg(contents->changedStars)
-                             .arg(contents->lastChange.toString(QStringLiteral("HH:mm")), kept));
+        m_prompt->inform(QStringLiteral("Another session also ended with unsaved notes (%1); they are kept as %2.")
+                             .arg(changeSummary(*contents), kept));
     else if (!restoredHere)
         m_prompt->inform(QStringLiteral("The unsaved notes were not restored; they are kept in %1, which Load Game "
                                         "State opens.")

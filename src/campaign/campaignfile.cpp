@@ -312,13 +312,13 @@ Load load(const QString &stateFileName, const PairDistances &distances, Campaign
     if (!info.exists()) {
         // An older campaign kept only its travel plan, in a ".travel" file.
         TravelPlan plan;
-        switch (loadTravelFile(travelFileName(stateFileName), distances, plan)) {
+        QString reason;
+        switch (loadTravelFile(travelFileName(stateFileName), distances, plan, &reason)) {
         case TravelLoad::Absent:
             return Load::Absent;
         case TravelLoad::Malformed:
             if (error)
-                *error = QStringLiteral("%1: not a travel plan")
-                             .arg(QDir::toNativeSeparators(travelFileName(stateFileName)));
+                *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(travelFileName(stateFileName)), reason);
             return Load::Malformed;
         case TravelLoad::Loaded:
             break;

@@ -181,11 +181,15 @@ std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, const PairD
     return contents;
 }
 
-QString restoreQuestion(const RecoveryContents &contents)
+QString changeSummary(const RecoveryContents &contents)
 {
     const QString changed = contents.changedStars == 1
         ? QStringLiteral("1 system changed")
         : QStringLiteral("%1 systems changed").arg(contents.changedStars);
-    return QStringLiteral("Quorvane ended with unsaved notes (%1, last change at %2). Restore them?")
-        .arg(changed, contents.lastChange.toString(QStringLiteral("HH:mm")));
+    return QStringLiteral("%1, last change at %2").arg(changed, contents.lastChange.toString(QStringLiteral("HH:mm")));
+}
+
+QString restoreQuestion(const RecoveryContents &contents)
+{
+    return QStringLiteral("Quorvane ended with unsaved notes (%1). Restore them?").arg(changeSummary(contents));
 }

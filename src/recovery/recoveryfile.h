@@ -57,3 +57,5 @@ private:
 
 // The question asked at start-up about a file a session left behind.
 QString restoreQuestion(const RecoveryContents &contents);
+// "3 systems changed, last change at 14:32".
+QString changeSummary(const RecoveryContents &contents);

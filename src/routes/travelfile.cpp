@@ -116,17 +116,20 @@ bool saveTravelFile(const QString &fileName, const TravelPlan &plan, QString *er
     return writeFileSafely(fileName, encodeTravel(plan), error, calls);
 }
 
-TravelLoad loadTravelFile(const QString &fileName, const PairDistances &distances, TravelPlan &plan)
+TravelLoad loadTravelFile(const QString &fileName, const PairDistances &distances, TravelPlan &plan, QString *reason)
 {
     if (!QFileInfo::exists(fileName))
         return TravelLoad::Absent;
     // A travel plan is a few lines; anything but a small regular file is not one.
     QByteArray bytes;
-    if (!readRegularFile(fileName, 1024 * 1024, bytes, nullptr))
+    if (!readRegularFile(fileName, 1024 * 1024, bytes, reason))
         return TravelLoad::Malformed;
     const auto decoded = decodeTravel(bytes, distances);
-    if (!decoded)
+    if (!decoded) {
+        if (reason)
+            *reason = QStringLiteral("not a travel plan");
         return TravelLoad::Malformed;
+    }
     plan = *decoded;
     return TravelLoad::Loaded;
 }

@@ -37,4 +37,6 @@ bool saveTravelFile(const QString &fileName, const TravelPlan &plan, QString *er
 
 enum class TravelLoad { Absent, Loaded, Malformed };
 // Reads the file into plan when it holds a valid plan; plan is unchanged otherwise.
-TravelLoad loadTravelFile(const QString &fileName, const PairDistances &distances, TravelPlan &plan);
+// `reason`, when given, says why a Malformed file is not one ("it is a named pipe (FIFO), not a file").
+TravelLoad loadTravelFile(
+    const QString &fileName, const PairDistances &distances, TravelPlan &plan, QString *reason = nullptr);

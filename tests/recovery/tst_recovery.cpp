@@ -221,12 +221,17 @@ private slots:
         QStringList asked;
         SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
         recovery.start();
+        const QString firstKept = dir.filePath("unsaved-notes-2026-12-07-1432.kmf");
         const QString secondKept = dir.filePath("unsaved-notes-2026-12-07-1510.kmf");
+        const auto notRestored = [](const QString &kept) {
+            return "The unsaved notes were not restored; they are kept in " + kept + ", which Load Game State opens.";
+        };
         const QStringList expected = restore ? QStringList { restoreQuestion(first),
-            "Another session also ended with unsaved notes (1 systems changed, last change at 15:10); they "
+            "Another session also ended with unsaved notes (1 system changed, last change at 15:10); they "
             "are kept as "
                 + secondKept + "." }
-                                             : QStringList { restoreQuestion(first), restoreQuestion(second) };
+                                             : QStringList { restoreQuestion(first), notRestored(firstKept),
+                                                   restoreQuestion(second), notRestored(secondKept) };
         QCOMPARE(asked, expected);
         QVERIFY(!QFile::exists(dir.filePath("recovery-2.kmf")));
         QVERIFY(QFile::exists(secondKept));

@@ -68,3 +68,33 @@ const QImage &SceneCache::dot(QRgb fill, QRgb rim, double radius, double ratio)
     }
     return dot;
 }
+
+const QImage &SceneCache::label(const QString &text, QRgb colour, QRgb behind, double halo, double ratio)
+{
+    if (m_labels.size() >= size_t(kMaxTexts))
+        m_labels.clear();
+    QImage &label = m_labels[{ text, colour, behind, int(std::lround(ratio * 100.0)) }];
+    if (label.isNull()) {
+        const double pad = halo + 1.0;
+        label = QImage(int(std::ceil((width(text) + 2 * pad) * ratio)),
+            int(std::ceil((m_metrics.height() + 2 * pad) * ratio)), QImage::Format_ARGB32_Premultiplied);
+        label.fill(Qt::transparent);
+        label.setDevicePixelRatio(ratio);
+        QPainter stamp(&label);
+        stamp.setRenderHint(QPainter::Antialiasing, true);
+        const QPointF baseline(pad, pad + m_metrics.ascent());
+        const QList<QGlyphRun> &glyphs = runs(text);
+        // The halo: the letters stamped all round the name in the colour behind it.
+        stamp.setPen(QColor::fromRgba(behind));
+        constexpr int kDirections = 8;
+        for (int k = 0; k < kDirections; ++k) {
+            const double angle = 2.0 * M_PI * k / kDirections;
+            for (const QGlyphRun &run : glyphs)
+                stamp.drawGlyphRun(baseline + QPointF(halo * std::cos(angle), halo * std::sin(angle)), run);
+        }
+        stamp.setPen(QColor::fromRgba(colour));
+        for (const QGlyphRun &run : glyphs)
+            stamp.drawGlyphRun(baseline, run);
+    }
+    return label;
+}

@@ -244,33 +244,25 @@ void drawSceneLabels(QPainter &painter, const SpaceScene &scene, const std::vect
     painter.setPen(QPen(palette.text, 0.8));
     drawSceneLines(painter, leaders);
 
-    const bool glyphs = drawsOnImage(painter);
+    // On an image each label is a stamp of the name over its halo; on paper, PDF and SVG the halo is the
+    // name's outline stroked wide, and the name stays text.
+    const bool stamp = drawsOnImage(painter) && painter.transform().type() <= QTransform::TxScale;
+    const double ratio = painter.transform().m11() * painter.device()->devicePixelRatioF();
     painter.setFont(cache.font());
     const double ascent = cache.metrics().ascent();
     const QPen halo(palette.background, 2.0 * kHalo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     for (const SceneLabel &label : labels) {
-        const QPointF baseline(label.rect.left(), label.rect.top() + ascent);
         const QColor colour = palette.labelColour(label.star, scene.selected, scene.second);
-        if (glyphs) {
-            // On an image the halo is the glyphs stamped round the name in the background colour.
-            const QList<QGlyphRun> &runs = cache.runs(label.text);
-            painter.setPen(palette.background);
-            for (int k = 0; k < kDirections; ++k) {
-                const double angle = 2.0 * M_PI * k / kDirections;
-                const QPointF offset(kHalo * std::cos(angle), kHalo * std::sin(angle));
-                for (const QGlyphRun &run : runs)
-                    painter.drawGlyphRun(baseline + offset, run);
-            }
-            painter.setPen(colour);
-            for (const QGlyphRun &run : runs)
-                painter.drawGlyphRun(baseline, run);
-        } else {
-            // On paper, PDF and SVG the halo is the name's outline stroked wide; the name stays text.
-            QPainterPath outline;
-            outline.addText(baseline, cache.font(), label.text);
-            painter.strokePath(outline, halo);
-            painter.setPen(colour);
-            painter.drawText(baseline, label.text);
+        if (stamp) {
+            const QImage &image = cache.label(label.text, colour.rgba(), palette.background.rgba(), kHalo, ratio);
+            painter.drawImage(label.rect.topLeft() - QPointF(kHalo + 1.0, kHalo + 1.0), image);
+            continue;
         }
+        const QPointF baseline(label.rect.left(), label.rect.top() + ascent);
+        QPainterPath outline;
+        outline.addText(baseline, cache.font(), label.text);
+        painter.strokePath(outline, halo);
+        painter.setPen(colour);
+        painter.drawText(baseline, label.text);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
+#include "app/politieswiring.h"
 #include "app/spacewiring.h"
 #include "app/travelwiring.h"
 #include "atlas/atlascommand.h"
@@ -107,6 +108,7 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     wireTravel(window, commands->travel);
     wireEdits(window, commands->files);
     wireSpaceView(window, use);
+    wirePolities(window);
     commands->atlas.setOverviewPicture(spaceViewPicture(window));
 }
 

@@ -48,6 +48,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.displayOptionsAction = named(bar.addAction(QStringLiteral("Display Options")), "dispopts");
     m.stellarIndexAction = named(bar.addAction(QStringLiteral("Stellar Index")), "dist");
     m.spaceViewAction = named(bar.addAction(QStringLiteral("3D View")), "spaceviewmenu");
+    m.politiesAction = named(bar.addAction(QStringLiteral("Polities")), "politiesmenu");
     QMenu *helpmenu = named(bar.addMenu(QStringLiteral("Help")), "helpmenu");
     m.aboutAction = named(helpmenu->addAction(QStringLiteral("About")), "About");
 

@@ -37,6 +37,7 @@ struct MainMenu
     QAction *displayOptionsAction = nullptr;
     QAction *stellarIndexAction = nullptr;
     QAction *spaceViewAction = nullptr; // "3D View"
+    QAction *politiesAction = nullptr; // "Polities"
     QAction *aboutAction = nullptr;
 
     // Fills the menu bar and returns its actions, connected to nothing yet.

@@ -107,6 +107,7 @@ void SpaceViewWindow::optionsChanged()
     options.stereoPair = m_stereo->isChecked();
     m_canvas->setOptions(options);
     saveSettings();
+    emit optionsSet(options);
 }
 
 void SpaceViewWindow::follow(const MapModel &model)

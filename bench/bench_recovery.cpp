@@ -15,8 +15,8 @@ EditState largeState(int kilobytes)
 {
     const QString sentence = QStringLiteral("Orbital yard, \"Kessel\" relay; naïve pilots, 3 jumps out.\r\n");
     const QString text = sentence.repeated(kilobytes * 1024 / int(sentence.toUtf8().size()) + 1);
-    EditState state { NotesStore(192), { sentence.repeated(20), sentence }, { 165, 12, -7, -7, 0 },
-        { 7.5, { 165, 12 } } };
+    EditState state { NotesStore(192), { sentence.repeated(20), sentence }, { 165, 12, -7, -7, 0 }, Campaign(192) };
+    state.campaign.travel = { 7.5, { 165, 12 } };
     for (int i = 0; i < 192; ++i)
         state.notes.setNotes(i, text.left(text.size() / 2), text.mid(text.size() / 2));
     return state;

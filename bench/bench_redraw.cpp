@@ -1,5 +1,6 @@
 // One map redraw onto a screen-sized backing image, with the default options, with every option
-// on, and with the default options plus reach links at the longest jump limit and a plotted route,
+// on, with the default options plus reach links at the longest jump limit and a plotted route, and
+// with the territories of ten polities shown (argument 3),
 // against the cost of just clearing and showing that image.
 
 #include "clearandblit.h"
@@ -9,6 +10,7 @@
 #include "mapview/paintersurface.h"
 #include "mapview/redraw.h"
 #include "routes/routesearch.h"
+#include "support/samplepolities.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -51,13 +53,16 @@ void BM_Redraw(benchmark::State &state)
         model.options.linksBox = 1;
         model.campaign.travel.jumpLimit = 15.0;
         model.campaign.travel.route = plotRoute(model.distances, StarTable::kSol, 0, 5.0).stars;
+    } else if (state.range(0) == 3) {
+        model.campaign.polities = samplePolities(table);
+        model.options.territoriesBox = 1;
     }
     QImage image(kMapSize, QImage::Format_RGB32);
     RasterCache cache;
     for (auto _ : state)
         drawOnce(model, image, cache);
 }
-BENCHMARK(BM_Redraw)->Arg(0)->Arg(1)->Arg(2)->ArgName("all_options")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->ArgName("all_options")->Unit(benchmark::kMillisecond);
 
 } // namespace
 

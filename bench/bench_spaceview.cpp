@@ -1,6 +1,6 @@
 // The 3-D view at 1600 x 1000: one whole frame (plane, stalks, route, dots, labels) of the catalogue
-// with a plotted route, one drag step of the real window to its new frame, and a synthetic scene of
-// 10 000 stars, against the cost of just clearing and showing an image of that size.
+// with a plotted route (and with the territories of ten polities), one drag step of the real window to its new frame,
+// and a synthetic scene of 10 000 stars, against the cost of just clearing and showing an image of that size.
 
 #include "clearandblit.h"
 
@@ -11,6 +11,7 @@
 #include "spaceview/scenecache.h"
 #include "spaceview/scenepainter.h"
 #include "spaceview/spaceviewcanvas.h"
+#include "support/samplepolities.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -24,10 +25,14 @@ namespace {
 
 const QSize kViewSize(1600, 1000);
 
-SpaceScene catalogueScene()
+SpaceScene catalogueScene(bool territories = false)
 {
     static const StarTable table = StarTable::fromCatalogue();
     MapModel model(table);
+    if (territories) {
+        model.campaign.polities = samplePolities(table);
+        model.view.showTerritories = true;
+    }
     int tauCeti = 0;
     for (int i = 0; i < table.size(); ++i)
         if (table[i].starName == QLatin1String("Tau Ceti"))
@@ -88,6 +93,13 @@ void BM_SpaceFrame(benchmark::State &state)
     frameAndBlit(state, catalogueScene());
 }
 BENCHMARK(BM_SpaceFrame)->Unit(benchmark::kMillisecond);
+
+// The same frame with the territory outlines of ten polities (worked out once, before the frames).
+void BM_SpaceFrameTerritories(benchmark::State &state)
+{
+    frameAndBlit(state, catalogueScene(true));
+}
+BENCHMARK(BM_SpaceFrameTerritories)->Unit(benchmark::kMillisecond);
 
 void BM_SpaceSynthetic10000(benchmark::State &state)
 {

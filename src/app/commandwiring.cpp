@@ -3,6 +3,7 @@
 #include "app/campaigndocument.h"
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
+#include "app/politieswiring.h"
 #include "app/spacewiring.h"
 #include "app/travelwiring.h"
 #include "atlas/atlascommand.h"
@@ -113,6 +114,7 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     auto *document = new CampaignDocument(window, commands->files, edits, use.messages);
     window.setCloseGuard([document] { return document->confirmClose(); });
     wireSpaceView(window, use);
+    wirePolities(window);
     commands->atlas.setOverviewPicture(spaceViewPicture(window));
 }
 

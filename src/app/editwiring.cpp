@@ -80,6 +80,13 @@ void EditWiring::redo()
     showHistory();
 }
 
+void EditWiring::run(const QString &name, const std::function<void()> &change)
+{
+    begin(name);
+    change();
+    finish();
+}
+
 void EditWiring::begin(const QString &name)
 {
     m_running.emplace(name, capture());

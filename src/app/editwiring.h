@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class MainWindow;
@@ -26,6 +27,8 @@ public:
 
     void undo();
     void redo();
+    // Runs `change` as the command `name`: one undo step when it changed anything.
+    void run(const QString &name, const std::function<void()> &change);
     const UndoHistory &history() const { return m_history; }
 
 signals:

@@ -49,6 +49,7 @@ MainMenu MainMenu::build(QMenuBar &bar)
     m.displayOptionsAction = named(bar.addAction(QStringLiteral("Display Options")), "dispopts");
     m.stellarIndexAction = named(bar.addAction(QStringLiteral("Stellar Index")), "dist");
     m.spaceViewAction = named(bar.addAction(QStringLiteral("3D View")), "spaceviewmenu");
+    m.politiesAction = named(bar.addAction(QStringLiteral("Polities")), "politiesmenu");
     QMenu *helpmenu = named(bar.addMenu(QStringLiteral("Help")), "helpmenu");
     m.quickStartAction = named(helpmenu->addAction(QStringLiteral("Quick Start")), "quickstart");
     m.keysAction = named(helpmenu->addAction(QStringLiteral("Keys and Mouse")), "keyshelp");

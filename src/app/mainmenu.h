@@ -38,6 +38,7 @@ struct MainMenu
     QAction *displayOptionsAction = nullptr;
     QAction *stellarIndexAction = nullptr;
     QAction *spaceViewAction = nullptr; // "3D View"
+    QAction *politiesAction = nullptr; // "Polities"
     QAction *aboutAction = nullptr;
     QAction *quickStartAction = nullptr; // Help ▸ Quick Start: the help card again
     QAction *keysAction = nullptr; // Help ▸ Keys and Mouse

@@ -100,6 +100,7 @@ void MainWindow::buildStarTable()
     m_table = StarTable::fromCatalogue();
     m_model.distances = PairDistances(m_table);
     m_model.notes = NotesStore(m_table.size());
+    m_model.campaign.polities.memberOf.resize(static_cast<size_t>(m_table.size()), Polities::kNone);
     stellarIndex()->buildList();
     setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
     displayOptionsDialog();

@@ -24,6 +24,14 @@ void wireSpaceView(MainWindow &window, const CommandServices &commandServices)
                 if (const MapModel *shown = window.shownModel())
                     space->follow(*shown);
             });
+            // The map's territory lies on the plane the 3-D view shows.
+            QObject::connect(space, &SpaceViewWindow::optionsSet, &window, [&window](const SpaceOptions &options) {
+                const bool throughCentre = options.planeThroughCentre;
+                if (window.model().view.territoryPlaneThroughSelected != throughCentre) {
+                    window.model().view.territoryPlaneThroughSelected = throughCentre;
+                    window.refreshMap();
+                }
+            });
             QObject::connect(space, &SpaceViewWindow::starPicked, &window, [&window](int star, int button) {
                 if (button == 1) {
                     window.navigation()->markerPressed(star, 1);
@@ -38,6 +46,7 @@ void wireSpaceView(MainWindow &window, const CommandServices &commandServices)
         space->raise();
         space->activateWindow();
     };
+    window.model().view.territoryPlaneThroughSelected = SpaceSettings::load().options.planeThroughCentre;
     QObject::connect(window.menu().spaceViewAction, &QAction::triggered, &window, open);
 }
 

@@ -79,6 +79,8 @@ std::vector<ContentsLine> drawContents(const PageCanvas &page, const AtlasPlan &
 {
     std::vector<std::pair<QString, int>> entries;
     entries.emplace_back(QStringLiteral("Overview of the catalogue"), plan.overviewPage());
+    if (plan.polityPages > 0)
+        entries.emplace_back(QStringLiteral("Polities"), plan.polityPage());
     for (size_t k = 0; k < plan.sectors.size(); ++k)
         entries.emplace_back(QStringLiteral("Sector ") + plan.sectorTitles[k], plan.sectorPage(k));
     entries.emplace_back(QStringLiteral("Index of systems with notes"), plan.firstIndexPage());

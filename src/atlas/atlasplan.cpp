@@ -30,15 +30,19 @@ AtlasPlan::Page AtlasPlan::pageKind(int page) const
         return Page::Contents;
     if (page == overviewPage())
         return Page::Overview;
+    if (polityPages > 0 && page == polityPage())
+        return Page::Polities;
     return Page::Sector;
 }
 
-AtlasPlan planAtlas(const StarTable &stars, const AtlasNotes &notes, std::vector<AtlasSector> sectors)
+AtlasPlan planAtlas(
+    const StarTable &stars, const AtlasNotes &notes, std::vector<AtlasSector> sectors, bool polityLegend)
 {
     AtlasPlan plan;
     plan.edition = notes.edition();
     plan.sectors = std::move(sectors);
-    const int contentsLines = static_cast<int>(plan.sectors.size()) + 2;
+    plan.polityPages = polityLegend ? 1 : 0;
+    const int contentsLines = static_cast<int>(plan.sectors.size()) + 2 + plan.polityPages;
     plan.contentsPages
         = qMax(1, (contentsLines + AtlasPlan::kContentsLinesPerPage - 1) / AtlasPlan::kContentsLinesPerPage);
     for (const AtlasSector &sector : plan.sectors)

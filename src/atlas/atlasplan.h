@@ -27,17 +27,19 @@ struct AtlasIndexEntry
 // sector, then the index (as many pages as its text fills, worked out when it is laid out).
 struct AtlasPlan
 {
-    enum class Page { Title, Contents, Overview, Sector };
+    enum class Page { Title, Contents, Overview, Polities, Sector };
 
     AtlasEdition edition = AtlasEdition::Player;
     std::vector<AtlasSector> sectors;
     std::vector<QString> sectorTitles; // one per sector: its extent and the stars with notes it shows
     std::vector<AtlasIndexEntry> index;
     int contentsPages = 1;
+    int polityPages = 0; // the legend page of the polities, after the overview, when there are any
 
     // 1-based page numbers.
     int overviewPage() const { return 2 + contentsPages; }
-    int sectorPage(size_t sector) const { return overviewPage() + 1 + static_cast<int>(sector); }
+    int polityPage() const { return overviewPage() + 1; }
+    int sectorPage(size_t sector) const { return overviewPage() + 1 + polityPages + static_cast<int>(sector); }
     int firstIndexPage() const { return sectorPage(sectors.size()); }
     // The page before the index: what kind, and which sector for a sector page.
     Page pageKind(int page) const;
@@ -46,4 +48,5 @@ struct AtlasPlan
     static constexpr int kContentsLinesPerPage = 24;
 };
 
-AtlasPlan planAtlas(const StarTable &stars, const AtlasNotes &notes, std::vector<AtlasSector> sectors);
+AtlasPlan planAtlas(
+    const StarTable &stars, const AtlasNotes &notes, std::vector<AtlasSector> sectors, bool polityLegend = false);

@@ -1,5 +1,6 @@
 #include "atlas/atlaswriter.h"
 
+#include "atlas/atlaspolities.h"
 #include "atlas/indexlayout.h"
 #include "atlas/pagecanvas.h"
 #include "atlas/pdflinks.h"
@@ -20,12 +21,15 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 constexpr double kPointsPerMm = 72.0 / kMmPerInch;
 
-// The model the sector pages and the overview are drawn from: the map as shown, with the notes of
-// the edition only. Its notes are never printed; the copy keeps game-master text out of the
-// player edition's drawing altogether.
+// The model the sector pages and the overview are drawn from: the map as shown, with the notes and
+// polities of the edition only, their territory on the sector maps. Its notes are never printed;
+// the copy keeps game-master text and polities the players do not know out of the player
+// edition's drawing altogether.
 MapModel editionModel(const MapModel &shown, const AtlasNotes &notes)
 {
     MapModel model = shown;
+    model.campaign.polities = atlaspolities::forEdition(shown.campaign.polities, notes.edition());
+    model.view.showTerritories = !model.campaign.polities.list.empty();
     model.notes = NotesStore(shown.notes.size());
     for (int i = 0; i < notes.size() && i < model.notes.size(); ++i)
         if (notes.hasNotes(i))
@@ -39,8 +43,9 @@ AtlasWriter::AtlasWriter(const MapModel &shown, const AtlasRequest &request)
     : m_shown(shown)
     , m_request(request)
     , m_notes(AtlasNotes::forEdition(shown.notes, request.edition))
-    , m_plan(planAtlas(
-          *shown.stars, m_notes, chooseSectors(request.sectors, *shown.stars, m_notes, shown.campaign.travel.route)))
+    , m_plan(planAtlas(*shown.stars, m_notes,
+          chooseSectors(request.sectors, *shown.stars, m_notes, shown.campaign.travel.route),
+          !atlaspolities::forEdition(shown.campaign.polities, request.edition).list.empty()))
 { }
 
 QByteArray AtlasWriter::pdf() const
@@ -81,6 +86,11 @@ QByteArray AtlasWriter::pdf() const
         nextPage();
         atlaspages::drawOverview(page, m_plan, model, m_request.overviewPicture);
         page.pageNumber(number);
+        if (m_plan.polityPages > 0) {
+            nextPage();
+            atlaspolities::drawLegendPage(page, model.campaign.polities, *model.stars);
+            page.pageNumber(number);
+        }
         for (const AtlasSector &sector : m_plan.sectors) {
             nextPage();
             PainterSurface surface(

@@ -59,6 +59,7 @@ QJsonObject encodePolitiesSection(const Polities &polities)
             { QStringLiteral("colour"), QColor::fromRgb(polity.colour).name() },
             { QStringLiteral("claimRadius"), polity.claimRadius }, { QStringLiteral("note"), polity.note },
             { QStringLiteral("knownToPlayers"), polity.knownToPlayers },
+            { QStringLiteral("avoidedByRoutes"), polity.avoidedByRoutes },
             { QStringLiteral("stars"), starArray(members) } });
     }
     return { { QStringLiteral("neutralMargin"), polities.neutralMargin }, { QStringLiteral("list"), list } };
@@ -217,6 +218,8 @@ Polities decodePolitiesSection(const QJsonObject &root, int starCount, SectionRe
         polity.note = reader.text(entry, QStringLiteral("note"), where + QStringLiteral(".note"));
         polity.knownToPlayers
             = reader.flag(entry, QStringLiteral("knownToPlayers"), where + QStringLiteral(".knownToPlayers"));
+        polity.avoidedByRoutes
+            = reader.flag(entry, QStringLiteral("avoidedByRoutes"), where + QStringLiteral(".avoidedByRoutes"));
         for (int star : reader.stars(entry, QStringLiteral("stars"), where + QStringLiteral(".stars"))) {
             int &member = polities.memberOf[static_cast<size_t>(star)];
             if (member != Polities::kNone)

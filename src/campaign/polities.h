@@ -15,11 +15,12 @@ struct Polity
     double claimRadius = kDefaultClaimRadius; // light years around each member star
     QString note;
     bool knownToPlayers = false; // shown in the player edition of the atlas
+    bool avoidedByRoutes = false; // routes do not pass through its stars
 
     bool operator==(const Polity &other) const
     {
         return name == other.name && colour == other.colour && claimRadius == other.claimRadius && note == other.note
-            && knownToPlayers == other.knownToPlayers;
+            && knownToPlayers == other.knownToPlayers && avoidedByRoutes == other.avoidedByRoutes;
     }
 };
 

@@ -12,6 +12,7 @@
 #include "mapview/paintersurface.h"
 #include "navigation/inputcodes.h"
 #include "navigation/selection.h"
+#include "polities/polityedits.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -38,6 +39,7 @@ constexpr char kStarProperty[] = "star";
 constexpr QRect kSelectionLabel(180, 6540, 13875, 375);
 constexpr QRect kGameMasterHeading(180, 6960, 3435, 375);
 constexpr QRect kPlayerHeading(7260, 6960, 3435, 375);
+constexpr QRect kPolityLabel(3660, 7020, 3375, 315); // beside the GM heading, right-aligned
 constexpr QRect kGameMasterNotes(180, 7380, 6855, 2355);
 constexpr QRect kPlayerNotes(7260, 7380, 6735, 2355);
 // The bottom button row, spaced to hold "Generate System" beside the others; each button is as
@@ -75,6 +77,10 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     addHeading("Label3", QStringLiteral("GM Notes"), kGameMasterHeading);
     addHeading("Label4", QStringLiteral("Player Notes"), kPlayerHeading);
     m_selectionLabel = addHeading("sellabel", QStringLiteral("Selected System"), kSelectionLabel);
+    m_polityLabel = new QLabel(this);
+    m_polityLabel->setObjectName(QStringLiteral("politylabel"));
+    m_polityLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_polityLabel->setGeometry(toPixels(kPolityLabel));
     for (int i = 0; i < 4; ++i) {
         m_colourButtons[static_cast<size_t>(i)]
             = addButton(qPrintable(QStringLiteral("SIC%1").arg(i)), QString(), kColourButtons[i]);
@@ -189,6 +195,11 @@ void StellarIndexWindow::applyFrame(const MapFrame &frame)
     // A star selected on the map, in the 3D View or by a find: its notes come into the boxes.
     if (m_model.view.selectedStar != m_boxesStar)
         boxesForStar();
+    const Polities &polities = m_model.campaign.polities;
+    const int polity = polityedits::polityOf(polities, m_model.view.selectedStar);
+    m_polityLabel->setText(polity == Polities::kNone
+            ? QString()
+            : QStringLiteral("Polity: %1").arg(polities.list[static_cast<size_t>(polity)].name));
     update();
 }
 

@@ -96,6 +96,7 @@ private:
     QPlainTextEdit *m_gameMasterNotes;
     QPlainTextEdit *m_playerNotes;
     QLabel *m_selectionLabel;
+    QLabel *m_polityLabel; // "Polity: <name>" of the selected star, empty for a star of none
     std::array<QPushButton *, 4> m_colourButtons {};
     QPushButton *m_saveNotesButton;
     QPushButton *m_generate;

@@ -2,6 +2,8 @@
 
 #include "catalogue/stardistance.h"
 #include "mapview/mapmodel.h"
+#include "mapview/territorypass.h"
+#include "polities/polityedits.h"
 
 #include <array>
 #include <utility>
@@ -79,6 +81,12 @@ Colour starColour(const MapModel &model, qint32 index)
         return colourByDistance(starDistance(*model.stars, index, model.view.selectedStar));
     case 3:
         return colourByDistanceFromSol(star.distanceFromSol);
+    case DisplayOptions::kPolityColourCode: {
+        const Polities &polities = model.campaign.polities;
+        const int p = polityedits::polityOf(polities, index);
+        return p == Polities::kNone ? colours::kDimGrey
+                                    : polityColour(polities.list[size_t(p)].colour, model.view.printerMode);
+    }
     default:
         return 0;
     }

@@ -16,5 +16,6 @@ Colour colourBySpectralType(const QString &spectralText);
 Colour colourByDistance(double x);
 // By sphere of development (whole light years from Sol): light blue, blue, dark blue.
 Colour colourByDistanceFromSol(qint16 x);
-// The colour of star `index` under the model's colour-code mode; black for an unknown mode.
+// The colour of star `index` under the model's colour-code mode; black for an unknown mode. Under the
+// polity code, a member's polity colour and dim grey for a star of no polity.
 Colour starColour(const MapModel &model, qint32 index);

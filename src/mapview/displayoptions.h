@@ -20,9 +20,13 @@ struct DisplayOptions
     int starNumbersBox = 0; // "Star ID Numbers"
     int heightBox = 0; // "Show height"
     int linksBox = 0; // "Show links within N ly"
+    int territoriesBox = 0; // "Show territories"
     bool printerMode = false; // "Printer or WYSIWYG Mode" selected instead of "Velmora Mode"
 
     static const std::array<QString, 4> &colourCaptions();
+    // The fifth colour code, offered in this dialog only: each member star in its polity's colour.
+    static constexpr int kPolityColourCode = 4;
+    static QString polityCaption() { return QStringLiteral("Polity"); }
     static QString rangeButtonText(int button); // button 0..3 -> "10" .. "40"
 
     // Reads the options into the view state, in the order the redraw uses.

@@ -101,6 +101,11 @@ QWidget *DisplayOptionsDialog::buildColourFrame()
         group->addButton(button, i);
         box->layout()->addWidget(button);
     }
+    QRadioButton *&polity = m_colours[size_t(DisplayOptions::kPolityColourCode)];
+    polity = new QRadioButton(DisplayOptions::polityCaption());
+    polity->setObjectName(QStringLiteral("colpolity"));
+    group->addButton(polity, DisplayOptions::kPolityColourCode);
+    box->layout()->addWidget(polity);
     connect(group, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
             m_options.colourCode = id;
@@ -117,6 +122,8 @@ QWidget *DisplayOptionsDialog::buildOtherFrame()
         addCheck("sodonflag", QStringLiteral("Spheres of Development"), &DisplayOptions::spheresBox));
     box->layout()->addWidget(addCheck("staridon", QStringLiteral("Star ID Numbers"), &DisplayOptions::starNumbersBox));
     box->layout()->addWidget(addCheck("showheight", QStringLiteral("Show height"), &DisplayOptions::heightBox));
+    box->layout()->addWidget(
+        addCheck("showterritories", QStringLiteral("Show territories"), &DisplayOptions::territoriesBox));
     m_linksBox = addCheck("showlinks", QString(), &DisplayOptions::linksBox);
     setLinkLimit(TravelPlan::kDefaultLimit);
     box->layout()->addWidget(m_linksBox);
@@ -147,7 +154,7 @@ void DisplayOptionsDialog::load()
     for (auto &[check, field] : m_checks)
         check->setCheckState(
             wanted.*field == 0 ? Qt::Unchecked : (wanted.*field == 1 ? Qt::Checked : Qt::PartiallyChecked));
-    if (wanted.colourCode >= 0 && wanted.colourCode < 4)
+    if (wanted.colourCode >= 0 && wanted.colourCode < int(m_colours.size()))
         m_colours[static_cast<size_t>(wanted.colourCode)]->setChecked(true);
     (wanted.printerMode ? m_printerModeButton : m_velmoraModeButton)->setChecked(true);
     m_options = wanted;

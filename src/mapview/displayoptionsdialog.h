@@ -40,7 +40,7 @@ private:
 
     DisplayOptions &m_options;
     QComboBox *m_rangeText = nullptr;
-    std::array<QRadioButton *, 4> m_colours {};
+    std::array<QRadioButton *, 5> m_colours {}; // the four colour codes and the polity code
     QRadioButton *m_velmoraModeButton = nullptr;
     QRadioButton *m_printerModeButton = nullptr;
     QCheckBox *m_linksBox = nullptr;

@@ -4,6 +4,7 @@
 #include "mapview/colours.h"
 #include "mapview/mapmodel.h"
 #include "mapview/primitives.h"
+#include "mapview/territorypass.h"
 
 namespace {
 
@@ -34,10 +35,29 @@ void drawtitle(const MapModel &model, Surface &surface, qint32 size)
             QString(), size, true, kTitleCentre);
 }
 
+// The key of the polity colour code: the first polities by name, cut short to fit, and no polity.
+ColourKey politykey(const MapModel &model)
+{
+    constexpr size_t kShown = 5;
+    constexpr int kNameLength = 8;
+    ColourKey key { QStringLiteral("POLITY KEY"), 0, {} };
+    for (const Polity &p : model.campaign.polities.list) {
+        if (key.entries.size() == kShown)
+            break;
+        const QString name = p.name.size() > kNameLength ? p.name.left(kNameLength - 1) + u'\u2026' : p.name;
+        key.entries.push_back({ name, polityColour(p.colour, model.view.printerMode) });
+    }
+    key.entries.push_back({ QStringLiteral("None"), colours::kDimGrey });
+    key.divisions = static_cast<int>(key.entries.size()) + 1;
+    return key;
+}
+
 void drawkey(const MapModel &model, Surface &surface, qint32 size)
 {
     surface.FillStyle = 0;
-    const ColourKey key = colourKeyFor(model.view.colourCode);
+    const ColourKey key = model.view.colourCode == DisplayOptions::kPolityColourCode
+        ? politykey(model)
+        : colourKeyFor(model.view.colourCode);
     if (key.divisions == 0)
         return;
     printText(surface, key.title, 0, 12, 0, QString(), size, true, kKeyCentre);

@@ -5,6 +5,7 @@
 #include "mapview/displayoptions.h"
 #include "mapview/viewstate.h"
 #include "notes/notesstore.h"
+#include "polities/territorycache.h"
 #include "routes/pairdistances.h"
 
 #include <QImage>
@@ -26,6 +27,7 @@ struct MapModel
     NotesStore notes;
     PairDistances distances; // between every two stars, worked out once
     Campaign campaign; // travel plan, reveal states and polities
+    TerritoryCache territory; // the polities' territory on the map's plane, shared by copies
     QImage logo; // "vqalogo", light artwork on black for the dark mode
     QImage logoNegative; // "vqalogoneg", dark artwork on white for the printer mode
     // The logo box is visible only until the first redraw, which hides it and draws nothing.

@@ -3,6 +3,7 @@
 #include "mapview/gridpass.h"
 #include "mapview/mapmodel.h"
 #include "mapview/starpass.h"
+#include "mapview/territorypass.h"
 #include "mapview/travelpass.h"
 
 bool beginRedraw(MapModel &model)
@@ -19,6 +20,7 @@ bool beginRedraw(MapModel &model)
 MapFrame drawMap(const MapModel &model, Surface &surface)
 {
     drawGrid(model, surface);
+    drawTerritory(model, surface);
     drawTravel(model, surface);
     return drawStars(model, surface);
 }

@@ -15,7 +15,7 @@ struct ViewState
     qint32 originY = -7;
     qint32 rangeHigh = 40;
     qint32 rangeLow = -40;
-    qint32 colourCode = 0; // 0 Z co-ordinate, 1 spectral type, 2 distance from selected, 3 spheres
+    qint32 colourCode = 0; // 0 Z co-ordinate, 1 spectral type, 2 distance from selected, 3 spheres, 4 polity
     bool showStarNumbers = false;
     bool showCrossHairs = true;
     bool showSpheres = false;
@@ -24,6 +24,8 @@ struct ViewState
     bool greyOutOfRange = false;
     bool showHeight = false; // signed Z beside each star dot in the sector
     bool showLinks = false; // reach links within the jump limit
+    bool showTerritories = false; // the polities' territory on the plane below
+    bool territoryPlaneThroughSelected = false; // that plane through the selected star instead of Z = 0
     double textScale = 1.0; // text scale of the drawing surface
 
     // Keeps the 15-light-year sector inside -35 .. 35 on both axes.

@@ -14,6 +14,15 @@ bool validStar(const PairDistances &distances, int star)
     return star >= 0 && star < distances.size();
 }
 
+// Marks the avoided stars visited, so that no route enters them; the destination stays open.
+std::vector<char> startVisited(int n, const AvoidedStars &avoided, int to)
+{
+    std::vector<char> visited(static_cast<size_t>(n), 0);
+    for (int i = 0; i < n && i < static_cast<int>(avoided.size()); ++i)
+        visited[static_cast<size_t>(i)] = avoided[static_cast<size_t>(i)] && i != to ? 1 : 0;
+    return visited;
+}
+
 // A route's cost: fewer jumps first, then the shorter total.
 struct Cost
 {
@@ -38,7 +47,7 @@ int nearestUnvisited(const std::vector<Key> &key, const std::vector<char> &visit
 
 } // namespace
 
-Route plotRoute(const PairDistances &distances, int from, int to, double limit)
+Route plotRoute(const PairDistances &distances, int from, int to, double limit, const AvoidedStars &avoided)
 {
     Route route;
     if (!validStar(distances, from) || !validStar(distances, to))
@@ -47,7 +56,7 @@ Route plotRoute(const PairDistances &distances, int from, int to, double limit)
     const int n = distances.size();
     std::vector<Cost> cost(static_cast<size_t>(n));
     std::vector<int> previous(static_cast<size_t>(n), -1);
-    std::vector<char> visited(static_cast<size_t>(n), 0);
+    std::vector<char> visited = startVisited(n, avoided, to);
     cost[static_cast<size_t>(from)] = { 0, 0.0 };
 
     for (int u = from; u >= 0 && u != to; u = nearestUnvisited(cost, visited, Cost {})) {
@@ -74,7 +83,7 @@ Route plotRoute(const PairDistances &distances, int from, int to, double limit)
     return route;
 }
 
-double shortestLimit(const PairDistances &distances, int from, int to)
+double shortestLimit(const PairDistances &distances, int from, int to, const AvoidedStars &avoided)
 {
     if (!validStar(distances, from) || !validStar(distances, to))
         return -1.0;
@@ -82,7 +91,7 @@ double shortestLimit(const PairDistances &distances, int from, int to)
     // Prim-like growth from the start: a star's key is the longest jump on the best way to it.
     const int n = distances.size();
     std::vector<double> longest(static_cast<size_t>(n), kInfinity);
-    std::vector<char> visited(static_cast<size_t>(n), 0);
+    std::vector<char> visited = startVisited(n, avoided, to);
     longest[static_cast<size_t>(from)] = 0.0;
 
     int u = from;

@@ -37,13 +37,13 @@ QString routeStarName(const StarTable &stars, int star)
     return record.starName;
 }
 
-QString routeText(
-    const StarTable &stars, const PairDistances &distances, int from, int to, double limit, const Route &route)
+QString routeText(const StarTable &stars, const PairDistances &distances, int from, int to, double limit,
+    const Route &route, const RouteTextOptions &options)
 {
     const QString start = routeStarName(stars, from);
     const QString end = routeStarName(stars, to);
     if (!route.found()) {
-        const double needed = tenthAtLeast(shortestLimit(distances, from, to));
+        const double needed = tenthAtLeast(shortestLimit(distances, from, to, options.avoided));
         QString text = QStringLiteral("No route from %1 to %2 within a jump limit of %3 ly.\r\n"
                                       "The shortest jump limit that makes one is %4 ly")
                            .arg(start, end, lightYears(limit), lightYears(needed));
@@ -58,6 +58,9 @@ QString routeText(
         const int b = route.stars[k];
         text += QStringLiteral("%1 to %2: %3 ly\r\n")
                     .arg(routeStarName(stars, a), routeStarName(stars, b), lightYears(distances(a, b)));
+        if (options.legNotes)
+            for (const QString &note : options.legNotes(a, b))
+                text += note + QStringLiteral("\r\n");
     }
     text += QStringLiteral("Jumps: %1, total %2 ly").arg(route.jumps()).arg(lightYears(route.total));
     return text;

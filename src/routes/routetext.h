@@ -1,10 +1,23 @@
 #pragma once
 
+#include "routes/routesearch.h"
+
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class PairDistances;
 class StarTable;
-struct Route;
+
+// What the route text takes into account besides the stars: the stars routes avoid (so that the
+// shortest limit it names finds a route under the same options) and lines to add after a leg (the
+// borders it crosses).
+struct RouteTextOptions
+{
+    AvoidedStars avoided;
+    std::function<QStringList(int from, int to)> legNotes;
+};
 
 // A distance in light years to one decimal with a point: "4.4".
 QString lightYears(double distance);
@@ -20,5 +33,5 @@ QString routeStarName(const StarTable &stars, int star);
 // With no route it says so and names the shortest jump limit that would make one, rounded up to
 // the tenth so that a limit set to the named value finds the route (and saying when that is beyond
 // the longest limit that can be set).
-QString routeText(
-    const StarTable &stars, const PairDistances &distances, int from, int to, double limit, const Route &route);
+QString routeText(const StarTable &stars, const PairDistances &distances, int from, int to, double limit,
+    const Route &route, const RouteTextOptions &options = {});

@@ -10,6 +10,7 @@
 #include "spaceview/spaceprojection.h"
 #include "spaceview/spacescene.h"
 #include "spaceview/stereopair.h"
+#include "spaceview/territoryshells.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -140,6 +141,7 @@ SceneFrame paintScene(QPainter &painter, const QSizeF &viewport, const SpaceScen
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillRect(QRectF(QPointF(0, 0), viewport), palette.background);
     drawReferencePlane(painter, projection, scene, options, palette);
+    drawTerritoryShells(painter, projection, scene);
     const std::vector<ShownStar> shown = shownStars(projection, scene, options);
     drawStalks(painter, projection, scene, shown, planeHeight(scene, options), palette);
     if (options.reachLinks)
@@ -211,5 +213,8 @@ QString starToolTip(const SpaceScene &scene, int star)
     if (scene.contains(scene.selected))
         tip += QStringLiteral("\n%1 ly from %2")
                    .arg(lightYears(scene.distance(star, scene.selected)), scene.stars[size_t(scene.selected)].name);
+    if (size_t(star) < scene.polityOf.size() && scene.polityOf[size_t(star)] >= 0
+        && size_t(scene.polityOf[size_t(star)]) < scene.polityNames.size())
+        tip += QStringLiteral("\nPolity: %1").arg(scene.polityNames[size_t(scene.polityOf[size_t(star)])]);
     return tip;
 }

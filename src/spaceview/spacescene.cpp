@@ -2,6 +2,7 @@
 
 #include "mapview/colours.h"
 #include "mapview/mapmodel.h"
+#include "polities/polityedits.h"
 
 int SpaceScene::centreStar() const
 {
@@ -45,5 +46,14 @@ SpaceScene sceneFromModel(const MapModel &model)
     scene.sectorY = model.view.originY;
     scene.light = model.view.printerMode;
     scene.colourCode = model.view.colourCode;
+    const Polities &polities = model.campaign.polities;
+    for (const Polity &p : polities.list) {
+        scene.polityNames.push_back(p.name);
+        scene.polityColours.push_back(p.colour);
+    }
+    for (int i = 0; i < table.size(); ++i)
+        scene.polityOf.push_back(polityedits::polityOf(polities, i));
+    if (model.view.showTerritories && !polities.list.empty())
+        scene.territory = model.territory.shells(polities, table);
     return scene;
 }

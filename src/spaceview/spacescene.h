@@ -5,8 +5,10 @@
 #include <QString>
 #include <QVector3D>
 
+#include <memory>
 #include <vector>
 
+class ShellTerritory;
 struct MapModel;
 
 // One star as the 3-D view shows it.
@@ -33,6 +35,12 @@ struct SpaceScene
     int sectorY = -7;
     bool light = false; // the printer mode: dark ink on white
     int colourCode = 0; // the map's colour code (0 by Z, 1 spectral class, 2 distance, 3 development sphere)
+    // Each star's polity (-1: none) and each polity's name and colour (0xRRGGBB); the polities'
+    // territory as outlines of claim spheres, null unless the map shows territories.
+    std::vector<int> polityOf;
+    std::vector<QString> polityNames;
+    std::vector<quint32> polityColours;
+    std::shared_ptr<const ShellTerritory> territory;
 
     // The star the camera circles: the selected star, else Sol, else none (-1).
     int centreStar() const;

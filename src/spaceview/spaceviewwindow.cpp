@@ -135,6 +135,7 @@ void SpaceViewWindow::optionsChanged()
     m_canvas->setOptions(options);
     updateReadout();
     saveSettings();
+    emit optionsSet(options);
 }
 
 void SpaceViewWindow::follow(const MapModel &model)

@@ -49,6 +49,8 @@ public:
 signals:
     // A click on a star's dot: button 1 (left) selects it, 2 (right) makes it the second star.
     void starPicked(int star, int button);
+    // The user changed an option; the canvas shows it already.
+    void optionsSet(const SpaceOptions &options);
 
 protected:
     void hideEvent(QHideEvent *event) override;

@@ -3,6 +3,7 @@
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
 #include "output/clipboard.h"
+#include "polities/routeborders.h"
 #include "routes/routesearch.h"
 #include "routes/routetext.h"
 
@@ -48,10 +49,11 @@ void TravelCommands::plot(bool tellResult)
 
 QString TravelCommands::plotBetween(int from, int to)
 {
-    const Route route = plotRoute(m_model.distances, from, to, m_model.campaign.travel.jumpLimit);
+    const RouteTextOptions options = routeborders::textOptions(m_model.campaign.polities, *m_model.stars);
+    const Route route = plotRoute(m_model.distances, from, to, m_model.campaign.travel.jumpLimit, options.avoided);
     m_model.campaign.travel.route = route.stars;
     const QString text
-        = routeText(*m_model.stars, m_model.distances, from, to, m_model.campaign.travel.jumpLimit, route);
+        = routeText(*m_model.stars, m_model.distances, from, to, m_model.campaign.travel.jumpLimit, route, options);
     m_failure = route.found() ? QString() : text;
     m_failedPlan = m_model.campaign.travel;
     return text;
@@ -97,8 +99,8 @@ QString TravelCommands::currentRouteText() const
     Route route { stars, 0.0 };
     for (size_t k = 1; k < stars.size(); ++k)
         route.total += m_model.distances(stars[k - 1], stars[k]);
-    return routeText(
-        *m_model.stars, m_model.distances, stars.front(), stars.back(), m_model.campaign.travel.jumpLimit, route);
+    return routeText(*m_model.stars, m_model.distances, stars.front(), stars.back(), m_model.campaign.travel.jumpLimit,
+        route, routeborders::textOptions(m_model.campaign.polities, *m_model.stars));
 }
 
 QString TravelCommands::shownText() const

@@ -243,6 +243,36 @@ private slots:
             }
         }
     }
+
+    // The legend page follows the overview and names the edition's polities: every one for the
+    // game master, only those known to the players (without notes) for them, none when none is known.
+    void polityLegendPerEdition()
+    {
+        AtlasFixture f;
+        f.model.notes.setNotes(f.star("Sol"), "home", "home");
+        Polities &polities = f.model.campaign.polities;
+        polities.list = { Polity { "Concordat", 0xCC3311, 5.0, "Secret plans Qzx", true, false },
+            Polity { "Shadow Pact", 0x222222, 4.0, {}, false, false } };
+        polities.memberOf[size_t(f.star("Sol"))] = 0;
+        polities.memberOf[size_t(f.star("Tau Ceti"))] = 1;
+        const AtlasWriter gm = f.writer(AtlasEdition::GameMaster, SectorChoice::WithNotes);
+        const AtlasWriter player = f.writer(AtlasEdition::Player, SectorChoice::WithNotes);
+        for (const AtlasWriter *writer : { &gm, &player }) {
+            QCOMPARE(writer->plan().polityPages, 1);
+            QCOMPARE(writer->plan().sectorPage(0), writer->plan().overviewPage() + 2);
+        }
+        const QString gmText = pdfText(gm.pdf());
+        const QString legend = gmText.section(u'\f', gm.plan().polityPage() - 1, gm.plan().polityPage() - 1);
+        for (const char *shown : { "Polities", "Concordat", "Shadow Pact", "Secret plans Qzx", "Tau Ceti" })
+            QVERIFY2(legend.contains(shown), shown);
+        QVERIFY(gmText.section(u'\f', 1, 1).contains("Polities")); // in the contents
+        const QString playerText = pdfText(player.pdf());
+        QVERIFY(playerText.contains("Concordat"));
+        QVERIFY(!playerText.contains("Shadow Pact"));
+        QVERIFY(!playerText.contains("Secret plans"));
+        polities.list[0].knownToPlayers = false;
+        QCOMPARE(f.writer(AtlasEdition::Player, SectorChoice::WithNotes).plan().polityPages, 0);
+    }
 };
 
 QTEST_MAIN(TestAtlas)

@@ -30,6 +30,7 @@ private:
         concordat.claimRadius = 4.5;
         concordat.note = QStringLiteral("line one\nline two");
         concordat.knownToPlayers = true;
+        concordat.avoidedByRoutes = true;
         campaign.polities.list.push_back(concordat);
         campaign.polities.list.push_back(Polity { QStringLiteral("Free Worlds"), 0x00AA00, 3.0, {}, false });
         campaign.polities.memberOf[165] = 0;
@@ -94,6 +95,9 @@ private slots:
         QTest::newRow("colour") << QByteArray(R"({"format":"Quorvane campaign","version":1,
                                        "polities":{"list":[{"name":"A","colour":"plaid"}]}})")
                                 << "polities.list[0].colour: \"plaid\" is not a colour";
+        QTest::newRow("avoided") << QByteArray(R"({"format":"Quorvane campaign","version":1,
+                                        "polities":{"list":[{"name":"A","avoidedByRoutes":"yes"}]}})")
+                                 << "polities.list[0].avoidedByRoutes: not true or false";
     }
     void faultsAreNamedWithTheirPlace()
     {

@@ -41,7 +41,8 @@ private slots:
         const auto d = [&](int i, int j) { return QString::number(starDistance(f.table, i, j)); };
         QCOMPARE(QStringList({ d(sol, sol), d(-1, 5), d(5, -1), d(sol, centauriB) }).join(u' '), "0 -1 -1 4.58258");
         // Per mode: Z, spectral, distance from the selected star (itself, 11, none selected), catalogue
-        // distance from Sol (Delta Pavonis is 19.7 by its co-ordinates, 20 in the catalogue), unknown.
+        // distance from Sol (Delta Pavonis is 19.7 by its co-ordinates, 20 in the catalogue), polity
+        // (Sol belongs to none: dim grey), unknown.
         const auto c = [&](const char *name, int colourCode, int selectedStar) {
             f.view.colourCode = colourCode;
             f.view.selectedStar = selectedStar;
@@ -49,9 +50,9 @@ private slots:
         };
         QCOMPARE(
             QStringList({ c("61 Cygni A", 0, sol), c("61 Cygni B", 1, sol), c("Sol", 2, sol), c("61 Cygni A", 2, sol),
-                            c("61 Cygni A", 2, -1), c("Delta Pavonis", 3, sol), c("Sol", 4, sol) })
+                            c("61 Cygni A", 2, -1), c("Delta Pavonis", 3, sol), c("Sol", 4, sol), c("Sol", 5, sol) })
                 .join(u' '),
-            "ff00 80ff ffffff 8080ff ffffff 6e001b 0");
+            "ff00 80ff ffffff 8080ff ffffff 6e001b 505050 0");
     }
 
     void qprintAndDleg()

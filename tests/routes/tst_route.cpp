@@ -97,6 +97,42 @@ private slots:
         }
     }
 
+    // Avoided stars are never passed through, the destination is reached even when avoided, and the
+    // limit the text names finds a route under the same avoidance while a tenth less does not.
+    void avoidedStars_data()
+    {
+        QTest::addColumn<Stars>("avoided");
+        QTest::addColumn<Stars>("route");
+        QTest::addColumn<QString>("named"); // the limit named when there is no route
+        QTest::newRow("nothing avoided") << Stars {} << Stars { 0, 1, 2, 3 } << QString();
+        QTest::newRow("first stop avoided") << Stars { 1 } << Stars() << "6.0";
+        QTest::newRow("two stops avoided") << Stars { 1, 2 } << Stars() << "9.0";
+        QTest::newRow("destination avoided") << Stars { 3 } << Stars { 0, 1, 2, 3 } << QString();
+        QTest::newRow("start avoided") << Stars { 0 } << Stars { 0, 1, 2, 3 } << QString();
+    }
+    void avoidedStars()
+    {
+        QFETCH(Stars, avoided);
+        QFETCH(Stars, route);
+        QFETCH(QString, named);
+        const StarTable table = stars("0,0,0;3,0,0;6,0,0;9,0,0");
+        const PairDistances d(table);
+        RouteTextOptions options;
+        options.avoided.assign(4, 0);
+        for (const int star : avoided)
+            options.avoided[size_t(star)] = 1;
+        const Route found = plotRoute(d, 0, 3, 4.0, options.avoided);
+        QCOMPARE(Stars(found.stars.begin(), found.stars.end()), route);
+        const QString text = routeText(table, d, 0, 3, 4.0, found, options);
+        if (named.isEmpty())
+            return;
+        QVERIFY2(text.contains(QStringLiteral("The shortest jump limit that makes one is %1 ly.").arg(named)),
+            qPrintable(text));
+        const double least = tenthAtLeast(shortestLimit(d, 0, 3, options.avoided));
+        QVERIFY(plotRoute(d, 0, 3, least, options.avoided).found());
+        QVERIFY(!plotRoute(d, 0, 3, least - 0.1, options.avoided).found());
+    }
+
     // Against the brute force on the real catalogue: found or not, jumps, total, every leg within the
     // limit, and the shortest limit is one a route exists at and none exists just below.
     void realCatalogue()

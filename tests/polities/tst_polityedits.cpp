@@ -1,0 +1,105 @@
+#include "mapview/mapfixture.h"
+#include "polities/polityedits.h"
+#include "polities/routeborders.h"
+#include "routes/pairdistances.h"
+#include "routes/routesearch.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+class TestPolityEdits : public QObject
+{
+    Q_OBJECT
+private slots:
+    void newPolitiesTakeFreeColours()
+    {
+        Polities polities(10);
+        polities = polityedits::added(polities, QStringLiteral("A"));
+        polities = polityedits::added(polities, QStringLiteral("B"));
+        QCOMPARE(polities.list.size(), size_t(2));
+        QCOMPARE(polities.list[1].name, QStringLiteral("B"));
+        QVERIFY(polities.list[0].colour != polities.list[1].colour);
+        // The first's colour is free again once it is deleted, and the next new one takes it.
+        const quint32 first = polities.list[0].colour;
+        polities = polityedits::added(polityedits::removed(polities, 0), QStringLiteral("C"));
+        QCOMPARE(polities.list[1].colour, first);
+    }
+
+    void deletingMovesLaterPolitiesUp()
+    {
+        Polities polities(6);
+        for (const char *name : { "A", "B", "C" })
+            polities = polityedits::added(polities, QString::fromLatin1(name));
+        polities = polityedits::assigned(polities, { 0, 1 }, 0);
+        polities = polityedits::assigned(polities, { 2 }, 1);
+        polities = polityedits::assigned(polities, { 4 }, 2);
+        const Polities after = polityedits::removed(polities, 1);
+        QCOMPARE(after.list.size(), size_t(2));
+        QCOMPARE(after.list[1].name, QStringLiteral("C"));
+        QCOMPARE(after.memberOf, (std::vector<int> { 0, 0, Polities::kNone, Polities::kNone, 1, Polities::kNone }));
+        QCOMPARE(polityedits::removed(polities, 3), polities); // no such polity: unchanged
+    }
+
+    void aStarBelongsToOnePolityAtMost()
+    {
+        Polities polities(5);
+        polities = polityedits::added(polityedits::added(polities, QStringLiteral("A")), QStringLiteral("B"));
+        polities = polityedits::assigned(polities, { 1, 2, 9, -1 }, 0); // 9 and -1 are no stars
+        polities = polityedits::assigned(polities, { 2 }, 1);
+        QCOMPARE(polityedits::members(polities, 0), std::vector<int> { 1 });
+        QCOMPARE(polityedits::members(polities, 1), std::vector<int> { 2 });
+        QCOMPARE(polityedits::polityOf(polities, 2), 1);
+        QCOMPARE(polityedits::assigned(polities, { 3 }, 5), polities); // no such polity
+        polities = polityedits::assigned(polities, { 2 }, Polities::kNone);
+        QCOMPARE(polityedits::polityOf(polities, 2), int(Polities::kNone));
+        QCOMPARE(polityedits::polityOf(polities, 77), int(Polities::kNone));
+    }
+
+    void starsWithinADistance()
+    {
+        const MapFixture map;
+        const PairDistances distances(map.table);
+        const std::vector<int> near = polityedits::starsWithin(distances, StarTable::kSol, 5.0);
+        for (const char *name : { "Sol", "Alpha Centauri A", "Alpha Centauri B", "Proxima Centauri" })
+            QVERIFY2(std::count(near.begin(), near.end(), map.star(QString::fromLatin1(name))) == 1, name);
+        for (const int star : near)
+            QVERIFY(distances(StarTable::kSol, star) <= 5.0);
+        QVERIFY(std::count(near.begin(), near.end(), map.star(QStringLiteral("Barnard's Star"))) == 0);
+        QVERIFY(polityedits::starsWithin(distances, -1, 5.0).empty());
+    }
+
+    void routesNameBorderCrossingsAndAvoidStars()
+    {
+        const MapFixture map;
+        const StarTable &table = map.table;
+        const int sol = StarTable::kSol;
+        const int barnard = map.star(QStringLiteral("Barnard's Star"));
+        const int eridani = map.star(QStringLiteral("Epsilon Eridani"));
+        Polities polities(table.size());
+        polities.list = { Polity { QStringLiteral("Concordat"), 0xCC3311, 5.0, {}, false, true },
+            Polity { QStringLiteral("Free Worlds"), 0x00AA00, 5.0, {}, false, false } };
+        polities = polityedits::assigned(polities, { sol }, 0);
+        polities = polityedits::assigned(polities, { barnard }, 1);
+        QCOMPARE(routeborders::crossings(polities, table, sol, barnard),
+            (QStringList { "leaves Concordat space at Barnard's Star", "enters Free Worlds space at Barnard's Star" }));
+        QCOMPARE(
+            routeborders::crossings(polities, table, eridani, sol), QStringList { "enters Concordat space at Sol" });
+        QCOMPARE(routeborders::crossings(polities, table, sol, eridani),
+            QStringList { "leaves Concordat space at Epsilon Eridani" });
+        QVERIFY(routeborders::crossings(polities, table, sol, sol).isEmpty());
+        const AvoidedStars avoided = routeborders::avoidedStars(polities);
+        QCOMPARE(std::count(avoided.begin(), avoided.end(), 1), 1L);
+        QCOMPARE(avoided[size_t(sol)], char(1));
+        // The route text carries the crossings after the leg they happen on.
+        const RouteTextOptions options = routeborders::textOptions(polities, table);
+        const PairDistances distances(table);
+        const QString text = routeText(table, distances, sol, barnard, 10.0, Route { { sol, barnard }, 6.0 }, options);
+        QVERIFY2(text.contains(QStringLiteral("Sol to Barnard's Star: 6.0 ly\r\nleaves Concordat space at Barnard's "
+                                              "Star\r\nenters Free Worlds space at Barnard's Star\r\nJumps: 1")),
+            qPrintable(text));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPolityEdits)
+#include "tst_polityedits.moc"

@@ -28,7 +28,7 @@ void BM_ExportAtlas(benchmark::State &state)
                                         "the guild pays well for ore.\r\n");
     for (int i = 0; i < table.size(); i += 12)
         model.notes.setNotes(i, note.repeated(2), note);
-    const AtlasRequest request { AtlasEdition::GameMaster, SectorChoice::WholeCatalogue, QDate(2026, 12, 7), {} };
+    const AtlasRequest request { AtlasEdition::GameMaster, SectorChoice::WholeCatalogue, QDate(2026, 12, 7), {}, {} };
     QByteArray pdf;
     for (auto _ : state) {
         pdf = AtlasWriter(model, request).pdf();

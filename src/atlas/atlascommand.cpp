@@ -40,7 +40,8 @@ void AtlasCommand::exportAtlas()
     bool written = false;
     {
         const WaitCursor wait;
-        written = AtlasWriter(*shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture })
+        written = AtlasWriter(
+            *shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture, choice->maps })
                       .write(fileName);
     }
     if (!written)

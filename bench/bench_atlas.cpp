@@ -1,5 +1,5 @@
-// Writing a campaign atlas of 22 pages: title, contents, overview, the whole catalogue tiled into
-// 18 sector maps with every display option on and a route, and an index page of notes.
+// Writing a light campaign atlas of 21 pages with star names: title, contents, overview, the whole
+// catalogue covered by 14 sector maps with every display option on and a route, and the index pages.
 #include "atlas/atlaswriter.h"
 #include "atlas/pdfreader.h"
 #include "catalogue/startable.h"

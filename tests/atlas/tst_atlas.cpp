@@ -5,6 +5,7 @@
 #include "mapview/mapfixture.h"
 #include "mapview/redraw.h"
 #include "output/printmapcommand.h"
+#include "pdftotext.h"
 #include "support/recordingsurface.h"
 
 #include <QPainter>
@@ -32,15 +33,7 @@ QStringList describe(const QList<RecordedOp> &ops)
 // The text of a PDF as poppler reads it back.
 QString pdfText(const QByteArray &pdf)
 {
-    QTemporaryDir dir;
-    QFile file(dir.filePath("atlas.pdf"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        return {};
-    file.close();
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", { "-enc", "UTF-8", file.fileName(), "-" });
-    pdftotext.waitForFinished(60000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    return pdftotext(pdf, { "-enc", "UTF-8" });
 }
 
 struct AtlasFixture : MapFixture

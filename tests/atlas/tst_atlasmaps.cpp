@@ -7,6 +7,7 @@
 #include "mapview/keypanel.h"
 #include "mapview/mapfixture.h"
 #include "mapview/redraw.h"
+#include "pdftotext.h"
 #include "routes/routesearch.h"
 #include "support/recordingsurface.h"
 
@@ -25,16 +26,8 @@ namespace {
 // The words poppler reads from one page of a PDF, with their boxes in points.
 QList<std::pair<QString, QRectF>> pageWords(const QByteArray &pdf, int page)
 {
-    QTemporaryDir dir;
-    QFile file(dir.filePath("atlas.pdf"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        return {};
-    file.close();
-    QProcess pdftotext;
     const QString number = QString::number(page);
-    pdftotext.start("pdftotext", { "-bbox", "-f", number, "-l", number, file.fileName(), "-" });
-    pdftotext.waitForFinished(60000);
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString html = pdftotext(pdf, { "-bbox", "-f", number, "-l", number });
     static const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     QList<std::pair<QString, QRectF>> words;

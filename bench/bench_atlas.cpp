@@ -1,5 +1,5 @@
-// Writing a campaign atlas of 22 pages: title, contents, overview, the whole catalogue tiled into
-// 18 sector maps with every display option on and a route, and an index page of notes.
+// Writing a light campaign atlas of 21 pages with star names: title, contents, overview, the whole
+// catalogue covered by 14 sector maps with every display option on and a route, and the index pages.
 #include "atlas/atlaswriter.h"
 #include "atlas/pdfreader.h"
 #include "catalogue/startable.h"
@@ -28,7 +28,7 @@ void BM_ExportAtlas(benchmark::State &state)
                                         "the guild pays well for ore.\r\n");
     for (int i = 0; i < table.size(); i += 12)
         model.notes.setNotes(i, note.repeated(2), note);
-    const AtlasRequest request { AtlasEdition::GameMaster, SectorChoice::WholeCatalogue, QDate(2026, 12, 7), {} };
+    const AtlasRequest request { AtlasEdition::GameMaster, SectorChoice::WholeCatalogue, QDate(2026, 12, 7), {}, {} };
     QByteArray pdf;
     for (auto _ : state) {
         pdf = AtlasWriter(model, request).pdf();

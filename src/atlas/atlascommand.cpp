@@ -42,7 +42,8 @@ void AtlasCommand::exportAtlas()
     QString reason;
     {
         const WaitCursor wait;
-        written = AtlasWriter(*shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture })
+        written = AtlasWriter(
+            *shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture, choice->maps })
                       .write(fileName, &reason);
     }
     if (!written)

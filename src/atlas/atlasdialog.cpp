@@ -1,5 +1,6 @@
 #include "atlas/atlasdialog.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -37,11 +38,25 @@ AtlasDialog::AtlasDialog(bool hasRoute, QWidget *owner)
     m_withNotes = option(sectors, "atlasnotes", QStringLiteral("Sectors holding a star with notes"));
     m_alongRoute = option(sectors, "atlasroute", QStringLiteral("Sectors along the plotted route"));
     m_whole = option(sectors, "atlaswhole", QStringLiteral("The whole catalogue, tiled"));
+    QGroupBox *maps = group(QStringLiteral("Maps"), this);
+    m_light = option(maps, "atlaslight", QStringLiteral("Light pages (printer mode)"));
+    m_screen = option(maps, "atlasscreen", QStringLiteral("The screen's display mode"));
+    m_names = new QCheckBox(QStringLiteral("Show star names"), maps);
+    m_names->setObjectName(QStringLiteral("atlasnames"));
+    maps->layout()->addWidget(m_names);
+    m_routeForPlayers = new QCheckBox(QStringLiteral("Show the route to the players"), maps);
+    m_routeForPlayers->setObjectName(QStringLiteral("atlasplayerroute"));
+    maps->layout()->addWidget(m_routeForPlayers);
     m_gameMaster->setChecked(true);
     m_withNotes->setChecked(true);
+    m_light->setChecked(true);
+    m_names->setChecked(true);
     m_alongRoute->setEnabled(hasRoute);
     if (!hasRoute)
         m_alongRoute->setToolTip(QStringLiteral("Plot a route first (File ▸ Travel ▸ Plot Route)"));
+    // The GM edition always shows the route; the players' only when the GM says so.
+    m_routeForPlayers->setEnabled(false);
+    connect(m_player, &QRadioButton::toggled, m_routeForPlayers, &QCheckBox::setEnabled);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Export…"));
@@ -50,6 +65,7 @@ AtlasDialog::AtlasDialog(bool hasRoute, QWidget *owner)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(edition);
     layout->addWidget(sectors);
+    layout->addWidget(maps);
     layout->addWidget(buttons);
 }
 
@@ -61,6 +77,9 @@ AtlasChoice AtlasDialog::choice() const
         chosen.sectors = SectorChoice::AlongRoute;
     else if (m_whole->isChecked())
         chosen.sectors = SectorChoice::WholeCatalogue;
+    chosen.maps.screenColours = m_screen->isChecked();
+    chosen.maps.starNames = m_names->isChecked();
+    chosen.maps.routeForPlayers = m_routeForPlayers->isChecked();
     return chosen;
 }
 

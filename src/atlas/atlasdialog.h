@@ -2,11 +2,13 @@
 
 #include "atlas/atlasnotes.h"
 #include "atlas/sectorchoice.h"
+#include "atlas/sectorpage.h"
 
 #include <QDialog>
 
 #include <optional>
 
+class QCheckBox;
 class QRadioButton;
 
 // What the user chose for an atlas.
@@ -14,9 +16,10 @@ struct AtlasChoice
 {
     AtlasEdition edition = AtlasEdition::GameMaster;
     SectorChoice sectors = SectorChoice::WithNotes;
+    AtlasMapOptions maps;
 };
 
-// File ▸ Export Atlas…: the edition and the sectors, before the file is named.
+// File ▸ Export Atlas…: the edition, the sectors and how the maps look, before the file is named.
 class AtlasDialog : public QDialog
 {
     Q_OBJECT
@@ -34,4 +37,8 @@ private:
     QRadioButton *m_withNotes;
     QRadioButton *m_alongRoute;
     QRadioButton *m_whole;
+    QRadioButton *m_light;
+    QRadioButton *m_screen;
+    QCheckBox *m_names;
+    QCheckBox *m_routeForPlayers;
 };

@@ -5,12 +5,16 @@
 #include "catalogue/startable.h"
 #include "mapview/colours.h"
 #include "mapview/mapmodel.h"
+#include "mapview/namepass.h"
+#include "mapview/nameplacer.h"
 
 #include <QLocale>
 #include <QPainter>
 #include <QPolygonF>
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 
 namespace atlaspages {
 
@@ -50,6 +54,79 @@ Extent catalogueExtent(const StarTable &stars)
     }
     const double size = std::max(maxX - minX, maxY - minY) + 2.0;
     return { (minX + maxX) / 2.0 - size / 2, (minY + maxY) / 2.0 + size / 2, size };
+}
+
+using MmAt = std::function<QPointF(double x, double y)>;
+
+// The outline of every sector of the atlas with the page its map is on, the number inside the part
+// of the outline the overview shows, in the first of its corners that is free.
+void drawSectorOutlines(
+    const PageCanvas &page, const AtlasPlan &plan, const QRectF &box, const MmAt &mmAt, NamePlacer &placer)
+{
+    QPainter &p = page.painter();
+    const QFont small = PageCanvas::font(7, true);
+    constexpr double kInset = 0.8;
+    for (size_t k = 0; k < plan.sectors.size(); ++k) {
+        const AtlasSector &s = plan.sectors[k];
+        const QRectF outline
+            = QRectF(mmAt(s.originX - 0.5, s.originY + 15.5), mmAt(s.originX + 15.5, s.originY - 0.5)).normalized();
+        p.setPen(QPen(kSectorColour, page.px(0.4)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(page.rect(outline));
+        const QString label = QStringLiteral("p. %1").arg(plan.sectorPage(k));
+        const QSizeF size(page.textWidth(label, small), page.lineHeight(small));
+        const QRectF inside = outline.intersected(box).adjusted(kInset, kInset, -kInset, -kInset);
+        const QRectF corners[] = {
+            QRectF(inside.topLeft(), size),
+            QRectF(QPointF(inside.right() - size.width(), inside.top()), size),
+            QRectF(QPointF(inside.left(), inside.bottom() - size.height()), size),
+            QRectF(inside.bottomRight() - QPointF(size.width(), size.height()), size),
+        };
+        const auto free = std::find_if(std::begin(corners), std::end(corners),
+            [&placer](const QRectF &corner) { return placer.placeBox(corner); });
+        // With every corner taken the number still goes in the first: a page number is never left out.
+        const QRectF at = free != std::end(corners) ? *free : corners[0];
+        if (free == std::end(corners))
+            placer.take(at);
+        page.text(at.left(), at.top(), label, small);
+    }
+}
+
+// The names of Sol, the selected star, the route's stops and the systems with notes, set by the
+// placer of the sector maps in the same order.
+void drawOverviewNames(
+    const PageCanvas &page, const AtlasPlan &plan, const MapModel &shown, const MmAt &mmAt, NamePlacer &placer)
+{
+    const StarTable &stars = *shown.stars;
+    std::vector<SectorMarks::Dot> named;
+    const auto add = [&](int star) {
+        const bool listed
+            = std::any_of(named.begin(), named.end(), [star](const SectorMarks::Dot &dot) { return dot.star == star; });
+        if (stars.contains(star) && !listed)
+            named.push_back({ star, mmAt(stars[star].x, stars[star].y) });
+    };
+    add(StarTable::kSol);
+    add(shown.view.selectedStar);
+    for (const int star : shown.campaign.travel.route)
+        add(star);
+    for (const AtlasIndexEntry &entry : plan.index)
+        add(entry.star);
+
+    QPainter &p = page.painter();
+    const QFont label = PageCanvas::font(6);
+    for (const int star : namingOrder(shown, named)) {
+        const QString name = stars[star].starName.trimmed();
+        const QSizeF size(page.textWidth(name, label), page.lineHeight(label));
+        const std::optional<PlacedName> placed
+            = placer.place(star, mmAt(stars[star].x, stars[star].y), kStarRadius, size);
+        if (!placed)
+            continue;
+        p.setPen(QPen(Qt::black, page.px(0.15)));
+        if (placed->leader)
+            p.drawLine(page.at(placed->leader->x1(), placed->leader->y1()),
+                page.at(placed->leader->x2(), placed->leader->y2()));
+        page.text(placed->rect.left(), placed->rect.top(), name, label);
+    }
 }
 
 } // namespace
@@ -122,8 +199,12 @@ void drawOverview(const PageCanvas &page, const AtlasPlan &plan, const MapModel 
     const QRectF box(second ? PageCanvas::kMargin : (PageCanvas::kWidth - side) / 2, kOverviewTop, side, side);
     const Extent extent = catalogueExtent(stars);
     const double mmPerLy = side / extent.size;
+    const auto mmAt = [&](double x, double y) {
+        return QPointF(box.left() + (x - extent.left) * mmPerLy, box.top() + (extent.top - y) * mmPerLy);
+    };
     const auto place = [&](double x, double y) {
-        return page.at(box.left() + (x - extent.left) * mmPerLy, box.top() + (extent.top - y) * mmPerLy);
+        const QPointF mm = mmAt(x, y);
+        return page.at(mm.x(), mm.y());
     };
 
     QPainter &p = page.painter();
@@ -138,17 +219,11 @@ void drawOverview(const PageCanvas &page, const AtlasPlan &plan, const MapModel 
         p.setPen(QPen(ly == 0 ? QColor(150, 150, 150) : QColor(220, 220, 220), page.px(0.2)));
         p.drawLine(place(extent.left, ly), place(extent.left + extent.size, ly));
     }
-    // The sectors of the atlas, each with the page its map is on.
-    const QFont small = PageCanvas::font(7, true);
-    for (size_t k = 0; k < plan.sectors.size(); ++k) {
-        const AtlasSector &s = plan.sectors[k];
-        p.setPen(QPen(kSectorColour, page.px(0.4)));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(place(s.originX - 0.5, s.originY + 15.5), place(s.originX + 15.5, s.originY - 0.5)));
-        const QPointF corner = place(s.originX - 0.5, s.originY + 15.5);
-        page.text(
-            page.mm(corner.x()) + 1, page.mm(corner.y()) + 0.5, QStringLiteral("p. %1").arg(plan.sectorPage(k)), small);
-    }
+    // Page numbers and names share the map without covering one another or a star.
+    NamePlacer placer(box);
+    for (int i = 0; i < stars.size(); ++i)
+        placer.takeDot(i, mmAt(stars[i].x, stars[i].y), kStarRadius);
+    drawSectorOutlines(page, plan, box, mmAt, placer);
     // The plotted route, as the sector maps draw it.
     QPolygonF route;
     for (const int star : shown.campaign.travel.route)
@@ -161,17 +236,7 @@ void drawOverview(const PageCanvas &page, const AtlasPlan &plan, const MapModel 
         p.setBrush(toQColor(starColour(shown, i)));
         p.drawEllipse(place(stars[i].x, stars[i].y), page.px(kStarRadius), page.px(kStarRadius));
     }
-    // Names of Sol and the systems with notes.
-    const QFont label = PageCanvas::font(6);
-    p.setPen(Qt::black);
-    const auto name = [&](int star) {
-        const QPointF at = place(stars[star].x, stars[star].y);
-        page.text(page.mm(at.x()) + kStarRadius + 0.3, page.mm(at.y()) - 1.2, stars[star].starName, label);
-    };
-    if (stars.contains(StarTable::kSol))
-        name(StarTable::kSol);
-    for (const AtlasIndexEntry &entry : plan.index)
-        name(entry.star);
+    drawOverviewNames(page, plan, shown, mmAt, placer);
     p.restore();
     p.setPen(QPen(Qt::black, page.px(0.3)));
     p.setBrush(Qt::NoBrush);

@@ -21,20 +21,12 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 constexpr double kPointsPerMm = 72.0 / kMmPerInch;
 
-// The model the sector pages and the overview are drawn from: the map as shown, with the notes and
-// polities of the edition only, their territory on the sector maps. Its notes are never printed;
-// the copy keeps game-master text and polities the players do not know out of the player
-// edition's drawing altogether.
-MapModel editionModel(const MapModel &shown, const AtlasNotes &notes)
+// The route the sectors along it follow: none in a player edition that keeps the route secret.
+std::vector<int> routeOf(const MapModel &shown, const AtlasRequest &request)
 {
-    MapModel model = shown;
-    model.campaign.polities = atlaspolities::forEdition(shown.campaign.polities, notes.edition());
-    model.view.showTerritories = !model.campaign.polities.list.empty();
-    model.notes = NotesStore(shown.notes.size());
-    for (int i = 0; i < notes.size() && i < model.notes.size(); ++i)
-        if (notes.hasNotes(i))
-            model.notes.setNotes(i, notes.gameMaster(i), notes.player(i));
-    return model;
+    if (request.edition == AtlasEdition::Player && !request.maps.routeForPlayers)
+        return {};
+    return shown.campaign.travel.route;
 }
 
 } // namespace
@@ -44,13 +36,13 @@ AtlasWriter::AtlasWriter(const MapModel &shown, const AtlasRequest &request)
     , m_request(request)
     , m_notes(AtlasNotes::forEdition(shown.notes, request.edition))
     , m_plan(planAtlas(*shown.stars, m_notes,
-          chooseSectors(request.sectors, *shown.stars, m_notes, shown.campaign.travel.route),
+          chooseSectors(request.sectors, *shown.stars, m_notes, routeOf(shown, request)),
           !atlaspolities::forEdition(shown.campaign.polities, request.edition).list.empty()))
 { }
 
 QByteArray AtlasWriter::pdf() const
 {
-    const MapModel model = editionModel(m_shown, m_notes);
+    const MapModel model = atlasModel(m_shown, m_notes, m_request.maps);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -95,7 +87,7 @@ QByteArray AtlasWriter::pdf() const
             nextPage();
             PainterSurface surface(
                 painter, a4LandscapeMm(), QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())), true);
-            drawSectorPage(model, sector, surface);
+            drawSectorPage(model, sector, number, surface);
             surface.flush();
             page.pageNumber(number, model.view.printerMode ? Qt::black : Qt::white);
         }

@@ -2,6 +2,7 @@
 
 #include "atlas/atlaspages.h"
 #include "atlas/atlasplan.h"
+#include "atlas/sectorpage.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -16,12 +17,13 @@ struct AtlasRequest
     SectorChoice sectors = SectorChoice::WithNotes;
     QDate date; // on the title page
     OverviewPicture overviewPicture; // optional second picture on the overview page
+    AtlasMapOptions maps; // colours, route and names of the maps
 };
 
 // The atlas as one PDF of A4 landscape pages, vector throughout: the title page, the contents
-// (each line a link to its page), the overview, the sector maps as Print Map draws them in the
-// display mode of `shown` (with the route), and the index of the systems with notes. The player
-// edition is made from a copy of the model whose notes hold the player texts only.
+// (each line a link to its page), the overview, the sector maps as Print Map draws them (light
+// unless the screen's colours were chosen), and the index of the systems with notes. Every map is
+// drawn from one atlas model (see atlasModel): the player edition's holds the player texts only.
 class AtlasWriter
 {
 public:

@@ -4,13 +4,25 @@
 #include "catalogue/startable.h"
 #include "mapview/sectorgeometry.h"
 
+#include <QPoint>
+
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+#include <numeric>
 
 namespace {
 
-// A sector spans 16 whole co-ordinates (origin to origin + 15): tiles that far apart show every
-// star once.
-constexpr int kTileStep = 16;
+// The origins a map can take, on either axis.
+constexpr int kMinOrigin = -35;
+constexpr int kMaxOrigin = 20;
+constexpr int kOrigins = kMaxOrigin - kMinOrigin + 1;
+// A sector shows 16 whole co-ordinates, origin to origin + 15.
+constexpr int kSpan = 15;
+// Every co-ordinate a shown star can have, as cells of a count grid.
+constexpr int kLow = kMinOrigin;
+constexpr int kCells = kMaxOrigin + kSpan - kLow + 1;
 
 ViewState viewOf(const AtlasSector &sector)
 {
@@ -20,68 +32,104 @@ ViewState viewOf(const AtlasSector &sector)
     return view;
 }
 
-// Sectors centred on the stars as a click on each would centre the map, skipping stars a chosen
-// sector already shows.
-std::vector<AtlasSector> coverStars(const StarTable &stars, const std::vector<int> &chosen)
+// How many of the stars still to show each sector would show, for every origin at once: a table
+// of running sums over the stars' co-ordinates, so a sector's count is four look-ups.
+class CoverCounts
 {
-    std::vector<AtlasSector> sectors;
-    for (const int star : chosen) {
-        if (!stars.contains(star))
-            continue;
-        const bool shown = std::any_of(
-            sectors.begin(), sectors.end(), [&](const AtlasSector &s) { return sectorShows(s, stars, star); });
-        if (shown)
-            continue;
-        ViewState view;
-        view.originX = stars[star].x - 7;
-        view.originY = stars[star].y - 7;
-        view.clampOrigin();
-        sectors.push_back({ view.originX, view.originY });
+public:
+    explicit CoverCounts(const std::vector<QPoint> &cells)
+    {
+        for (const QPoint &c : cells)
+            ++m_sum[static_cast<size_t>(c.y() + 1)][static_cast<size_t>(c.x() + 1)];
+        for (size_t y = 1; y < m_sum.size(); ++y)
+            for (size_t x = 1; x < m_sum.size(); ++x)
+                m_sum[y][x] += m_sum[y - 1][x] + m_sum[y][x - 1] - m_sum[y - 1][x - 1];
     }
+    // Stars shown by the sector whose origin is at cell (x, y).
+    int at(int x, int y) const
+    {
+        const auto ux = static_cast<size_t>(x), uy = static_cast<size_t>(y);
+        return m_sum[uy + kSpan + 1][ux + kSpan + 1] - m_sum[uy][ux + kSpan + 1] - m_sum[uy + kSpan + 1][ux]
+            + m_sum[uy][ux];
+    }
+
+private:
+    std::array<std::array<int, kCells + 1>, kCells + 1> m_sum {};
+};
+
+// The origin on one axis that puts the stars from `low` to `high` in the middle of the sector.
+int centredOrigin(int low, int high)
+{
+    const int centred = static_cast<int>(std::floor((low + high - kSpan) / 2.0));
+    return std::clamp(centred, std::max(high - kSpan, kMinOrigin), std::min(low, kMaxOrigin));
+}
+
+// Sectors that between them show every star of `wanted`, as few as a greedy choice finds: again
+// and again the sector that shows the most stars not yet shown. Each is then moved to centre the
+// stars it was chosen for. In the order of the first star each was chosen for.
+std::vector<AtlasSector> coverStars(const StarTable &stars, const std::vector<int> &wanted)
+{
+    // Only stars some sector can show: within the origins' reach on both axes.
+    const auto showable = [](int v) { return v >= kLow && v < kLow + kCells; };
+    std::vector<int> left;
+    for (const int star : wanted)
+        if (stars.contains(star) && showable(stars[star].x) && showable(stars[star].y)
+            && std::find(left.begin(), left.end(), star) == left.end())
+            left.push_back(star);
+    const auto cell = [&stars](int star) { return QPoint(stars[star].x - kLow, stars[star].y - kLow); };
+    std::vector<std::pair<size_t, AtlasSector>> chosen; // with the position in `wanted` of its first star
+    while (!left.empty()) {
+        std::vector<QPoint> cells;
+        for (const int star : left)
+            cells.push_back(cell(star));
+        const auto counts = std::make_unique<CoverCounts>(cells);
+        int best = 0;
+        QPoint origin;
+        // North to south, west to east: the first of equal sectors is the one a road atlas starts with.
+        for (int y = kOrigins - 1; y >= 0; --y)
+            for (int x = 0; x < kOrigins; ++x)
+                if (const int count = counts->at(x, y); count > best) {
+                    best = count;
+                    origin = QPoint(x, y);
+                }
+        const AtlasSector sector { origin.x() + kLow, origin.y() + kLow };
+        std::vector<int> shown;
+        std::vector<int> rest;
+        for (const int star : left)
+            (inSector(stars[star], viewOf(sector)) ? shown : rest).push_back(star);
+        if (shown.empty())
+            break; // cannot happen for showable stars; never loop on it
+        left = std::move(rest);
+        const auto [minX, maxX]
+            = std::minmax_element(shown.begin(), shown.end(), [&](int a, int b) { return stars[a].x < stars[b].x; });
+        const auto [minY, maxY]
+            = std::minmax_element(shown.begin(), shown.end(), [&](int a, int b) { return stars[a].y < stars[b].y; });
+        size_t first = wanted.size();
+        for (const int star : shown)
+            first
+                = std::min(first, static_cast<size_t>(std::find(wanted.begin(), wanted.end(), star) - wanted.begin()));
+        chosen.emplace_back(first,
+            AtlasSector {
+                centredOrigin(stars[*minX].x, stars[*maxX].x), centredOrigin(stars[*minY].y, stars[*maxY].y) });
+    }
+    std::stable_sort(chosen.begin(), chosen.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<AtlasSector> sectors;
+    for (const auto &[first, sector] : chosen)
+        if (std::find(sectors.begin(), sectors.end(), sector) == sectors.end())
+            sectors.push_back(sector);
     return sectors;
 }
 
-// Where the tiles along one axis start: as many as the stars' extent needs, centred on it, and
-// kept inside the origins a map can take so that no tile has to be moved onto its neighbour.
-std::vector<int> tileStarts(int lowest, int highest)
-{
-    const int count = (highest - lowest) / kTileStep + 1;
-    ViewState limits;
-    limits.originX = -1000;
-    limits.clampOrigin();
-    const int minOrigin = limits.originX;
-    limits.originX = 1000;
-    limits.clampOrigin();
-    const int maxOrigin = limits.originX;
-    const int centred = lowest - (count * kTileStep - (highest - lowest + 1)) / 2;
-    const int first = std::max(minOrigin, std::min(centred, maxOrigin - (count - 1) * kTileStep));
-    std::vector<int> starts;
-    for (int k = 0; k < count; ++k)
-        starts.push_back(std::min(first + k * kTileStep, maxOrigin));
-    return starts;
-}
-
+// The whole catalogue in as few sectors as the greedy cover finds, north to south, then west to
+// east, as a road atlas runs.
 std::vector<AtlasSector> tiles(const StarTable &stars)
 {
-    if (stars.size() == 0)
-        return {};
-    const auto [minX, maxX] = std::minmax_element(
-        stars.stars().begin(), stars.stars().end(), [](const StarRecord &a, const StarRecord &b) { return a.x < b.x; });
-    const auto [minY, maxY] = std::minmax_element(
-        stars.stars().begin(), stars.stars().end(), [](const StarRecord &a, const StarRecord &b) { return a.y < b.y; });
-    const std::vector<int> columns = tileStarts(minX->x, maxX->x);
-    std::vector<int> rows = tileStarts(minY->y, maxY->y);
-    std::reverse(rows.begin(), rows.end()); // north to south, then west to east, as a road atlas runs
-    std::vector<AtlasSector> sectors;
-    for (const int y : rows) {
-        for (const int x : columns) {
-            const AtlasSector sector { x, y };
-            const bool holdsStar = std::any_of(stars.stars().begin(), stars.stars().end(),
-                [&](const StarRecord &star) { return inSector(star, viewOf(sector)); });
-            if (holdsStar && std::find(sectors.begin(), sectors.end(), sector) == sectors.end())
-                sectors.push_back(sector);
-        }
-    }
+    std::vector<int> all(static_cast<size_t>(stars.size()));
+    std::iota(all.begin(), all.end(), 0);
+    std::vector<AtlasSector> sectors = coverStars(stars, all);
+    std::sort(sectors.begin(), sectors.end(), [](const AtlasSector &a, const AtlasSector &b) {
+        return std::pair(-a.originY, a.originX) < std::pair(-b.originY, b.originX);
+    });
     return sectors;
 }
 

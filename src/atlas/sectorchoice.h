@@ -16,11 +16,13 @@ struct AtlasSector
     bool operator==(const AtlasSector &other) const { return originX == other.originX && originY == other.originY; }
 };
 
-// Which sectors get a page.
+// Which sectors get a page. Each choice names stars to show; they are shown on as few sectors as a
+// greedy cover finds (again and again the sector showing the most stars not yet shown), each sector
+// centred on the stars it was chosen for.
 enum class SectorChoice {
-    WithNotes, // each star with notes in the edition, in a sector centred on it unless one already shows it
-    AlongRoute, // the same for the stars of the plotted route, in route order
-    WholeCatalogue, // every sector of a tiling of the catalogue that holds a star
+    WithNotes, // the stars with notes in the edition, in catalogue order
+    AlongRoute, // the stars of the plotted route, in route order
+    WholeCatalogue, // every star, the sectors north to south, then west to east
 };
 
 std::vector<AtlasSector> chooseSectors(

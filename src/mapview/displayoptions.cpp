@@ -37,6 +37,8 @@ void DisplayOptions::readInto(ViewState &view) const
     view.showHeight = heightBox != 0;
     view.showLinks = linksBox != 0;
     view.showTerritories = territoriesBox != 0;
+    view.showStarNames = starNamesBox != 0;
+    view.markNotes = notesMarkBox != 0;
 }
 
 bool DisplayOptions::operator==(const DisplayOptions &other) const
@@ -44,5 +46,6 @@ bool DisplayOptions::operator==(const DisplayOptions &other) const
     return rangeText == other.rangeText && rangeCircleBox == other.rangeCircleBox && greyStarsBox == other.greyStarsBox
         && colourCode == other.colourCode && crossHairsBox == other.crossHairsBox && spheresBox == other.spheresBox
         && starNumbersBox == other.starNumbersBox && printerMode == other.printerMode && heightBox == other.heightBox
-        && linksBox == other.linksBox && territoriesBox == other.territoriesBox;
+        && linksBox == other.linksBox && territoriesBox == other.territoriesBox && starNamesBox == other.starNamesBox
+        && notesMarkBox == other.notesMarkBox;
 }

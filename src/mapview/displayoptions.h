@@ -21,6 +21,8 @@ struct DisplayOptions
     int heightBox = 0; // "Show height"
     int linksBox = 0; // "Show links within N ly"
     int territoriesBox = 0; // "Show territories"
+    int starNamesBox = 0; // "Show star names"
+    int notesMarkBox = 0; // "Mark stars with notes"
     bool printerMode = false; // "Printer or WYSIWYG Mode" selected instead of "Velmora Mode"
 
     static const std::array<QString, 4> &colourCaptions();

@@ -127,6 +127,9 @@ QWidget *DisplayOptionsDialog::buildOtherFrame()
     m_linksBox = addCheck("showlinks", QString(), &DisplayOptions::linksBox);
     setLinkLimit(TravelPlan::kDefaultLimit);
     box->layout()->addWidget(m_linksBox);
+    box->layout()->addWidget(addCheck("shownames", QStringLiteral("Show star names"), &DisplayOptions::starNamesBox));
+    box->layout()->addWidget(
+        addCheck("marknotes", QStringLiteral("Mark stars with notes"), &DisplayOptions::notesMarkBox));
     return box;
 }
 

@@ -26,7 +26,7 @@ QString heightLabel(int z)
     return z > 0 ? QStringLiteral("+%1").arg(z) : QString::number(z);
 }
 
-void drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left,
+QRectF drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left,
     bool shifted, double ringRadius)
 {
     const Colour foreColor = surface.ForeColor;
@@ -75,8 +75,10 @@ void drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double
             break;
         }
     }
+    const QRectF printed(surface.CurrentX, surface.CurrentY, width, surface.TextHeight(text));
     surface.Print(text);
     surface.ForeColor = foreColor;
     surface.FontSize = fontSize;
     surface.FontBold = bold;
+    return printed;
 }

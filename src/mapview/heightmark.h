@@ -3,6 +3,7 @@
 #include "mapview/surface.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 struct ViewState;
@@ -14,8 +15,8 @@ struct ViewState;
 // the sector's west edge, over the grid's co-ordinate labels, goes under the dot too. Around the
 // selected star's ring (`ringRadius` above 0) the label stands at the ring's upper right, clear of the
 // ring and the cross hairs (upper left on the east edge).
-// The surface's colour and font are left as they were.
-void drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left,
+// The surface's colour and font are left as they were. Returns the box the label was printed in.
+QRectF drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left,
     bool shifted, double ringRadius = 0.0);
 
 // The label for a height: "+9", "-3", "0".

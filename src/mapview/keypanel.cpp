@@ -27,7 +27,9 @@ void drawboxes(Surface &surface, bool printerMode)
 void drawtitle(const MapModel &model, Surface &surface, qint32 size)
 {
     const ViewState &view = model.view;
-    printText(surface, QStringLiteral("SECTOR DISPLAY"), 0, 12, 0, QString(), size, true, kTitleCentre);
+    const QString heading = view.atlasPage > 0 ? QStringLiteral("SECTOR MAP, PAGE %1").arg(view.atlasPage)
+                                               : QStringLiteral("SECTOR DISPLAY");
+    printText(surface, heading, 0, 12, 0, QString(), size, true, kTitleCentre);
     printText(surface, sectorLine(view.originX, view.originY, view.rangeLow, view.rangeHigh), 0, 17, 0, QString(), size,
         true, kTitleCentre);
     if (view.selectedStar > -1)

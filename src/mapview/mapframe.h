@@ -36,6 +36,7 @@ struct MapFrame
     std::vector<HitArea> listRows;
     std::vector<IndexEntryMark> index; // one per star, in star order
     std::optional<QString> selectionLabel; // new caption, set only while a star is selected
+    std::vector<int> unnamed; // stars in the sector whose names found no free place, with star names shown
 
     static constexpr int kMarkerHeightTwips = 210;
 };

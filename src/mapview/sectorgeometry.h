@@ -15,6 +15,12 @@ inline QRectF sectorBox()
     return QRectF(QPointF(15, 38), QPointF(165, 188));
 }
 
+// The panel the sector map is drawn in: the grid, its co-ordinate labels and the margin between.
+inline QRectF sectorPanel()
+{
+    return QRectF(QPointF(5.1, 28.1), QPointF(174.5, 197.5));
+}
+
 // Where a star's plotting position falls on the sector map.
 inline QPointF sectorPoint(const StarRecord &star, const ViewState &view)
 {

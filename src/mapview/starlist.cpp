@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int kLightYearsX = 265;
+
 struct Column
 {
     const char *heading;
@@ -23,7 +25,7 @@ constexpr std::array<Column, 7> kColumns = { {
     { "Y", 235 },
     { "Z", 245 },
     { "SC", 255 },
-    { "LY", 265 },
+    { "LY", kLightYearsX },
     { "PC", 271 },
 } };
 
@@ -41,6 +43,7 @@ StarList::StarList(const MapModel &model, Surface &surface)
     m_surface.FontSize = model.view.textScale * 9;
     m_lineHeight = common::roundHalfEven(m_surface.TextHeight(QStringLiteral("Hello")));
     m_left = model.view.showStarNumbers ? kListX - 2 : kListX + 8;
+    m_headerLines = model.view.atlasPage > 0 ? 2 : 1;
     drawHeader();
 }
 
@@ -48,7 +51,8 @@ void StarList::drawHeader()
 {
     if (m_model.view.printerMode) {
         m_surface.ForeColor = colours::kWhite;
-        m_surface.Line(m_left, 2, kRight, m_lineHeight + 2, m_surface.ForeColor, Surface::Shape::FilledBox);
+        m_surface.Line(
+            m_left, 2, kRight, m_headerLines * m_lineHeight + 2, m_surface.ForeColor, Surface::Shape::FilledBox);
         m_surface.ForeColor = colours::kBlack;
     } else {
         m_surface.ForeColor = colours::kWhite;
@@ -57,6 +61,9 @@ void StarList::drawHeader()
         print(m_surface, QStringLiteral("Ref"), 180, 2);
     for (const Column &column : kColumns)
         print(m_surface, QString::fromLatin1(column.heading), column.x, 2, 0, true);
+    // The atlas says under its LY head what the light years are counted from.
+    if (m_headerLines == 2)
+        print(m_surface, QStringLiteral("from Sol"), kLightYearsX, 2 + m_lineHeight, 0, true);
     m_surface.FontBold = false;
 }
 
@@ -64,8 +71,8 @@ HitArea StarList::drawRow(qint32 i, int k, const QString &ref)
 {
     const ViewState &view = m_model.view;
     const StarRecord &star = (*m_model.stars)[i];
-    const double top = k * m_lineHeight + 2;
-    const double bottom = (k + 1) * m_lineHeight + 2;
+    const double top = (k + m_headerLines - 1) * m_lineHeight + 2;
+    const double bottom = top + m_lineHeight;
 
     m_surface.FillStyle = 0;
     Colour background = colours::kBlack;
@@ -90,7 +97,8 @@ HitArea StarList::drawRow(qint32 i, int k, const QString &ref)
     print(m_surface, common::formatWhole(star.y), 235, top);
     print(m_surface, common::formatWhole(star.z), 245, top);
     print(m_surface, star.spectralClass, 255, top);
-    print(m_surface, common::formatWhole(starDistance(*m_model.stars, view.selectedStar, i)), 265, top);
+    const qint32 from = view.atlasPage > 0 ? StarTable::kSol : view.selectedStar;
+    print(m_surface, common::formatWhole(starDistance(*m_model.stars, from, i)), kLightYearsX, top);
     if (star.mark == QLatin1String("*"))
         print(m_surface, star.mark, 271, top, static_cast<qint32>(common::roundHalfEven(view.textScale * 18)));
     else if (star.mark == QLatin1String("R"))

@@ -27,6 +27,7 @@ private:
     Surface &m_surface;
     double m_lineHeight;
     double m_left; // left edge of the row boxes: room for the reference column only when it is shown
+    int m_headerLines; // two on an atlas page, whose LY head says "from Sol"
 };
 
 // A star marker's tooltip: the distance from the selected star, or the star's own data when no

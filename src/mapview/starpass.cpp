@@ -6,6 +6,7 @@
 #include "mapview/heightmark.h"
 #include "mapview/keypanel.h"
 #include "mapview/mapmodel.h"
+#include "mapview/namepass.h"
 #include "mapview/primitives.h"
 #include "mapview/sectorgeometry.h"
 #include "mapview/starlist.h"
@@ -80,8 +81,10 @@ bool numberAtRight(const StarRecord &star)
     return star.shifted == 0 && (qRound(star.plotX * 10) != star.x * 10 || qRound(star.plotY * 10) != star.y * 10);
 }
 
-// The dot of a listed star, its marker and, with star ID numbers, its reference number.
-HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double distance, const QString &ref)
+// The dot of a listed star, its marker and, with star ID numbers, its reference number. The dot and
+// the labels beside it go into `marks` for the names.
+HitArea drawstar(
+    const MapModel &model, Surface &surface, qint32 i, double distance, const QString &ref, SectorMarks &marks)
 {
     const ViewState &view = model.view;
     const StarRecord &star = (*model.stars)[i];
@@ -91,10 +94,11 @@ HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double dista
     surface.FillStyle = 0;
     surface.FillColor = distance <= view.rangeHigh ? starColour(model, i) : colours::kGrey;
     surface.Circle(s.x(), s.y(), kDotRadius);
+    marks.dots.push_back({ i, s });
     if (view.showHeight) {
         const bool ringed = i == view.selectedStar && view.showCrossHairs;
-        drawHeightMark(
-            view, surface, s, kDotRadius, star.z, numberAtRight(star), star.shifted != 0, ringed ? kRingRadius : 0.0);
+        marks.labels.push_back(drawHeightMark(
+            view, surface, s, kDotRadius, star.z, numberAtRight(star), star.shifted != 0, ringed ? kRingRadius : 0.0));
     }
 
     const double top = s.y() - 2;
@@ -103,8 +107,10 @@ HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double dista
         const QString t = ref.trimmed();
         const double x = s.x() - surface.TextWidth(t) / 2;
         const double y = star.shifted != 0 ? top + surface.TextHeight(t) : top - surface.TextHeight(t);
-        printText(surface, t, static_cast<qint32>(common::roundHalfEven(x)),
-            static_cast<qint32>(common::roundHalfEven(y)), 0, QString(), 0, false, 0);
+        const auto printedX = static_cast<qint32>(common::roundHalfEven(x));
+        const auto printedY = static_cast<qint32>(common::roundHalfEven(y));
+        printText(surface, t, printedX, printedY, 0, QString(), 0, false, 0);
+        marks.labels.emplace_back(printedX, printedY, surface.TextWidth(t), surface.TextHeight(t));
     }
     return { i, QRectF(left, top, 4, 0), starTooltip(model, i) };
 }
@@ -136,6 +142,7 @@ MapFrame drawStars(const MapModel &model, Surface &surface)
     StarList list(model, surface);
 
     int listed = 0;
+    SectorMarks marks;
     for (qint32 i = 0; i < stars.size(); ++i) {
         const double distance = starDistance(stars, i, view.selectedStar);
         if (!shownInSector(stars[i], distance, view))
@@ -143,10 +150,12 @@ MapFrame drawStars(const MapModel &model, Surface &surface)
         const int k = ++listed;
         const QString ref = common::formatWhole(k);
         frame.listRows.push_back(list.drawRow(i, k, ref));
-        frame.markers.push_back(drawstar(model, surface, i, distance, ref));
+        frame.markers.push_back(drawstar(model, surface, i, distance, ref, marks));
     }
 
     drawCrossHairs(model, surface);
+    drawNotesMarks(model, surface, marks);
+    frame.unnamed = drawNames(model, surface, marks);
     surface.FillStyle = 1;
     surface.ForeColor = colours::kBlack;
     return frame;

@@ -1,6 +1,7 @@
 #include "mapview/travelpass.h"
 
 #include "mapview/colours.h"
+#include "mapview/lineclip.h"
 #include "mapview/mapmodel.h"
 #include "mapview/sectorgeometry.h"
 #include "routes/pairdistances.h"
@@ -20,34 +21,6 @@ constexpr int kRouteWidth = 3;
 constexpr int kDestinationWidth = 2;
 constexpr double kDestinationRing = 3.2; // map units, just outside a selected star's ring
 constexpr double kMiniRing = 1.2;
-
-// The part of the line inside the box (Liang-Barsky), or nothing when it misses the box.
-std::optional<QLineF> clipToBox(const QLineF &line, const QRectF &box)
-{
-    const double dx = line.dx();
-    const double dy = line.dy();
-    double t0 = 0.0;
-    double t1 = 1.0;
-    // Each edge as p * t <= q: left, right, top, bottom.
-    const double p[4] = { -dx, dx, -dy, dy };
-    const double q[4]
-        = { line.x1() - box.left(), box.right() - line.x1(), line.y1() - box.top(), box.bottom() - line.y1() };
-    for (int e = 0; e < 4; ++e) {
-        if (p[e] == 0.0) {
-            if (q[e] < 0.0)
-                return std::nullopt;
-            continue;
-        }
-        const double t = q[e] / p[e];
-        if (p[e] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1)
-        return std::nullopt;
-    return QLineF(line.pointAt(t0), line.pointAt(t1));
-}
 
 // A star in the sector may be plotted a little past the grid edge (stars sharing a cell are set
 // apart), so the edge it reaches to is widened to take in the leg's ends that are in the sector:

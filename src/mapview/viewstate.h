@@ -26,7 +26,12 @@ struct ViewState
     bool showLinks = false; // reach links within the jump limit
     bool showTerritories = false; // the polities' territory on the plane below
     bool territoryPlaneThroughSelected = false; // that plane through the selected star instead of Z = 0
+    bool showStarNames = false; // each star of the sector named beside its dot
+    bool markNotes = false; // a ring round the dot of every star with notes
     double textScale = 1.0; // text scale of the drawing surface
+    // Above 0 on a page of the atlas: its number heads the title, and the list gives light years
+    // from Sol, as every page of the atlas does, not from a selected star elsewhere.
+    int atlasPage = 0;
 
     // Keeps the 15-light-year sector inside -35 .. 35 on both axes.
     void clampOrigin();

@@ -38,10 +38,10 @@ private slots:
     // mode and the colour code always come from the options, whatever a file load set.
     void optionsReachTheView()
     {
-        int DisplayOptions::*const boxes[]
-            = { &DisplayOptions::crossHairsBox, &DisplayOptions::starNumbersBox, &DisplayOptions::spheresBox,
-                  &DisplayOptions::rangeCircleBox, &DisplayOptions::greyStarsBox, &DisplayOptions::heightBox };
-        for (int i = 0; i < 6; ++i) {
+        int DisplayOptions::*const boxes[] = { &DisplayOptions::crossHairsBox, &DisplayOptions::starNumbersBox,
+            &DisplayOptions::spheresBox, &DisplayOptions::rangeCircleBox, &DisplayOptions::greyStarsBox,
+            &DisplayOptions::heightBox, &DisplayOptions::starNamesBox, &DisplayOptions::notesMarkBox };
+        for (int i = 0; i < 8; ++i) {
             MapModel model(m_table);
             model.options.crossHairsBox = 0;
             model.options.*boxes[i] = 2;
@@ -50,10 +50,11 @@ private slots:
             model.view.colourCode = 7;
             beginRedraw(model);
             const ViewState &v = model.view;
-            QString expected(6, u'0');
+            QString expected(8, u'0');
             expected[i] = u'1';
-            QCOMPARE(QString::asprintf("%d%d%d%d%d%d %d %d", v.showCrossHairs, v.showStarNumbers, v.showSpheres,
-                         v.showRangeCircle, v.greyOutOfRange, v.showHeight, v.printerMode, v.colourCode),
+            QCOMPARE(QString::asprintf("%d%d%d%d%d%d%d%d %d %d", v.showCrossHairs, v.showStarNumbers, v.showSpheres,
+                         v.showRangeCircle, v.greyOutOfRange, v.showHeight, v.showStarNames, v.markNotes, v.printerMode,
+                         v.colourCode),
                 expected + QString::asprintf(" %d %d", i % 2, i));
         }
     }

@@ -146,7 +146,7 @@ private slots:
                 model.view.selectedStar = 7;
                 beginRedraw(model);
                 QString reason;
-                AtlasWriter(model, { AtlasEdition::GameMaster, SectorChoice::WithNotes, QDate(2026, 12, 7), {} })
+                AtlasWriter(model, { AtlasEdition::GameMaster, SectorChoice::WithNotes, QDate(2026, 12, 7), {}, {} })
                     .write(file, &reason);
                 return reason.toUtf8();
             }

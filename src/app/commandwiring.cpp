@@ -2,6 +2,7 @@
 
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
+#include "app/revealwiring.h"
 #include "app/spacewiring.h"
 #include "app/travelwiring.h"
 #include "atlas/atlascommand.h"
@@ -15,6 +16,7 @@
 #include "output/printmapcommand.h"
 #include "output/qtclipboard.h"
 #include "output/qtprintdialog.h"
+#include "reveal/playercopy.h"
 #include "travel/travelcommands.h"
 
 #include <QAction>
@@ -50,7 +52,17 @@ public:
         , notes(window.model(), services.clipboard, services.messages)
         , print(
               window.model(), window.printer(), services.printDialog, &window, [&window] { window.setUpPage(); },
-              [&window] { window.refreshMap(); })
+              [&window] { window.refreshMap(); },
+              [&window](MapModel &model, Surface &surface) {
+                  // While View as Player is on, the page shows what the players know.
+                  if (!window.viewAsPlayer()) {
+                      PrintMapCommand::redrawOnSurface(model, surface);
+                      return;
+                  }
+                  const PlayerCopy players(model);
+                  MapModel shown = players.model();
+                  PrintMapCommand::redrawOnSurface(shown, surface);
+              })
         , exports(
               [&window] { return window.shownModel(); }, services.fileDialog, services.messages, services.resolution)
         , travel(window.model(), services.clipboard, services.messages, [&window] { window.refreshMap(); })
@@ -106,8 +118,10 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.exportAtlasAction, commands->atlas, &AtlasCommand::exportAtlas);
     wireTravel(window, commands->travel);
     wireEdits(window, commands->files);
+    wireReveal(window);
     wireSpaceView(window, use);
     commands->atlas.setOverviewPicture(spaceViewPicture(window));
+    commands->atlas.setPlayerOverviewPicture(spaceViewPicture(window, true));
 }
 
 void openStateFile(MainWindow &window, const QString &fileName)

@@ -80,6 +80,14 @@ void EditWiring::redo()
     showHistory();
 }
 
+void EditWiring::perform(const QString &name, const std::function<void()> &change)
+{
+    begin(name);
+    change();
+    finish();
+    m_window.refreshMap();
+}
+
 void EditWiring::begin(const QString &name)
 {
     m_running.emplace(name, capture());

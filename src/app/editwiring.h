@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 class MainWindow;
@@ -26,6 +27,8 @@ public:
 
     void undo();
     void redo();
+    // Runs `change` on the model as one step named `name` (when it changed anything), then redraws.
+    void perform(const QString &name, const std::function<void()> &change);
     const UndoHistory &history() const { return m_history; }
 
 signals:

@@ -5,6 +5,7 @@
 #include "files/commondialog.h"
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
+#include "reveal/playercopy.h"
 
 #include <QFileInfo>
 
@@ -40,8 +41,16 @@ void AtlasCommand::exportAtlas()
     bool written = false;
     {
         const WaitCursor wait;
-        written = AtlasWriter(*shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture })
-                      .write(fileName);
+        // The player edition is made from the player-safe copy, its overview from the players' 3-D view.
+        if (choice->edition == AtlasEdition::Player) {
+            const PlayerCopy players(*shown);
+            written = AtlasWriter(
+                players.model(), { choice->edition, choice->sectors, QDate::currentDate(), m_playerOverviewPicture })
+                          .write(fileName);
+        } else {
+            written = AtlasWriter(*shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture })
+                          .write(fileName);
+        }
     }
     if (!written)
         m_messages.show(QStringLiteral("Could not write ") + QFileInfo(fileName).fileName(),

@@ -166,8 +166,8 @@ void drawOverview(const PageCanvas &page, const AtlasPlan &plan, const MapModel 
         const QPointF at = place(stars[star].x, stars[star].y);
         page.text(page.mm(at.x()) + kStarRadius + 0.3, page.mm(at.y()) - 1.2, stars[star].starName, label);
     };
-    if (stars.contains(StarTable::kSol))
-        name(StarTable::kSol);
+    if (stars.contains(stars.sol()))
+        name(stars.sol());
     for (const AtlasIndexEntry &entry : plan.index)
         name(entry.star);
     p.restore();

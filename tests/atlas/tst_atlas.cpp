@@ -5,6 +5,7 @@
 #include "mapview/mapfixture.h"
 #include "mapview/redraw.h"
 #include "output/printmapcommand.h"
+#include "support/pdftext.h"
 #include "support/recordingsurface.h"
 
 #include <QPainter>
@@ -27,20 +28,6 @@ QStringList describe(const QList<RecordedOp> &ops)
                      .arg(op.drawStyle)
                      .arg(style(op), op.text);
     return lines;
-}
-
-// The text of a PDF as poppler reads it back.
-QString pdfText(const QByteArray &pdf)
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath("atlas.pdf"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        return {};
-    file.close();
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", { "-enc", "UTF-8", file.fileName(), "-" });
-    pdftotext.waitForFinished(60000);
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 struct AtlasFixture : MapFixture

@@ -4,6 +4,7 @@
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
 #include "app/politieswiring.h"
+#include "app/revealwiring.h"
 #include "app/spacewiring.h"
 #include "app/travelwiring.h"
 #include "atlas/atlascommand.h"
@@ -17,6 +18,7 @@
 #include "output/printmapcommand.h"
 #include "output/qtclipboard.h"
 #include "output/qtprintdialog.h"
+#include "reveal/playercopy.h"
 #include "travel/travelcommands.h"
 
 #include <QAction>
@@ -52,7 +54,17 @@ public:
         , notes(window.model(), services.clipboard, services.messages)
         , print(
               window.model(), window.printer(), services.printDialog, &window, [&window] { window.setUpPage(); },
-              [&window] { window.refreshMap(); })
+              [&window] { window.refreshMap(); },
+              [&window](MapModel &model, Surface &surface) {
+                  // While View as Player is on, the page shows what the players know.
+                  if (!window.viewAsPlayer()) {
+                      PrintMapCommand::redrawOnSurface(model, surface);
+                      return;
+                  }
+                  const PlayerCopy players(model);
+                  MapModel shown = players.model();
+                  PrintMapCommand::redrawOnSurface(shown, surface);
+              })
         , exports(
               [&window] { return window.shownModel(); }, services.fileDialog, services.messages, services.resolution)
         , travel(window.model(), services.clipboard, services.messages, [&window] { window.refreshMap(); })
@@ -113,9 +125,11 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     EditWiring &edits = wireEdits(window, commands->files);
     auto *document = new CampaignDocument(window, commands->files, edits, use.messages);
     window.setCloseGuard([document] { return document->confirmClose(); });
+    wireReveal(window);
     wireSpaceView(window, use);
     wirePolities(window);
     commands->atlas.setOverviewPicture(spaceViewPicture(window));
+    commands->atlas.setPlayerOverviewPicture(spaceViewPicture(window, true));
 }
 
 void openStateFile(MainWindow &window, const QString &fileName)

@@ -80,11 +80,12 @@ void EditWiring::redo()
     showHistory();
 }
 
-void EditWiring::run(const QString &name, const std::function<void()> &change)
+void EditWiring::perform(const QString &name, const std::function<void()> &change)
 {
     begin(name);
     change();
     finish();
+    m_window.refreshMap();
 }
 
 void EditWiring::begin(const QString &name)

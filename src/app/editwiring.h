@@ -27,8 +27,8 @@ public:
 
     void undo();
     void redo();
-    // Runs `change` as the command `name`: one undo step when it changed anything.
-    void run(const QString &name, const std::function<void()> &change);
+    // Runs `change` on the model as one step named `name` (when it changed anything), then redraws.
+    void perform(const QString &name, const std::function<void()> &change);
     const UndoHistory &history() const { return m_history; }
 
 signals:

@@ -12,6 +12,7 @@
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
 #include "mapview/redraw.h"
+#include "reveal/playercopy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,7 +101,9 @@ void MainWindow::buildStarTable()
     m_table = StarTable::fromCatalogue();
     m_model.distances = PairDistances(m_table);
     m_model.notes = NotesStore(m_table.size());
-    m_model.campaign.polities.memberOf.resize(static_cast<size_t>(m_table.size()), Polities::kNone);
+    // The campaign's per-star parts take the table's size; the travel plan keeps the remembered limit.
+    m_model.campaign.reveal = RevealStates(m_table.size());
+    m_model.campaign.polities = Polities(m_table.size());
     stellarIndex()->buildList();
     setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
     displayOptionsDialog();
@@ -148,10 +151,16 @@ void MainWindow::refreshMap()
     if (!beginRedraw(m_model))
         return;
     const WaitCursor wait;
-    if (m_shown)
+    if (m_viewAsPlayer) {
+        auto copy = std::make_shared<const PlayerCopy>(m_model);
+        m_shown = std::make_unique<MapModel>(copy->model());
+        m_playerCopy = std::move(copy);
+    } else if (m_shown && !m_playerCopy) {
         *m_shown = m_model;
-    else
+    } else {
         m_shown = std::make_unique<MapModel>(m_model);
+        m_playerCopy.reset();
+    }
     const MapFrame frame = paintMap(*m_shown);
     emit mapDrawn(frame);
 }
@@ -162,8 +171,23 @@ MapFrame MainWindow::paintMap(MapModel &model)
     m_model.view.textScale = model.view.textScale;
     MapFrame frame;
     m_canvas->paintMap([&model, &frame](Surface &surface) { frame = drawMap(model, surface); });
+    if (m_playerCopy && model.stars == &m_playerCopy->stars())
+        frame = m_playerCopy->catalogueFrame(std::move(frame));
     m_canvas->setHitAreas(frame.markers, frame.listRows);
     return frame;
+}
+
+void MainWindow::setViewAsPlayer(bool on)
+{
+    if (on == m_viewAsPlayer)
+        return;
+    m_viewAsPlayer = on;
+    refreshMap();
+}
+
+int MainWindow::catalogueStar(int shownStar) const
+{
+    return m_playerCopy ? m_playerCopy->toCatalogue(shownStar) : shownStar;
 }
 
 void MainWindow::scheduleRepaint()

@@ -16,6 +16,7 @@ struct CommandServices;
 class DisplayOptionsDialog;
 class MapCanvas;
 class NavigationWiring;
+class PlayerCopy;
 class HelpCard;
 class SplashWindow;
 class StellarIndexWindow;
@@ -58,6 +59,15 @@ public:
     // The model of the map now on the screen; null before the first drawing.
     const MapModel *shownModel() const { return m_shown.get(); }
 
+    // View as Player: every redraw then draws the player-safe copy of the model, and the shown
+    // model (what the 3D View, exports and prints take) is that copy's.
+    void setViewAsPlayer(bool on);
+    bool viewAsPlayer() const { return m_viewAsPlayer; }
+    // The catalogue star of a star number of the shown model (they differ in the player view).
+    int catalogueStar(int shownStar) const;
+    // The copy the player view draws; null in the game master's view.
+    std::shared_ptr<const PlayerCopy> playerCopy() const { return m_playerCopy; }
+
 signals:
     // After every drawing of the map on the screen, with what the passes returned.
     void mapDrawn(const MapFrame &frame);
@@ -86,6 +96,8 @@ private:
     NavigationWiring *m_navigation = nullptr;
     int m_redraws = 0;
     std::unique_ptr<MapModel> m_shown; // what the last redraw drew
+    bool m_viewAsPlayer = false;
+    std::shared_ptr<const PlayerCopy> m_playerCopy; // the copy m_shown was made from in the player view
     bool m_repaintPending = false;
     bool m_unloading = false;
     std::function<bool()> m_closeGuard;

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/mapcanvas.h"
+#include "app/playerfind.h"
 #include "find/findstarpopup.h"
 #include "navigation/inputcodes.h"
 #include "navigation/scrolling.h"
@@ -31,6 +32,10 @@ void NavigationWiring::markerPressed(int star, int button)
 
 void NavigationWiring::findStar()
 {
+    if (m_window.viewAsPlayer()) {
+        findStarAsPlayer(m_window);
+        return;
+    }
     if (!m_find) {
         m_find = new FindStarPopup(m_window.table(), m_window.canvas());
         // A found star is selected exactly as a left click on its dot selects it.

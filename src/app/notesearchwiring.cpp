@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/navigationwiring.h"
+#include "app/playerfind.h"
 #include "index/stellarindexwindow.h"
 #include "notesearch/boxposition.h"
 #include "notesearch/notessearchpanel.h"
@@ -49,7 +50,11 @@ NotesSearchPanel *makePanel(MainWindow &window)
 void wireNotesSearch(MainWindow &window)
 {
     QObject::connect(window.menu().findNotesAction, &QAction::triggered, &window, [&window] {
-        auto *panel = window.findChild<NotesSearchPanel *>(QString(), Qt::FindDirectChildrenOnly);
+        if (window.viewAsPlayer()) {
+            findNotesAsPlayer(window);
+            return;
+        }
+        auto *panel = window.findChild<NotesSearchPanel *>(QStringLiteral("findnotes"), Qt::FindDirectChildrenOnly);
         (panel ? panel : makePanel(window))->open();
     });
 }

@@ -14,10 +14,7 @@ PolitiesWindow &politiesWindow(MainWindow &window)
     polities->setWindowFlag(Qt::Tool);
     QObject::connect(
         polities, &PolitiesWindow::changeRequested, &window, [&window](const QString &command, const Polities &after) {
-            editWiring(window).run(command, [&window, &after] {
-                window.model().campaign.polities = after;
-                window.refreshMap();
-            });
+            editWiring(window).perform(command, [&window, &after] { window.model().campaign.polities = after; });
         });
     QObject::connect(&window, &MainWindow::mapDrawn, polities, [polities] {
         if (polities->isVisible())

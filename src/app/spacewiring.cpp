@@ -3,13 +3,18 @@
 #include "app/commandwiring.h"
 #include "app/mainwindow.h"
 #include "app/navigationwiring.h"
+#include "app/revealwiring.h"
 #include "navigation/selection.h"
+#include "reveal/playercopy.h"
 #include "spaceview/scenepainter.h"
 #include "spaceview/spacesettings.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
 
 #include <QAction>
+#include <QCursor>
+
+#include <optional>
 
 void wireSpaceView(MainWindow &window, const CommandServices &commandServices)
 {
@@ -32,12 +37,16 @@ void wireSpaceView(MainWindow &window, const CommandServices &commandServices)
                     window.refreshMap();
                 }
             });
-            QObject::connect(space, &SpaceViewWindow::starPicked, &window, [&window](int star, int button) {
+            QObject::connect(space, &SpaceViewWindow::starPicked, &window, [&window, space](int shown, int button) {
+                // The 3D View draws the shown model, whose stars the player view numbers apart.
+                const int star = window.catalogueStar(shown);
                 if (button == 1) {
                     window.navigation()->markerPressed(star, 1);
                 } else if (indexEntryPressed(window.model().view, window.table(), star, 2) == WindowAction::Redraw) {
                     window.refreshMap();
                 }
+                if (button == 2)
+                    revealWiring(window).starMenu().popUp(star, QCursor::pos(), space);
             });
         }
         if (const MapModel *shown = window.shownModel())
@@ -50,12 +59,14 @@ void wireSpaceView(MainWindow &window, const CommandServices &commandServices)
     QObject::connect(window.menu().spaceViewAction, &QAction::triggered, &window, open);
 }
 
-OverviewPicture spaceViewPicture(MainWindow &window)
+OverviewPicture spaceViewPicture(MainWindow &window, bool forPlayers)
 {
-    return [&window](QPainter &painter, const QRectF &area, bool light) {
-        const MapModel *shown = window.shownModel();
-        if (!shown)
+    return [&window, forPlayers](QPainter &painter, const QRectF &area, bool light) {
+        if (!window.shownModel())
             return;
+        const std::optional<PlayerCopy> players
+            = forPlayers ? std::make_optional<PlayerCopy>(*window.shownModel()) : std::nullopt;
+        const MapModel *shown = players ? &players->model() : window.shownModel();
         SpaceSettings view = SpaceSettings::load();
         QSizeF viewport;
         if (const auto *space = window.findChild<SpaceViewWindow *>()) {

@@ -12,4 +12,5 @@ void wireSpaceView(MainWindow &window, const CommandServices &services);
 
 // The 3-D view from its current camera (the open window's, or the one kept from the last run), for
 // the overview page of the campaign atlas; one view even when the window prints stereo pairs.
-OverviewPicture spaceViewPicture(MainWindow &window);
+// forPlayers: drawn from the player-safe copy of the shown model.
+OverviewPicture spaceViewPicture(MainWindow &window, bool forPlayers = false);

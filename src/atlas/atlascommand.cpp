@@ -6,6 +6,7 @@
 #include "files/commondialog.h"
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
+#include "reveal/playercopy.h"
 
 #include <QFileInfo>
 
@@ -42,9 +43,17 @@ void AtlasCommand::exportAtlas()
     QString reason;
     {
         const WaitCursor wait;
-        written = AtlasWriter(
-            *shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture, choice->maps })
-                      .write(fileName, &reason);
+        // The player edition is made from the player-safe copy, its overview from the players' 3-D view.
+        if (choice->edition == AtlasEdition::Player) {
+            const PlayerCopy players(*shown);
+            written = AtlasWriter(players.model(),
+                { choice->edition, choice->sectors, QDate::currentDate(), m_playerOverviewPicture, choice->maps })
+                          .write(fileName, &reason);
+        } else {
+            written = AtlasWriter(
+                *shown, { choice->edition, choice->sectors, QDate::currentDate(), m_overviewPicture, choice->maps })
+                          .write(fileName, &reason);
+        }
     }
     if (!written)
         reportExport(m_messages, fileName, false, {}, QStringLiteral("Export Atlas"), reason);

@@ -25,6 +25,8 @@ public:
     void exportAtlas();
     // A second picture for the overview page (the 3-D view from its camera); none by default.
     void setOverviewPicture(OverviewPicture picture) { m_overviewPicture = std::move(picture); }
+    // The overview picture of the player edition: drawn from what the players know.
+    void setPlayerOverviewPicture(OverviewPicture picture) { m_playerOverviewPicture = std::move(picture); }
 
 private:
     ShownModel m_shown;
@@ -32,4 +34,5 @@ private:
     MessageBox &m_messages;
     Choose m_choose;
     OverviewPicture m_overviewPicture;
+    OverviewPicture m_playerOverviewPicture;
 };

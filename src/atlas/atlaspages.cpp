@@ -105,7 +105,7 @@ void drawOverviewNames(
         if (stars.contains(star) && !listed)
             named.push_back({ star, mmAt(stars[star].x, stars[star].y) });
     };
-    add(StarTable::kSol);
+    add(stars.sol());
     add(shown.view.selectedStar);
     for (const int star : shown.campaign.travel.route)
         add(star);

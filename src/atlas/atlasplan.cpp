@@ -52,8 +52,8 @@ AtlasPlan planAtlas(
         if (!notes.hasNotes(i))
             continue;
         const StarRecord &s = stars[i];
-        AtlasIndexEntry entry { i, s.starName, s.x, s.y, s.z, s.spectralClass,
-            common::formatWhole(starDistance(stars, i, StarTable::kSol)), notes.gameMaster(i), notes.player(i), {} };
+        AtlasIndexEntry entry { i, s.starName, s.x, s.y, s.z, s.spectralClass, solDistance(stars, i),
+            notes.gameMaster(i), notes.player(i), {} };
         for (size_t k = 0; k < plan.sectors.size(); ++k)
             if (sectorShows(plan.sectors[k], stars, i))
                 entry.pages.push_back(plan.sectorPage(k));

@@ -43,6 +43,19 @@ StarTable StarTable::fromStars(std::vector<StarRecord> stars)
     return table;
 }
 
+StarTable StarTable::subset(const std::vector<int> &rows) const
+{
+    StarTable table;
+    table.m_sol = -1;
+    table.m_stars.reserve(rows.size());
+    for (const int row : rows) {
+        if (row == m_sol)
+            table.m_sol = table.size();
+        table.m_stars.push_back((*this)[row]);
+    }
+    return table;
+}
+
 StarTable StarTable::fromCatalogue()
 {
     StarTable table;

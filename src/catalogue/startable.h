@@ -14,6 +14,9 @@ public:
     // A table of the given stars as they are (plotting positions included): small hand-built
     // catalogues for checking what works over the table.
     static StarTable fromStars(std::vector<StarRecord> stars);
+    // The rows `rows` of this table (indices into it, in the order given): a table of fewer stars,
+    // such as the stars the players know. Sol keeps its name as sol().
+    StarTable subset(const std::vector<int> &rows) const;
 
     int size() const { return static_cast<int>(m_stars.size()); }
     int highestIndex() const { return size() - 1; }
@@ -23,7 +26,10 @@ public:
 
     // The sol row (165): the start-up selection.
     static constexpr int kSol = 165;
+    // Sol's row in this table: kSol in the catalogue, -1 in a subset without Sol.
+    int sol() const { return m_sol; }
 
 private:
     std::vector<StarRecord> m_stars;
+    int m_sol = kSol;
 };

@@ -6,6 +6,7 @@
 #include "files/commondialog.h"
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
+#include "reveal/playercopy.h"
 
 ExportCommands::ExportCommands(
     ShownModel shown, CommonDialog &dialog, MessageBox &messages, ResolutionChooser &resolution)
@@ -30,7 +31,11 @@ void ExportCommands::chooseAndExportMap()
 
 void ExportCommands::chooseAndExportHandout()
 {
-    const MapModel *shown = m_shown();
+    if (!m_shown())
+        return;
+    // The handout is made from the player-safe copy: a Hidden star cannot be handed out.
+    const PlayerCopy players(*m_shown());
+    const MapModel *shown = &players.model();
     const QString title = QStringLiteral("Export Player Handout");
     if (!shown || !shown->stars->contains(shown->view.selectedStar)) {
         m_messages.show(

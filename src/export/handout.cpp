@@ -34,9 +34,7 @@ QString handoutText(const StarTable &stars, const NotesStore &notes, int star)
     const StarRecord &s = stars[star];
     QString text = s.starName + kLineEnd;
     text += QStringLiteral("Co-ordinates X %1, Y %2, Z %3").arg(s.x).arg(s.y).arg(s.z) + kLineEnd;
-    text += QStringLiteral("Distance from Sol %1 LY")
-                .arg(common::formatWhole(starDistance(stars, star, StarTable::kSol)))
-        + kLineEnd;
+    text += QStringLiteral("Distance from Sol %1 LY").arg(solDistance(stars, star)) + kLineEnd;
     text += kLineEnd + QStringLiteral("Player Notes") + kLineEnd;
     QString player = playerNotes(notes, star);
     player.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', kLineEnd);

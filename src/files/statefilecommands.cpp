@@ -8,9 +8,13 @@
 #include "files/statecheck.h"
 #include "files/statecodec.h"
 #include "mapview/mapmodel.h"
+#include "reveal/playercopy.h"
+#include "routes/travelfile.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <optional>
 
 namespace {
 
@@ -96,7 +100,12 @@ bool StateFileCommands::writeState(const QString &fileName, bool playerMode)
 {
     const char *const title = playerMode ? "Save Player Map" : "Save Game State";
     QString reason;
-    if (!saveStateFile(fileName, m_model.view, m_model.notes, playerMode, &reason, m_calls)) {
+    // A player map is written from the player-safe copy: no game-master text, no Hidden star's
+    // selection, player notes only of Surveyed stars. Its layout still holds every star.
+    const std::optional<PlayerCopy> players = playerMode ? std::make_optional<PlayerCopy>(m_model) : std::nullopt;
+    const ViewState &view = players ? players->catalogueView() : m_model.view;
+    const NotesStore &notes = players ? players->catalogueNotes() : m_model.notes;
+    if (!saveStateFile(fileName, view, notes, playerMode, &reason, m_calls)) {
         report("Could not save", fileName, reason, title);
         return false;
     }

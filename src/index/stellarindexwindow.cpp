@@ -7,6 +7,7 @@
 #include "generator/gensystem.h"
 #include "index/indexmarks.h"
 #include "index/notesboxes.h"
+#include "index/revealbox.h"
 #include "index/routepanel.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
@@ -50,6 +51,7 @@ constexpr QRect kSaveNotesButton(8520, 9900, 1905, 375);
 constexpr QRect kGenerateButton(10530, 9900, 1725, 375);
 constexpr QRect kExitButton(12360, 9900, 1695, 375);
 constexpr QRect kRoutePanel(240, 10380, 13815, 405);
+constexpr QRect kRevealBox(9855, 30 - StellarIndexWindow::kFilterRowTwips, 4200, 360);
 
 QFont arial(double points)
 {
@@ -91,6 +93,8 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     m_generate = addButton("generate", QStringLiteral("Generate System"), kGenerateButton);
     m_routePanel = new RoutePanel(this);
     m_routePanel->setGeometry(toPixels(kRoutePanel));
+    m_revealBox = new RevealBox(this);
+    m_revealBox->setGeometry(toPixels(kRevealBox));
 
     connect(m_exitButton, &QPushButton::clicked, this, &StellarIndexWindow::exitIndex);
     connect(m_saveNotesButton, &QPushButton::clicked, this, &StellarIndexWindow::saveSystemNotes);

@@ -16,6 +16,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class StarFindField;
+class RevealBox;
 class RoutePanel;
 struct MapModel;
 
@@ -60,6 +61,11 @@ public:
     // The row above the list that holds the filter field; everything else lies below it.
     static constexpr int kFilterRowTwips = 420;
     RoutePanel *routePanel() const { return m_routePanel; }
+    // What the players know of the selected star, at the right of the filter row.
+    RevealBox *revealBox() const { return m_revealBox; }
+    // View as Player: only the entries of `known` stars (per catalogue star) are listed, and the
+    // notes boxes, the filter and every game-master control are put away. Empty: everything again.
+    void showPlayerView(const std::vector<bool> &known);
 
 signals:
     void redrawRequested();
@@ -101,6 +107,7 @@ private:
     QPushButton *m_saveNotesButton;
     QPushButton *m_generate;
     RoutePanel *m_routePanel;
+    RevealBox *m_revealBox;
 
     ListLayout m_layout;
     std::vector<QLabel *> m_entries;

@@ -97,8 +97,11 @@ HitArea StarList::drawRow(qint32 i, int k, const QString &ref)
     print(m_surface, common::formatWhole(star.y), 235, top);
     print(m_surface, common::formatWhole(star.z), 245, top);
     print(m_surface, star.spectralClass, 255, top);
-    const qint32 from = view.atlasPage > 0 ? StarTable::kSol : view.selectedStar;
-    print(m_surface, common::formatWhole(starDistance(*m_model.stars, from, i)), kLightYearsX, top);
+    // An atlas page counts from Sol (which a table of the stars the players know may leave out).
+    print(m_surface,
+        view.atlasPage > 0 ? solDistance(*m_model.stars, i)
+                           : common::formatWhole(starDistance(*m_model.stars, view.selectedStar, i)),
+        kLightYearsX, top);
     if (star.mark == QLatin1String("*"))
         print(m_surface, star.mark, 271, top, static_cast<qint32>(common::roundHalfEven(view.textScale * 18)));
     else if (star.mark == QLatin1String("R"))

@@ -50,6 +50,14 @@ public:
         m_revision = nextRevision();
     }
 
+    // Notes without parts whose text is not copied: the star counts as having notes but holds no
+    // text (the player-safe copy of a text from an older file, which is game-master text).
+    void setNotesWithoutText(int index)
+    {
+        m_stars.at(static_cast<size_t>(index)) = { Kind::WithoutParts, {}, {}, {} };
+        m_revision = nextRevision();
+    }
+
     quint64 revision() const { return m_revision; }
 
     bool operator==(const NotesStore &other) const

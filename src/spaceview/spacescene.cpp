@@ -35,7 +35,7 @@ SpaceScene sceneFromModel(const MapModel &model)
     }
     scene.selected = table.contains(model.view.selectedStar) ? model.view.selectedStar : -1;
     scene.second = table.contains(model.view.secondStar) ? model.view.secondStar : -1;
-    scene.sol = table.contains(StarTable::kSol) ? StarTable::kSol : -1;
+    scene.sol = table.contains(table.sol()) ? table.sol() : -1;
     for (const int star : model.campaign.travel.route)
         if (table.contains(star))
             scene.route.push_back(star);

@@ -5,7 +5,7 @@
 #include "mapview/mapfixture.h"
 #include "mapview/redraw.h"
 #include "output/printmapcommand.h"
-#include "pdftotext.h"
+#include "support/pdftext.h"
 #include "support/recordingsurface.h"
 
 #include <QPainter>
@@ -28,12 +28,6 @@ QStringList describe(const QList<RecordedOp> &ops)
                      .arg(op.drawStyle)
                      .arg(style(op), op.text);
     return lines;
-}
-
-// The text of a PDF as poppler reads it back.
-QString pdfText(const QByteArray &pdf)
-{
-    return pdftotext(pdf, { "-enc", "UTF-8" });
 }
 
 struct AtlasFixture : MapFixture

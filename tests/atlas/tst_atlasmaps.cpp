@@ -7,8 +7,8 @@
 #include "mapview/keypanel.h"
 #include "mapview/mapfixture.h"
 #include "mapview/redraw.h"
-#include "pdftotext.h"
 #include "routes/routesearch.h"
+#include "support/pdftext.h"
 #include "support/recordingsurface.h"
 
 #include <QCheckBox>

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFile>
 #include <QProcess>
+#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -18,4 +20,10 @@ inline QString pdftotext(const QByteArray &pdf, const QStringList &options)
     process.start("pdftotext", options + QStringList { file.fileName(), "-" });
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text of a PDF as poppler reads it back.
+inline QString pdfText(const QByteArray &pdf)
+{
+    return pdftotext(pdf, { "-enc", "UTF-8" });
 }

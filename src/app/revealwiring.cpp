@@ -1,0 +1,207 @@
+#include "app/revealwiring.h"
+
+#include "app/editwiring.h"
+#include "app/mainwindow.h"
+#include "app/mapcanvas.h"
+#include "app/playerwindow.h"
+#include "index/revealbox.h"
+#include "index/stellarindexwindow.h"
+#include "reveal/playercopy.h"
+#include "reveal/revealselection.h"
+#include "spaceview/spaceviewcanvas.h"
+#include "spaceview/spaceviewwindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCursor>
+#include <QInputDialog>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+constexpr int kRightButton = 2;
+
+} // namespace
+
+RevealWiring::RevealWiring(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
+    , m_commands(window.model(),
+          [&window](
+              const QString &name, const std::function<void()> &change) { editWiring(window).perform(name, change); })
+    , m_starMenu(
+          [&window](int star) { return window.table().contains(star) ? window.table()[star].starName : QString(); })
+    , m_banner(new QLabel(QStringLiteral("View as Player: only what the players know"), window.canvas()))
+{
+    setObjectName(QStringLiteral("revealWiring"));
+    m_banner->setObjectName(QStringLiteral("playerbanner"));
+    m_banner->setStyleSheet(
+        QStringLiteral("QLabel { background: #b01818; color: #ffffff; font: bold 11pt 'Arial'; padding: 3px 12px; }"));
+    m_banner->hide();
+    connect(window.canvas(), &MapCanvas::resized, this, &RevealWiring::placeBanner);
+
+    m_starMenu.addSection([this](QMenu &menu, int star) { addRevealSection(menu, star); });
+    connect(window.canvas(), &MapCanvas::starmarkPressed, this, [this](int star, int button) {
+        if (button == kRightButton)
+            m_starMenu.popUp(star, QCursor::pos(), m_window.canvas());
+    });
+
+    RevealBox *box = window.stellarIndex()->revealBox();
+    connect(box, &RevealBox::stateChosen, this,
+        [this](Reveal state) { m_commands.setStar(m_window.model().view.selectedStar, state); });
+    connect(&window, &MainWindow::mapDrawn, box, [this, box] {
+        const MapModel &model = m_window.model();
+        const int star = model.view.selectedStar;
+        const bool selected = star >= 0 && star < model.campaign.reveal.size();
+        box->showState(selected ? model.campaign.reveal.state(star) : Reveal::Surveyed, selected);
+        const std::shared_ptr<const PlayerCopy> players = m_window.playerCopy();
+        m_window.stellarIndex()->showPlayerView(players ? players->knownStars() : std::vector<bool>());
+    });
+    buildPlayersMenu();
+}
+
+void RevealWiring::buildPlayersMenu()
+{
+    QMenuBar *bar = m_window.menuBar();
+    QAction *help = nullptr;
+    for (QAction *action : bar->actions())
+        if (action->menu() && action->menu()->objectName() == QLatin1String("helpmenu"))
+            help = action;
+    m_playersMenu = new QMenu(QStringLiteral("&Players"), bar);
+    m_playersMenu->setObjectName(QStringLiteral("playersmenu"));
+    bar->insertMenu(help, m_playersMenu);
+
+    m_viewAsPlayer = m_playersMenu->addAction(QStringLiteral("View as Player"));
+    m_viewAsPlayer->setObjectName(QStringLiteral("viewasplayer"));
+    m_viewAsPlayer->setCheckable(true);
+    m_viewAsPlayer->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(m_viewAsPlayer, &QAction::toggled, this, &RevealWiring::showViewAsPlayer);
+    m_playerWindow = m_playersMenu->addAction(QStringLiteral("Player Window"));
+    m_playerWindow->setObjectName(QStringLiteral("playerwindowmenu"));
+    m_playerWindow->setShortcut(QKeySequence(Qt::Key_F4));
+    connect(m_playerWindow, &QAction::triggered, this, &RevealWiring::openPlayerWindow);
+    m_playerSpace = m_playersMenu->addAction(QStringLiteral("Player Window Shows 3D View"));
+    m_playerSpace->setObjectName(QStringLiteral("playerspace"));
+    m_playerSpace->setCheckable(true);
+    connect(m_playerSpace, &QAction::toggled, this, [this](bool on) {
+        if (m_player)
+            m_player->setKind(on ? playerview::Kind::Space : playerview::Kind::Map);
+    });
+    m_playersMenu->addSeparator();
+
+    struct Many
+    {
+        const char *caption;
+        const char *name;
+        std::function<void(Reveal)> set;
+    };
+    const Many many[] = {
+        { "Selected Star", "revealselected",
+            [this](Reveal state) { m_commands.setStar(m_window.model().view.selectedStar, state); } },
+        { "Stars Within…", "revealwithin",
+            [this](Reveal state) { setWithinAsked(m_window.model().view.selectedStar, state); } },
+        { "Stars Along the Route", "revealroute", [this](Reveal state) { m_commands.setAlongRoute(state); } },
+        { "Stars with Notes", "revealnotes", [this](Reveal state) { m_commands.setWithNotes(state); } },
+    };
+    for (const Many &entry : many) {
+        QMenu *sub = m_playersMenu->addMenu(QString::fromUtf8(entry.caption));
+        sub->setObjectName(QLatin1String(entry.name));
+        for (const Reveal state : reveal::kAllStates) {
+            QAction *action = sub->addAction(reveal::caption(state));
+            connect(action, &QAction::triggered, this, [set = entry.set, state] { set(state); });
+        }
+    }
+}
+
+void RevealWiring::addRevealSection(QMenu &menu, int star)
+{
+    const RevealStates &states = m_window.model().campaign.reveal;
+    if (star < 0 || star >= states.size())
+        return;
+    auto *group = new QActionGroup(&menu);
+    for (const Reveal state : reveal::kAllStates) {
+        QAction *action = menu.addAction(reveal::caption(state));
+        action->setCheckable(true);
+        action->setChecked(states.state(star) == state);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, star, state] { m_commands.setStar(star, state); });
+    }
+    QMenu *within = menu.addMenu(QStringLiteral("All Within…"));
+    for (const Reveal state : reveal::kAllStates)
+        connect(within->addAction(reveal::caption(state)), &QAction::triggered, this,
+            [this, star, state] { setWithinAsked(star, state); });
+}
+
+void RevealWiring::setWithinAsked(int star, Reveal state)
+{
+    if (!m_window.table().contains(star))
+        return;
+    bool ok = false;
+    const double lightYears = QInputDialog::getDouble(&m_window, QStringLiteral("Stars Within"),
+        QStringLiteral("Set every star within this many light years of %1 to %2:")
+            .arg(m_window.table()[star].starName, reveal::caption(state)),
+        5.0, 0.0, 100.0, 1, &ok);
+    if (ok)
+        m_commands.setWithin(star, lightYears, state);
+}
+
+void RevealWiring::showViewAsPlayer(bool on)
+{
+    // The game master's finders search every star and text: they close; the player view opens its own.
+    for (const char *name : { "findstar", "findnotes", "playerfindstar", "playerfindnotes" })
+        if (auto *finder = m_window.findChild<QWidget *>(QLatin1String(name)))
+            finder->hide();
+    m_banner->setVisible(on);
+    placeBanner();
+    m_window.setViewAsPlayer(on);
+}
+
+void RevealWiring::placeBanner()
+{
+    m_banner->adjustSize();
+    m_banner->move((m_window.canvas()->width() - m_banner->width()) / 2, 0);
+    m_banner->raise();
+}
+
+void RevealWiring::openPlayerWindow()
+{
+    if (!m_player) {
+        m_player = new PlayerWindow(&m_window);
+        m_player->setKind(m_playerSpace->isChecked() ? playerview::Kind::Space : playerview::Kind::Map);
+        m_player->restorePlace();
+        connect(&m_window, &MainWindow::mapDrawn, this, &RevealWiring::updatePlayerWindow);
+    }
+    updatePlayerWindow();
+    m_player->show();
+    m_player->raise();
+}
+
+void RevealWiring::updatePlayerWindow()
+{
+    if (!m_player)
+        return;
+    m_player->follow(m_window.model());
+    auto *space = m_window.findChild<SpaceViewWindow *>();
+    if (!space)
+        return;
+    SpaceViewCanvas *canvas = space->canvas();
+    m_player->followCamera(canvas->camera(), canvas->options());
+    if (!m_cameraLinked) {
+        m_cameraLinked = true;
+        connect(canvas, &SpaceViewCanvas::cameraChanged, m_player,
+            [this, canvas] { m_player->followCamera(canvas->camera(), canvas->options()); });
+    }
+}
+
+RevealWiring &wireReveal(MainWindow &window)
+{
+    return *new RevealWiring(window);
+}
+
+RevealWiring &revealWiring(MainWindow &window)
+{
+    return *window.findChild<RevealWiring *>(QStringLiteral("revealWiring"), Qt::FindDirectChildrenOnly);
+}

@@ -1,0 +1,241 @@
+#include "files/statecodec.h"
+#include "mapview/mapmodel.h"
+#include "reveal/playercopy.h"
+#include "reveal/revealcommands.h"
+#include "reveal/revealselection.h"
+
+#include <QtTest>
+
+#include <random>
+
+namespace {
+
+StarRecord star(const char *name, qint16 x, qint16 y, qint16 z)
+{
+    StarRecord s;
+    s.starName = QString::fromLatin1(name);
+    s.systemName = s.starName;
+    s.x = x;
+    s.y = y;
+    s.z = z;
+    s.plotX = x;
+    s.plotY = y;
+    return s;
+}
+
+// Four stars on a line and one beside it: 0 - 1 - 2 three light years apart, 3 beside 1.
+StarTable smallTable()
+{
+    return StarTable::fromStars(
+        { star("Ana", 0, 0, 0), star("Bel", 3, 0, 0), star("Cor", 6, 0, 0), star("Dun", 3, 1, 0) });
+}
+
+} // namespace
+
+using Stars = std::vector<int>;
+Q_DECLARE_METATYPE(Stars)
+
+// Which stars a reveal command takes, the player-safe copy made from a campaign, and the commands.
+class TestReveal : public QObject
+{
+    Q_OBJECT
+private slots:
+    void starsWithin_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<double>("lightYears");
+        QTest::addColumn<Stars>("expected");
+        QTest::newRow("none around: the star alone") << 0 << 0.0 << Stars { 0 };
+        QTest::newRow("exactly the distance counts") << 0 << 3.0 << Stars { 0, 1 };
+        QTest::newRow("a little further") << 0 << 3.2 << Stars { 0, 1, 3 };
+        QTest::newRow("from the middle") << 1 << 3.0 << Stars { 0, 1, 2, 3 };
+        QTest::newRow("no star selected") << -1 << 10.0 << Stars {};
+        QTest::newRow("past the table") << 4 << 10.0 << Stars {};
+    }
+    void starsWithin()
+    {
+        QFETCH(int, from);
+        QFETCH(double, lightYears);
+        QFETCH(Stars, expected);
+        const StarTable table = smallTable();
+        QCOMPARE(reveal::starsWithin(PairDistances(table), from, lightYears), expected);
+    }
+
+    void routeNotesAndSetting()
+    {
+        TravelPlan travel;
+        travel.route = { 3, 1, 3, 0 };
+        QCOMPARE(reveal::starsOnRoute(travel), (Stars { 0, 1, 3 }));
+        NotesStore notes(4);
+        notes.setNotes(2, "gm", "");
+        notes.setTextWithoutParts(3, "old");
+        QCOMPARE(reveal::starsWithNotes(notes), (Stars { 2, 3 }));
+        const RevealStates states = reveal::withState(RevealStates(4), { -1, 1, 3, 9 }, Reveal::Known);
+        QCOMPARE(states.state(0), Reveal::Surveyed);
+        QCOMPARE(states.state(1), Reveal::Known);
+        QCOMPARE(states.state(3), Reveal::Known);
+    }
+
+    // Hidden stars leave the copy's table, the others keep their order and notes as the players may read them.
+    void copyHoldsOnlyWhatPlayersKnow()
+    {
+        const StarTable table = smallTable();
+        MapModel model(table);
+        model.notes.setNotes(0, "gm zero", "player zero", { "piece" });
+        model.notes.setNotes(1, "gm one", "player one");
+        model.notes.setNotes(2, "gm two", "player two");
+        model.notes.setTextWithoutParts(3, "old gm text");
+        model.campaign.reveal.setState(1, Reveal::Hidden);
+        model.campaign.reveal.setState(2, Reveal::Known);
+        model.view.selectedStar = 1;
+        model.view.secondStar = 3;
+        model.view.secondStarChosen = true;
+
+        const PlayerCopy players(model);
+        QCOMPARE(players.stars().size(), 3);
+        QCOMPARE(players.stars()[1].starName, QString("Cor"));
+        QCOMPARE(players.toPlayer(1), -1);
+        QCOMPARE(players.toPlayer(3), 2);
+        QCOMPARE(players.toCatalogue(2), 3);
+        QCOMPARE(players.toCatalogue(3), -1);
+
+        const NotesStore &notes = players.model().notes;
+        QCOMPARE(notes.gameMasterText(0), QString());
+        QCOMPARE(notes.playerText(0), QString("player zero"));
+        QVERIFY(notes.hiddenPieces(0).isEmpty());
+        QVERIFY(!notes.hasNotes(1)); // Known: no notes at all
+        QVERIFY(notes.hasNotes(2)); // an older file's text counts as notes, its text stays behind
+        QCOMPARE(notes.gameMasterText(2), QString());
+        QVERIFY(!players.catalogueNotes().hasNotes(1));
+        QCOMPARE(players.catalogueNotes().playerText(0), QString("player zero"));
+
+        QCOMPARE(players.catalogueView().selectedStar, -1);
+        QCOMPARE(players.catalogueView().secondStar, 3);
+        QCOMPARE(players.model().view.selectedStar, -1);
+        QCOMPARE(players.model().view.secondStar, 2);
+    }
+
+    // The route the players see runs through stars they know: plotted again around a Hidden star,
+    // gone when one of its ends is Hidden.
+    void routeThroughKnownStars_data()
+    {
+        QTest::addColumn<int>("hidden");
+        QTest::addColumn<Stars>("shown"); // in catalogue numbers
+        QTest::newRow("all known") << -1 << Stars { 0, 1, 2 };
+        QTest::newRow("around a hidden middle") << 1 << Stars { 0, 3, 2 };
+        QTest::newRow("hidden start") << 0 << Stars {};
+        QTest::newRow("hidden end") << 2 << Stars {};
+    }
+    void routeThroughKnownStars()
+    {
+        QFETCH(int, hidden);
+        QFETCH(Stars, shown);
+        const StarTable table = smallTable();
+        MapModel model(table);
+        model.campaign.travel.jumpLimit = 3.5;
+        model.campaign.travel.route = { 0, 1, 2 };
+        if (hidden >= 0)
+            model.campaign.reveal.setState(hidden, Reveal::Hidden);
+        const PlayerCopy players(model);
+        Stars route;
+        for (const int star : players.model().campaign.travel.route)
+            route.push_back(players.toCatalogue(star));
+        QCOMPARE(route, shown);
+    }
+
+    void politiesAndSol()
+    {
+        const StarTable table = smallTable();
+        MapModel model(table);
+        model.campaign.polities.list = { { "Secret", 1, 5, "gm", false }, { "Open", 2, 5, "gm note", true } };
+        model.campaign.polities.memberOf = { 0, 1, 1, 0 };
+        model.campaign.reveal.setState(1, Reveal::Hidden);
+        const PlayerCopy players(model);
+        const Polities &shown = players.model().campaign.polities;
+        QCOMPARE(shown.list.size(), size_t(1));
+        QCOMPARE(shown.list[0].name, QString("Open"));
+        QCOMPARE(shown.list[0].note, QString());
+        QCOMPARE(shown.memberOf, (Stars { Polities::kNone, 0, Polities::kNone }));
+
+        const StarTable catalogue = StarTable::fromCatalogue();
+        QCOMPARE(catalogue.subset({ 0, StarTable::kSol }).sol(), 1);
+        QCOMPARE(catalogue.subset({ 0, 1 }).sol(), -1);
+    }
+
+    // Clicks and the Stellar Index find the catalogue stars a player-view frame shows.
+    void frameBackInCatalogueNumbers()
+    {
+        const StarTable table = smallTable();
+        MapModel model(table);
+        model.campaign.reveal.setState(0, Reveal::Hidden);
+        const PlayerCopy players(model);
+        MapFrame frame;
+        frame.markers = { { 0, {}, "Bel" }, { 2, {}, "Dun" } };
+        frame.index.resize(3);
+        frame.index[2].mark = "R";
+        const MapFrame back = players.catalogueFrame(frame);
+        QCOMPARE(back.markers[0].star, 1);
+        QCOMPARE(back.markers[1].star, 3);
+        QCOMPARE(back.index.size(), size_t(4));
+        QCOMPARE(back.index[3].mark, QString("R"));
+        QCOMPARE(players.knownStars(), (std::vector<bool> { false, true, true, true }));
+    }
+
+    // With every star Surveyed the player map's bytes are those written without the copy.
+    void playerMapUnchangedWhileAllSurveyed()
+    {
+        const StarTable table = StarTable::fromCatalogue();
+        MapModel model(table);
+        std::mt19937 random(7);
+        for (int i = 0; i < table.size(); ++i) {
+            switch (random() % 4) {
+            case 0:
+                model.notes.setNotes(i, QString("gm %1").arg(i), QString("player \"%1\"").arg(i), { "more" });
+                break;
+            case 1:
+                model.notes.setTextWithoutParts(i, QString("old %1").arg(i));
+                break;
+            case 2:
+                model.notes.setNotes(i, QString(), QString("pl %1").arg(i));
+                break;
+            }
+        }
+        model.notes.setNotes(5, QString(), QString("pl 5"));
+        model.view.selectedStar = 40;
+        model.view.secondStar = 12;
+        const PlayerCopy players(model);
+        QCOMPARE(encodeState(players.catalogueView(), players.catalogueNotes(), true),
+            encodeState(model.view, model.notes, true));
+        QVERIFY(encodeState(players.catalogueView(), players.catalogueNotes(), true).contains("pl 5"));
+    }
+
+    void commandsNameOneStepEach()
+    {
+        const StarTable table = smallTable();
+        MapModel model(table);
+        model.notes.setNotes(2, "gm", "");
+        model.campaign.travel.route = { 0, 1 };
+        QStringList steps;
+        RevealCommands commands(model, [&steps](const QString &name, const std::function<void()> &change) {
+            steps << name;
+            change();
+        });
+        commands.setStar(3, Reveal::Known);
+        commands.setStar(-1, Reveal::Hidden); // no star: no step
+        commands.setWithin(0, 3.5, Reveal::Hidden);
+        commands.setWithNotes(Reveal::Surveyed);
+        QCOMPARE(steps,
+            QStringList(
+                { "Set Reveal State", "Set Reveal State Within 3.5 ly", "Set Reveal State of Stars with Notes" }));
+        QCOMPARE(model.campaign.reveal.state(1), Reveal::Hidden);
+        QCOMPARE(model.campaign.reveal.state(3), Reveal::Hidden);
+        QCOMPARE(model.campaign.reveal.state(2), Reveal::Surveyed);
+        commands.setAlongRoute(Reveal::Known);
+        QCOMPARE(steps.last(), QString("Set Reveal State Along the Route"));
+        QCOMPARE(model.campaign.reveal.state(0), Reveal::Known);
+        QCOMPARE(model.campaign.reveal.state(2), Reveal::Surveyed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReveal)
+#include "tst_reveal.moc"

@@ -29,5 +29,9 @@ void StarContextMenu::popUp(int star, const QPoint &globalPos, QWidget *parent) 
 {
     if (m_sections.empty())
         return;
-    build(star, parent)->exec(globalPos);
+    // Shown without a loop of its own, so the map, the 3D View and every other window go on
+    // working; the menu deletes itself once closed.
+    QMenu *menu = build(star, parent).release();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPos);
 }

@@ -24,7 +24,7 @@ public:
     void addSection(Section section);
     // The menu for `star`, for `parent`.
     std::unique_ptr<QMenu> build(int star, QWidget *parent) const;
-    // Builds the menu and runs it at `globalPos` until the user chooses or dismisses it.
+    // Builds the menu and opens it at `globalPos`; it closes on a choice or a click elsewhere.
     void popUp(int star, const QPoint &globalPos, QWidget *parent) const;
 
 private:

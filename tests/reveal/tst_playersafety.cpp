@@ -127,7 +127,7 @@ private slots:
             QVERIFY2(!handout::handoutText(*shown.stars, shown.notes, handoutStar).contains(kMarker),
                 fail("handout").constData());
 
-            const AtlasWriter atlas(shown, { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), {} });
+            const AtlasWriter atlas(shown, { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), {}, {} });
             for (const AtlasIndexEntry &entry : atlas.plan().index)
                 QVERIFY2(!(entry.gameMasterNotes + entry.playerNotes).contains(kMarker), fail("atlas").constData());
             for (const QString &title : atlas.plan().sectorTitles)
@@ -176,7 +176,7 @@ private slots:
             model.view.originY = -7;
             const PlayerCopy players(model);
             const AtlasWriter atlas(
-                players.model(), { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), {} });
+                players.model(), { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), {}, {} });
             const QString text = pdfText(atlas.pdf());
             QVERIFY(text.contains("open "));
             QVERIFY(!text.contains(kMarker));

@@ -33,6 +33,15 @@ AtlasPlan::Page AtlasPlan::pageKind(int page) const
     return Page::Sector;
 }
 
+std::vector<ContentsEntry> AtlasPlan::contents() const
+{
+    std::vector<ContentsEntry> entries { { QStringLiteral("Overview of the catalogue"), overviewPage() } };
+    for (size_t k = 0; k < sectors.size(); ++k)
+        entries.push_back({ QStringLiteral("Sector ") + sectorTitles[k], sectorPage(k) });
+    entries.push_back({ QStringLiteral("Index of systems with notes"), firstIndexPage() });
+    return entries;
+}
+
 AtlasPlan planAtlas(const StarTable &stars, const AtlasNotes &notes, std::vector<AtlasSector> sectors)
 {
     AtlasPlan plan;

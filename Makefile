@@ -21,14 +21,16 @@ bench:
 	scripts/run-benchmarks.sh build-bench
 
 # The game-state reader under libFuzzer with both sanitizers, for FUZZ_SECONDS (default 60).
-# New inputs go to build-fuzz/corpus; fuzz/corpus holds the seeds and every input that once failed.
+# New inputs go to build-fuzz/corpus; fuzz/corpus holds the seeds and every input that once failed;
+# fuzz/statefile.dict the file format's tokens.
 FUZZ_SECONDS ?= 60
 fuzz:
-	CXX=clang++ scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_FUZZ=ON \
-		-DQUORVANE_SANITIZE=ON -DBUILD_TESTING=OFF
+	CXX=clang++ BUILD_TARGET=fuzz_statefile scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DQUORVANE_FUZZ=ON -DQUORVANE_SANITIZE=ON -DBUILD_TESTING=OFF
 	mkdir -p build-fuzz/corpus
 	ASAN_OPTIONS=detect_leaks=1 build-fuzz/fuzz/fuzz_statefile -max_total_time=$(FUZZ_SECONDS) \
-		-timeout=10 -rss_limit_mb=2048 -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
+		-timeout=10 -rss_limit_mb=2048 -dict=fuzz/statefile.dict -artifact_prefix=build-fuzz/ \
+		build-fuzz/corpus fuzz/corpus
 
 # A .deb built by CPack, in build/.
 package: all

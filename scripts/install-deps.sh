@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     g++ make cmake ninja-build pkg-config ccache python3 locales
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
-    fonts-liberation2
+    fonts-liberation2 libqpdf-dev qpdf
     libbenchmark-dev clang libclang-rt-14-dev
     xvfb xauth xdotool x11-utils bc imagemagick poppler-utils librsvg2-bin
 )

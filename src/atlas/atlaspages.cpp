@@ -154,14 +154,7 @@ void drawTitle(const PageCanvas &page, const AtlasPlan &plan, const QDate &date,
 
 std::vector<ContentsLine> drawContents(const PageCanvas &page, const AtlasPlan &plan, int contentsPage)
 {
-    std::vector<std::pair<QString, int>> entries;
-    entries.emplace_back(QStringLiteral("Overview of the catalogue"), plan.overviewPage());
-    if (plan.polityPages > 0)
-        entries.emplace_back(QStringLiteral("Polities"), plan.polityPage());
-    for (size_t k = 0; k < plan.sectors.size(); ++k)
-        entries.emplace_back(QStringLiteral("Sector ") + plan.sectorTitles[k], plan.sectorPage(k));
-    entries.emplace_back(QStringLiteral("Index of systems with notes"), plan.firstIndexPage());
-
+    const std::vector<ContentsEntry> entries = plan.contents();
     heading(page, contentsPage == 0 ? QStringLiteral("Contents") : QStringLiteral("Contents (continued)"));
     const QFont font = PageCanvas::font(11);
     const double lineHeight = 7.0;

@@ -35,6 +35,17 @@ AtlasPlan::Page AtlasPlan::pageKind(int page) const
     return Page::Sector;
 }
 
+std::vector<ContentsEntry> AtlasPlan::contents() const
+{
+    std::vector<ContentsEntry> entries { { QStringLiteral("Overview of the catalogue"), overviewPage() } };
+    if (polityPages > 0)
+        entries.push_back({ QStringLiteral("Polities"), polityPage() });
+    for (size_t k = 0; k < sectors.size(); ++k)
+        entries.push_back({ QStringLiteral("Sector ") + sectorTitles[k], sectorPage(k) });
+    entries.push_back({ QStringLiteral("Index of systems with notes"), firstIndexPage() });
+    return entries;
+}
+
 AtlasPlan planAtlas(
     const StarTable &stars, const AtlasNotes &notes, std::vector<AtlasSector> sectors, bool polityLegend)
 {

@@ -23,6 +23,13 @@ struct AtlasIndexEntry
     std::vector<int> pages; // 1-based
 };
 
+// A line of the contents and an entry of the document outline: a title and the page it opens.
+struct ContentsEntry
+{
+    QString title;
+    int page = 0; // 1-based
+};
+
 // The pages of an atlas, in order: the title page, the contents, the overview, one page per
 // sector, then the index (as many pages as its text fills, worked out when it is laid out).
 struct AtlasPlan
@@ -43,6 +50,8 @@ struct AtlasPlan
     int firstIndexPage() const { return sectorPage(sectors.size()); }
     // The page before the index: what kind, and which sector for a sector page.
     Page pageKind(int page) const;
+    // What the contents list: the overview, every sector and the index.
+    std::vector<ContentsEntry> contents() const;
 
     // Contents lines a page holds; the contents list the overview, every sector and the index.
     static constexpr int kContentsLinesPerPage = 24;

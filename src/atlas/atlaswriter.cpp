@@ -3,7 +3,7 @@
 #include "atlas/atlaspolities.h"
 #include "atlas/indexlayout.h"
 #include "atlas/pagecanvas.h"
-#include "atlas/pdflinks.h"
+#include "atlas/pdfnavigation.h"
 #include "atlas/sectorpage.h"
 #include "common/safefile.h"
 #include "mapview/mapmodel.h"
@@ -11,6 +11,7 @@
 #include "output/pagesetup.h"
 
 #include <QBuffer>
+#include <QDebug>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -46,7 +47,10 @@ QByteArray AtlasWriter::pdf() const
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    std::vector<PageLink> links;
+    PdfNavigation navigation;
+    navigation.outline.push_back({ QStringLiteral("Campaign Atlas"), 0 });
+    for (const ContentsEntry &entry : m_plan.contents())
+        navigation.outline.push_back({ entry.title, entry.page - 1 });
     {
         QPdfWriter pdf(&buffer);
         pdf.setTitle(QStringLiteral("Quorvane Campaign Atlas"));
@@ -69,7 +73,7 @@ QByteArray AtlasWriter::pdf() const
             for (const atlaspages::ContentsLine &line : atlaspages::drawContents(page, m_plan, c)) {
                 // PDF points from the bottom left of the page.
                 const QRectF r = line.rect;
-                links.push_back({ number - 1,
+                navigation.links.push_back({ number - 1,
                     QRectF(QPointF(r.left(), PageCanvas::kHeight - r.bottom()) * kPointsPerMm, r.size() * kPointsPerMm),
                     line.target - 1 });
             }
@@ -99,9 +103,11 @@ QByteArray AtlasWriter::pdf() const
         if (!painter.end())
             return {};
     }
-    if (!addPageLinks(bytes, links))
-        return {};
-    return bytes;
+    QString error;
+    const QByteArray navigable = withNavigation(bytes, navigation, &error);
+    if (navigable.isEmpty())
+        qWarning("Campaign atlas: no links and outline: %s", qPrintable(error));
+    return navigable;
 }
 
 bool AtlasWriter::write(const QString &fileName, QString *error) const

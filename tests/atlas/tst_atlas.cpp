@@ -1,6 +1,5 @@
 #include "atlas/atlaswriter.h"
-#include "atlas/pdflinks.h"
-#include "atlas/pdfreader.h"
+#include "atlas/pdfnavigation.h"
 #include "atlas/sectorpage.h"
 #include "mapview/mapfixture.h"
 #include "mapview/redraw.h"
@@ -13,6 +12,12 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
+#include <map>
 
 namespace {
 
@@ -28,6 +33,61 @@ QStringList describe(const QList<RecordedOp> &ops)
                      .arg(op.drawStyle)
                      .arg(style(op), op.text);
     return lines;
+}
+
+// What a command-line tool prints about a PDF given as its file argument, with its exit code.
+std::pair<QString, int> runOnPdf(const QString &program, QStringList arguments, const QByteArray &pdf)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("atlas.pdf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
+        return { {}, -1 };
+    file.close();
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments.replaceInStrings("FILE", file.fileName()));
+    process.waitForFinished(60000);
+    return { QString::fromUtf8(process.readAll()),
+        process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1 };
+}
+
+// Links and outline as libqpdf reads them back, by 0-based page number (-1: not a page).
+struct ReadNavigation
+{
+    int pages = 0;
+    std::vector<std::vector<int>> linkTargets; // per page, in the order of its annotations
+    std::vector<std::pair<QString, int>> outline;
+    bool openWithOutline = false;
+};
+
+ReadNavigation readNavigation(const QByteArray &pdf)
+{
+    QPDF document;
+    document.processMemoryFile("atlas", pdf.constData(), size_t(pdf.size()));
+    std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
+    std::map<QPDFObjGen, int> pageNumber;
+    for (size_t i = 0; i < pages.size(); ++i)
+        pageNumber[pages[i].getObjectHandle().getObjGen()] = int(i);
+    const auto pageOf = [&](QPDFObjectHandle destination) {
+        const auto found = destination.isArray() && destination.getArrayNItems() == 2
+                && destination.getArrayItem(1).isNameAndEquals("/Fit")
+            ? pageNumber.find(destination.getArrayItem(0).getObjGen())
+            : pageNumber.end();
+        return found == pageNumber.end() ? -1 : found->second;
+    };
+    ReadNavigation read;
+    read.pages = int(pages.size());
+    for (QPDFPageObjectHelper &page : pages) {
+        read.linkTargets.emplace_back();
+        for (QPDFAnnotationObjectHelper &link : page.getAnnotations("/Link"))
+            read.linkTargets.back().push_back(pageOf(link.getObjectHandle().getKey("/Dest")));
+    }
+    QPDFOutlineDocumentHelper outline(document);
+    for (QPDFOutlineObjectHelper &entry : outline.getTopLevelOutlines()) {
+        read.outline.emplace_back(QString::fromStdString(entry.getTitle()), pageOf(entry.getDest()));
+    }
+    read.openWithOutline = document.getRoot().getKey("/PageMode").isNameAndEquals("/UseOutlines");
+    return read;
 }
 
 struct AtlasFixture : MapFixture
@@ -93,22 +153,28 @@ private slots:
                 [&](const AtlasSector &s) { return sectorShows(s, f.table, star); }));
 
         const QByteArray pdf = writer.pdf();
-        const std::optional<PdfReader> reader = PdfReader::read(pdf);
-        QVERIFY(reader);
-        const std::vector<int> pages = reader->pages();
+        const ReadNavigation read = readNavigation(pdf);
         // Title, contents, overview, one page a sector and one index page for these short notes.
-        QCOMPARE(int(pages.size()), 3 + int(plan.sectors.size()) + 1);
-        QCOMPARE(plan.firstIndexPage(), int(pages.size()));
-        // Contents page links: the overview, every sector, the index, in order.
-        const std::vector<int> links = PdfReader::references(
-            reader->object(PdfReader::reference(PdfReader::value(reader->object(pages[1]), "/Annots"))));
-        QCOMPARE(int(links.size()), int(plan.sectors.size()) + 2);
-        for (size_t k = 0; k < links.size(); ++k) {
-            const QByteArray dest = PdfReader::value(reader->object(links[k]), "/Dest");
-            QCOMPARE(PdfReader::references(dest), std::vector<int> { pages[2 + k] });
-        }
-        // poppler reads the updated file without complaint, to the same number of pages.
-        QVERIFY(pdfText(pdf).count(u'\f') == int(pages.size()));
+        const int sectorCount = int(plan.sectors.size());
+        QCOMPARE(read.pages, 3 + sectorCount + 1);
+        QCOMPARE(plan.firstIndexPage(), read.pages);
+        // Contents page links: the overview, every sector, the index, in order; no other page has links.
+        std::vector<std::vector<int>> links(size_t(read.pages));
+        for (int page = 2; page < read.pages; ++page)
+            links[1].push_back(page);
+        QCOMPARE(read.linkTargets, links);
+        // The outline: title, overview, every sector, the index, each opening its page.
+        std::vector<std::pair<QString, int>> outline { { "Campaign Atlas", 0 }, { "Overview of the catalogue", 2 } };
+        for (int k = 0; k < sectorCount; ++k)
+            outline.emplace_back("Sector " + plan.sectorTitles[size_t(k)], 3 + k);
+        outline.emplace_back("Index of systems with notes", 3 + sectorCount);
+        QCOMPARE(read.outline, outline);
+        QVERIFY(read.openWithOutline);
+        // qpdf finds nothing to complain about, and poppler reads the same number of pages.
+        const auto [check, status] = runOnPdf("qpdf", { "--check", "FILE" }, pdf);
+        QVERIFY2(status == 0 && check.contains("No syntax or stream encoding errors") && !check.contains("WARNING"),
+            qPrintable(check));
+        QCOMPARE(pdfText(pdf).count(u'\f'), read.pages);
     }
 
     // The overview's second picture, when there is one, is drawn once beside the catalogue map, told
@@ -134,36 +200,45 @@ private slots:
                     .contains("Second picture"));
     }
 
-    // A damaged or foreign file gets no links and is left as it was; nothing reads outside it.
-    void linksOnBadFiles_data()
+    // A damaged or foreign file, or a page number it does not have, gives no document but a reason;
+    // nothing reads outside the bytes.
+    void navigationOnBadInput_data()
     {
         QTest::addColumn<QByteArray>("pdf");
+        QTest::addColumn<int>("page");
         const QByteArray good = AtlasFixture().writer(AtlasEdition::Player, SectorChoice::WithNotes).pdf();
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("cut in half") << good.left(good.size() / 2);
-        QTest::newRow("no xref at startxref") << QByteArray(good).replace("startxref", "startxref 12 %");
-        QTest::newRow("xref offset past the end") << QByteArray("%PDF-1.4\nstartxref\n999999\n%%EOF");
-        QTest::newRow("/Prev loop") << QByteArray("xref\n0 1\n0000000000 65535 f \ntrailer\n<< /Size 1 /Prev 0 >>\n"
-                                                  "startxref\n0\n%%EOF");
+        QVERIFY(!withNavigation(good, { { { 1, QRectF(10, 10, 100, 20), 0 } }, {} }).isEmpty());
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("not a PDF") << QByteArray("Sol\xff\xffhome\r\n") << 0;
+        QTest::newRow("cut in half") << good.left(good.size() / 2) << 0;
+        QTest::newRow("no xref at startxref") << QByteArray(good).replace("startxref", "startxref 12 %") << 0;
+        QTest::newRow("/Prev loop") << QByteArray("%PDF-1.4\nxref\n0 1\n0000000000 65535 f \ntrailer\n"
+                                                  "<< /Size 1 /Prev 9 >>\nstartxref\n9\n%%EOF")
+                                    << 0;
+        QTest::newRow("link to a page past the end") << good << 99;
+        QTest::newRow("link to page 0") << good << -1;
         // Objects 1 and 2 and a cross-reference table that finds them.
         const auto file = [](const QByteArray &one, const QByteArray &two) {
-            const QByteArray first = "1 0 obj\n" + one + "\nendobj\n";
+            const QByteArray first = "%PDF-1.4\n1 0 obj\n" + one + "\nendobj\n";
             const QByteArray body = first + "2 0 obj\n" + two + "\nendobj\n";
-            return body + "xref\n0 3\n0000000000 65535 f \n0000000000 00000 n \n"
+            return body + "xref\n0 3\n0000000000 65535 f \n0000000009 00000 n \n"
                 + QByteArray::number(first.size()).rightJustified(10, '0') + " 00000 n \ntrailer\n"
                 + "<< /Size 3 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(body.size()) + "\n%%EOF";
         };
         QTest::newRow("page tree loop") << file(
-            "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [2 0 R] >>");
+            "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [2 0 R] /Count 1 >>")
+                                        << 0;
         QTest::newRow("unterminated string")
-            << file("<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Title (never closed >>");
+            << file("<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Title (never closed >>") << 0;
     }
-    void linksOnBadFiles()
+    void navigationOnBadInput()
     {
         QFETCH(QByteArray, pdf);
-        QByteArray changed = pdf;
-        QVERIFY(!addPageLinks(changed, { { 0, QRectF(0, 0, 10, 10), 1 } }));
-        QCOMPARE(changed, pdf);
+        QFETCH(int, page);
+        QString error;
+        QCOMPARE(
+            withNavigation(pdf, { { { 0, QRectF(0, 0, 10, 10), page } }, { { "Title", 0 } } }, &error), QByteArray());
+        QVERIFY(!error.isEmpty());
     }
 
     // A sector page is what Print Map draws from the page's model: its options agree with its view.

@@ -26,12 +26,13 @@ void drawboxes(Surface &surface, bool printerMode)
 void drawtitle(const MapModel &model, Surface &surface, qint32 size)
 {
     const ViewState &view = model.view;
-    printText(surface, QStringLiteral("SECTOR DISPLAY"), 0, 12, 0, QString(), size, true, kTitleCentre);
-    printText(surface, sectorLine(view.originX, view.originY, view.rangeLow, view.rangeHigh), 0, 17, 0, QString(), size,
-        true, kTitleCentre);
+    printText(
+        surface, QStringLiteral("SECTOR DISPLAY"), 0, 12, TextColour::keep(), QString(), size, true, kTitleCentre);
+    printText(surface, sectorLine(view.originX, view.originY, view.rangeLow, view.rangeHigh), 0, 17, TextColour::keep(),
+        QString(), size, true, kTitleCentre);
     if (view.selectedStar > -1)
-        printText(surface, QStringLiteral("Selected Star : ") + (*model.stars)[view.selectedStar].starName, 0, 22, 0,
-            QString(), size, true, kTitleCentre);
+        printText(surface, QStringLiteral("Selected Star : ") + (*model.stars)[view.selectedStar].starName, 0, 22,
+            TextColour::keep(), QString(), size, true, kTitleCentre);
 }
 
 void drawkey(const MapModel &model, Surface &surface, qint32 size)
@@ -40,7 +41,7 @@ void drawkey(const MapModel &model, Surface &surface, qint32 size)
     const ColourKey key = colourKeyFor(model.view.colourCode);
     if (key.divisions == 0)
         return;
-    printText(surface, key.title, 0, 12, 0, QString(), size, true, kKeyCentre);
+    printText(surface, key.title, 0, 12, TextColour::keep(), QString(), size, true, kKeyCentre);
     for (size_t j = 1; j <= key.entries.size(); ++j) {
         const KeyEntry &entry = key.entries[j - 1];
         const auto x = static_cast<float>(kKeyLeft + kKeyWidth * static_cast<double>(j) / key.divisions);

@@ -104,7 +104,7 @@ HitArea drawstar(const MapModel &model, Surface &surface, qint32 i, double dista
         const double x = s.x() - surface.TextWidth(t) / 2;
         const double y = star.shifted != 0 ? top + surface.TextHeight(t) : top - surface.TextHeight(t);
         printText(surface, t, static_cast<qint32>(common::roundHalfEven(x)),
-            static_cast<qint32>(common::roundHalfEven(y)), 0, QString(), 0, false, 0);
+            static_cast<qint32>(common::roundHalfEven(y)), TextColour::keep(), QString(), 0, false, 0);
     }
     return { i, QRectF(left, top, 4, 0), starTooltip(model, i) };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/sessionrecovery.h"
 #include "app/splashwindow.h"
 
 #include <QPointer>
@@ -19,6 +20,8 @@ public:
     void run();
     // A game state or player map to load once the main window is shown (from the command line).
     void openAfterStart(const QString &fileName) { m_fileToOpen = fileName; }
+    // A test program's scripted session in place of the recovery question (see startSessionRecovery).
+    void scriptSession(SessionScriptMaker makeScript) { m_makeScript = std::move(makeScript); }
     // The main window once it is shown, null before and after it closes.
     MainWindow *mainWindow() const;
 
@@ -27,4 +30,5 @@ private:
     double m_splashSeconds;
     QPointer<MainWindow> m_mainWindow;
     QString m_fileToOpen;
+    SessionScriptMaker m_makeScript;
 };

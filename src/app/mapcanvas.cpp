@@ -1,13 +1,12 @@
 #include "app/mapcanvas.h"
 
+#include "common/tooltip.h"
 #include "mapview/paintersurface.h"
 #include "navigation/inputcodes.h"
 #include "output/pagesetup.h"
 
-#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 MapCanvas::MapCanvas(QWidget *parent)
     : QWidget(parent)
@@ -123,19 +122,16 @@ void MapCanvas::resizeEvent(QResizeEvent *event)
 
 bool MapCanvas::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip) {
-        auto *help = static_cast<QHelpEvent *>(event);
-        const auto [star, isRow] = hitAt(toMap(help->pos()));
+    const auto markerTip = [this](QPoint at) {
+        const auto [star, isRow] = hitAt(toMap(at));
         QString tip;
         if (star >= 0 && !isRow)
             for (const HitArea &marker : m_markers)
                 if (marker.star == star)
                     tip = marker.toolTip;
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), tip, this);
+        return tip;
+    };
+    if (answerToolTip(event, this, markerTip))
         return true;
-    }
     return QWidget::event(event);
 }

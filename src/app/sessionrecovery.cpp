@@ -1,6 +1,5 @@
 #include "app/sessionrecovery.h"
 
-#include "app/editscript.h"
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
 #include "common/regularfile.h"
@@ -18,24 +17,6 @@
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTimer>
-
-namespace {
-
-// The script's answer, for a session recovery that owns its prompt; the script lives with the window.
-class ScriptPrompt : public RecoveryPrompt
-{
-public:
-    explicit ScriptPrompt(RecoveryPrompt &script)
-        : m_script(script)
-    { }
-    bool askRestore(const QString &question) override { return m_script.askRestore(question); }
-    void inform(const QString &message) override { m_script.inform(message); }
-
-private:
-    RecoveryPrompt &m_script;
-};
-
-} // namespace
 
 SessionRecovery::SessionRecovery(MainWindow &window, std::unique_ptr<RecoveryPrompt> prompt, const QString &folder)
     : QObject(&window)
@@ -139,20 +120,18 @@ bool SessionRecovery::offerFile(const QString &fileName, bool &restored)
     return true;
 }
 
-void startSessionRecovery(MainWindow &window)
+void startSessionRecovery(MainWindow &window, const SessionScriptMaker &makeScript)
 {
-    EditScript *script = EditScript::fromEnvironment(window);
-    std::unique_ptr<RecoveryPrompt> prompt;
-    if (script)
-        prompt = std::make_unique<ScriptPrompt>(*script);
-    else
-        prompt = std::make_unique<QtRecoveryPrompt>(&window);
+    std::optional<SessionScript> script = makeScript ? makeScript(window) : std::nullopt;
+    std::unique_ptr<RecoveryPrompt> prompt
+        = script ? std::move(script->prompt) : std::make_unique<QtRecoveryPrompt>(&window);
+    std::function<void(RecoveryKeeper *)> started = script ? std::move(script->started) : nullptr;
     auto *recovery = new SessionRecovery(
         window, std::move(prompt), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // From the event loop, so that the main window is drawn before the question comes.
-    QTimer::singleShot(0, recovery, [recovery, script] {
+    QTimer::singleShot(0, recovery, [recovery, started] {
         recovery->start();
-        if (script)
-            script->run(recovery->keeper());
+        if (started)
+            started(recovery->keeper());
     });
 }

@@ -4,7 +4,9 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class MainWindow;
 class RecoveryKeeper;
@@ -42,6 +44,16 @@ private:
     RecoveryKeeper *m_keeper = nullptr;
 };
 
-// Starts the recovery of the running program with the main window shown: in the user's data
-// folder, with the scripted edits when the environment names them (see EditScript).
-void startSessionRecovery(MainWindow &window);
+// A session driven by a test program that runs the windows in its own process: the prompt that answers
+// the recovery question, and what it does once the recovery file is kept.
+struct SessionScript
+{
+    std::unique_ptr<RecoveryPrompt> prompt;
+    std::function<void(RecoveryKeeper *)> started;
+};
+// Makes the scripted session of a main window, or none. The shipped program has no maker.
+using SessionScriptMaker = std::function<std::optional<SessionScript>(MainWindow &)>;
+
+// Starts the recovery of the running program with the main window shown, in the user's data folder.
+// Without a script the recovery question is asked in a message box.
+void startSessionRecovery(MainWindow &window, const SessionScriptMaker &makeScript = {});

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
@@ -40,9 +41,10 @@ const FileCalls &FileCalls::system()
     return calls;
 }
 
-SafeFile::SafeFile(const QString &fileName, const FileCalls &calls)
+SafeFile::SafeFile(const QString &fileName, const FileCalls &calls, SafeFileOptions options)
     : m_fileName(fileName)
     , m_calls(calls)
+    , m_options(std::move(options))
 {
     // Replacing a link replaces the file it points to, as editors do, and keeps the link.
     const QFileInfo info(fileName);
@@ -68,7 +70,7 @@ void SafeFile::discard()
     if (m_fd >= 0)
         m_calls.close(m_fd);
     m_fd = -1;
-    if (!m_committed && !m_temporary.isEmpty())
+    if (!m_committed && !m_temporary.isEmpty() && m_temporary != m_options.keptTemporary)
         QFile::remove(m_temporary);
     m_temporary.clear();
 }
@@ -88,11 +90,15 @@ bool SafeFile::open()
         m_error = tooLong;
         return false;
     }
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    if (!m_options.keptTemporary.isEmpty()) {
+        m_temporary = m_options.keptTemporary;
+        m_fd = m_calls.open(QFile::encodeName(m_temporary).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    }
+    for (int attempt = 0; m_temporary.isEmpty() && attempt < 100; ++attempt) {
         m_temporary = temporaryNameFor(m_fileName);
         m_fd = m_calls.open(QFile::encodeName(m_temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_fd >= 0 || errno != EEXIST)
-            break;
+        if (m_fd < 0 && errno == EEXIST)
+            m_temporary.clear();
     }
     if (m_fd < 0) {
         const int error = errno;
@@ -118,6 +124,7 @@ bool SafeFile::write(QByteArrayView bytes)
         if (written <= 0)
             return fail(written < 0 ? errno : ENOSPC);
         from += written;
+        m_size += written;
         left -= static_cast<size_t>(written);
     }
     return true;
@@ -129,13 +136,27 @@ bool SafeFile::commit()
         return false;
     // The flush is what makes the save safe before the old file goes: a disk that fails it (an
     // I/O error) must not get the old file replaced.
-    if (m_calls.fdatasync(m_fd) != 0)
+    if (m_options.flush && m_calls.fdatasync(m_fd) != 0)
+        return fail(errno);
+    // A kept temporary file may hold a longer file from before.
+    if (!m_options.keptTemporary.isEmpty() && ::ftruncate(m_fd, m_size) != 0)
         return fail(errno);
     const int fd = m_fd;
     m_fd = -1;
     if (m_calls.close(fd) != 0)
         return fail(errno);
-    if (m_calls.rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_fileName).constData()) != 0)
+    const QByteArray from = QFile::encodeName(m_temporary), to = QFile::encodeName(m_fileName);
+#ifdef RENAME_EXCHANGE
+    // Swaps the two names in one step: the new file takes the place of the old, which becomes the
+    // next temporary file.
+    if (!m_options.keptTemporary.isEmpty()
+        && ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0) {
+        m_committed = true;
+        return true;
+    }
+#endif
+    // No file to swap with yet (or no swapping here): rename() replaces the old file in one step.
+    if (m_calls.rename(from.constData(), to.constData()) != 0)
         return fail(errno);
     m_committed = true;
     return true;

@@ -21,6 +21,19 @@ struct FileCalls
     static const FileCalls &system();
 };
 
+// How a SafeFile writes. The defaults make a save that survives a power cut. A file rewritten at
+// every change (the recovery file) trades that for speed: a killed process still leaves the old file
+// or the new one, which is what it is for.
+struct SafeFileOptions
+{
+    // Flush the bytes to the disk before the rename; a failed flush fails the save.
+    bool flush = true;
+    // A temporary file kept from write to write instead of a new one each time: overwritten where it
+    // stands, and swapped with the old file, which then becomes the next temporary file. Writing over
+    // its pages costs less than freeing and taking them again.
+    QString keptTemporary;
+};
+
 // Writes a file so that a failure at any point leaves the file that was there byte for byte as it
 // was: the bytes go to a temporary file in the same folder, which is flushed to the disk (a failed
 // flush counts as a failed save) and only then renamed over the old file. The temporary file has a
@@ -28,7 +41,8 @@ struct FileCalls
 class SafeFile
 {
 public:
-    explicit SafeFile(const QString &fileName, const FileCalls &calls = FileCalls::system());
+    explicit SafeFile(
+        const QString &fileName, const FileCalls &calls = FileCalls::system(), SafeFileOptions options = {});
     ~SafeFile(); // removes the temporary file when the save was not committed
     SafeFile(const SafeFile &) = delete;
     SafeFile &operator=(const SafeFile &) = delete;
@@ -49,7 +63,9 @@ private:
     QString m_fileName; // the file being replaced, symbolic links followed
     QString m_temporary;
     const FileCalls &m_calls;
+    SafeFileOptions m_options;
     int m_fd = -1;
+    qint64 m_size = 0; // bytes written
     bool m_committed = false;
     QString m_error;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapview/mapframe.h"
+#include "index/indexentries.h"
 
 #include <QString>
 

@@ -182,19 +182,19 @@ void StellarIndexWindow::setColourCaptions(const std::array<QString, 4> &caption
         m_colourButtons[i]->setText(captions[i]);
 }
 
-void StellarIndexWindow::applyFrame(const MapFrame &frame)
+void StellarIndexWindow::applyFrame(const MapFrame &)
 {
-    for (size_t i = 0; i < m_entries.size() && i < frame.index.size(); ++i) {
+    m_marks = indexEntryMarks(m_model);
+    for (size_t i = 0; i < m_entries.size() && i < m_marks.size(); ++i) {
         QLabel *entry = m_entries[i];
-        const IndexEntryMark &mark = frame.index[i];
+        const IndexEntryMark &mark = m_marks[i];
         QPalette palette = entry->palette();
         palette.setColor(QPalette::Active, QPalette::WindowText, toQColor(mark.textColour));
         palette.setColor(QPalette::Inactive, QPalette::WindowText, toQColor(mark.textColour));
         entry->setPalette(palette);
     }
-    m_marks = frame.index;
-    if (frame.selectionLabel)
-        m_selectionLabel->setText(*frame.selectionLabel);
+    if (const auto caption = selectionCaption(m_model))
+        m_selectionLabel->setText(*caption);
     m_generate->setEnabled(m_model.view.selectedStar >= 0);
     // A star selected on the map, in the 3D View or by a find: its notes come into the boxes.
     if (m_model.view.selectedStar != m_boxesStar)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/randomsource.h"
+#include "index/indexentries.h"
 #include "index/listlayout.h"
 #include "index/notesboxes.h"
 #include "mapview/mapframe.h"

@@ -15,13 +15,13 @@ struct GridColours
     Colour miniOutline;
     Colour solid;
     Colour dashed;
-    Colour label; // 0 keeps the surface's ForeColor
+    TextColour label;
 };
 
 GridColours gridColours(bool printerMode)
 {
     if (printerMode)
-        return { colours::kWhite, colours::kCyan, colours::kCyan, colours::kBlue, 0 };
+        return { colours::kWhite, colours::kCyan, colours::kCyan, colours::kBlue, TextColour::keep() };
     return { colours::kBlack, colours::kGrey, colours::kDarkTeal, colours::kDimGrey, colours::kGrey };
 }
 
@@ -61,7 +61,7 @@ double halfRounded(double value)
 }
 
 // The co-ordinate labels of grid column and row i: X above and below, Y left and right.
-void drawLabels(const ViewState &view, Surface &surface, int i, Colour colour)
+void drawLabels(const ViewState &view, Surface &surface, int i, TextColour colour)
 {
     const QString xText = signedLabel(view.originX + i);
     const double xHalf = halfRounded(surface.TextWidth(xText));

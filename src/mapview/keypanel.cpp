@@ -29,12 +29,12 @@ void drawtitle(const MapModel &model, Surface &surface, qint32 size)
     const ViewState &view = model.view;
     const QString heading = view.atlasPage > 0 ? QStringLiteral("SECTOR MAP, PAGE %1").arg(view.atlasPage)
                                                : QStringLiteral("SECTOR DISPLAY");
-    printText(surface, heading, 0, 12, 0, QString(), size, true, kTitleCentre);
-    printText(surface, sectorLine(view.originX, view.originY, view.rangeLow, view.rangeHigh), 0, 17, 0, QString(), size,
-        true, kTitleCentre);
+    printText(surface, heading, 0, 12, TextColour::keep(), QString(), size, true, kTitleCentre);
+    printText(surface, sectorLine(view.originX, view.originY, view.rangeLow, view.rangeHigh), 0, 17, TextColour::keep(),
+        QString(), size, true, kTitleCentre);
     if (view.selectedStar > -1)
-        printText(surface, QStringLiteral("Selected Star : ") + (*model.stars)[view.selectedStar].starName, 0, 22, 0,
-            QString(), size, true, kTitleCentre);
+        printText(surface, QStringLiteral("Selected Star : ") + (*model.stars)[view.selectedStar].starName, 0, 22,
+            TextColour::keep(), QString(), size, true, kTitleCentre);
 }
 
 // The key of the polity colour code: the first polities by name, cut short to fit, and no polity.
@@ -62,7 +62,7 @@ void drawkey(const MapModel &model, Surface &surface, qint32 size)
         : colourKeyFor(model.view.colourCode);
     if (key.divisions == 0)
         return;
-    printText(surface, key.title, 0, 12, 0, QString(), size, true, kKeyCentre);
+    printText(surface, key.title, 0, 12, TextColour::keep(), QString(), size, true, kKeyCentre);
     for (size_t j = 1; j <= key.entries.size(); ++j) {
         const KeyEntry &entry = key.entries[j - 1];
         const auto x = static_cast<float>(kKeyLeft + kKeyWidth * static_cast<double>(j) / key.divisions);

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-void printText(Surface &surface, const QString &text, qint32 x, qint32 y, qint64 colour, const QString &fontName,
+void printText(Surface &surface, const QString &text, qint32 x, qint32 y, TextColour colour, const QString &fontName,
     qint32 fontSize, bool bold, float centre)
 {
     const Colour oldColour = surface.ForeColor;
@@ -12,8 +12,7 @@ void printText(Surface &surface, const QString &text, qint32 x, qint32 y, qint64
     const double oldSize = surface.FontSize;
     const bool oldBold = surface.FontBold;
 
-    if (colour > 0)
-        surface.ForeColor = static_cast<Colour>(colour);
+    surface.ForeColor = colour.valueOr(oldColour);
     if (!fontName.isEmpty())
         surface.FontName = fontName;
     if (fontSize > 0)

@@ -4,13 +4,32 @@
 
 #include <QString>
 
+#include <optional>
+
 // The small drawing and arithmetic helpers the map passes are built from.
 
+// The colour printText prints in: a colour of its own, black as much as any other, or keep() for the
+// surface's ForeColor.
+class TextColour
+{
+public:
+    TextColour(Colour colour)
+        : m_colour(colour)
+    { }
+    // A bare number is refused: 0 once meant "keep", so say keep() or name the colour.
+    TextColour(int) = delete;
+    static TextColour keep() { return TextColour(); }
+    Colour valueOr(Colour current) const { return m_colour.value_or(current); }
+
+private:
+    TextColour() = default;
+    std::optional<Colour> m_colour;
+};
+
 // Prints text on the surface with a temporary colour and font and leaves the surface's colour and
-// font as they were. A colour of 0 or below keeps ForeColor, an empty font name keeps FontName, a
-// size of 0 or below keeps FontSize; bold is always applied. A centre above 0 centres the text on
-// that X and ignores x.
-void printText(Surface &surface, const QString &text, qint32 x, qint32 y, qint64 colour, const QString &fontName,
+// font as they were. An empty font name keeps FontName, a size of 0 or below keeps FontSize; bold
+// is always applied. A centre above 0 centres the text on that X and ignores x.
+void printText(Surface &surface, const QString &text, qint32 x, qint32 y, TextColour colour, const QString &fontName,
     qint32 fontSize, bool bold, float centre);
 
 // One colour-key entry: a dot filled with the colour and outlined in ForeColor, centred on (x, y),

@@ -10,9 +10,6 @@
 
 namespace {
 
-// More texts than one font ever holds in a redraw; past it the font starts again from empty.
-constexpr qsizetype kMaxTextsPerFont = 4096;
-
 QFont makeFont(const QString &name, double size, bool bold)
 {
     QFont font(name);
@@ -45,9 +42,14 @@ QList<QGlyphRun> baselineGlyphRuns(const QString &text, const QFont &font)
 }
 
 RasterCache::Font::Font(const QString &name, double size, bool bold, const QPaintDevice *device)
-    : m_font(makeFont(name, size, bold))
+    : Font(makeFont(name, size, bold), device)
+{ }
+
+RasterCache::Font::Font(const QFont &font, const QPaintDevice *device, qsizetype maxTexts)
+    : m_font(font)
     , m_deviceFont(device ? QFont(m_font, device) : m_font)
     , m_metrics(m_font, device)
+    , m_maxTexts(maxTexts)
 { }
 
 RasterCache::Text &RasterCache::Font::entry(const QString &text)
@@ -55,7 +57,7 @@ RasterCache::Text &RasterCache::Font::entry(const QString &text)
     const auto found = m_texts.find(text);
     if (found != m_texts.end())
         return *found;
-    if (m_texts.size() >= kMaxTextsPerFont)
+    if (m_texts.size() >= m_maxTexts)
         m_texts.clear();
     Text &added = m_texts[text];
     added.width = m_metrics.horizontalAdvance(text);

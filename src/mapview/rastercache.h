@@ -34,10 +34,15 @@ public:
         std::optional<QList<QGlyphRun>> runs;
     };
 
+    // A font with its metrics on a device and the texts drawn in it. Past `maxTexts` texts it starts
+    // again from empty.
     class Font
     {
     public:
+        static constexpr qsizetype kMaxTexts = 4096; // more than one font ever holds in a redraw
+
         Font(const QString &name, double size, bool bold, const QPaintDevice *device);
+        Font(const QFont &font, const QPaintDevice *device, qsizetype maxTexts = kMaxTexts);
         const QFont &font() const { return m_font; }
         const QFontMetricsF &metrics() const { return m_metrics; }
         double width(const QString &text) { return entry(text).width; }
@@ -51,6 +56,7 @@ public:
         QFont m_deviceFont; // the font resolved for the device's resolution, for laying out
         QFontMetricsF m_metrics;
         QHash<QString, Text> m_texts;
+        qsizetype m_maxTexts;
     };
 
     // The font of that name, size in points and weight on a device of that resolution; the reference

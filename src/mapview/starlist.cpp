@@ -31,7 +31,7 @@ constexpr std::array<Column, 7> kColumns = { {
 
 void print(Surface &surface, const QString &text, int x, double top, qint32 size = 0, bool bold = false)
 {
-    printText(surface, text, x, static_cast<qint32>(top), 0, QString(), size, bold, 0);
+    printText(surface, text, x, static_cast<qint32>(top), TextColour::keep(), QString(), size, bold, 0);
 }
 
 } // namespace

@@ -18,25 +18,6 @@ constexpr double kMiniScale = 25.0 / 700.0;
 constexpr double kDotRadius = 2.0 * 0.75;
 constexpr double kRingRadius = 3.0; // the cross hairs' ring around the selected star
 
-IndexEntryMark indexmark(const MapModel &model, qint32 i)
-{
-    IndexEntryMark mark;
-    const ViewState &view = model.view;
-    if (i == view.selectedStar || i == view.secondStar) {
-        mark.border = true;
-        if (i == view.selectedStar)
-            mark.textColour = colours::kRed;
-        if (i == view.secondStar)
-            mark.textColour = colours::kBlue;
-    }
-    mark.dotColour = starColour(model, i);
-    const QString &starMark = (*model.stars)[i].mark;
-    if (starMark == QLatin1String("*") || starMark == QLatin1String("R"))
-        mark.mark = starMark;
-    mark.hasNotes = i < model.notes.size() && model.notes.hasNotes(i);
-    return mark;
-}
-
 // The mini-map point of star i, and the red lines through it when it is the selected star.
 void drawminipoint(const MapModel &model, Surface &surface, qint32 i, double distance)
 {
@@ -109,7 +90,7 @@ HitArea drawstar(
         const double y = star.shifted != 0 ? top + surface.TextHeight(t) : top - surface.TextHeight(t);
         const auto printedX = static_cast<qint32>(common::roundHalfEven(x));
         const auto printedY = static_cast<qint32>(common::roundHalfEven(y));
-        printText(surface, t, printedX, printedY, 0, QString(), 0, false, 0);
+        printText(surface, t, printedX, printedY, TextColour::keep(), QString(), 0, false, 0);
         marks.labels.emplace_back(printedX, printedY, surface.TextWidth(t), surface.TextHeight(t));
     }
     return { i, QRectF(left, top, 4, 0), starTooltip(model, i) };
@@ -122,19 +103,9 @@ MapFrame drawStars(const MapModel &model, Surface &surface)
     const ViewState &view = model.view;
     const StarTable &stars = *model.stars;
     MapFrame frame;
-    frame.index.reserve(static_cast<size_t>(stars.size()));
 
-    QString tail;
-    if (view.secondStar > -1)
-        tail = QStringLiteral(" and the distance to ") + stars[view.secondStar].starName + QStringLiteral(" is ")
-            + common::formatWhole(starDistance(stars, view.selectedStar, view.secondStar)) + QStringLiteral(" LY");
-
-    for (qint32 i = 0; i < stars.size(); ++i) {
-        if (i == view.selectedStar)
-            frame.selectionLabel = QStringLiteral("The selected system is ") + stars[i].starName + tail;
+    for (qint32 i = 0; i < stars.size(); ++i)
         drawminipoint(model, surface, i, starDistance(stars, i, view.selectedStar));
-        frame.index.push_back(indexmark(model, i));
-    }
 
     drawsectorbox(view, surface);
     drawlogo(model, surface);

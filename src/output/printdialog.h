@@ -17,7 +17,14 @@ public:
 
     bool CancelError = false; // a cancelled dialog is reported as a failure
     qint16 Orientation = kPortrait; // the orientation the dialog opens with
-    qint32 Flags = 0; // kept as given
+
+    // The presets of Print Map, which the 3D View's Print shares: a cancel is a failure, and the
+    // dialog opens on a landscape page.
+    void presetForMap()
+    {
+        CancelError = true;
+        Orientation = kLandscape;
+    }
 
     // Returns false when the dialog was cancelled while CancelError is on; a cancelled dialog
     // leaves the printer as it was.

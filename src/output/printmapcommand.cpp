@@ -11,13 +11,6 @@
 #include <QPrinter>
 #include <QWidget>
 
-namespace {
-
-// The dialog's flags value, kept as the command has always passed it.
-constexpr qint32 kPrintDialogFlags = 0x100000;
-
-} // namespace
-
 PrintMapCommand::PrintMapCommand(MapModel &model, CurrentPrinter &printer, PrintDialog &printDialog, QWidget *owner,
     std::function<void()> setUpPage, std::function<void()> redraw, Draw draw)
     : m_model(model)
@@ -36,7 +29,6 @@ void PrintMapCommand::redrawOnSurface(MapModel &model, Surface &surface)
 
 void PrintMapCommand::printMap()
 {
-    m_printDialog.CancelError = true;
     printPage();
     // Back to the window, printed or not: its own size, place, scale and a fresh drawing.
     m_setUpPage();
@@ -45,8 +37,7 @@ void PrintMapCommand::printMap()
 
 bool PrintMapCommand::printPage()
 {
-    m_printDialog.Orientation = PrintDialog::kLandscape;
-    m_printDialog.Flags = kPrintDialogFlags;
+    m_printDialog.presetForMap();
     QPrinter &printer = m_printer.printer();
     if (!m_printDialog.ShowPrinter(m_owner, printer))
         return false;

@@ -1,18 +1,12 @@
 #include "recovery/recoveryfile.h"
 
 #include "campaign/campaignfile.h"
+#include "common/safefile.h"
 #include "files/statecodec.h"
 #include "mapview/viewstate.h"
 #include "routes/pairdistances.h"
 
 #include <QFile>
-
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -81,7 +75,7 @@ QByteArray encodeRecovery(const RecoveryContents &contents)
     return data.append(trailer(contents, data.size()));
 }
 
-QString RecoveryWriter::write(const QString &fileName, const RecoveryContents &contents)
+QString RecoveryWriter::write(const QString &fileName, const RecoveryContents &contents, const FileCalls &calls)
 {
     const NotesStore &notes = contents.state.notes;
     if (m_encoded.isEmpty() || notes.revision() != m_revision) {
@@ -91,56 +85,13 @@ QString RecoveryWriter::write(const QString &fileName, const RecoveryContents &c
     }
     const QByteArray header = headerLines(contents.state.place);
     const QByteArrayView lines = QByteArrayView(m_encoded).sliced(m_linesAt);
-    return writeAtomically(fileName, { header, lines, trailer(contents, header.size() + lines.size()) });
-}
-
-QString writeAtomically(const QString &fileName, std::initializer_list<QByteArrayView> pieces)
-{
-    // The temporary file is overwritten where it stands, not emptied first: after the first write it
-    // is the file before last (see below), and writing over its pages costs less than freeing 12 MB
-    // and taking them again.
-    QFile file(temporaryFileName(fileName));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return file.errorString();
-    // A write that fails (a full disk, a file-size limit) leaves no half-written temporary file.
-    // Written with the system calls, whose error is kept: a write cut short by a limit leaves no
-    // error in QFile.
-    const auto failed = [&file](int error) {
-        file.remove();
-        return QString::fromLocal8Bit(std::strerror(error));
-    };
-    qint64 size = 0;
-    for (const QByteArrayView piece : pieces) {
-        const char *from = piece.data();
-        for (qsizetype left = piece.size(); left > 0;) {
-            const ssize_t written = ::write(file.handle(), from, size_t(left));
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written <= 0)
-                return failed(written < 0 ? errno : ENOSPC);
-            from += written;
-            left -= written;
-        }
-        size += piece.size();
-    }
-    if (::ftruncate(file.handle(), size) != 0)
-        return failed(errno);
-    file.close();
-    const QByteArray from = QFile::encodeName(file.fileName()), to = QFile::encodeName(fileName);
-#ifdef RENAME_EXCHANGE
-    // Swaps the two names in one step: the new file takes the place of the old, which becomes the
-    // next temporary file.
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0)
+    // Not flushed to the disk: a killed process loses nothing the system has, and a flush would double
+    // the time of each write.
+    SafeFile file(fileName, calls, { false, temporaryFileName(fileName) });
+    if (file.open() && file.write(header) && file.write(lines)
+        && file.write(trailer(contents, header.size() + lines.size())) && file.commit())
         return {};
-#endif
-    // No file to swap with yet (or no swapping here): rename() replaces the old file in one step,
-    // where QFile::rename refuses to replace one.
-    if (std::rename(from.constData(), to.constData()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(file.fileName());
-        return reason;
-    }
-    return {};
+    return file.errorString();
 }
 
 QString temporaryFileName(const QString &fileName)

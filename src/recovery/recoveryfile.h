@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/safefile.h"
 #include "history/editstate.h"
 
 #include <QByteArray>
 #include <QDateTime>
 
-#include <initializer_list>
 #include <optional>
 
 class PairDistances;
@@ -34,11 +34,7 @@ QByteArray encodeRecovery(const RecoveryContents &contents);
 // nothing when the bytes are not one.
 std::optional<RecoveryContents> decodeRecovery(QByteArrayView bytes, const PairDistances &distances);
 
-// Writes `pieces` one after the other to the temporary file of `fileName`, then puts it in the
-// place of `fileName` in one step, so a process killed at any moment leaves the old file or the new
-// one; the error, or empty. Not flushed to the disk: a killed process loses nothing the system has,
-// and a flush would double the time of each write. The temporary file is kept for the next write.
-QString writeAtomically(const QString &fileName, std::initializer_list<QByteArrayView> pieces);
+// The temporary file kept beside a recovery file for its next write.
 QString temporaryFileName(const QString &fileName);
 
 // Writes recovery files, encoding the notes again only when they changed since the last file: typing,
@@ -46,8 +42,10 @@ QString temporaryFileName(const QString &fileName);
 class RecoveryWriter
 {
 public:
-    // Writes the file through a temporary file renamed over it; the error, or empty.
-    QString write(const QString &fileName, const RecoveryContents &contents);
+    // Writes the file through a temporary file put in its place in one step, so a process killed at any
+    // moment leaves the old file or the new one; the error, or empty.
+    QString write(
+        const QString &fileName, const RecoveryContents &contents, const FileCalls &calls = FileCalls::system());
 
 private:
     quint64 m_revision = 0; // of the notes encoded

@@ -15,7 +15,7 @@
 // are equal again the file is removed. The work runs from a timer in the event loop, never inside
 // a redraw, and reading the state costs little (copies share the note texts).
 //
-// The file is replaced by renaming a finished temporary file over it (writeAtomically).
+// The file is replaced by renaming a finished temporary file over it (see RecoveryWriter).
 class RecoveryKeeper : public QObject
 {
     Q_OBJECT

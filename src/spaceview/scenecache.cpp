@@ -1,7 +1,5 @@
 #include "spaceview/scenecache.h"
 
-#include "mapview/rastercache.h"
-
 #include <QPainter>
 
 #include <cmath>
@@ -21,31 +19,8 @@ QFont labelFont()
 } // namespace
 
 SceneCache::SceneCache()
-    : m_font(labelFont())
-    , m_metrics(m_font)
+    : m_labels(labelFont(), nullptr, kMaxTexts)
 { }
-
-SceneCache::Text &SceneCache::entry(const QString &text)
-{
-    const auto found = m_texts.find(text);
-    if (found != m_texts.end())
-        return *found;
-    if (m_texts.size() >= kMaxTexts)
-        m_texts.clear();
-    Text &added = m_texts[text];
-    added.width = m_metrics.horizontalAdvance(text);
-    return added;
-}
-
-const QList<QGlyphRun> &SceneCache::runs(const QString &text)
-{
-    Text &found = entry(text);
-    if (!found.shaped) {
-        found.runs = baselineGlyphRuns(text, m_font);
-        found.shaped = true;
-    }
-    return found.runs;
-}
 
 const QImage &SceneCache::dot(QRgb fill, QRgb rim, double radius, double ratio)
 {

@@ -1,19 +1,16 @@
 #pragma once
 
+#include "mapview/rastercache.h"
+
 #include <QColor>
-#include <QFont>
-#include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QHash>
 #include <QImage>
-#include <QList>
 
 #include <map>
 #include <tuple>
 
 // What the 3-D view keeps from one frame to the next: the label font with the width of every name
-// and, once drawn on an image, its glyph runs, the image of each dot size and colour and of each
-// label with its halo. A drag
+// and, once drawn on an image, its glyph runs (kept as the map keeps its texts), and the image of
+// each dot size and colour and of each label with its halo. A drag
 // redraws the same names and dots many times a second; shaping text costs far more than copying
 // its glyphs.
 class SceneCache
@@ -21,19 +18,13 @@ class SceneCache
 public:
     static constexpr double kLabelPixels = 11.0; // label height in the scene's pixels
 
-    struct Text
-    {
-        double width = 0.0;
-        bool shaped = false;
-        QList<QGlyphRun> runs; // positions from the start of the baseline
-    };
-
     SceneCache();
 
-    const QFont &font() const { return m_font; }
-    const QFontMetricsF &metrics() const { return m_metrics; }
-    double width(const QString &text) { return entry(text).width; }
-    const QList<QGlyphRun> &runs(const QString &text);
+    const QFont &font() const { return m_labels.font(); }
+    const QFontMetricsF &metrics() const { return m_labels.metrics(); }
+    double width(const QString &text) { return m_labels.width(text); }
+    // Positions from the start of the baseline.
+    const QList<QGlyphRun> &runs(const QString &text) { return m_labels.runs(text); }
     // A dot of `radius` scene pixels filled with `fill` and rimmed with `rim`, for a device of `ratio`
     // device pixels per scene pixel; its middle is the middle of the image.
     const QImage &dot(QRgb fill, QRgb rim, double radius, double ratio);
@@ -42,11 +33,7 @@ public:
     const QImage &label(const QString &text, QRgb colour, QRgb behind, double halo, double ratio);
 
 private:
-    Text &entry(const QString &text);
-
-    QFont m_font;
-    QFontMetricsF m_metrics;
-    QHash<QString, Text> m_texts;
+    RasterCache::Font m_labels;
     std::map<std::tuple<QRgb, QRgb, int, int>, QImage> m_dots;
     std::map<std::tuple<QString, QRgb, QRgb, int>, QImage> m_labels;
 };

@@ -1,10 +1,10 @@
 #include "spaceview/spaceviewcanvas.h"
 
-#include <QHelpEvent>
+#include "common/tooltip.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -186,14 +186,7 @@ void SpaceViewCanvas::keyPressEvent(QKeyEvent *event)
 
 bool SpaceViewCanvas::event(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip) {
-        auto *help = static_cast<QHelpEvent *>(event);
-        const QString tip = starToolTip(m_scene, starAt(m_frame, help->pos()));
-        if (tip.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), tip, this);
+    if (answerToolTip(event, this, [this](QPoint at) { return starToolTip(m_scene, starAt(m_frame, at)); }))
         return true;
-    }
     return QWidget::event(event);
 }

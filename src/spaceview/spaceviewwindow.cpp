@@ -22,8 +22,6 @@
 
 namespace {
 
-// The flags value Print Map passes to the printer dialog.
-constexpr qint32 kPrintDialogFlags = 0x100000;
 constexpr int kRadiusStep = 5;
 constexpr int kReadoutWidth = 240;
 constexpr double kFitMargin = 30.0; // pixels kept clear at the view's edges when zooming to fit
@@ -178,9 +176,7 @@ void SpaceViewWindow::printView()
 {
     // The printer set-up of Print Map: the same dialog with the same presets, then an A4 landscape page.
     PrintDialog &dialog = m_services.printDialog;
-    dialog.CancelError = true;
-    dialog.Orientation = PrintDialog::kLandscape;
-    dialog.Flags = kPrintDialogFlags;
+    dialog.presetForMap();
     QPrinter &printer = m_services.printer.printer();
     if (!dialog.ShowPrinter(this, printer))
         return;

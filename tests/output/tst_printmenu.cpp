@@ -36,7 +36,7 @@ public:
     QPrinter::ColorMode colorMode = QPrinter::Color;
     bool ShowPrinter(QWidget *owner, QPrinter &printer) override
     {
-        shown << QString::asprintf("%d %d %d %d", CancelError, Orientation, Flags, owner != nullptr);
+        shown << QString::asprintf("%d %d %d", CancelError, Orientation, owner != nullptr);
         if (fileName.isEmpty())
             return !CancelError;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -127,8 +127,7 @@ private slots:
                 m_window.model(), m_window.printer(), dialog, &m_window, [&] { m_window.setUpPage(); },
                 [&] { m_window.refreshMap(); }, draw)
                 .printMap();
-            QCOMPARE(dialog.shown,
-                QStringList { "1 2 1048576 1" } + (cancel ? QStringList() : QStringList { "1 1 297x210" }));
+            QCOMPARE(dialog.shown, QStringList { "1 2 1" } + (cancel ? QStringList() : QStringList { "1 1 297x210" }));
             QCOMPARE(m_window.geometry(), laidOut);
             QCOMPARE(m_window.redrawCount(), redraws + 1);
             QVERIFY(m_window.model().view.textScale == m_window.page().textScale && m_window.page().textScale < 1.0);

@@ -17,7 +17,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -105,6 +111,33 @@ private slots:
         one.changedStars = 1;
         QCOMPARE(restoreQuestion(one),
             "Quorvane ended with unsaved notes (1 system changed, last change at 14:32). Restore them?");
+    }
+
+    // A write that fails part-way (a full disk) leaves the last recovery file byte for byte; the next ones
+    // replace it whole, also where the temporary file they write over held a longer file before.
+    void failedWriteKeepsTheLastFile()
+    {
+        QTemporaryDir dir;
+        const QString name = dir.filePath("r");
+        RecoveryContents contents { sampleState(), 1, QDateTime::currentDateTime() };
+        RecoveryWriter writer;
+        QVERIFY(writer.write(name, contents).isEmpty());
+        const QByteArray first = readAll(name);
+        FileCalls full = FileCalls::system();
+        full.write = [](int fd, const void *bytes, size_t count) -> ssize_t {
+            if (::write(fd, bytes, std::min<size_t>(count, 100)) < 0 || count <= 100)
+                return static_cast<ssize_t>(std::min<size_t>(count, 100));
+            errno = ENOSPC;
+            return -1;
+        };
+        contents.state.boxes.playerNotes += "more";
+        QCOMPARE(writer.write(name, contents, full), QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        QCOMPARE(readAll(name), first);
+        for (const int star : { 7, 8 }) {
+            contents.state.notes.setNotes(star, "", "");
+            QVERIFY(writer.write(name, contents).isEmpty());
+            QCOMPARE(readAll(name), encodeRecovery(contents));
+        }
     }
 
     void damagedFileIsRefused_data()

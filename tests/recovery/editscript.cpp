@@ -1,4 +1,4 @@
-#include "app/editscript.h"
+#include "recovery/editscript.h"
 
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
@@ -40,19 +40,35 @@ void say(const char *line)
     std::fflush(stdout);
 }
 
+// The script's answers, for a session recovery that owns its prompt; the script lives with the window.
+class ScriptPrompt : public RecoveryPrompt
+{
+public:
+    explicit ScriptPrompt(RecoveryPrompt &script)
+        : m_script(script)
+    { }
+    bool askRestore(const QString &question) override { return m_script.askRestore(question); }
+    void inform(const QString &message) override { m_script.inform(message); }
+
+private:
+    RecoveryPrompt &m_script;
+};
+
 } // namespace
 
-EditScript *EditScript::fromEnvironment(MainWindow &window)
+std::optional<SessionScript> EditScript::sessionFromEnvironment(MainWindow &window)
 {
     const QString name = qEnvironmentVariable("QUORVANE_EDIT_SCRIPT");
     if (name.isEmpty())
-        return nullptr;
+        return std::nullopt;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qWarning("QUORVANE_EDIT_SCRIPT: %s", qPrintable(file.errorString()));
-        return nullptr;
+        return std::nullopt;
     }
-    return new EditScript(window, QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts));
+    auto *script = new EditScript(window, QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts));
+    return SessionScript { std::make_unique<ScriptPrompt>(*script),
+        [script](RecoveryKeeper *keeper) { script->run(keeper); } };
 }
 
 EditScript::EditScript(MainWindow &window, QStringList lines)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/sessionrecovery.h"
 #include "recovery/recoveryprompt.h"
 
 #include <QObject>
@@ -8,9 +9,10 @@
 class MainWindow;
 class RecoveryKeeper;
 
-// Scripted edits, so that tests can drive the real program in its own process: when the
-// environment variable QUORVANE_EDIT_SCRIPT names a file, the program answers the recovery
-// question from it and then runs its other lines once the main window is up. Lines:
+// Scripted edits, so that tests can drive the real windows in a process of their own (the test
+// program quorvane_scripted, never the shipped one): when the environment variable
+// QUORVANE_EDIT_SCRIPT names a file, the program answers the recovery question from it and then
+// runs its other lines once the main window is up. Lines:
 //   restore | discard        the answer to the recovery question (discard when neither is given)
 //   select N | second N      a left / right click on entry N of the Stellar Index
 //   gm TEXT | player TEXT    types TEXT at the end of that notes box (\n \t \\ are a line break, a tab, a backslash)
@@ -21,13 +23,13 @@ class RecoveryKeeper;
 //   wait                     waits until the recovery file is up to date, then prints "recovery up to date"
 //   dump FILE                writes everything the recovery file would hold to FILE
 //   quit                     File ▸ Exit, leaving unsaved changes unsaved without asking
-// Without the variable nothing of this exists in the running program.
+// Without the variable the test program runs as the shipped one does.
 class EditScript : public QObject, public RecoveryPrompt
 {
     Q_OBJECT
 public:
-    // The script the environment names, or null.
-    static EditScript *fromEnvironment(MainWindow &window);
+    // The session of the script the environment names, or none.
+    static std::optional<SessionScript> sessionFromEnvironment(MainWindow &window);
 
     bool askRestore(const QString &question) override;
     void inform(const QString &message) override;

@@ -70,7 +70,9 @@ void SafeFile::discard()
     if (m_fd >= 0)
         m_calls.close(m_fd);
     m_fd = -1;
-    if (!m_committed && !m_temporary.isEmpty() && m_temporary != m_options.keptTemporary)
+    // A failed save leaves no temporary file, not even one kept between writes: it may hold half
+    // of the new bytes, and the next write starts it afresh.
+    if (!m_committed && !m_temporary.isEmpty())
         QFile::remove(m_temporary);
     m_temporary.clear();
 }

@@ -13,6 +13,7 @@
 void StellarIndexWindow::showPlayerView(const std::vector<bool> &known)
 {
     const bool players = !known.empty();
+    m_knownStars = known;
     for (size_t i = 0; i < m_entries.size(); ++i)
         m_entries[i]->setVisible(!players || (i < known.size() && known[i]));
     for (QWidget *control : std::initializer_list<QWidget *> { m_gameMasterNotes, m_playerNotes,

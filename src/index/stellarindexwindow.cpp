@@ -185,6 +185,11 @@ void StellarIndexWindow::setColourCaptions(const std::array<QString, 4> &caption
 void StellarIndexWindow::applyFrame(const MapFrame &)
 {
     m_marks = indexEntryMarks(m_model);
+    // In the player view a star has notes when the players may read some: its player text, if surveyed.
+    if (!m_knownStars.empty())
+        for (size_t i = 0; i < m_marks.size(); ++i)
+            m_marks[i].hasNotes = m_model.campaign.reveal.state(int(i)) == Reveal::Surveyed
+                && !m_model.notes.playerText(int(i)).isEmpty();
     for (size_t i = 0; i < m_entries.size() && i < m_marks.size(); ++i) {
         QLabel *entry = m_entries[i];
         const IndexEntryMark &mark = m_marks[i];

@@ -101,6 +101,7 @@ private:
     MapModel &m_model;
     QPushButton *m_exitButton;
     QPlainTextEdit *m_gameMasterNotes;
+    std::vector<bool> m_knownStars; // per catalogue star in the player view; empty otherwise
     QPlainTextEdit *m_playerNotes;
     QLabel *m_selectionLabel;
     QLabel *m_polityLabel; // "Polity: <name>" of the selected star, empty for a star of none

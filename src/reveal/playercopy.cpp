@@ -122,10 +122,6 @@ MapFrame PlayerCopy::catalogueFrame(MapFrame frame) const
     for (auto *areas : { &frame.markers, &frame.listRows })
         for (HitArea &area : *areas)
             area.star = toCatalogue(area.star);
-    std::vector<IndexEntryMark> index(m_playerIndex.size());
-    for (size_t p = 0; p < frame.index.size() && p < m_catalogueIndex.size(); ++p)
-        index[static_cast<size_t>(m_catalogueIndex[p])] = frame.index[p];
-    frame.index = std::move(index);
     return frame;
 }
 

@@ -39,7 +39,7 @@ public:
     int toCatalogue(int playerStar) const;
     int toPlayer(int catalogueStar) const;
     // A frame drawn from model() with its stars in catalogue numbers, so that clicks and the
-    // Stellar Index find the stars they show; a Hidden star's index entry is left blank.
+    // Stellar Index find the stars they show; a Hidden star is not among them.
     MapFrame catalogueFrame(MapFrame frame) const;
     // Per catalogue star: whether the players know it.
     std::vector<bool> knownStars() const;

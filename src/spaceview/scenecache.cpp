@@ -19,7 +19,7 @@ QFont labelFont()
 } // namespace
 
 SceneCache::SceneCache()
-    : m_labels(labelFont(), nullptr, kMaxTexts)
+    : m_text(labelFont(), nullptr, kMaxTexts)
 { }
 
 const QImage &SceneCache::dot(QRgb fill, QRgb rim, double radius, double ratio)
@@ -52,12 +52,12 @@ const QImage &SceneCache::label(const QString &text, QRgb colour, QRgb behind, d
     if (label.isNull()) {
         const double pad = halo + 1.0;
         label = QImage(int(std::ceil((width(text) + 2 * pad) * ratio)),
-            int(std::ceil((m_metrics.height() + 2 * pad) * ratio)), QImage::Format_ARGB32_Premultiplied);
+            int(std::ceil((metrics().height() + 2 * pad) * ratio)), QImage::Format_ARGB32_Premultiplied);
         label.fill(Qt::transparent);
         label.setDevicePixelRatio(ratio);
         QPainter stamp(&label);
         stamp.setRenderHint(QPainter::Antialiasing, true);
-        const QPointF baseline(pad, pad + m_metrics.ascent());
+        const QPointF baseline(pad, pad + metrics().ascent());
         const QList<QGlyphRun> &glyphs = runs(text);
         // The halo: the letters stamped all round the name in the colour behind it.
         stamp.setPen(QColor::fromRgba(behind));

@@ -20,11 +20,11 @@ public:
 
     SceneCache();
 
-    const QFont &font() const { return m_labels.font(); }
-    const QFontMetricsF &metrics() const { return m_labels.metrics(); }
-    double width(const QString &text) { return m_labels.width(text); }
+    const QFont &font() const { return m_text.font(); }
+    const QFontMetricsF &metrics() const { return m_text.metrics(); }
+    double width(const QString &text) { return m_text.width(text); }
     // Positions from the start of the baseline.
-    const QList<QGlyphRun> &runs(const QString &text) { return m_labels.runs(text); }
+    const QList<QGlyphRun> &runs(const QString &text) { return m_text.runs(text); }
     // A dot of `radius` scene pixels filled with `fill` and rimmed with `rim`, for a device of `ratio`
     // device pixels per scene pixel; its middle is the middle of the image.
     const QImage &dot(QRgb fill, QRgb rim, double radius, double ratio);
@@ -33,7 +33,7 @@ public:
     const QImage &label(const QString &text, QRgb colour, QRgb behind, double halo, double ratio);
 
 private:
-    RasterCache::Font m_labels;
+    RasterCache::Font m_text; // the label font, its metrics and glyph runs
     std::map<std::tuple<QRgb, QRgb, int, int>, QImage> m_dots;
     std::map<std::tuple<QString, QRgb, QRgb, int>, QImage> m_labels;
 };

@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(catalogue.subset({ 0, 1 }).sol(), -1);
     }
 
-    // Clicks and the Stellar Index find the catalogue stars a player-view frame shows.
+    // Clicks find the catalogue stars a player-view frame shows.
     void frameBackInCatalogueNumbers()
     {
         const StarTable table = smallTable();
@@ -171,13 +171,9 @@ private slots:
         const PlayerCopy players(model);
         MapFrame frame;
         frame.markers = { { 0, {}, "Bel" }, { 2, {}, "Dun" } };
-        frame.index.resize(3);
-        frame.index[2].mark = "R";
         const MapFrame back = players.catalogueFrame(frame);
         QCOMPARE(back.markers[0].star, 1);
         QCOMPARE(back.markers[1].star, 3);
-        QCOMPARE(back.index.size(), size_t(4));
-        QCOMPARE(back.index[3].mark, QString("R"));
         QCOMPARE(players.knownStars(), (std::vector<bool> { false, true, true, true }));
     }
 

@@ -149,7 +149,7 @@ QWidget *PolitiesWindow::buildAssignment()
     m_within = lightYearsBox("assignradius", 0.5, 30.0, 5.0);
     connect(within, &QPushButton::clicked, this, [this] {
         assignStars(QStringLiteral("Assign Stars to Polity"),
-            polityedits::starsWithin(m_model.distances, m_model.view.selectedStar, m_within->value()), currentPolity());
+            m_model.distances.within(m_model.view.selectedStar, m_within->value()), currentPolity());
     });
     auto *route = button("assignroute", QStringLiteral("Assign Route's Stars"));
     connect(route, &QPushButton::clicked, this, [this] {

@@ -55,17 +55,6 @@ Polities assigned(Polities polities, const std::vector<int> &stars, int polity)
     return polities;
 }
 
-std::vector<int> starsWithin(const PairDistances &distances, int star, double lightYears)
-{
-    std::vector<int> stars;
-    if (star < 0 || star >= distances.size())
-        return stars;
-    for (int i = 0; i < distances.size(); ++i)
-        if (i == star || distances(star, i) <= lightYears)
-            stars.push_back(i);
-    return stars;
-}
-
 std::vector<int> members(const Polities &polities, int polity)
 {
     std::vector<int> stars;

@@ -19,8 +19,6 @@ Polities removed(Polities polities, int index);
 // The stars given belong to `polity` (Polities::kNone: to none), leaving any other polity they
 // belonged to; stars out of range are skipped.
 Polities assigned(Polities polities, const std::vector<int> &stars, int polity);
-// `star` and every star within `lightYears` of it.
-std::vector<int> starsWithin(const PairDistances &distances, int star, double lightYears);
 // The members of `polity`, in star order.
 std::vector<int> members(const Polities &polities, int polity);
 // The polity of `star`, or Polities::kNone.

@@ -18,7 +18,7 @@ void RevealCommands::setWithin(int star, double lightYears, Reveal state)
 {
     if (m_model.stars->contains(star))
         setAll(QStringLiteral("Set Reveal State Within %1 ly").arg(lightYears),
-            reveal::starsWithin(m_model.distances, star, lightYears), state);
+            m_model.distances.within(star, lightYears), state);
 }
 
 void RevealCommands::setAlongRoute(Reveal state)

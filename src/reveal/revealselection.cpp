@@ -8,17 +8,6 @@
 
 namespace reveal {
 
-std::vector<int> starsWithin(const PairDistances &distances, int star, double lightYears)
-{
-    std::vector<int> stars;
-    if (star < 0 || star >= distances.size())
-        return stars;
-    for (int i = 0; i < distances.size(); ++i)
-        if (i == star || distances(star, i) <= lightYears)
-            stars.push_back(i);
-    return stars;
-}
-
 std::vector<int> starsOnRoute(const TravelPlan &travel)
 {
     std::vector<int> stars = travel.route;

@@ -13,9 +13,6 @@ struct TravelPlan;
 // Which stars a reveal command sets at once, and what setting them does, without any window.
 namespace reveal {
 
-// Every star within `lightYears` of `star` (the star itself included), in catalogue order; empty
-// when `star` is not a star of the table.
-std::vector<int> starsWithin(const PairDistances &distances, int star, double lightYears);
 // The stars of the plotted route, in catalogue order.
 std::vector<int> starsOnRoute(const TravelPlan &travel);
 // Every star that has notes, in catalogue order.

@@ -15,3 +15,14 @@ PairDistances::PairDistances(const StarTable &stars)
         }
     m_distance = std::move(distance);
 }
+
+std::vector<int> PairDistances::within(int star, double lightYears) const
+{
+    std::vector<int> stars;
+    if (star < 0 || star >= m_size)
+        return stars;
+    for (int i = 0; i < m_size; ++i)
+        if (i == star || (*this)(star, i) <= lightYears)
+            stars.push_back(i);
+    return stars;
+}

@@ -15,6 +15,9 @@ public:
     explicit PairDistances(const StarTable &stars);
 
     int size() const { return m_size; }
+    // Every star within `lightYears` of `star` (the star itself included), in catalogue order; none
+    // for no star (-1).
+    std::vector<int> within(int star, double lightYears) const;
     double operator()(int i, int j) const { return (*m_distance)[static_cast<std::size_t>(i * m_size + j)]; }
 
 private:

@@ -56,19 +56,6 @@ private slots:
         QCOMPARE(polityedits::polityOf(polities, 77), int(Polities::kNone));
     }
 
-    void starsWithinADistance()
-    {
-        const MapFixture map;
-        const PairDistances distances(map.table);
-        const std::vector<int> near = polityedits::starsWithin(distances, StarTable::kSol, 5.0);
-        for (const char *name : { "Sol", "Alpha Centauri A", "Alpha Centauri B", "Proxima Centauri" })
-            QVERIFY2(std::count(near.begin(), near.end(), map.star(QString::fromLatin1(name))) == 1, name);
-        for (const int star : near)
-            QVERIFY(distances(StarTable::kSol, star) <= 5.0);
-        QVERIFY(std::count(near.begin(), near.end(), map.star(QStringLiteral("Barnard's Star"))) == 0);
-        QVERIFY(polityedits::starsWithin(distances, -1, 5.0).empty());
-    }
-
     void routesNameBorderCrossingsAndAvoidStars()
     {
         const MapFixture map;

@@ -58,7 +58,7 @@ private slots:
         QFETCH(double, lightYears);
         QFETCH(Stars, expected);
         const StarTable table = smallTable();
-        QCOMPARE(reveal::starsWithin(PairDistances(table), from, lightYears), expected);
+        QCOMPARE(PairDistances(table).within(from, lightYears), expected);
     }
 
     void routeNotesAndSetting()

@@ -14,27 +14,27 @@ void drawIndexMarks(
     Surface &surface, const std::vector<IndexEntryMark> &marks, const ListLayout &layout, double entry0Width)
 {
     const double h = layout.h();
-    surface.FillStyle = 0;
+    surface.fillStyle = Surface::Fill::Solid;
     for (size_t i = 0; i < marks.size(); ++i) {
         const IndexEntryMark &mark = marks[i];
         const QPoint entry = layout.entryPos(static_cast<int>(i));
-        surface.FillColor = mark.dotColour;
-        surface.Circle(entry.x() - 1.2 * h, entry.y() + h, 0.6 * h, kBlack);
-        surface.ForeColor = kBlack;
+        surface.fillColor = mark.dotColour;
+        surface.drawCircle(entry.x() - 1.2 * h, entry.y() + h, 0.6 * h, kBlack);
+        surface.foreColor = kBlack;
 
-        surface.CurrentX = entry0Width + entry.x() + kMarkGap;
-        surface.CurrentY = entry.y();
+        surface.currentX = entry0Width + entry.x() + kMarkGap;
+        surface.currentY = entry.y();
         if (mark.mark == QLatin1String("*")) {
-            surface.FontSize *= 1.5;
-            surface.Print(mark.mark);
-            surface.FontSize /= 1.5;
+            surface.fontSize *= 1.5;
+            surface.drawText(mark.mark);
+            surface.fontSize /= 1.5;
         } else if (mark.mark == QLatin1String("R")) {
-            surface.Print(mark.mark);
+            surface.drawText(mark.mark);
         }
         if (mark.hasNotes) {
-            surface.CurrentX = entry.x() - 3.5 * h;
-            surface.CurrentY = entry.y();
-            surface.Print(QStringLiteral("N"));
+            surface.currentX = entry.x() - 3.5 * h;
+            surface.currentY = entry.y();
+            surface.drawText(QStringLiteral("N"));
         }
     }
 }

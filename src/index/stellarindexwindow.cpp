@@ -373,7 +373,7 @@ void StellarIndexWindow::paintEvent(QPaintEvent *)
     painter.translate(0, toPixels(0, 0, 0, 0).top());
     const QSizeF twips(width() * 1440.0 / logicalDpiX(), height() * 1440.0 / logicalDpiY());
     PainterSurface surface(painter, twips, QRectF(rect()), false);
-    surface.FontName = QStringLiteral("Arial");
-    surface.FontSize = kEntryPoints;
+    surface.fontName = QStringLiteral("Arial");
+    surface.fontSize = kEntryPoints;
     drawIndexMarks(surface, m_marks, m_layout, m_entry0Width);
 }

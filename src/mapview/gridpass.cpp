@@ -27,14 +27,15 @@ GridColours gridColours(bool printerMode)
 
 void clear(Surface &surface, const GridColours &colours, bool printerMode)
 {
-    // A printed page starts white: only the dark mode needs painting, and Cls never reaches paper.
+    // A printed page starts white: only the dark mode needs painting, and clear() never reaches paper.
     if (surface.isPrinter()) {
         if (!printerMode)
-            surface.Line(0, 0, surface.ScaleWidth(), surface.ScaleHeight(), colours::kBlack, Surface::Shape::FilledBox);
+            surface.drawLine(
+                0, 0, surface.pageWidth(), surface.pageHeight(), colours::kBlack, Surface::Shape::FilledBox);
         return;
     }
-    surface.BackColor = colours.background;
-    surface.Cls();
+    surface.backColor = colours.background;
+    surface.clear();
 }
 
 // The angle between two points of a circle. A thousand points a half turn join up on a small circle;
@@ -64,15 +65,15 @@ double halfRounded(double value)
 void drawLabels(const ViewState &view, Surface &surface, int i, TextColour colour)
 {
     const QString xText = signedLabel(view.originX + i);
-    const double xHalf = halfRounded(surface.TextWidth(xText));
-    const double xTextHalfHeight = halfRounded(surface.TextHeight(xText));
+    const double xHalf = halfRounded(surface.textWidth(xText));
+    const double xTextHalfHeight = halfRounded(surface.textHeight(xText));
     const auto x = static_cast<qint32>(10 * i + 15 - xHalf);
     printText(surface, xText, x, static_cast<qint32>(31 - xTextHalfHeight), colour, QString(), 0, false, 0);
     printText(surface, xText, x, static_cast<qint32>(195 - xTextHalfHeight), colour, QString(), 0, false, 0);
 
     const QString yText = signedLabel(view.originY + 15 - i);
-    const double yHalf = halfRounded(surface.TextWidth(yText));
-    const auto y = static_cast<qint32>(10 * i + 38 - halfRounded(surface.TextHeight(yText)));
+    const double yHalf = halfRounded(surface.textWidth(yText));
+    const auto y = static_cast<qint32>(10 * i + 38 - halfRounded(surface.textHeight(yText)));
     printText(
         surface, yText, static_cast<qint32>(common::roundHalfEven(8.5 - yHalf)), y, colour, QString(), 0, false, 0);
     printText(
@@ -86,11 +87,11 @@ void drawGrid(const MapModel &model, Surface &surface)
     const ViewState &view = model.view;
     const GridColours colours = gridColours(view.printerMode);
     clear(surface, colours, view.printerMode);
-    surface.DrawStyle = 0;
+    surface.drawStyle = 0;
 
-    surface.Line(5.1, 28.1, 174.5, 197.5, colours.background, Surface::Shape::FilledBox);
-    surface.Line(5, 2, 30, 27, colours.background, Surface::Shape::FilledBox);
-    surface.Line(5, 2, 30, 27, colours.miniOutline, Surface::Shape::Box);
+    surface.drawLine(5.1, 28.1, 174.5, 197.5, colours.background, Surface::Shape::FilledBox);
+    surface.drawLine(5, 2, 30, 27, colours.background, Surface::Shape::FilledBox);
+    surface.drawLine(5, 2, 30, 27, colours.miniOutline, Surface::Shape::Box);
 
     if (view.showSpheres) {
         plotCircle(view, 0, 0, 10, colourByDistanceFromSol(5), surface);
@@ -103,30 +104,30 @@ void drawGrid(const MapModel &model, Surface &surface)
         plotCircle(view, star.x, star.y, static_cast<float>(view.rangeHigh), colourByDistance(view.rangeHigh), surface);
     }
 
-    surface.DrawWidth = 1;
+    surface.drawWidth = 1;
     for (int i = 1; i <= 16; ++i) {
-        surface.Line(10 * i + 5, 36.5, 10 * i + 5, 189.5, colours.solid);
-        surface.Line(13.5, 10 * i + 28, 166.5, 10 * i + 28, colours.solid);
+        surface.drawLine(10 * i + 5, 36.5, 10 * i + 5, 189.5, colours.solid);
+        surface.drawLine(13.5, 10 * i + 28, 166.5, 10 * i + 28, colours.solid);
     }
 
-    surface.DrawStyle = 1;
-    surface.FontSize = view.textScale * 10;
+    surface.drawStyle = 1;
+    surface.fontSize = view.textScale * 10;
     for (int i = 0; i <= 15; ++i) {
         // Every fifth light year inside the box; the right and bottom edges are left to the frame.
         if (i > 0 && (view.originX + i - 1) % 5 == 0)
-            surface.Line(10 * i + 5, 38, 10 * i + 5, 188, colours.dashed);
+            surface.drawLine(10 * i + 5, 38, 10 * i + 5, 188, colours.dashed);
         if (i > 0 && (view.originY + 16 - i) % 5 == 0)
-            surface.Line(15, 10 * i + 28, 165, 10 * i + 28, colours.dashed);
+            surface.drawLine(15, 10 * i + 28, 165, 10 * i + 28, colours.dashed);
         drawLabels(view, surface, i, colours.label);
     }
 
-    surface.DrawStyle = 0;
-    surface.Line(15, 38, 165, 188, colours.dashed, Surface::Shape::Box);
+    surface.drawStyle = 0;
+    surface.drawLine(15, 38, 165, 188, colours.dashed, Surface::Shape::Box);
 }
 
 void plotCircle(const ViewState &view, qint32 x, qint32 y, float radius, Colour colour, Surface &surface)
 {
-    const int oldWidth = surface.DrawWidth;
+    const int oldWidth = surface.drawWidth;
     constexpr float kMiniScale = 25.0f / 70.0f;
     const float step = circleStep(view, radius);
     if (step <= 0.0f)
@@ -143,15 +144,15 @@ void plotCircle(const ViewState &view, qint32 x, qint32 y, float radius, Colour 
         const auto px = static_cast<float>((dx + sectorX) * 10.0 + 5.0);
         const auto py = static_cast<float>((dy + sectorY) * 10.0 + 28.0);
         if (inRange(15, 165, px) && inRange(38, 188, py)) {
-            surface.DrawWidth = 4;
-            surface.PSet(px, py, colour);
+            surface.drawWidth = 4;
+            surface.drawPoint(px, py, colour);
         }
         const auto qx = static_cast<float>((dx + miniX) * kMiniScale + 5.0);
         const auto qy = static_cast<float>((dy + miniY) * kMiniScale + 2.0);
         if (inRange(5.2, 29.8, qx) && inRange(2.2, 26.8, qy)) {
-            surface.DrawWidth = 1;
-            surface.PSet(qx, qy, colour);
+            surface.drawWidth = 1;
+            surface.drawPoint(qx, qy, colour);
         }
     }
-    surface.DrawWidth = oldWidth;
+    surface.drawWidth = oldWidth;
 }

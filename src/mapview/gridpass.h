@@ -7,7 +7,7 @@ struct MapModel;
 struct ViewState;
 
 // The first half of every redraw: background, panels, circles, the sector grid and its labels.
-// Leaves DrawStyle 0, DrawWidth 1 and FontSize textScale * 10 on the surface.
+// Leaves drawStyle 0, drawWidth 1 and fontSize textScale * 10 on the surface.
 void drawGrid(const MapModel &model, Surface &surface);
 
 // A circle of `radius` light years around the whole-light-year point (x, y), plotted point by point

@@ -29,28 +29,28 @@ QString heightLabel(int z)
 QRectF drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, double dotRadius, int z, bool left,
     bool shifted, double ringRadius)
 {
-    const Colour foreColor = surface.ForeColor;
-    const double fontSize = surface.FontSize;
-    const bool bold = surface.FontBold;
-    surface.ForeColor = view.printerMode ? colours::kBlack : colours::kWhite;
-    surface.FontSize = view.textScale * kHeightPoints;
-    surface.FontBold = false;
+    const Colour foreColor = surface.foreColor;
+    const double fontSize = surface.fontSize;
+    const bool bold = surface.fontBold;
+    surface.foreColor = view.printerMode ? colours::kBlack : colours::kWhite;
+    surface.fontSize = view.textScale * kHeightPoints;
+    surface.fontBold = false;
     const QString text = heightLabel(z);
-    const double width = surface.TextWidth(text);
+    const double width = surface.textWidth(text);
     const QRectF box = sectorBox();
     if (ringRadius > 0.0) {
         // On the diagonal, where neither the ring nor the cross hairs' lines run.
         const double out = ringRadius * std::sqrt(0.5) + kGap;
         const bool east = dot.x() + out + width > box.right();
-        surface.CurrentX = east ? dot.x() - out - width : dot.x() + out;
-        surface.CurrentY = dot.y() - out - surface.TextHeight(text);
+        surface.currentX = east ? dot.x() - out - width : dot.x() + out;
+        surface.currentY = dot.y() - out - surface.textHeight(text);
     } else {
         // A label at the right of a dot on the sector's east edge would run into the grid's labels. A star alone in
         // its cell takes it under the dot (at its left it could meet the label of a star one light year west); a
         // shifted star at its left, unless star ID numbers are on and its cell-mate's number stands there: then
         // over the dot, as its own number stands under it. On the west edge a label at the left goes to the right
         // when no number stands there, else under the dot. Under the dot on the bottom row becomes over it.
-        const double height = surface.TextHeight(text);
+        const double height = surface.textHeight(text);
         const double rightX = dot.x() + dotRadius + kGap;
         const double leftX = dot.x() - dotRadius - kGap - width;
         Place place = left ? Place::Left : Place::Right;
@@ -64,21 +64,21 @@ QRectF drawHeightMark(const ViewState &view, Surface &surface, QPointF dot, doub
         switch (place) {
         case Place::Right:
         case Place::Left:
-            surface.CurrentX = place == Place::Left ? leftX : rightX;
-            surface.CurrentY = dot.y() - height / 2;
+            surface.currentX = place == Place::Left ? leftX : rightX;
+            surface.currentY = dot.y() - height / 2;
             break;
         case Place::Under:
         case Place::Over:
             // Centred on the dot, but no further past the grid's edge than the labels beside it leave room for.
-            surface.CurrentX = std::clamp(dot.x() - width / 2, box.left() - kEdgeRoom, box.right() + kEdgeRoom - width);
-            surface.CurrentY = place == Place::Under ? under : dot.y() - dotRadius - kGap - height;
+            surface.currentX = std::clamp(dot.x() - width / 2, box.left() - kEdgeRoom, box.right() + kEdgeRoom - width);
+            surface.currentY = place == Place::Under ? under : dot.y() - dotRadius - kGap - height;
             break;
         }
     }
-    const QRectF printed(surface.CurrentX, surface.CurrentY, width, surface.TextHeight(text));
-    surface.Print(text);
-    surface.ForeColor = foreColor;
-    surface.FontSize = fontSize;
-    surface.FontBold = bold;
+    const QRectF printed(surface.currentX, surface.currentY, width, surface.textHeight(text));
+    surface.drawText(text);
+    surface.foreColor = foreColor;
+    surface.fontSize = fontSize;
+    surface.fontBold = bold;
     return printed;
 }

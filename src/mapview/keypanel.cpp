@@ -17,11 +17,11 @@ void drawboxes(Surface &surface, bool printerMode)
 {
     const Colour fill = printerMode ? colours::kWhite : colours::kBlack;
     const Colour outline = printerMode ? colours::kCyan : colours::kDarkTeal;
-    surface.Line(108, 11.5, 174.5, 27, fill, Surface::Shape::FilledBox);
-    surface.Line(31, 11.5, 107, 27, fill, Surface::Shape::FilledBox);
-    surface.Line(108, 11.5, 174.5, 27, outline, Surface::Shape::Box);
-    surface.Line(31, 11.5, 107, 27, outline, Surface::Shape::Box);
-    surface.ForeColor = printerMode ? colours::kBlack : colours::kGrey;
+    surface.drawLine(108, 11.5, 174.5, 27, fill, Surface::Shape::FilledBox);
+    surface.drawLine(31, 11.5, 107, 27, fill, Surface::Shape::FilledBox);
+    surface.drawLine(108, 11.5, 174.5, 27, outline, Surface::Shape::Box);
+    surface.drawLine(31, 11.5, 107, 27, outline, Surface::Shape::Box);
+    surface.foreColor = printerMode ? colours::kBlack : colours::kGrey;
 }
 
 void drawtitle(const MapModel &model, Surface &surface, qint32 size)
@@ -56,7 +56,7 @@ ColourKey politykey(const MapModel &model)
 
 void drawkey(const MapModel &model, Surface &surface, qint32 size)
 {
-    surface.FillStyle = 0;
+    surface.fillStyle = Surface::Fill::Solid;
     const ColourKey key = model.view.colourCode == DisplayOptions::kPolityColourCode
         ? politykey(model)
         : colourKeyFor(model.view.colourCode);

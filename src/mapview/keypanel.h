@@ -30,5 +30,5 @@ ColourKey colourKeyFor(int colourCode);
 QString sectorLine(qint32 originX, qint32 originY, qint32 rangeLow, qint32 rangeHigh);
 
 // The two panels under the logo: their boxes, the title panel (sector and selected star) and the
-// key panel of the current colour code. Leaves the panel text colour as ForeColor and FillStyle solid.
+// key panel of the current colour code. Leaves the panel text colour as foreColor and fillStyle solid.
 void drawPanels(const MapModel &model, Surface &surface);

@@ -39,12 +39,12 @@ double clearance(const MapModel &model, int star)
 // pass centres them on, in its font: names may use the margin between them and the grid.
 std::array<QRectF, 4> labelBands(Surface &surface, const ViewState &view)
 {
-    const double fontSize = surface.FontSize;
-    surface.FontSize = view.textScale * 10;
-    const double h = surface.TextHeight(QStringLiteral("+00")) / 2 + 0.5;
+    const double fontSize = surface.fontSize;
+    surface.fontSize = view.textScale * 10;
+    const double h = surface.textHeight(QStringLiteral("+00")) / 2 + 0.5;
     const double w
-        = std::max(surface.TextWidth(QStringLiteral("+00")), surface.TextWidth(QStringLiteral("-00"))) / 2 + 1.0;
-    surface.FontSize = fontSize;
+        = std::max(surface.textWidth(QStringLiteral("+00")), surface.textWidth(QStringLiteral("-00"))) / 2 + 1.0;
+    surface.fontSize = fontSize;
     const QRectF panel = sectorPanel();
     return { QRectF(QPointF(panel.left(), panel.top()), QPointF(panel.right(), 31 + h)),
         QRectF(QPointF(panel.left(), 195 - h), QPointF(panel.right(), panel.bottom())),
@@ -103,15 +103,15 @@ void drawNotesMarks(const MapModel &model, Surface &surface, SectorMarks &marks)
 {
     if (!model.view.markNotes)
         return;
-    const int fillStyle = surface.FillStyle;
-    const int drawWidth = surface.DrawWidth;
-    surface.FillStyle = 1;
-    surface.DrawWidth = 1;
+    const Surface::Fill fillStyle = surface.fillStyle;
+    const int drawWidth = surface.drawWidth;
+    surface.fillStyle = Surface::Fill::Transparent;
+    surface.drawWidth = 1;
     for (const SectorMarks::Dot &dot : marks.dots)
         if (model.notes.hasNotes(dot.star))
-            surface.Circle(dot.centre.x(), dot.centre.y(), kNotesRing, nameColour(model.view));
-    surface.FillStyle = fillStyle;
-    surface.DrawWidth = drawWidth;
+            surface.drawCircle(dot.centre.x(), dot.centre.y(), kNotesRing, nameColour(model.view));
+    surface.fillStyle = fillStyle;
+    surface.drawWidth = drawWidth;
 }
 
 std::vector<int> drawNames(const MapModel &model, Surface &surface, const SectorMarks &marks)
@@ -119,14 +119,14 @@ std::vector<int> drawNames(const MapModel &model, Surface &surface, const Sector
     const ViewState &view = model.view;
     if (!view.showStarNames)
         return {};
-    const Colour foreColor = surface.ForeColor;
-    const double fontSize = surface.FontSize;
-    const bool bold = surface.FontBold;
-    const int drawWidth = surface.DrawWidth;
-    surface.FontSize = view.textScale * kNamePoints;
-    surface.FontBold = false;
-    surface.DrawWidth = 1;
-    surface.ForeColor = nameColour(view);
+    const Colour foreColor = surface.foreColor;
+    const double fontSize = surface.fontSize;
+    const bool bold = surface.fontBold;
+    const int drawWidth = surface.drawWidth;
+    surface.fontSize = view.textScale * kNamePoints;
+    surface.fontBold = false;
+    surface.drawWidth = 1;
+    surface.foreColor = nameColour(view);
 
     NamePlacer placer(sectorPanel());
     for (const QRectF &band : labelBands(surface, view))
@@ -141,7 +141,7 @@ std::vector<int> drawNames(const MapModel &model, Surface &surface, const Sector
         const auto at = std::find_if(
             marks.dots.begin(), marks.dots.end(), [star](const SectorMarks::Dot &dot) { return dot.star == star; });
         const QString name = (*model.stars)[star].starName.trimmed();
-        const QSizeF size(surface.TextWidth(name), surface.TextHeight(name));
+        const QSizeF size(surface.textWidth(name), surface.textHeight(name));
         // Round the cross hairs' ring the name stands on a diagonal, clear of their lines.
         const bool ringed = star == view.selectedStar && view.showCrossHairs;
         const std::optional<PlacedName> placed = placer.place(star, at->centre, clearance(model, star), size, ringed);
@@ -151,15 +151,15 @@ std::vector<int> drawNames(const MapModel &model, Surface &surface, const Sector
         }
         if (placed->leader) {
             const QLineF &line = *placed->leader;
-            surface.Line(line.x1(), line.y1(), line.x2(), line.y2(), surface.ForeColor);
+            surface.drawLine(line.x1(), line.y1(), line.x2(), line.y2(), surface.foreColor);
         }
-        surface.CurrentX = placed->rect.left();
-        surface.CurrentY = placed->rect.top();
-        surface.Print(name);
+        surface.currentX = placed->rect.left();
+        surface.currentY = placed->rect.top();
+        surface.drawText(name);
     }
-    surface.ForeColor = foreColor;
-    surface.FontSize = fontSize;
-    surface.FontBold = bold;
-    surface.DrawWidth = drawWidth;
+    surface.foreColor = foreColor;
+    surface.fontSize = fontSize;
+    surface.fontBold = bold;
+    surface.drawWidth = drawWidth;
     return leftOut;
 }

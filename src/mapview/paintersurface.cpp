@@ -33,29 +33,29 @@ PainterSurface::~PainterSurface()
 
 RasterCache::Font &PainterSurface::currentFont()
 {
-    if (!m_font || FontName != m_fontName || FontSize != m_fontSize || FontBold != m_fontBold) {
-        m_fontName = FontName;
-        m_fontSize = FontSize;
-        m_fontBold = FontBold;
-        m_font = &m_cache->font(FontName, FontSize, FontBold, m_painter.device());
+    if (!m_font || fontName != m_fontName || fontSize != m_fontSize || fontBold != m_fontBold) {
+        m_fontName = fontName;
+        m_fontSize = fontSize;
+        m_fontBold = fontBold;
+        m_font = &m_cache->font(fontName, fontSize, fontBold, m_painter.device());
     }
     return *m_font;
 }
 
 double PainterSurface::penWidth() const
 {
-    return std::max(1, DrawWidth) * m_unitsPerPixel;
+    return std::max(1, drawWidth) * m_unitsPerPixel;
 }
 
 void PainterSurface::applyPen(Colour colour)
 {
     QPen pen(toQColor(colour), penWidth());
-    if (DrawStyle == 1) {
+    if (drawStyle == 1) {
         pen.setStyle(Qt::CustomDashLine);
         pen.setDashPattern({ 6.0, 3.0 });
         pen.setCapStyle(Qt::FlatCap);
     } else {
-        pen.setCapStyle(DrawWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
+        pen.setCapStyle(drawWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
     }
     m_painter.setPen(pen);
 }
@@ -88,26 +88,26 @@ void PainterSurface::stampPoints(const QPolygonF &points, int width)
         m_painter.drawImage(QPointF(point.x() - half, point.y() - half), dot);
 }
 
-void PainterSurface::Cls()
+void PainterSurface::clear()
 {
     flush();
-    m_painter.fillRect(m_clearArea, toQColor(BackColor));
+    m_painter.fillRect(m_clearArea, toQColor(backColor));
     if (m_raster)
-        m_clearedTo = BackColor;
-    CurrentX = 0.0;
-    CurrentY = 0.0;
+        m_clearedTo = backColor;
+    currentX = 0.0;
+    currentY = 0.0;
 }
 
-void PainterSurface::PSet(double x, double y, Colour colour)
+void PainterSurface::drawPoint(double x, double y, Colour colour)
 {
     if (colour != m_pointColour)
         flush();
     m_pointColour = colour;
     m_clearedTo.reset();
-    m_points[DrawWidth].append(toDevice(x, y));
+    m_points[drawWidth].append(toDevice(x, y));
 }
 
-void PainterSurface::Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape)
+void PainterSurface::drawLine(double x1, double y1, double x2, double y2, Colour colour, Shape shape)
 {
     flush();
     const QPointF from = toDevice(x1, y1);
@@ -133,29 +133,29 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2, Colour col
     }
 }
 
-void PainterSurface::Circle(double x, double y, double radius, qint64 colour)
+void PainterSurface::drawCircle(double x, double y, double radius, qint64 colour)
 {
     flush();
     m_clearedTo.reset();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
-    applyPen(colour == kForeColor ? ForeColor : static_cast<Colour>(colour));
-    if (FillStyle == 0)
-        m_painter.setBrush(toQColor(FillColor));
+    applyPen(colour == kUseForeColor ? foreColor : static_cast<Colour>(colour));
+    if (fillStyle == Surface::Fill::Solid)
+        m_painter.setBrush(toQColor(fillColor));
     else
         m_painter.setBrush(Qt::NoBrush);
     const double r = radius * m_map.m11();
     m_painter.drawEllipse(toDevice(x, y), r, r);
 }
 
-void PainterSurface::Print(const QString &text)
+void PainterSurface::drawText(const QString &text)
 {
     flush();
     m_clearedTo.reset();
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
-    m_painter.setPen(toQColor(ForeColor));
+    m_painter.setPen(toQColor(foreColor));
     RasterCache::Font &font = currentFont();
-    const QPointF topLeft = toDevice(CurrentX, CurrentY);
+    const QPointF topLeft = toDevice(currentX, currentY);
     const QPointF baseline(topLeft.x(), topLeft.y() + std::ceil(font.metrics().ascent()));
     if (m_glyphRuns) {
         for (const QGlyphRun &run : font.runs(text))
@@ -164,8 +164,8 @@ void PainterSurface::Print(const QString &text)
         m_painter.setFont(font.font());
         m_painter.drawText(baseline, text);
     }
-    CurrentX = 0.0;
-    CurrentY += lineHeight(metrics()) / m_map.m22();
+    currentX = 0.0;
+    currentY += lineHeight(metrics()) / m_map.m22();
 }
 
 double PainterSurface::lineHeight(const QFontMetricsF &metrics)
@@ -176,18 +176,18 @@ double PainterSurface::lineHeight(const QFontMetricsF &metrics)
     return std::ceil(metrics.ascent()) + std::ceil(metrics.descent());
 }
 
-double PainterSurface::TextWidth(const QString &text)
+double PainterSurface::textWidth(const QString &text)
 {
     return currentFont().width(text) / m_map.m11();
 }
 
-double PainterSurface::TextHeight(const QString &text)
+double PainterSurface::textHeight(const QString &text)
 {
     Q_UNUSED(text)
     return lineHeight(metrics()) / m_map.m22();
 }
 
-void PainterSurface::PaintPicture(const QImage &picture, double x, double y, double width, double height)
+void PainterSurface::drawPicture(const QImage &picture, double x, double y, double width, double height)
 {
     flush();
     m_clearedTo.reset();

@@ -15,7 +15,7 @@ class QPainter;
 
 // The drawing surface over a QPainter: a window's backing image, a printer page, a PDF or a PNG.
 // Map units go to the painter's coordinates through one scale; font sizes are points on the
-// painter's device and are never scaled by the map transform; DrawWidth is in 1/96 inch.
+// painter's device and are never scaled by the map transform; drawWidth is in 1/96 inch.
 class PainterSurface : public Surface
 {
 public:
@@ -26,19 +26,19 @@ public:
         QPainter &painter, const QSizeF &scaleSize, const QRectF &target, bool printer, RasterCache *cache = nullptr);
     ~PainterSurface() override;
 
-    void Cls() override;
-    void PSet(double x, double y, Colour colour) override;
-    void Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape = Shape::Line) override;
-    void Circle(double x, double y, double radius, qint64 colour = kForeColor) override;
-    void Print(const QString &text) override;
-    double TextWidth(const QString &text) override;
-    double TextHeight(const QString &text) override;
-    void PaintPicture(const QImage &picture, double x, double y, double width, double height) override;
-    double ScaleWidth() const override { return m_scaleSize.width(); }
-    double ScaleHeight() const override { return m_scaleSize.height(); }
+    void clear() override;
+    void drawPoint(double x, double y, Colour colour) override;
+    void drawLine(double x1, double y1, double x2, double y2, Colour colour, Shape shape = Shape::Line) override;
+    void drawCircle(double x, double y, double radius, qint64 colour = kUseForeColor) override;
+    void drawText(const QString &text) override;
+    double textWidth(const QString &text) override;
+    double textHeight(const QString &text) override;
+    void drawPicture(const QImage &picture, double x, double y, double width, double height) override;
+    double pageWidth() const override { return m_scaleSize.width(); }
+    double pageHeight() const override { return m_scaleSize.height(); }
     bool isPrinter() const override { return m_printer; }
 
-    // What Cls fills, in painter coordinates: the target unless set (a window shows the page's
+    // What clear() fills, in painter coordinates: the target unless set (a window shows the page's
     // background around a page narrower or lower than itself).
     void setClearArea(const QRectF &area) { m_clearArea = area; }
 
@@ -46,7 +46,7 @@ public:
     void flush();
 
 private:
-    // The font of the current FontName, FontSize and FontBold on this device, with its metrics.
+    // The font of the current fontName, fontSize and fontBold on this device, with its metrics.
     RasterCache::Font &currentFont();
     const QFontMetricsF &metrics() { return currentFont().metrics(); }
     static double lineHeight(const QFontMetricsF &metrics);
@@ -71,15 +71,15 @@ private:
     // same pixels as the painter's own text. Scaled, the painter places glyphs differently, and on
     // paper, PDF and SVG the text stays text.
     bool m_glyphRuns;
-    // The last font asked for, kept until FontName, FontSize or FontBold changes.
+    // The last font asked for, kept until fontName, fontSize or fontBold changes.
     RasterCache::Font *m_font = nullptr;
     QString m_fontName;
     double m_fontSize = -1.0;
     bool m_fontBold = false;
-    // Nothing drawn on an image since Cls filled it with this colour.
+    // Nothing drawn on an image since clear() filled it with this colour.
     std::optional<Colour> m_clearedTo;
 
-    // Batched PSet points of one colour, one batch per DrawWidth. Points of different colours are
+    // Batched drawPoint points of one colour, one batch per drawWidth. Points of different colours are
     // drawn in the order they were set; points of one colour look the same in any order.
     std::map<int, QPolygonF> m_points;
     Colour m_pointColour = 0;

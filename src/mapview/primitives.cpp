@@ -7,41 +7,41 @@
 void printText(Surface &surface, const QString &text, qint32 x, qint32 y, TextColour colour, const QString &fontName,
     qint32 fontSize, bool bold, float centre)
 {
-    const Colour oldColour = surface.ForeColor;
-    const QString oldName = surface.FontName;
-    const double oldSize = surface.FontSize;
-    const bool oldBold = surface.FontBold;
+    const Colour oldColour = surface.foreColor;
+    const QString oldName = surface.fontName;
+    const double oldSize = surface.fontSize;
+    const bool oldBold = surface.fontBold;
 
-    surface.ForeColor = colour.valueOr(oldColour);
+    surface.foreColor = colour.valueOr(oldColour);
     if (!fontName.isEmpty())
-        surface.FontName = fontName;
+        surface.fontName = fontName;
     if (fontSize > 0)
-        surface.FontSize = fontSize;
-    surface.FontBold = bold;
+        surface.fontSize = fontSize;
+    surface.fontBold = bold;
 
     if (centre > 0)
-        surface.CurrentX = centre - static_cast<float>(surface.TextWidth(text)) / 2.0f;
+        surface.currentX = centre - static_cast<float>(surface.textWidth(text)) / 2.0f;
     else
-        surface.CurrentX = x;
-    surface.CurrentY = y;
-    surface.Print(text);
+        surface.currentX = x;
+    surface.currentY = y;
+    surface.drawText(text);
 
-    surface.ForeColor = oldColour;
-    surface.FontName = oldName;
-    surface.FontSize = oldSize;
-    surface.FontBold = oldBold;
+    surface.foreColor = oldColour;
+    surface.fontName = oldName;
+    surface.fontSize = oldSize;
+    surface.fontBold = oldBold;
 }
 
 void drawKeyEntry(const QString &caption, Colour colour, float x, float y, qint32 radius, Surface &surface)
 {
-    surface.FillStyle = 0;
-    surface.FillColor = colour;
-    surface.FontBold = true;
-    const double half = common::roundHalfEven(surface.TextWidth(caption) / 2.0);
-    surface.Circle(x, y, radius);
-    surface.CurrentY = y + radius;
-    surface.CurrentX = x - half;
-    surface.Print(caption);
+    surface.fillStyle = Surface::Fill::Solid;
+    surface.fillColor = colour;
+    surface.fontBold = true;
+    const double half = common::roundHalfEven(surface.textWidth(caption) / 2.0);
+    surface.drawCircle(x, y, radius);
+    surface.currentY = y + radius;
+    surface.currentX = x - half;
+    surface.drawText(caption);
 }
 
 QString signedLabel(double value)

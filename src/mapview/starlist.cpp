@@ -40,8 +40,8 @@ StarList::StarList(const MapModel &model, Surface &surface)
     : m_model(model)
     , m_surface(surface)
 {
-    m_surface.FontSize = model.view.textScale * 9;
-    m_lineHeight = common::roundHalfEven(m_surface.TextHeight(QStringLiteral("Hello")));
+    m_surface.fontSize = model.view.textScale * 9;
+    m_lineHeight = common::roundHalfEven(m_surface.textHeight(QStringLiteral("Hello")));
     m_left = model.view.showStarNumbers ? kListX - 2 : kListX + 8;
     m_headerLines = model.view.atlasPage > 0 ? 2 : 1;
     drawHeader();
@@ -50,12 +50,12 @@ StarList::StarList(const MapModel &model, Surface &surface)
 void StarList::drawHeader()
 {
     if (m_model.view.printerMode) {
-        m_surface.ForeColor = colours::kWhite;
-        m_surface.Line(
-            m_left, 2, kRight, m_headerLines * m_lineHeight + 2, m_surface.ForeColor, Surface::Shape::FilledBox);
-        m_surface.ForeColor = colours::kBlack;
+        m_surface.foreColor = colours::kWhite;
+        m_surface.drawLine(
+            m_left, 2, kRight, m_headerLines * m_lineHeight + 2, m_surface.foreColor, Surface::Shape::FilledBox);
+        m_surface.foreColor = colours::kBlack;
     } else {
-        m_surface.ForeColor = colours::kWhite;
+        m_surface.foreColor = colours::kWhite;
     }
     if (m_model.view.showStarNumbers)
         print(m_surface, QStringLiteral("Ref"), 180, 2);
@@ -64,7 +64,7 @@ void StarList::drawHeader()
     // The atlas says under its LY head what the light years are counted from.
     if (m_headerLines == 2)
         print(m_surface, QStringLiteral("from Sol"), kLightYearsX, 2 + m_lineHeight, 0, true);
-    m_surface.FontBold = false;
+    m_surface.fontBold = false;
 }
 
 HitArea StarList::drawRow(qint32 i, int k, const QString &ref)
@@ -74,21 +74,21 @@ HitArea StarList::drawRow(qint32 i, int k, const QString &ref)
     const double top = (k + m_headerLines - 1) * m_lineHeight + 2;
     const double bottom = top + m_lineHeight;
 
-    m_surface.FillStyle = 0;
+    m_surface.fillStyle = Surface::Fill::Solid;
     Colour background = colours::kBlack;
     if (view.printerMode)
         background = k % 2 == 1 ? colours::kCyan : colours::kWhite;
-    m_surface.Line(m_left, top, kRight, bottom, background, Surface::Shape::FilledBox);
+    m_surface.drawLine(m_left, top, kRight, bottom, background, Surface::Shape::FilledBox);
     if (i == view.selectedStar) {
-        m_surface.FillStyle = 1;
-        m_surface.Line(m_left, top, kRight, bottom, colours::kRed, Surface::Shape::FilledBox);
-        m_surface.FillStyle = 0;
+        m_surface.fillStyle = Surface::Fill::Transparent;
+        m_surface.drawLine(m_left, top, kRight, bottom, colours::kRed, Surface::Shape::FilledBox);
+        m_surface.fillStyle = Surface::Fill::Solid;
     }
 
     if (i == view.selectedStar)
-        m_surface.ForeColor = colours::kWhite;
+        m_surface.foreColor = colours::kWhite;
     else
-        m_surface.ForeColor = view.printerMode ? colours::kBlack : starColour(m_model, i);
+        m_surface.foreColor = view.printerMode ? colours::kBlack : starColour(m_model, i);
 
     if (view.showStarNumbers)
         print(m_surface, ref, 180, top);

@@ -23,36 +23,36 @@ void drawminipoint(const MapModel &model, Surface &surface, qint32 i, double dis
 {
     const ViewState &view = model.view;
     const StarRecord &star = (*model.stars)[i];
-    surface.DrawWidth = 3;
+    surface.drawWidth = 3;
     const double mx = (star.x + 35) * kMiniScale * 10 + 5;
     const double my = (35 - star.y) * kMiniScale * 10 + 2;
     if (distance <= view.rangeHigh)
-        surface.PSet(mx, my, starColour(model, i));
+        surface.drawPoint(mx, my, starColour(model, i));
     else if (view.greyOutOfRange)
-        surface.PSet(mx, my, colours::kGrey);
+        surface.drawPoint(mx, my, colours::kGrey);
     if (i == view.selectedStar && view.showCrossHairs) {
-        surface.DrawWidth = 1;
-        surface.Line(mx, 2, mx, 27, colours::kRed);
-        surface.Line(5, my, 30, my, colours::kRed);
+        surface.drawWidth = 1;
+        surface.drawLine(mx, 2, mx, 27, colours::kRed);
+        surface.drawLine(5, my, 30, my, colours::kRed);
     }
 }
 
 void drawsectorbox(const ViewState &view, Surface &surface)
 {
-    surface.DrawWidth = 1;
-    surface.ForeColor = view.printerMode ? colours::kBlue : colours::kGrey;
+    surface.drawWidth = 1;
+    surface.foreColor = view.printerMode ? colours::kBlue : colours::kGrey;
     const double bx = (view.originX + 35) * kMiniScale * 10 + 5;
     const double by = (20 - view.originY) * kMiniScale * 10 + 2;
     const double side = common::roundHalfEven(150 * kMiniScale);
-    surface.Line(bx, by, bx + side, by + side, surface.ForeColor, Surface::Shape::Box);
+    surface.drawLine(bx, by, bx + side, by + side, surface.foreColor, Surface::Shape::Box);
 }
 
 void drawlogo(const MapModel &model, Surface &surface)
 {
-    surface.ForeColor = model.view.printerMode ? colours::kBlack : colours::kWhite;
+    surface.foreColor = model.view.printerMode ? colours::kBlack : colours::kWhite;
     const QImage &logo = model.view.printerMode ? model.logoNegative : model.logo;
     if (!logo.isNull())
-        surface.PaintPicture(logo, 31, 1, 36.5, 10.5);
+        surface.drawPicture(logo, 31, 1, 36.5, 10.5);
 }
 
 // The first star of a shared cell is nudged off its point and the next one's reference number
@@ -71,10 +71,10 @@ HitArea drawstar(
     const StarRecord &star = (*model.stars)[i];
     const QPointF s = sectorPoint(star, view);
 
-    surface.ForeColor = view.printerMode ? colours::kBlack : colours::kGrey;
-    surface.FillStyle = 0;
-    surface.FillColor = distance <= view.rangeHigh ? starColour(model, i) : colours::kGrey;
-    surface.Circle(s.x(), s.y(), kDotRadius);
+    surface.foreColor = view.printerMode ? colours::kBlack : colours::kGrey;
+    surface.fillStyle = Surface::Fill::Solid;
+    surface.fillColor = distance <= view.rangeHigh ? starColour(model, i) : colours::kGrey;
+    surface.drawCircle(s.x(), s.y(), kDotRadius);
     marks.dots.push_back({ i, s });
     if (view.showHeight) {
         const bool ringed = i == view.selectedStar && view.showCrossHairs;
@@ -86,12 +86,12 @@ HitArea drawstar(
     const double left = s.x() - 2;
     if (view.showStarNumbers) {
         const QString t = ref.trimmed();
-        const double x = s.x() - surface.TextWidth(t) / 2;
-        const double y = star.shifted != 0 ? top + surface.TextHeight(t) : top - surface.TextHeight(t);
+        const double x = s.x() - surface.textWidth(t) / 2;
+        const double y = star.shifted != 0 ? top + surface.textHeight(t) : top - surface.textHeight(t);
         const auto printedX = static_cast<qint32>(common::roundHalfEven(x));
         const auto printedY = static_cast<qint32>(common::roundHalfEven(y));
         printText(surface, t, printedX, printedY, TextColour::keep(), QString(), 0, false, 0);
-        marks.labels.emplace_back(printedX, printedY, surface.TextWidth(t), surface.TextHeight(t));
+        marks.labels.emplace_back(printedX, printedY, surface.textWidth(t), surface.textHeight(t));
     }
     return { i, QRectF(left, top, 4, 0), starTooltip(model, i) };
 }
@@ -127,8 +127,8 @@ MapFrame drawStars(const MapModel &model, Surface &surface)
     drawCrossHairs(model, surface);
     drawNotesMarks(model, surface, marks);
     frame.unnamed = drawNames(model, surface, marks);
-    surface.FillStyle = 1;
-    surface.ForeColor = colours::kBlack;
+    surface.fillStyle = Surface::Fill::Transparent;
+    surface.foreColor = colours::kBlack;
     return frame;
 }
 
@@ -141,20 +141,20 @@ void drawCrossHairs(const MapModel &model, Surface &surface)
     const QPointF s = sectorPoint(star, view);
     const double sx = s.x();
     const double sy = s.y();
-    surface.FillStyle = 1;
-    surface.DrawWidth = 1;
+    surface.fillStyle = Surface::Fill::Transparent;
+    surface.drawWidth = 1;
 
     const bool xIn = inRange(view.originX, view.originX + 15, star.x);
     const bool yIn = inRange(view.originY, view.originY + 15, star.y);
     if (xIn && yIn) {
-        surface.Circle(sx, sy, kRingRadius, colours::kRed);
-        surface.Line(sx, 28.1, sx, sy - kRingRadius, colours::kRed);
-        surface.Line(sx, sy + kRingRadius, sx, 197.5, colours::kRed);
-        surface.Line(5.1, sy, sx - kRingRadius, sy, colours::kRed);
-        surface.Line(sx + kRingRadius, sy, 174.5, sy, colours::kRed);
+        surface.drawCircle(sx, sy, kRingRadius, colours::kRed);
+        surface.drawLine(sx, 28.1, sx, sy - kRingRadius, colours::kRed);
+        surface.drawLine(sx, sy + kRingRadius, sx, 197.5, colours::kRed);
+        surface.drawLine(5.1, sy, sx - kRingRadius, sy, colours::kRed);
+        surface.drawLine(sx + kRingRadius, sy, 174.5, sy, colours::kRed);
     } else if (xIn) {
-        surface.Line(sx, 28.1, sx, 197.5, colours::kRed);
+        surface.drawLine(sx, 28.1, sx, 197.5, colours::kRed);
     } else if (yIn) {
-        surface.Line(5.1, sy, 174.5, sy, colours::kRed);
+        surface.drawLine(5.1, sy, 174.5, sy, colours::kRed);
     }
 }

@@ -6,8 +6,8 @@ struct MapModel;
 class Surface;
 
 // The second half of every redraw: mini-map, logo, panels, star list, star dots, markers and
-// cross hairs. Returns what the windows apply to their controls. Ends with FillStyle 1 (transparent)
-// and ForeColor black on the surface.
+// cross hairs. Returns what the windows apply to their controls. Ends with fillStyle transparent
+// and foreColor black on the surface.
 MapFrame drawStars(const MapModel &model, Surface &surface);
 
 // The red cross hairs around the selected star on the sector map: a small circle and four lines

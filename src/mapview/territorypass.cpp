@@ -90,11 +90,11 @@ void drawBorders(const MapModel &model, Surface &surface, const PlaneTerritory &
     const ViewState &view = model.view;
     const auto mapX = [&](double ly) { return 15.0 + 10.0 * (ly - view.originX); };
     const auto mapY = [&](double ly) { return 188.0 - 10.0 * (ly - view.originY); };
-    surface.DrawWidth = 2;
-    surface.DrawStyle = 0;
+    surface.drawWidth = 2;
+    surface.drawStyle = 0;
     for (const BorderLine &b : territoryBorders(plane, cells.column, cells.row, cells.count, cells.count)) {
         const Colour colour = polityColour(model.campaign.polities.list[size_t(b.polity)].colour, view.printerMode);
-        surface.Line(mapX(b.line.x1()), mapY(b.line.y1()), mapX(b.line.x2()), mapY(b.line.y2()), colour);
+        surface.drawLine(mapX(b.line.x1()), mapY(b.line.y1()), mapX(b.line.x2()), mapY(b.line.y2()), colour);
     }
 }
 
@@ -117,25 +117,25 @@ void drawLegend(const MapModel &model, Surface &surface, const std::vector<int> 
 {
     const bool onWhite = model.view.printerMode;
     const Colour text = onWhite ? colours::kBlack : colours::kGrey;
-    surface.FontSize = kLegendFontSize;
-    surface.FontBold = false;
-    surface.DrawWidth = 1;
+    surface.fontSize = kLegendFontSize;
+    surface.fontBold = false;
+    surface.drawWidth = 1;
     double x = sectorBox().left();
     const double swatch = 3.0;
     const auto entry = [&](const QString &name, Colour colour, bool hatched) {
-        const double width = swatch + 1.5 + surface.TextWidth(name) + 4.0;
+        const double width = swatch + 1.5 + surface.textWidth(name) + 4.0;
         if (x + width > sectorBox().right())
             return false;
         if (hatched) {
-            surface.Line(x, kLegendY, x + swatch, kLegendY + swatch, colour, Surface::Shape::Box);
-            surface.Line(x, kLegendY + swatch, x + swatch, kLegendY, colour);
+            surface.drawLine(x, kLegendY, x + swatch, kLegendY + swatch, colour, Surface::Shape::Box);
+            surface.drawLine(x, kLegendY + swatch, x + swatch, kLegendY, colour);
         } else {
-            surface.Line(x, kLegendY, x + swatch, kLegendY + swatch, colour, Surface::Shape::FilledBox);
+            surface.drawLine(x, kLegendY, x + swatch, kLegendY + swatch, colour, Surface::Shape::FilledBox);
         }
-        surface.ForeColor = text;
-        surface.CurrentX = x + swatch + 1.5;
-        surface.CurrentY = kLegendY + swatch / 2 - surface.TextHeight(name) / 2;
-        surface.Print(name);
+        surface.foreColor = text;
+        surface.currentX = x + swatch + 1.5;
+        surface.currentY = kLegendY + swatch / 2 - surface.textHeight(name) / 2;
+        surface.drawText(name);
         x += width;
         return true;
     };
@@ -178,21 +178,21 @@ void drawTerritory(const MapModel &model, Surface &surface)
     const Polities &polities = model.campaign.polities;
     const SectorCells cells = sectorCells(*plane, model.view);
     const QRectF box = sectorBox();
-    surface.PaintPicture(
+    surface.drawPicture(
         sectorImage(*plane, cells, polities, model.view.printerMode), box.left(), box.top(), box.width(), box.height());
-    surface.PaintPicture(miniImage(*plane, polities), kMiniLeft, kMiniTop, kMiniSide, kMiniSide);
+    surface.drawPicture(miniImage(*plane, polities), kMiniLeft, kMiniTop, kMiniSide, kMiniSide);
 
-    const int oldWidth = surface.DrawWidth;
-    const int oldStyle = surface.DrawStyle;
-    const Colour oldFore = surface.ForeColor;
-    const double oldSize = surface.FontSize;
-    const bool oldBold = surface.FontBold;
+    const int oldWidth = surface.drawWidth;
+    const int oldStyle = surface.drawStyle;
+    const Colour oldFore = surface.foreColor;
+    const double oldSize = surface.fontSize;
+    const bool oldBold = surface.fontBold;
     drawBorders(model, surface, *plane, cells);
     const auto [shown, neutral] = shownPolities(*plane, cells);
     drawLegend(model, surface, shown, neutral);
-    surface.DrawWidth = oldWidth;
-    surface.DrawStyle = oldStyle;
-    surface.ForeColor = oldFore;
-    surface.FontSize = oldSize;
-    surface.FontBold = oldBold;
+    surface.drawWidth = oldWidth;
+    surface.drawStyle = oldStyle;
+    surface.foreColor = oldFore;
+    surface.fontSize = oldSize;
+    surface.fontBold = oldBold;
 }

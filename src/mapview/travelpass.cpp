@@ -37,7 +37,7 @@ void drawLeg(Surface &surface, const MapModel &model, int a, int b, Colour colou
             box = QRectF(QPointF(std::min(box.left(), at.x()), std::min(box.top(), at.y())),
                 QPointF(std::max(box.right(), at.x()), std::max(box.bottom(), at.y())));
     if (const auto part = clipToBox(QLineF(p, q), box))
-        surface.Line(part->x1(), part->y1(), part->x2(), part->y2(), colour);
+        surface.drawLine(part->x1(), part->y1(), part->x2(), part->y2(), colour);
 }
 
 void drawLinks(const MapModel &model, Surface &surface)
@@ -54,28 +54,28 @@ void drawLinks(const MapModel &model, Surface &surface)
         }
     }
     // Both ends are dots on the map: nothing to clip.
-    surface.DrawWidth = kLinkWidth;
+    surface.drawWidth = kLinkWidth;
     for (size_t a = 0; a < shown.size(); ++a)
         for (size_t b = a + 1; b < shown.size(); ++b)
             if (model.distances(shown[a], shown[b]) <= model.campaign.travel.jumpLimit)
-                surface.Line(at[a].x(), at[a].y(), at[b].x(), at[b].y(), colours::kLink);
+                surface.drawLine(at[a].x(), at[a].y(), at[b].x(), at[b].y(), colours::kLink);
 }
 
 // The destination: a ring round its dot in the sector and round its point on the mini-map.
 void drawDestination(const MapModel &model, Surface &surface, int star)
 {
     const StarRecord &to = (*model.stars)[star];
-    const int oldFill = surface.FillStyle;
-    surface.FillStyle = 1;
-    surface.DrawWidth = kDestinationWidth;
+    const Surface::Fill oldFill = surface.fillStyle;
+    surface.fillStyle = Surface::Fill::Transparent;
+    surface.drawWidth = kDestinationWidth;
     if (inSector(to, model.view)) {
         const QPointF at = sectorPoint(to, model.view);
-        surface.Circle(at.x(), at.y(), kDestinationRing, colours::kRoute);
+        surface.drawCircle(at.x(), at.y(), kDestinationRing, colours::kRoute);
     }
     constexpr double kMiniScale = 25.0 / 70.0;
-    surface.DrawWidth = 1;
-    surface.Circle((to.x + 35) * kMiniScale + 5, (35 - to.y) * kMiniScale + 2, kMiniRing, colours::kRoute);
-    surface.FillStyle = oldFill;
+    surface.drawWidth = 1;
+    surface.drawCircle((to.x + 35) * kMiniScale + 5, (35 - to.y) * kMiniScale + 2, kMiniRing, colours::kRoute);
+    surface.fillStyle = oldFill;
 }
 
 void drawRoute(const MapModel &model, Surface &surface)
@@ -83,7 +83,7 @@ void drawRoute(const MapModel &model, Surface &surface)
     const std::vector<int> &route = model.campaign.travel.route;
     if (route.size() < 2)
         return;
-    surface.DrawWidth = kRouteWidth;
+    surface.drawWidth = kRouteWidth;
     for (size_t k = 1; k < route.size(); ++k)
         drawLeg(surface, model, route[k - 1], route[k], colours::kRoute);
     drawDestination(model, surface, route.back());
@@ -95,12 +95,12 @@ void drawTravel(const MapModel &model, Surface &surface)
 {
     if (!model.view.showLinks && model.campaign.travel.route.empty())
         return;
-    const int oldWidth = surface.DrawWidth;
-    const int oldStyle = surface.DrawStyle;
-    surface.DrawStyle = 0;
+    const int oldWidth = surface.drawWidth;
+    const int oldStyle = surface.drawStyle;
+    surface.drawStyle = 0;
     if (model.view.showLinks)
         drawLinks(model, surface);
     drawRoute(model, surface);
-    surface.DrawWidth = oldWidth;
-    surface.DrawStyle = oldStyle;
+    surface.drawWidth = oldWidth;
+    surface.drawStyle = oldStyle;
 }

@@ -53,7 +53,7 @@ bool PrintMapCommand::printPage()
         const WaitCursor wait;
         PainterSurface surface(
             painter, page.scaleMm, QRectF(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size()), true);
-        surface.FontName = m_printer.fontName();
+        surface.fontName = m_printer.fontName();
         m_draw(m_model, surface);
     }
     return painter.end();

@@ -161,7 +161,7 @@ private slots:
             // Under "LY", "from Sol"; each row's light years are its star's distance from Sol.
             QVERIFY(printed.contains("from Sol"));
             const auto rowsAt = [&s](double x) {
-                return s.where([x](const RecordedOp &op) { return op.kind == Kind::Print && op.at[0] == x; });
+                return s.where([x](const RecordedOp &op) { return op.kind == Kind::Text && op.at[0] == x; });
             };
             QStringList expected; // the sector's stars in list order, light years from Sol
             for (int i = 0; i < f.table.size(); ++i)
@@ -176,8 +176,7 @@ private slots:
                 return op.kind == Kind::FilledBox && op.at == QList<double> { 0, 0, 297, 210 };
             });
             QCOMPARE(sheet.size(), screenColours ? 1 : 0);
-            QVERIFY(
-                !s.where([](const RecordedOp &op) { return op.kind == Kind::Print && op.fontSize == 7; }).isEmpty());
+            QVERIFY(!s.where([](const RecordedOp &op) { return op.kind == Kind::Text && op.fontSize == 7; }).isEmpty());
             routeOps += s.where([](const RecordedOp &op) { return op.colour == colours::kRoute; }).size();
         }
         QCOMPARE(selectedPages > 0, routeShown);

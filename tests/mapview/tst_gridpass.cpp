@@ -36,12 +36,12 @@ private slots:
             f.view.textScale = 1.3;
             RecordingSurface s;
             s.printer = printer;
-            s.ForeColor = 0x123456;
-            s.DrawWidth = 7;
+            s.foreColor = 0x123456;
+            s.drawWidth = 7;
             drawGrid(f.model, s);
-            QVERIFY(s.DrawStyle == 0 && s.DrawWidth == 1 && s.FontSize == 13); // font size 10 x textScale
+            QVERIFY(s.drawStyle == 0 && s.drawWidth == 1 && s.fontSize == 13); // font size 10 x textScale
             // A window is cleared; on paper a dark page is painted black and a light page is left white.
-            QCOMPARE(s.of(Kind::Cls).size(), printer ? 0 : 1);
+            QCOMPARE(s.of(Kind::Clear).size(), printer ? 0 : 1);
             QCOMPARE(positions(s.ops.mid(0, 1)) + u' ' + hex(s.ops.front().colour),
                 !printer          ? (printerMode ? " ffffff" : " 0")
                     : printerMode ? "5.1,28.1,174.5,197.5 ffffff"
@@ -56,8 +56,8 @@ private slots:
             }));
             QVERIFY(lines.front().colour != s.ops.back().colour && s.ops.back().drawStyle == 0);
             QCOMPARE(positions(dashed), dashes);
-            // The printer mode prints the labels in the surface's ForeColor.
-            const auto labels = s.of(Kind::Print);
+            // The printer mode prints the labels in the surface's foreColor.
+            const auto labels = s.of(Kind::Text);
             QCOMPARE(labels.size(), 64);
             QCOMPARE(labels[0].colour, printerMode ? 0x123456u : 0xA0A0A0u);
             QStringList samples;
@@ -79,7 +79,7 @@ private slots:
         // 25/70 mini-map units, and Sol stands at (85, 118) and (17.14, 14.5).
         const QHash<Colour, double> radius { { colourByDistanceFromSol(5), 10 }, { colourByDistanceFromSol(15), 20 },
             { colourByDistanceFromSol(25), 30 }, { colourByDistance(40), 40 } };
-        for (const RecordedOp &p : s.of(Kind::PSet)) {
+        for (const RecordedOp &p : s.of(Kind::Point)) {
             const bool inSector = p.drawWidth == 4;
             QVERIFY(inSector ? inRange(15, 165, p.at[0]) && inRange(38, 188, p.at[1])
                              : p.drawWidth == 1 && inRange(5.2, 29.8, p.at[0]) && inRange(2.2, 26.8, p.at[1]));
@@ -97,7 +97,7 @@ private slots:
         f.view.selectedStar = -1;
         s.ops.clear();
         drawGrid(f.model, s);
-        QVERIFY(s.of(Kind::PSet).isEmpty());
+        QVERIFY(s.of(Kind::Point).isEmpty());
     }
 
     // A range circle of 30 light years or more (on paper, the screen, a big screen) has its 4-pixel dots no
@@ -114,7 +114,7 @@ private slots:
             f.view.originX = f.view.originY = origin;
             RecordingSurface s;
             drawGrid(f.model, s);
-            const auto dots = s.where([](const RecordedOp &op) { return op.kind == Kind::PSet && op.drawWidth == 4; });
+            const auto dots = s.where([](const RecordedOp &op) { return op.kind == Kind::Point && op.drawWidth == 4; });
             double widest = 0; // between neighbours, not where the circle left the grid
             for (qsizetype k = 1; k < dots.size(); ++k)
                 if (const double gap = std::hypot(dots[k].at[0] - dots[k - 1].at[0], dots[k].at[1] - dots[k - 1].at[1]);

@@ -142,13 +142,13 @@ private slots:
                 RecordingSurface s;
                 const MapFrame frame = drawMap(f.model, s);
                 const auto isName
-                    = [](const RecordedOp &op) { return op.kind == Kind::Print && op.fontSize == kNameSize; };
+                    = [](const RecordedOp &op) { return op.kind == Kind::Text && op.fontSize == kNameSize; };
                 const QList<RecordedOp> named = s.where(isName);
                 const QList<RecordedOp> leaderOps = s.ops.mid(plain.ops.size());
                 QCOMPARE(s.ops.mid(0, plain.ops.size()).size(), plain.ops.size());
                 QCOMPARE(named.size() + int(frame.unnamed.size()), frame.markers.size());
                 QList<QRectF> others;
-                for (const RecordedOp &op : plain.of(Kind::Print))
+                for (const RecordedOp &op : plain.of(Kind::Text))
                     others << printBox(op);
                 for (const RecordedOp &op : plain.of(Kind::FilledBox))
                     if (!sectorBox().intersects(QRectF(QPointF(op.at[0], op.at[1]), QPointF(op.at[2], op.at[3]))))

@@ -53,9 +53,9 @@ private slots:
         for (const int style : { 0, 1 })
             for (const int width : { 1, 3 }) {
                 const QImage image = render(QSize(200, 40), 1.0, 0.5, [&](PainterSurface &s) {
-                    s.DrawStyle = style;
-                    s.DrawWidth = width;
-                    s.Line(5, 10, 95, 10, kRed);
+                    s.drawStyle = style;
+                    s.drawWidth = width;
+                    s.drawLine(5, 10, 95, 10, kRed);
                 });
                 int runs = 0, inked = 0;
                 for (int x = 20; x < 180; ++x) {
@@ -75,16 +75,16 @@ private slots:
     {
         for (const int width : { 1, 4 }) {
             const QImage image = render(QSize(120, 20), 1.0, 1.0, [&](PainterSurface &s) {
-                s.DrawWidth = width;
+                s.drawWidth = width;
                 for (int i = 0; i < 10; ++i)
-                    s.PSet(10 + 10 * i, 10, i % 3 ? kRed : kBlue);
+                    s.drawPoint(10 + 10 * i, 10, i % 3 ? kRed : kBlue);
             });
             for (int i = 0; i < 10; ++i)
                 QCOMPARE(image.pixelColor(10 + 10 * i, 10), QColor(i % 3 ? Qt::red : Qt::blue));
         }
     }
 
-    // A wide point is a round dot of DrawWidth pixels across, centred on its point: the ink's centre
+    // A wide point is a round dot of drawWidth pixels across, centred on its point: the ink's centre
     // of mass is the point, within the half device pixel by which the painter aligns an odd-width pen
     // to the pixel grid, and its area is that of the circle.
     void wideDotsSitOnTheirPoint()
@@ -92,8 +92,8 @@ private slots:
         const QPointF point(20.0, 24.0);
         for (const auto &[width, ratio] : { std::pair { 2, 1.0 }, { 3, 1.0 }, { 6, 1.0 }, { 3, 2.0 }, { 5, 1.5 } }) {
             const QImage image = render(QSize(50, 50), ratio, 1.0, [&, width = width](PainterSurface &s) {
-                s.DrawWidth = width;
-                s.PSet(point.x(), point.y(), kBlue);
+                s.drawWidth = width;
+                s.drawPoint(point.x(), point.y(), kBlue);
             });
             double mass = 0.0;
             QPointF moment;
@@ -113,7 +113,7 @@ private slots:
 
     // Text printed through a window's cache, the first time and again from the cache, has exactly the
     // pixels of the painter's own text at the same baseline. The line keeps its glyphs, the accent of
-    // a capital and the tail of a descender included, inside its band of TextHeight below CurrentY,
+    // a capital and the tail of a descender included, inside its band of textHeight below currentY,
     // and the band is no taller than the glyphs need: rows laid out by text height neither overlap
     // nor drift apart.
     void textLandsInItsLine()
@@ -150,13 +150,13 @@ private slots:
                 const QImage image = render(
                     QSize(200, 60), r.ratio, r.unitsPerPixel,
                     [&](PainterSurface &s) {
-                        s.FontSize = r.fontSize;
-                        s.FontBold = r.bold;
-                        s.CurrentX = r.topLeft.x() * r.unitsPerPixel;
-                        s.CurrentY = r.topLeft.y() * r.unitsPerPixel;
-                        height = s.TextHeight(text);
-                        s.Print(text);
-                        next = s.CurrentY;
+                        s.fontSize = r.fontSize;
+                        s.fontBold = r.bold;
+                        s.currentX = r.topLeft.x() * r.unitsPerPixel;
+                        s.currentY = r.topLeft.y() * r.unitsPerPixel;
+                        height = s.textHeight(text);
+                        s.drawText(text);
+                        next = s.currentY;
                     },
                     &cache);
                 QVERIFY2(image == expected, qPrintable(QStringLiteral("%1, pass %2").arg(text).arg(pass)));
@@ -181,21 +181,21 @@ private slots:
     void boxesCoverWhatWasDrawnAfterClearing()
     {
         const std::function<void(PainterSurface &)> drawings[] = {
-            [](PainterSurface &s) { s.Line(5, 20, 55, 20, kRed); },
-            [](PainterSurface &s) { s.PSet(30, 20, kRed); },
-            [](PainterSurface &s) { s.Circle(30, 20, 10, kRed); },
-            [](PainterSurface &s) { s.Print(QStringLiteral("WWW")); },
-            [](PainterSurface &s) { s.Line(5, 5, 55, 35, kRed, Surface::Shape::FilledBox); },
+            [](PainterSurface &s) { s.drawLine(5, 20, 55, 20, kRed); },
+            [](PainterSurface &s) { s.drawPoint(30, 20, kRed); },
+            [](PainterSurface &s) { s.drawCircle(30, 20, 10, kRed); },
+            [](PainterSurface &s) { s.drawText(QStringLiteral("WWW")); },
+            [](PainterSurface &s) { s.drawLine(5, 5, 55, 35, kRed, Surface::Shape::FilledBox); },
         };
         for (const auto &drawing : drawings) {
             const QImage image = render(QSize(60, 40), 1.0, 1.0, [&](PainterSurface &s) {
-                s.BackColor = 0xFFFFFF;
-                s.Cls();
-                s.ForeColor = kRed;
-                s.DrawWidth = 4;
-                s.FontSize = 20;
+                s.backColor = 0xFFFFFF;
+                s.clear();
+                s.foreColor = kRed;
+                s.drawWidth = 4;
+                s.fontSize = 20;
                 drawing(s);
-                s.Line(0, 0, 60, 40, 0xFFFFFF, Surface::Shape::FilledBox);
+                s.drawLine(0, 0, 60, 40, 0xFFFFFF, Surface::Shape::FilledBox);
             });
             QCOMPARE(image, blank(QSize(60, 40), 1.0));
         }

@@ -58,24 +58,25 @@ private slots:
     void qprintAndDleg()
     {
         RecordingSurface s;
-        s.ForeColor = 0x123456;
-        s.FontSize = 8;
+        s.foreColor = 0x123456;
+        s.fontSize = 8;
         const QString digits = QStringLiteral("0123456789"); // 20 units wide at size 10
         printText(s, digits, 7, 12, colours::kRed, QStringLiteral("Courier"), 10, true, 69);
         printText(s, digits, 7, 12, TextColour::keep(), QString(), 0, false, 0);
         printText(s, digits, 7, 12, colours::kBlack, QString(), 10, true, -1);
-        // Centred on 69, then at x 7 twice, keeping ForeColor only when asked to: black is a colour too.
+        // Centred on 69, then at x 7 twice, keeping foreColor only when asked to: black is a colour too.
         // All restored afterwards.
         QCOMPARE(positions(s.ops), QStringLiteral("59,12 7,12 7,12"));
         QCOMPARE(QStringList({ style(s.ops[0]), style(s.ops[1]), style(s.ops[2]) }),
             QStringList({ "ff 10 bold", "123456 8", "0 10 bold" }));
-        QVERIFY(s.ForeColor == 0x123456 && s.FontSize == 8 && !s.FontBold && s.FontName == QLatin1String("Arial"));
-        s.FontSize = 12.5; // "10" is 5 wide: the half 2.5 goes to the even 2
-        s.ForeColor = 0xA0A0A0;
+        QVERIFY(s.foreColor == 0x123456 && s.fontSize == 8 && !s.fontBold && s.fontName == QLatin1String("Arial"));
+        s.fontSize = 12.5; // "10" is 5 wide: the half 2.5 goes to the even 2
+        s.foreColor = 0xA0A0A0;
         drawKeyEntry(QStringLiteral("10"), 0xFF, 50, 20, 2, s);
         QCOMPARE(positions(s.ops.mid(3)), QStringLiteral("50,20,2 48,22"));
         QCOMPARE(QList<Colour>({ s.ops[3].colour, s.ops[3].fill }), QList<Colour>({ 0xA0A0A0, 0xFF }));
-        QVERIFY(s.ops[3].kind == RecordedOp::Kind::Circle && s.ops[4].bold && s.FontBold && s.FillStyle == 0);
+        QVERIFY(s.ops[3].kind == RecordedOp::Kind::Circle && s.ops[4].bold && s.fontBold
+            && s.fillStyle == Surface::Fill::Solid);
     }
 };
 

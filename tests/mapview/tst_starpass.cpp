@@ -28,7 +28,7 @@ private slots:
             const MapFrame frame = drawStars(f.model, s);
             // 14 stars lie within range 10 of Sol, 13 of them in the sector (-7, -7) .. (8, 8). With grey
             // stars all 36 in the sector are listed, whatever their Z (AC +79° is at Z 16).
-            const auto points = s.of(Kind::PSet);
+            const auto points = s.of(Kind::Point);
             QCOMPARE(QList<size_t>({ size_t(points.size()), frame.markers.size(), frame.listRows.size() }),
                 light ? QList<size_t>({ 192, 36, 36 }) : QList<size_t>({ 14, 13, 13 }));
             // Sol is the eleventh star within range, in its Z colour at (35 / 70 * 25 + 5, 35 / 70 * 25 + 2).
@@ -48,7 +48,7 @@ private slots:
             QVERIFY(frame.markers[15].star == f.star("Epsilon Indi") && dots[15].fill == 0xA0A0A0);
             QCOMPARE(positions(dots.mid(0, 2)) + u' ' + hex(dots[0].fill), "143,180,1.5 147,176,1.5 a0a0a0");
             QCOMPARE(frame.markers[1].rect, QRectF(145, 174, 4, 0));
-            const auto numbers = s.where([](const RecordedOp &op) { return op.kind == Kind::Print && op.at[1] > 150; });
+            const auto numbers = s.where([](const RecordedOp &op) { return op.kind == Kind::Text && op.at[1] > 150; });
             QCOMPARE(positions(numbers.mid(0, 2)) + u' ' + numbers[0].text + numbers[1].text, "142,174 146,178 12");
         }
     }
@@ -129,7 +129,7 @@ private slots:
             QCOMPARE(colours.join(u' '), light ? "ffff00/0 ffffff/0 ff/ffffff" : "0/ff00 0/ffff ff/ffffff");
             QCOMPARE(positions({ s.of(Kind::FilledBox).back() }), light ? "178,14,278,18" : "188,14,278,18");
             // "R" is bold at the list size, "*" plain at 18 x textScale rounded.
-            const auto marks = s.where([](const RecordedOp &op) { return op.kind == Kind::Print && op.at[0] == 271; });
+            const auto marks = s.where([](const RecordedOp &op) { return op.kind == Kind::Text && op.at[0] == 271; });
             QCOMPARE(style(marks.value(1)) + u'|' + style(marks.value(2)),
                 light ? "0 11.25 bold|ffffff 22" : "ff00 11.25 bold|ffffff 22");
         }
@@ -153,7 +153,7 @@ private slots:
             RecordingSurface s;
             const MapFrame frame = drawStars(f.model, s);
             QStringList labels;
-            for (const RecordedOp &op : s.of(Kind::Print))
+            for (const RecordedOp &op : s.of(Kind::Text))
                 if (op.fontSize == 6)
                     labels << op.text + u' ' + positions({ op }) + u' ' + hex(op.colour);
             QCOMPARE(labels.size(), heightBox > 0 ? qsizetype(frame.markers.size()) : 0);
@@ -181,12 +181,12 @@ private slots:
                 RecordingSurface s;
                 drawGrid(f.model, s);
                 QList<QRectF> grid;
-                for (const RecordedOp &op : s.of(Kind::Print))
+                for (const RecordedOp &op : s.of(Kind::Text))
                     if (op.at[0] < 15 || op.at[0] > 165)
                         grid << box(op);
                 s.ops.clear();
                 drawStars(f.model, s);
-                for (const RecordedOp &op : s.of(Kind::Print))
+                for (const RecordedOp &op : s.of(Kind::Text))
                     for (const QRectF &label : grid)
                         QVERIFY2(op.fontSize != 6 || !label.intersects(box(op)), qPrintable(op.text));
             }

@@ -90,7 +90,7 @@ private slots:
             QVERIFY(op.at[1] >= 38.0 && op.at[3] <= 188.0);
         }
         const QList<RecordedOp> legend = surface.where([](const RecordedOp &op) {
-            return op.kind == RecordedOp::Kind::Print && op.at[1] > 195 && op.fontSize == 7.0;
+            return op.kind == RecordedOp::Kind::Text && op.at[1] > 195 && op.fontSize == 7.0;
         });
         QStringList names;
         for (const RecordedOp &op : legend)

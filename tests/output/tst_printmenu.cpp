@@ -120,7 +120,7 @@ private slots:
             dialog.colorMode = grey ? QPrinter::GrayScale : QPrinter::Color;
             const auto draw = [&dialog](MapModel &model, Surface &surface) {
                 dialog.shown << QString::asprintf("%g %d %gx%g", model.view.textScale, surface.isPrinter(),
-                    surface.ScaleWidth(), surface.ScaleHeight());
+                    surface.pageWidth(), surface.pageHeight());
                 PrintMapCommand::redrawOnSurface(model, surface);
             };
             PrintMapCommand(

@@ -127,7 +127,8 @@ private slots:
             QVERIFY2(!handout::handoutText(*shown.stars, shown.notes, handoutStar).contains(kMarker),
                 fail("handout").constData());
 
-            const AtlasWriter atlas(shown, { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), {}, {} });
+            const AtlasWriter atlas(
+                shown, { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), {}, {} });
             for (const AtlasIndexEntry &entry : atlas.plan().index)
                 QVERIFY2(!(entry.gameMasterNotes + entry.playerNotes).contains(kMarker), fail("atlas").constData());
             for (const QString &title : atlas.plan().sectorTitles)
@@ -137,7 +138,7 @@ private slots:
             RecordingSurface surface;
             playerview::drawMap(players, surface);
             std::set<QString> printed;
-            for (const RecordedOp &op : surface.of(RecordedOp::Kind::Print)) {
+            for (const RecordedOp &op : surface.of(RecordedOp::Kind::Text)) {
                 QVERIFY2(!op.text.contains(kMarker), fail("player map view").constData());
                 printed.insert(op.text);
             }

@@ -11,11 +11,11 @@
 // One drawing operation with the surface attributes it was drawn with.
 struct RecordedOp
 {
-    enum class Kind { Line, Box, FilledBox, Cls, PSet, Circle, Print, Picture }; // the first three as Surface::Shape
+    enum class Kind { Line, Box, FilledBox, Clear, Point, Circle, Text, Picture }; // the first three as Surface::Shape
     Kind kind;
     QList<double> at; // corners of a line or box; centre and radius; position of a point, text or picture
-    Colour colour; // line, point, outline or text colour; BackColor of Cls
-    Colour fill; // FillColor while FillStyle is solid, else 0xFFFFFFFF
+    Colour colour; // line, point, outline or text colour; backColor of clear()
+    Colour fill; // fillColor while fillStyle is solid, else 0xFFFFFFFF
     int drawWidth;
     int drawStyle;
     double fontSize;
@@ -68,33 +68,33 @@ public:
     QStringList printed() const
     {
         QStringList texts;
-        for (const RecordedOp &op : of(Kind::Print))
+        for (const RecordedOp &op : of(Kind::Text))
             texts.append(op.text);
         return texts;
     }
 
-    void Cls() override { log(Kind::Cls, {}, BackColor); }
-    void PSet(double x, double y, Colour colour) override { log(Kind::PSet, { x, y }, colour); }
-    void Line(double x1, double y1, double x2, double y2, Colour colour, Shape shape = Shape::Line) override
+    void clear() override { log(Kind::Clear, {}, backColor); }
+    void drawPoint(double x, double y, Colour colour) override { log(Kind::Point, { x, y }, colour); }
+    void drawLine(double x1, double y1, double x2, double y2, Colour colour, Shape shape = Shape::Line) override
     {
         log(Kind(shape), { x1, y1, x2, y2 }, colour);
     }
-    void Circle(double x, double y, double radius, qint64 colour = kForeColor) override
+    void drawCircle(double x, double y, double radius, qint64 colour = kUseForeColor) override
     {
-        log(Kind::Circle, { x, y, radius }, colour == kForeColor ? ForeColor : Colour(colour));
+        log(Kind::Circle, { x, y, radius }, colour == kUseForeColor ? foreColor : Colour(colour));
     }
-    void Print(const QString &text) override { log(Kind::Print, { CurrentX, CurrentY }, ForeColor, text); }
-    double TextWidth(const QString &text) override { return text.size() * FontSize * 0.2; }
-    double TextHeight(const QString &) override { return FontSize * 0.4; }
-    void PaintPicture(const QImage &, double x, double y, double, double) override { log(Kind::Picture, { x, y }, 0); }
-    double ScaleWidth() const override { return 297.0; }
-    double ScaleHeight() const override { return 210.0; }
+    void drawText(const QString &text) override { log(Kind::Text, { currentX, currentY }, foreColor, text); }
+    double textWidth(const QString &text) override { return text.size() * fontSize * 0.2; }
+    double textHeight(const QString &) override { return fontSize * 0.4; }
+    void drawPicture(const QImage &, double x, double y, double, double) override { log(Kind::Picture, { x, y }, 0); }
+    double pageWidth() const override { return 297.0; }
+    double pageHeight() const override { return 210.0; }
     bool isPrinter() const override { return printer; }
 
 private:
     void log(Kind kind, const QList<double> &at, Colour colour, const QString &text = {})
     {
-        ops.append({ kind, at, colour, FillStyle == 0 ? FillColor : 0xFFFFFFFF, DrawWidth, DrawStyle, FontSize,
-            FontBold, text });
+        ops.append({ kind, at, colour, fillStyle == Surface::Fill::Solid ? fillColor : 0xFFFFFFFF, drawWidth, drawStyle,
+            fontSize, fontBold, text });
     }
 };

@@ -67,8 +67,8 @@ private slots:
         expected.sort();
         QVERIFY(expected.size() > 2);
 
-        surface.DrawWidth = 2;
-        surface.DrawStyle = 1;
+        surface.drawWidth = 2;
+        surface.drawStyle = 1;
         drawTravel(f.model, surface);
         for (const RecordedOp &op : surface.ops) {
             drawn << line({ op.at[0], op.at[1] }, { op.at[2], op.at[3] });
@@ -77,7 +77,7 @@ private slots:
         }
         drawn.sort();
         QCOMPARE(drawn, expected);
-        QVERIFY(surface.DrawWidth == 2 && surface.DrawStyle == 1);
+        QVERIFY(surface.drawWidth == 2 && surface.drawStyle == 1);
     }
 
     void routeClippedAtGrid()

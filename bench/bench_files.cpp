@@ -73,7 +73,7 @@ class PdfDialog : public PrintDialog
 {
 public:
     QString fileName;
-    bool ShowPrinter(QWidget *, QPrinter &printer) override
+    bool showPrinter(QWidget *, QPrinter &printer) override
     {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(fileName);

@@ -10,7 +10,7 @@
 #include "atlas/atlascommand.h"
 #include "export/exportcommands.h"
 #include "export/qtresolutionchooser.h"
-#include "files/qtcommondialog.h"
+#include "files/qtfiledialog.h"
 #include "files/qtmessagebox.h"
 #include "files/recentfilesmenu.h"
 #include "files/statefilecommands.h"
@@ -36,7 +36,7 @@ struct QtServices
         , resolution(owner)
     { }
 
-    QtCommonDialog fileDialog;
+    QtFileDialog fileDialog;
     QtMessageBox messages;
     QtClipboard clipboard;
     QtPrintDialog printDialog;

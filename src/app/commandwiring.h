@@ -3,7 +3,7 @@
 #include <QString>
 
 class Clipboard;
-class CommonDialog;
+class FileDialog;
 class MainWindow;
 class MessageBox;
 class PrintDialog;
@@ -12,7 +12,7 @@ class ResolutionChooser;
 // The dialogs and system services behind the File menu's commands.
 struct CommandServices
 {
-    CommonDialog &fileDialog;
+    FileDialog &fileDialog;
     MessageBox &messages;
     Clipboard &clipboard;
     PrintDialog &printDialog;

@@ -3,14 +3,14 @@
 #include "atlas/atlaswriter.h"
 #include "common/waitcursor.h"
 #include "export/exportfilechoice.h"
-#include "files/commondialog.h"
+#include "files/filedialog.h"
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
 #include "reveal/playercopy.h"
 
 #include <QFileInfo>
 
-AtlasCommand::AtlasCommand(ShownModel shown, CommonDialog &dialog, MessageBox &messages, Choose choose)
+AtlasCommand::AtlasCommand(ShownModel shown, FileDialog &dialog, MessageBox &messages, Choose choose)
     : m_shown(std::move(shown))
     , m_dialog(dialog)
     , m_messages(messages)
@@ -25,15 +25,15 @@ void AtlasCommand::exportAtlas()
     const std::optional<AtlasChoice> choice = m_choose(!shown->campaign.travel.route.empty());
     if (!choice)
         return;
-    m_dialog.Filter = QStringLiteral("PDF document (*.pdf) | *.pdf");
-    m_dialog.DefaultExt = QStringLiteral("pdf");
-    m_dialog.DialogTitle = QStringLiteral("Export Atlas");
-    m_dialog.FileName
+    m_dialog.filter = QStringLiteral("PDF document (*.pdf) | *.pdf");
+    m_dialog.defaultSuffix = QStringLiteral("pdf");
+    m_dialog.title = QStringLiteral("Export Atlas");
+    m_dialog.fileName
         = choice->edition == AtlasEdition::Player ? QStringLiteral("atlas-player") : QStringLiteral("atlas-gm");
-    m_dialog.CancelError = true;
-    if (!m_dialog.ShowSave())
+    m_dialog.failOnCancel = true;
+    if (!m_dialog.showSave())
         return;
-    const QString fileName = m_dialog.FileName;
+    const QString fileName = m_dialog.fileName;
     if (QFileInfo(fileName).isFile()
         && m_messages.show(QStringLiteral("Overwrite existing file"), QStringLiteral("Save File"),
                MessageBox::Buttons::YesNo, MessageBox::Icon::None)

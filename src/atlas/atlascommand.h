@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-class CommonDialog;
+class FileDialog;
 class MessageBox;
 struct MapModel;
 
@@ -20,7 +20,7 @@ public:
     // Asks for the edition and sectors (whether a route is plotted); nothing when cancelled.
     using Choose = std::function<std::optional<AtlasChoice>(bool hasRoute)>;
 
-    AtlasCommand(ShownModel shown, CommonDialog &dialog, MessageBox &messages, Choose choose);
+    AtlasCommand(ShownModel shown, FileDialog &dialog, MessageBox &messages, Choose choose);
 
     void exportAtlas();
     // A second picture for the overview page (the 3-D view from its camera); none by default.
@@ -30,7 +30,7 @@ public:
 
 private:
     ShownModel m_shown;
-    CommonDialog &m_dialog;
+    FileDialog &m_dialog;
     MessageBox &m_messages;
     Choose m_choose;
     OverviewPicture m_overviewPicture;

@@ -3,13 +3,13 @@
 #include "export/exportfilechoice.h"
 #include "export/handout.h"
 #include "export/mapexport.h"
-#include "files/commondialog.h"
+#include "files/filedialog.h"
 #include "files/messagebox.h"
 #include "mapview/mapmodel.h"
 #include "reveal/playercopy.h"
 
 ExportCommands::ExportCommands(
-    ShownModel shown, CommonDialog &dialog, MessageBox &messages, ResolutionChooser &resolution)
+    ShownModel shown, FileDialog &dialog, MessageBox &messages, ResolutionChooser &resolution)
     : m_shown(std::move(shown))
     , m_dialog(dialog)
     , m_messages(messages)
@@ -45,10 +45,10 @@ void ExportCommands::chooseAndExportHandout()
     const int star = shown->view.selectedStar;
     if (!chooseSaveFile(m_dialog, m_messages, "PDF document (*.pdf) | *.pdf | Text file (*.txt) | *.txt", "pdf",
             "Export Player Handout", (*shown->stars)[star].starName.simplified().replace(u' ', u'_'))
-        || !knownExtension(m_messages, m_dialog.FileName, { QStringLiteral("pdf"), QStringLiteral("txt") }, title))
+        || !knownExtension(m_messages, m_dialog.fileName, { QStringLiteral("pdf"), QStringLiteral("txt") }, title))
         return;
     QString reason;
     const QString text = handout::handoutText(*shown->stars, shown->notes, star);
-    const bool written = handout::writeHandout(m_dialog.FileName, text, &reason);
-    reportExport(m_messages, m_dialog.FileName, written, QStringLiteral("The player handout"), title, reason);
+    const bool written = handout::writeHandout(m_dialog.fileName, text, &reason);
+    reportExport(m_messages, m_dialog.fileName, written, QStringLiteral("The player handout"), title, reason);
 }

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class CommonDialog;
+class FileDialog;
 class MessageBox;
 class ResolutionChooser;
 struct MapModel;
@@ -20,14 +20,14 @@ public:
     // shown: the model of the map now on the screen (null before the first drawing).
     using ShownModel = std::function<const MapModel *()>;
 
-    ExportCommands(ShownModel shown, CommonDialog &dialog, MessageBox &messages, ResolutionChooser &resolution);
+    ExportCommands(ShownModel shown, FileDialog &dialog, MessageBox &messages, ResolutionChooser &resolution);
 
     void chooseAndExportMap();
     void chooseAndExportHandout();
 
 private:
     ShownModel m_shown;
-    CommonDialog &m_dialog;
+    FileDialog &m_dialog;
     MessageBox &m_messages;
     ResolutionChooser &m_resolution;
 };

@@ -2,23 +2,23 @@
 
 #include "export/mapexport.h"
 #include "export/resolutionchooser.h"
-#include "files/commondialog.h"
+#include "files/filedialog.h"
 #include "files/messagebox.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-bool chooseSaveFile(CommonDialog &dialog, MessageBox &messages, const char *filter, const char *extension,
+bool chooseSaveFile(FileDialog &dialog, MessageBox &messages, const char *filter, const char *extension,
     const char *title, const QString &fileName)
 {
-    dialog.Filter = QString::fromUtf8(filter);
-    dialog.DefaultExt = QString::fromUtf8(extension);
-    dialog.DialogTitle = QString::fromUtf8(title);
-    dialog.FileName = fileName;
-    dialog.CancelError = true;
-    if (!dialog.ShowSave())
+    dialog.filter = QString::fromUtf8(filter);
+    dialog.defaultSuffix = QString::fromUtf8(extension);
+    dialog.title = QString::fromUtf8(title);
+    dialog.fileName = fileName;
+    dialog.failOnCancel = true;
+    if (!dialog.showSave())
         return false;
-    return !QFileInfo(dialog.FileName).isFile()
+    return !QFileInfo(dialog.fileName).isFile()
         || messages.show(QStringLiteral("Overwrite existing file"), QStringLiteral("Save File"),
                MessageBox::Buttons::YesNo, MessageBox::Icon::None)
         == MessageBox::Answer::Yes;
@@ -38,16 +38,16 @@ bool knownExtension(MessageBox &messages, const QString &fileName, const QString
     return false;
 }
 
-std::optional<DrawingFile> chooseDrawingFile(CommonDialog &dialog, MessageBox &messages, ResolutionChooser &resolution,
-    const char *title, const QString &fileName)
+std::optional<DrawingFile> chooseDrawingFile(
+    FileDialog &dialog, MessageBox &messages, ResolutionChooser &resolution, const char *title, const QString &fileName)
 {
     if (!chooseSaveFile(dialog, messages,
             "SVG drawing (*.svg) | *.svg | PDF document (*.pdf) | *.pdf | PNG image (*.png) | *.png", "svg", title,
             fileName)
-        || !knownExtension(messages, dialog.FileName,
+        || !knownExtension(messages, dialog.fileName,
             { QStringLiteral("svg"), QStringLiteral("pdf"), QStringLiteral("png") }, QString::fromUtf8(title)))
         return std::nullopt;
-    DrawingFile chosen { dialog.FileName, 0 };
+    DrawingFile chosen { dialog.fileName, 0 };
     if (mapexport::formatFor(chosen.fileName) == mapexport::Format::Png
         && (chosen.dpi = resolution.chooseDpi(QString::fromUtf8(title))) == 0)
         return std::nullopt;

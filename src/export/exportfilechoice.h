@@ -5,7 +5,7 @@
 
 #include <optional>
 
-class CommonDialog;
+class FileDialog;
 class MessageBox;
 class ResolutionChooser;
 
@@ -13,7 +13,7 @@ class ResolutionChooser;
 
 // Shows the save dialog with the filter, default extension, title and file name; a file that
 // exists is overwritten only when the user says yes. False when cancelled or declined.
-bool chooseSaveFile(CommonDialog &dialog, MessageBox &messages, const char *filter, const char *extension,
+bool chooseSaveFile(FileDialog &dialog, MessageBox &messages, const char *filter, const char *extension,
     const char *title, const QString &fileName);
 
 // True when the chosen name ends in one of `extensions` (lower case, without the dot); otherwise
@@ -28,7 +28,7 @@ struct DrawingFile
 };
 // Asks for an SVG, PDF or PNG file (and a PNG's resolution); nothing when the user cancels or names
 // another kind of file (which is said).
-std::optional<DrawingFile> chooseDrawingFile(CommonDialog &dialog, MessageBox &messages, ResolutionChooser &resolution,
+std::optional<DrawingFile> chooseDrawingFile(FileDialog &dialog, MessageBox &messages, ResolutionChooser &resolution,
     const char *title, const QString &fileName);
 
 // Confirms a written file with its full path ("The map has been written to …"), or says why it could

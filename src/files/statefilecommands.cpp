@@ -1,7 +1,7 @@
 #include "files/statefilecommands.h"
 
 #include "campaign/campaignfile.h"
-#include "files/commondialog.h"
+#include "files/filedialog.h"
 #include "files/messagebox.h"
 #include "files/playermapcheck.h"
 #include "files/recentfiles.h"
@@ -29,7 +29,7 @@ bool fileExists(const QString &fileName)
 } // namespace
 
 StateFileCommands::StateFileCommands(
-    MapModel &model, CommonDialog &dialog, MessageBox &messages, std::function<void()> redraw)
+    MapModel &model, FileDialog &dialog, MessageBox &messages, std::function<void()> redraw)
     : m_model(model)
     , m_dialog(dialog)
     , m_messages(messages)
@@ -66,19 +66,19 @@ void StateFileCommands::loadPlayerMap()
 
 void StateFileCommands::prepare(const DialogSetting &setting)
 {
-    m_dialog.Filter = QString::fromUtf8(setting.filter);
-    m_dialog.DefaultExt = QString::fromUtf8(setting.extension);
-    m_dialog.DialogTitle = QString::fromUtf8(setting.title);
-    m_dialog.FileName = QString::fromUtf8(setting.fileName);
-    m_dialog.CancelError = true;
+    m_dialog.filter = QString::fromUtf8(setting.filter);
+    m_dialog.defaultSuffix = QString::fromUtf8(setting.extension);
+    m_dialog.title = QString::fromUtf8(setting.title);
+    m_dialog.fileName = QString::fromUtf8(setting.fileName);
+    m_dialog.failOnCancel = true;
 }
 
 bool StateFileCommands::save(const DialogSetting &setting, bool playerMode)
 {
     prepare(setting);
-    if (!m_dialog.ShowSave())
+    if (!m_dialog.showSave())
         return false;
-    const QString fileName = m_dialog.FileName;
+    const QString fileName = m_dialog.fileName;
     if (fileExists(fileName)
         && m_messages.show(QStringLiteral("Overwrite existing file"), QStringLiteral("Save File"),
                MessageBox::Buttons::YesNo, MessageBox::Icon::None)
@@ -90,10 +90,10 @@ bool StateFileCommands::save(const DialogSetting &setting, bool playerMode)
 void StateFileCommands::load(const DialogSetting &setting, bool playerMode)
 {
     prepare(setting);
-    if (!m_dialog.ShowOpen())
+    if (!m_dialog.showOpen())
         return;
     // A name that is missing, or is a folder, a pipe or a device, is said by the read.
-    readState(m_dialog.FileName, playerMode);
+    readState(m_dialog.fileName, playerMode);
 }
 
 bool StateFileCommands::writeState(const QString &fileName, bool playerMode)

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-class CommonDialog;
+class FileDialog;
 class MessageBox;
 struct StateFault;
 struct MapModel;
@@ -19,7 +19,7 @@ struct MapModel;
 class StateFileCommands
 {
 public:
-    StateFileCommands(MapModel &model, CommonDialog &dialog, MessageBox &messages, std::function<void()> redraw);
+    StateFileCommands(MapModel &model, FileDialog &dialog, MessageBox &messages, std::function<void()> redraw);
 
     // "Save Game State": to the current campaign file without a question, or as Save As when
     // there is none yet. False when nothing was written (cancelled or failed).
@@ -76,7 +76,7 @@ private:
     void report(const char *what, const QString &fileName, const QString &reason, const char *title);
 
     MapModel &m_model;
-    CommonDialog &m_dialog;
+    FileDialog &m_dialog;
     MessageBox &m_messages;
     std::function<void()> m_redraw;
     FileCalls m_calls = FileCalls::system();

@@ -15,18 +15,18 @@ public:
 
     virtual ~PrintDialog() = default;
 
-    bool CancelError = false; // a cancelled dialog is reported as a failure
-    qint16 Orientation = kPortrait; // the orientation the dialog opens with
+    bool failOnCancel = false; // a cancelled dialog is reported as a failure
+    qint16 orientation = kPortrait; // the orientation the dialog opens with
 
     // The presets of Print Map, which the 3D View's Print shares: a cancel is a failure, and the
     // dialog opens on a landscape page.
     void presetForMap()
     {
-        CancelError = true;
-        Orientation = kLandscape;
+        failOnCancel = true;
+        orientation = kLandscape;
     }
 
-    // Returns false when the dialog was cancelled while CancelError is on; a cancelled dialog
+    // Returns false when the dialog was cancelled while failOnCancel is on; a cancelled dialog
     // leaves the printer as it was.
-    virtual bool ShowPrinter(QWidget *owner, QPrinter &printer) = 0;
+    virtual bool showPrinter(QWidget *owner, QPrinter &printer) = 0;
 };

@@ -39,7 +39,7 @@ bool PrintMapCommand::printPage()
 {
     m_printDialog.presetForMap();
     QPrinter &printer = m_printer.printer();
-    if (!m_printDialog.ShowPrinter(m_owner, printer))
+    if (!m_printDialog.showPrinter(m_owner, printer))
         return false;
     // The map is laid out in millimetres of an A4 landscape page, whatever paper and orientation
     // were chosen; the other choices (printer, copies, tray, duplex, colour) stay as the dialog set them.

@@ -3,10 +3,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-bool QtPrintDialog::ShowPrinter(QWidget *owner, QPrinter &printer)
+bool QtPrintDialog::showPrinter(QWidget *owner, QPrinter &printer)
 {
-    printer.setPageOrientation(Orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageOrientation(orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPrintDialog dialog(&printer, owner);
     dialog.setObjectName(QStringLiteral("printdlg"));
-    return dialog.exec() == QDialog::Accepted || !CancelError;
+    return dialog.exec() == QDialog::Accepted || !failOnCancel;
 }

@@ -8,5 +8,5 @@
 class QtPrintDialog : public PrintDialog
 {
 public:
-    bool ShowPrinter(QWidget *owner, QPrinter &printer) override;
+    bool showPrinter(QWidget *owner, QPrinter &printer) override;
 };

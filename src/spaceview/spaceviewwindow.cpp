@@ -178,7 +178,7 @@ void SpaceViewWindow::printView()
     PrintDialog &dialog = m_services.printDialog;
     dialog.presetForMap();
     QPrinter &printer = m_services.printer.printer();
-    if (!dialog.ShowPrinter(this, printer))
+    if (!dialog.showPrinter(this, printer))
         return;
     m_services.printer.prepare((parentWidget() ? parentWidget() : this)->font().family());
     QPainter painter;

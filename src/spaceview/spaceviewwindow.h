@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class CommonDialog;
+class FileDialog;
 class CurrentPrinter;
 class MessageBox;
 class PrintDialog;
@@ -18,7 +18,7 @@ struct MapModel;
 // The dialogs and the printer the 3-D window prints and exports through: the ones the map uses.
 struct SpaceServices
 {
-    CommonDialog &fileDialog;
+    FileDialog &fileDialog;
     MessageBox &messages;
     ResolutionChooser &resolution;
     PrintDialog &printDialog;

@@ -2,7 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
 #include "export/resolutionchooser.h"
-#include "files/commondialog.h"
+#include "files/filedialog.h"
 #include "files/messagebox.h"
 #include "output/clipboard.h"
 #include "output/printdialog.h"
@@ -15,13 +15,13 @@ namespace {
 
 // Every service the File menu's commands use, logging which one was asked for what. Dialogs are
 // cancelled, so each command stops after its first question.
-class Services : public CommonDialog, public MessageBox, public Clipboard, public PrintDialog, public ResolutionChooser
+class Services : public FileDialog, public MessageBox, public Clipboard, public PrintDialog, public ResolutionChooser
 {
 public:
     QStringList log;
-    bool ShowSave() override { return record("save " + DialogTitle); }
-    bool ShowOpen() override { return record("open " + DialogTitle); }
-    bool ShowPrinter(QWidget *, QPrinter &) override { return record("printer"); }
+    bool showSave() override { return record("save " + title); }
+    bool showOpen() override { return record("open " + title); }
+    bool showPrinter(QWidget *, QPrinter &) override { return record("printer"); }
     Answer show(const QString &, const QString &title, Buttons, Icon) override
     {
         record("message " + title);

@@ -92,7 +92,7 @@ private slots:
         // The first save of a new run asks where, offering "mymap".
         m_services->answer = campaign;
         menu.saveStateAction->trigger();
-        QCOMPARE(m_services->FileName, campaign);
+        QCOMPARE(m_services->fileName, campaign);
         QCOMPARE(m_window->windowTitle(), QStringLiteral("campaign.kmf[*] \u2014 Quorvane"));
         QVERIFY(!m_window->isWindowModified());
 

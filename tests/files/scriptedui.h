@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/commondialog.h"
+#include "files/filedialog.h"
 #include "files/messagebox.h"
 #include "output/clipboard.h"
 
@@ -9,18 +9,18 @@
 // The dialogs the file commands talk to, scripted: the file dialog picks `answer` (none: cancels),
 // a message box presses `button` and logs "text|title" (with "|?" unless Yes/No without an icon),
 // and the clipboard keeps what was copied.
-class ScriptedUi : public CommonDialog, public MessageBox, public Clipboard
+class ScriptedUi : public FileDialog, public MessageBox, public Clipboard
 {
 public:
     QString answer;
     Answer button = Answer::Yes;
     QStringList shown;
     QString copied;
-    bool ShowSave() override { return ShowOpen(); }
-    bool ShowOpen() override
+    bool showSave() override { return showOpen(); }
+    bool showOpen() override
     {
-        FileName = answer.isEmpty() ? FileName : answer;
-        return !answer.isEmpty() || !CancelError;
+        fileName = answer.isEmpty() ? fileName : answer;
+        return !answer.isEmpty() || !failOnCancel;
     }
     Answer show(const QString &text, const QString &title, Buttons buttons, Icon icon) override
     {

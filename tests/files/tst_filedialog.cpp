@@ -1,4 +1,4 @@
-#include "files/qtcommondialog.h"
+#include "files/qtfiledialog.h"
 #include "files/quieticonprovider.h"
 
 #include <QApplication>
@@ -62,10 +62,10 @@ private slots:
     void dialogExplainsNameLimit()
     {
         QTemporaryDir dir;
-        QtCommonDialog dialog(nullptr);
-        dialog.CancelError = true;
-        dialog.FileName = dir.filePath("mymap");
-        dialog.DialogTitle = "Save Game State";
+        QtFileDialog dialog(nullptr);
+        dialog.failOnCancel = true;
+        dialog.fileName = dir.filePath("mymap");
+        dialog.title = "Save Game State";
         bool ownDialog = false, quietIcons = false, hiddenAtFirst = false, hiddenAgain = false;
         QString longNote;
         QTimer::singleShot(0, this, [&] {
@@ -85,7 +85,7 @@ private slots:
             }
             shown->reject();
         });
-        QVERIFY(!dialog.ShowSave());
+        QVERIFY(!dialog.showSave());
         QVERIFY(ownDialog);
         QVERIFY(quietIcons);
         QVERIFY(hiddenAtFirst);

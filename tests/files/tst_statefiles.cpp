@@ -189,7 +189,7 @@ private slots:
             beginRedraw(model);
         });
         run[command](files);
-        QVERIFY(ui.CancelError && ui.shown.isEmpty() && redraws == 0 && !QFile::exists(ui.FileName));
+        QVERIFY(ui.failOnCancel && ui.shown.isEmpty() && redraws == 0 && !QFile::exists(ui.fileName));
 
         ui.answer = m_dir.filePath(QTest::currentDataTag());
         QCOMPARE(contents(ui.answer, before), before);

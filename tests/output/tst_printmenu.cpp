@@ -34,11 +34,11 @@ public:
     }
     QString fileName;
     QPrinter::ColorMode colorMode = QPrinter::Color;
-    bool ShowPrinter(QWidget *owner, QPrinter &printer) override
+    bool showPrinter(QWidget *owner, QPrinter &printer) override
     {
-        shown << QString::asprintf("%d %d %d", CancelError, Orientation, owner != nullptr);
+        shown << QString::asprintf("%d %d %d", failOnCancel, orientation, owner != nullptr);
         if (fileName.isEmpty())
-            return !CancelError;
+            return !failOnCancel;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(fileName);
         printer.setPageOrientation(QPageLayout::Portrait);

@@ -5,7 +5,7 @@
 #include "app/splashwindow.h"
 #include "catalogue/startable.h"
 #include "export/resolutionchooser.h"
-#include "files/commondialog.h"
+#include "files/filedialog.h"
 #include "files/messagebox.h"
 #include "mapview/colours.h"
 #include "output/clipboard.h"
@@ -33,20 +33,20 @@
 namespace {
 
 // The dialogs behind the window: the file dialog answers `answer`, the resolution chooser `dpi`.
-class Services : public CommonDialog, public MessageBox, public Clipboard, public PrintDialog, public ResolutionChooser
+class Services : public FileDialog, public MessageBox, public Clipboard, public PrintDialog, public ResolutionChooser
 {
 public:
     QString answer;
     QString printTo; // the printer dialog prints to this PDF file, or is cancelled when empty
     int dpi = 300;
     QStringList messages;
-    bool ShowSave() override
+    bool showSave() override
     {
-        FileName = answer;
+        fileName = answer;
         return !answer.isEmpty();
     }
-    bool ShowOpen() override { return false; }
-    bool ShowPrinter(QWidget *, QPrinter &printer) override
+    bool showOpen() override { return false; }
+    bool showPrinter(QWidget *, QPrinter &printer) override
     {
         printer.setOutputFileName(printTo);
         return !printTo.isEmpty();

@@ -10,7 +10,7 @@
 class ScriptedServices : public ScriptedUi, public PrintDialog, public ResolutionChooser
 {
 public:
-    bool ShowPrinter(QWidget *, QPrinter &) override { return false; }
+    bool showPrinter(QWidget *, QPrinter &) override { return false; }
     int chooseDpi(const QString &) override { return 0; }
     CommandServices services() { return { *this, *this, *this, *this, *this }; }
 };

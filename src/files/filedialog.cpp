@@ -1,6 +1,6 @@
-#include "files/commondialog.h"
+#include "files/filedialog.h"
 
-QStringList CommonDialog::nameFilters(const QString &filter)
+QStringList FileDialog::nameFilters(const QString &filter)
 {
     QStringList filters;
     const QStringList fields = filter.split(QLatin1Char('|'));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/commondialog.h"
+#include "files/filedialog.h"
 
 #include <QFileDialog>
 
@@ -8,15 +8,15 @@ class QWidget;
 
 // The file dialog over QFileDialog, owned by a window. The command asks about overwriting
 // itself, so the dialog does not.
-class QtCommonDialog : public CommonDialog
+class QtFileDialog : public FileDialog
 {
 public:
-    explicit QtCommonDialog(QWidget *owner)
+    explicit QtFileDialog(QWidget *owner)
         : m_owner(owner)
     { }
 
-    bool ShowSave() override { return show(QFileDialog::AcceptSave); }
-    bool ShowOpen() override { return show(QFileDialog::AcceptOpen); }
+    bool showSave() override { return show(QFileDialog::AcceptSave); }
+    bool showOpen() override { return show(QFileDialog::AcceptOpen); }
 
 private:
     bool show(QFileDialog::AcceptMode mode);

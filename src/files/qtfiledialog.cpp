@@ -1,4 +1,4 @@
-#include "files/qtcommondialog.h"
+#include "files/qtfiledialog.h"
 
 #include "common/filenamelimit.h"
 #include "files/quieticonprovider.h"
@@ -35,10 +35,10 @@ void explainNameLimit(QFileDialog &dialog)
 
 } // namespace
 
-bool QtCommonDialog::show(QFileDialog::AcceptMode mode)
+bool QtFileDialog::show(QFileDialog::AcceptMode mode)
 {
     QuietIconProvider icons; // outlives the dialog that uses it
-    QFileDialog dialog(m_owner, DialogTitle);
+    QFileDialog dialog(m_owner, title);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     // The program's own dialog, whose icons never read a file's contents (see QuietIconProvider).
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -49,16 +49,16 @@ bool QtCommonDialog::show(QFileDialog::AcceptMode mode)
     // A name that does not exist may be typed in the open dialog too; the command then says so.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(nameFilters(Filter));
-    dialog.setDefaultSuffix(DefaultExt);
+    dialog.setNameFilters(nameFilters(filter));
+    dialog.setDefaultSuffix(defaultSuffix);
     // Every file dialog starts in the folder the last one went to.
     const QString folder = recentfiles::lastFolder();
-    if (!folder.isEmpty() && QFileInfo(FileName).isRelative() && QFileInfo(folder).isDir())
+    if (!folder.isEmpty() && QFileInfo(fileName).isRelative() && QFileInfo(folder).isDir())
         dialog.setDirectory(folder);
-    dialog.selectFile(FileName);
+    dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return !CancelError;
-    FileName = dialog.selectedFiles().constFirst();
-    recentfiles::rememberFolderOf(FileName);
+        return !failOnCancel;
+    fileName = dialog.selectedFiles().constFirst();
+    recentfiles::rememberFolderOf(fileName);
     return true;
 }

@@ -102,9 +102,9 @@ void MapCanvas::mousePressEvent(QMouseEvent *event)
     if (star < 0)
         emit mapPressed(button, mapPos);
     else if (isRow)
-        emit label2Pressed(star, button);
+        emit listRowPressed(star, button);
     else
-        emit starmarkPressed(star, button);
+        emit markerPressed(star, button);
 }
 
 void MapCanvas::mouseDoubleClickEvent(QMouseEvent *event)

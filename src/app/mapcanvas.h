@@ -38,8 +38,8 @@ public:
     std::pair<int, bool> hitAt(const QPointF &mapPos) const;
 
 signals:
-    void starmarkPressed(int star, int button);
-    void label2Pressed(int star, int button);
+    void markerPressed(int star, int button);
+    void listRowPressed(int star, int button);
     void mapPressed(int button, QPointF mapPos);
     void resized();
 

@@ -16,8 +16,8 @@ NavigationWiring::NavigationWiring(MainWindow &window)
 {
     // The canvas reports a press on a marker or a list row instead of, never besides, a press on the map.
     MapCanvas *canvas = window.canvas();
-    connect(canvas, &MapCanvas::starmarkPressed, this, &NavigationWiring::markerPressed);
-    connect(canvas, &MapCanvas::label2Pressed, this,
+    connect(canvas, &MapCanvas::markerPressed, this, &NavigationWiring::markerPressed);
+    connect(canvas, &MapCanvas::listRowPressed, this,
         [this](int star, int button) { act(listRowPressed(m_window.model().view, m_window.table(), star, button)); });
     connect(canvas, &MapCanvas::mapPressed, this, [this](int button, QPointF mapPos) {
         act(scrollByPress(

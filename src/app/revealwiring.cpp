@@ -44,7 +44,7 @@ RevealWiring::RevealWiring(MainWindow &window)
     connect(window.canvas(), &MapCanvas::resized, this, &RevealWiring::placeBanner);
 
     m_starMenu.addSection([this](QMenu &menu, int star) { addRevealSection(menu, star); });
-    connect(window.canvas(), &MapCanvas::starmarkPressed, this, [this](int star, int button) {
+    connect(window.canvas(), &MapCanvas::markerPressed, this, [this](int star, int button) {
         if (button == kRightButton)
             m_starMenu.popUp(star, QCursor::pos(), m_window.canvas());
     });

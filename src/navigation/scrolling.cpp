@@ -32,7 +32,7 @@ constexpr double kMiniMapUnitsPerLightYear = 25.0 / 70.0;
 
 struct KeyStep
 {
-    int keycode;
+    int keyCode;
     int dx;
     int dy;
 };
@@ -87,16 +87,16 @@ WindowAction scrollByPress(ViewState &view, int button, float x, float y)
     return WindowAction::Nothing;
 }
 
-WindowAction keyPressed(ViewState &view, int keycode)
+WindowAction keyPressed(ViewState &view, int keyCode)
 {
-    if (keycode == kEscape)
+    if (keyCode == kEscape)
         return WindowAction::Close;
-    if (keycode == kClear) {
+    if (keyCode == kClear) {
         view.originX = -7;
         view.originY = -7;
     }
     for (const KeyStep &keyStep : kKeySteps) {
-        if (keyStep.keycode == keycode) {
+        if (keyStep.keyCode == keyCode) {
             step(view.originX, keyStep.dx);
             step(view.originY, keyStep.dy);
         }

@@ -16,4 +16,4 @@ WindowAction scrollByPress(ViewState &view, int button, float x, float y);
 // A key on the main window, as a virtual-key code: the cursor block scrolls (Home, End, Page Up and
 // Page Down diagonally), Clear goes back to Sol's sector, Escape closes the window without a redraw,
 // any other key only redraws.
-WindowAction keyPressed(ViewState &view, int keycode);
+WindowAction keyPressed(ViewState &view, int keyCode);

@@ -118,7 +118,7 @@ private slots:
         int index = 0;
         while (clicked.window.table()[index].starName != star)
             ++index;
-        emit clicked.window.canvas()->starmarkPressed(index, 1);
+        emit clicked.window.canvas()->markerPressed(index, 1);
         QCOMPARE(found.window.model().view.selectedStar, index);
         QCOMPARE(selectionState(found.window), selectionState(clicked.window));
         QVERIFY(found.window.shownModel()->view.selectedStar == index);

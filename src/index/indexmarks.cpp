@@ -11,7 +11,7 @@ constexpr double kMarkGap = 500.0; // twips between the width of entry 0 and the
 } // namespace
 
 void drawIndexMarks(
-    Surface &surface, const std::vector<IndexEntryMark> &marks, const ListLayout &layout, double entry0Width)
+    Surface &surface, const std::vector<IndexEntryMark> &marks, const ListLayout &layout, double firstEntryWidth)
 {
     const double h = layout.h();
     surface.fillStyle = Surface::Fill::Solid;
@@ -22,7 +22,7 @@ void drawIndexMarks(
         surface.drawCircle(entry.x() - 1.2 * h, entry.y() + h, 0.6 * h, kBlack);
         surface.foreColor = kBlack;
 
-        surface.currentX = entry0Width + entry.x() + kMarkGap;
+        surface.currentX = firstEntryWidth + entry.x() + kMarkGap;
         surface.currentY = entry.y();
         if (mark.mark == QLatin1String("*")) {
             surface.fontSize *= 1.5;

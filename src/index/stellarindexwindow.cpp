@@ -170,7 +170,7 @@ void StellarIndexWindow::buildList()
         entry->setToolTip(marksExplained());
         entry->show();
         if (i == 0)
-            m_entry0Width = width;
+            m_firstEntryWidth = width;
         m_entries.push_back(entry);
     }
     buildFilter();
@@ -375,5 +375,5 @@ void StellarIndexWindow::paintEvent(QPaintEvent *)
     PainterSurface surface(painter, twips, QRectF(rect()), false);
     surface.fontName = QStringLiteral("Arial");
     surface.fontSize = kEntryPoints;
-    drawIndexMarks(surface, m_marks, m_layout, m_entry0Width);
+    drawIndexMarks(surface, m_marks, m_layout, m_firstEntryWidth);
 }

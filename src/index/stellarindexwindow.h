@@ -113,7 +113,7 @@ private:
 
     ListLayout m_layout;
     std::vector<QLabel *> m_entries;
-    double m_entry0Width = 0.0; // twips
+    double m_firstEntryWidth = 0.0; // twips
     std::vector<IndexEntryMark> m_marks;
     std::unique_ptr<RandomSource> m_random;
     StarFindField *m_filter = nullptr;

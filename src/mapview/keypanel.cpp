@@ -13,7 +13,7 @@ constexpr double kKeyWidth = 66.5;
 constexpr float kKeyCentre = kKeyLeft + kKeyWidth / 2;
 constexpr float kTitleCentre = 69.0f;
 
-void drawboxes(Surface &surface, bool printerMode)
+void drawPanelBoxes(Surface &surface, bool printerMode)
 {
     const Colour fill = printerMode ? colours::kWhite : colours::kBlack;
     const Colour outline = printerMode ? colours::kCyan : colours::kDarkTeal;
@@ -24,7 +24,7 @@ void drawboxes(Surface &surface, bool printerMode)
     surface.foreColor = printerMode ? colours::kBlack : colours::kGrey;
 }
 
-void drawtitle(const MapModel &model, Surface &surface, qint32 size)
+void drawPanelTitle(const MapModel &model, Surface &surface, qint32 size)
 {
     const ViewState &view = model.view;
     const QString heading = view.atlasPage > 0 ? QStringLiteral("SECTOR MAP, PAGE %1").arg(view.atlasPage)
@@ -54,7 +54,7 @@ ColourKey politykey(const MapModel &model)
     return key;
 }
 
-void drawkey(const MapModel &model, Surface &surface, qint32 size)
+void drawColourKey(const MapModel &model, Surface &surface, qint32 size)
 {
     surface.fillStyle = Surface::Fill::Solid;
     const ColourKey key = model.view.colourCode == DisplayOptions::kPolityColourCode
@@ -110,8 +110,8 @@ QString sectorLine(qint32 originX, qint32 originY, qint32 rangeLow, qint32 range
 
 void drawPanels(const MapModel &model, Surface &surface)
 {
-    drawboxes(surface, model.view.printerMode);
+    drawPanelBoxes(surface, model.view.printerMode);
     const auto size = static_cast<qint32>(common::roundHalfEven(model.view.textScale * 12));
-    drawtitle(model, surface, size);
-    drawkey(model, surface, size);
+    drawPanelTitle(model, surface, size);
+    drawColourKey(model, surface, size);
 }

@@ -19,7 +19,7 @@ constexpr double kDotRadius = 2.0 * 0.75;
 constexpr double kRingRadius = 3.0; // the cross hairs' ring around the selected star
 
 // The mini-map point of star i, and the red lines through it when it is the selected star.
-void drawminipoint(const MapModel &model, Surface &surface, qint32 i, double distance)
+void drawMiniMapPoint(const MapModel &model, Surface &surface, qint32 i, double distance)
 {
     const ViewState &view = model.view;
     const StarRecord &star = (*model.stars)[i];
@@ -37,7 +37,7 @@ void drawminipoint(const MapModel &model, Surface &surface, qint32 i, double dis
     }
 }
 
-void drawsectorbox(const ViewState &view, Surface &surface)
+void drawSectorBox(const ViewState &view, Surface &surface)
 {
     surface.drawWidth = 1;
     surface.foreColor = view.printerMode ? colours::kBlue : colours::kGrey;
@@ -47,7 +47,7 @@ void drawsectorbox(const ViewState &view, Surface &surface)
     surface.drawLine(bx, by, bx + side, by + side, surface.foreColor, Surface::Shape::Box);
 }
 
-void drawlogo(const MapModel &model, Surface &surface)
+void drawLogo(const MapModel &model, Surface &surface)
 {
     surface.foreColor = model.view.printerMode ? colours::kBlack : colours::kWhite;
     const QImage &logo = model.view.printerMode ? model.logoNegative : model.logo;
@@ -64,7 +64,7 @@ bool numberAtRight(const StarRecord &star)
 
 // The dot of a listed star, its marker and, with star ID numbers, its reference number. The dot and
 // the labels beside it go into `marks` for the names.
-HitArea drawstar(
+HitArea drawStar(
     const MapModel &model, Surface &surface, qint32 i, double distance, const QString &ref, SectorMarks &marks)
 {
     const ViewState &view = model.view;
@@ -105,10 +105,10 @@ MapFrame drawStars(const MapModel &model, Surface &surface)
     MapFrame frame;
 
     for (qint32 i = 0; i < stars.size(); ++i)
-        drawminipoint(model, surface, i, starDistance(stars, i, view.selectedStar));
+        drawMiniMapPoint(model, surface, i, starDistance(stars, i, view.selectedStar));
 
-    drawsectorbox(view, surface);
-    drawlogo(model, surface);
+    drawSectorBox(view, surface);
+    drawLogo(model, surface);
     drawPanels(model, surface);
     StarList list(model, surface);
 
@@ -121,7 +121,7 @@ MapFrame drawStars(const MapModel &model, Surface &surface)
         const int k = ++listed;
         const QString ref = common::formatWhole(k);
         frame.listRows.push_back(list.drawRow(i, k, ref));
-        frame.markers.push_back(drawstar(model, surface, i, distance, ref, marks));
+        frame.markers.push_back(drawStar(model, surface, i, distance, ref, marks));
     }
 
     drawCrossHairs(model, surface);

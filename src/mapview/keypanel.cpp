@@ -10,6 +10,9 @@ namespace {
 
 constexpr double kKeyLeft = 108.0;
 constexpr double kKeyWidth = 66.5;
+constexpr double kTitleLeft = 31.0;
+constexpr double kPanelTop = 11.5;
+constexpr double kPanelBottom = 27.0;
 constexpr float kKeyCentre = kKeyLeft + kKeyWidth / 2;
 constexpr float kTitleCentre = 69.0f;
 
@@ -17,10 +20,10 @@ void drawPanelBoxes(Surface &surface, bool printerMode)
 {
     const Colour fill = printerMode ? colours::kWhite : colours::kBlack;
     const Colour outline = printerMode ? colours::kCyan : colours::kDarkTeal;
-    surface.drawLine(108, 11.5, 174.5, 27, fill, Surface::Shape::FilledBox);
-    surface.drawLine(31, 11.5, 107, 27, fill, Surface::Shape::FilledBox);
-    surface.drawLine(108, 11.5, 174.5, 27, outline, Surface::Shape::Box);
-    surface.drawLine(31, 11.5, 107, 27, outline, Surface::Shape::Box);
+    surface.drawLine(kKeyLeft, kPanelTop, kKeyLeft + kKeyWidth, kPanelBottom, fill, Surface::Shape::FilledBox);
+    surface.drawLine(kTitleLeft, kPanelTop, kKeyLeft - 1, kPanelBottom, fill, Surface::Shape::FilledBox);
+    surface.drawLine(kKeyLeft, kPanelTop, kKeyLeft + kKeyWidth, kPanelBottom, outline, Surface::Shape::Box);
+    surface.drawLine(kTitleLeft, kPanelTop, kKeyLeft - 1, kPanelBottom, outline, Surface::Shape::Box);
     surface.foreColor = printerMode ? colours::kBlack : colours::kGrey;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "catalogue/startable.h"
+
 #include <QtGlobal>
 
 // What the map shows: selection, sector origin, range and the display flags.
 // The range, colour code and flags are read afresh from the display options at every redraw.
 struct ViewState
 {
-    qint32 selectedStar = 165; // selected star, -1 = none
+    qint32 selectedStar = StarTable::kSol; // selected star, -1 = none
     qint32 secondStar = 0; // second star of the distance readout, -1 = none
     // The second star was chosen (in the Stellar Index, by Find or in a loaded game), not the one a
     // new game starts with: only a chosen one is a route's destination.

@@ -1,4 +1,5 @@
 #include "atlas/atlaswriter.h"
+#include "catalogue/startable.h"
 #include "common/filesizesignal.h"
 #include "export/exportcommands.h"
 #include "export/resolutionchooser.h"
@@ -186,7 +187,7 @@ private slots:
         QTemporaryDir dir;
         QCOMPARE(contents(dir.filePath("plain"), "x"), "x");
         MapModel model(m_table);
-        model.view.selectedStar = 165;
+        model.view.selectedStar = StarTable::kSol;
         beginRedraw(model);
         ScriptedUi ui;
         ExportCommands exports([&model] { return &model; }, ui, ui, dpi);

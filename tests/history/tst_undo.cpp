@@ -1,6 +1,7 @@
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
+#include "catalogue/startable.h"
 #include "files/statecodec.h"
 #include "index/stellarindexwindow.h"
 #include "support/scriptedservices.h"
@@ -79,7 +80,7 @@ private slots:
         m_main->model().notes.setNotes(40, "loaded GM", "loaded player");
         m_main->model().view.selectedStar = 40;
         m_main->menu().saveStateAction->trigger();
-        m_main->model().view.selectedStar = 165;
+        m_main->model().view.selectedStar = StarTable::kSol;
         m_main->model().notes.setNotes(40, "", "");
         m_index->indexEntryPressed(165, 1);
         m_index->gameMasterNotes()->setPlainText("typed");

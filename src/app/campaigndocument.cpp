@@ -2,7 +2,7 @@
 
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
-#include "files/messagebox.h"
+#include "dialogs/messagebox.h"
 #include "files/statefilecommands.h"
 #include "index/routepanel.h"
 #include "index/stellarindexwindow.h"

@@ -2,9 +2,9 @@
 
 #include "atlas/atlaswriter.h"
 #include "common/waitcursor.h"
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
 #include "export/exportfilechoice.h"
-#include "files/filedialog.h"
-#include "files/messagebox.h"
 #include "mapview/mapmodel.h"
 #include "reveal/playercopy.h"
 

@@ -1,10 +1,10 @@
 #include "export/exportcommands.h"
 
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
 #include "export/exportfilechoice.h"
 #include "export/handout.h"
 #include "export/mapexport.h"
-#include "files/filedialog.h"
-#include "files/messagebox.h"
 #include "mapview/mapmodel.h"
 #include "reveal/playercopy.h"
 

@@ -1,9 +1,9 @@
 #include "export/exportfilechoice.h"
 
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
 #include "export/mapexport.h"
 #include "export/resolutionchooser.h"
-#include "files/filedialog.h"
-#include "files/messagebox.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/filedialog.h"
+#include "dialogs/filedialog.h"
 
 #include <QFileDialog>
 

@@ -1,8 +1,8 @@
 #include "files/statefilecommands.h"
 
 #include "campaign/campaignfile.h"
-#include "files/filedialog.h"
-#include "files/messagebox.h"
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
 #include "files/playermapcheck.h"
 #include "files/recentfiles.h"
 #include "files/statecheck.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "campaign/campaign.h"
-#include "index/notesboxes.h"
+#include "notes/notesboxes.h"
 #include "notes/notesstore.h"
 
 #include <QtGlobal>

@@ -6,13 +6,13 @@
 #include "generator/clockrandom.h"
 #include "generator/gensystem.h"
 #include "index/indexmarks.h"
-#include "index/notesboxes.h"
 #include "index/revealbox.h"
 #include "index/routepanel.h"
 #include "mapview/mapmodel.h"
 #include "mapview/paintersurface.h"
 #include "navigation/inputcodes.h"
 #include "navigation/selection.h"
+#include "notes/notesboxes.h"
 #include "polities/polityedits.h"
 
 #include <QFontMetricsF>

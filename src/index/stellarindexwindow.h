@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/windowaction.h"
 #include "generator/randomsource.h"
 #include "index/indexentries.h"
 #include "index/listlayout.h"
-#include "index/notesboxes.h"
 #include "mapview/mapframe.h"
-#include "navigation/windowaction.h"
+#include "notes/notesboxes.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "spaceview/spaceviewwindow.h"
 
+#include "dialogs/messagebox.h"
 #include "export/exportfilechoice.h"
-#include "files/messagebox.h"
 #include "output/currentprinter.h"
 #include "output/printdialog.h"
 #include "spaceview/scenefit.h"

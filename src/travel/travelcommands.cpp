@@ -1,6 +1,6 @@
 #include "travel/travelcommands.h"
 
-#include "files/messagebox.h"
+#include "dialogs/messagebox.h"
 #include "mapview/mapmodel.h"
 #include "output/clipboard.h"
 #include "polities/routeborders.h"

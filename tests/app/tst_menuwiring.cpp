@@ -1,9 +1,9 @@
 #include "app/commandwiring.h"
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
 #include "export/resolutionchooser.h"
-#include "files/filedialog.h"
-#include "files/messagebox.h"
 #include "output/clipboard.h"
 #include "output/printdialog.h"
 

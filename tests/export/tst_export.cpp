@@ -3,9 +3,9 @@
 #include "export/mapexport.h"
 #include "export/resolutionchooser.h"
 #include "files/scriptedui.h"
-#include "index/notesboxes.h"
 #include "mapview/mapfixture.h"
 #include "mapview/redraw.h"
+#include "notes/notesboxes.h"
 #include "notes/notesstore.h"
 #include "support/recordingsurface.h"
 

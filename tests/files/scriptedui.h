@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/filedialog.h"
-#include "files/messagebox.h"
+#include "dialogs/filedialog.h"
+#include "dialogs/messagebox.h"
 #include "output/clipboard.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
-#include "files/messagebox.h"
+#include "dialogs/messagebox.h"
 #include "mapview/surface.h"
 #include "output/clipboard.h"
 #include "output/notescommands.h"

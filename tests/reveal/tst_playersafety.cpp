@@ -1,7 +1,7 @@
 #include "atlas/atlaswriter.h"
 #include "atlas/sectorchoice.h"
+#include "dialogs/messagebox.h"
 #include "export/handout.h"
-#include "files/messagebox.h"
 #include "files/statecodec.h"
 #include "mapview/mapmodel.h"
 #include "output/clipboard.h"

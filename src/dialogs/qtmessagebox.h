@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/messagebox.h"
+#include "dialogs/messagebox.h"
 
 class QWidget;
 

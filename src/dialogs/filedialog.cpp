@@ -1,4 +1,4 @@
-#include "files/filedialog.h"
+#include "dialogs/filedialog.h"
 
 QStringList FileDialog::nameFilters(const QString &filter)
 {

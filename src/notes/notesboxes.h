@@ -1,6 +1,6 @@
 #pragma once
 
-#include "navigation/windowaction.h"
+#include "common/windowaction.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "files/qtmessagebox.h"
+#include "dialogs/qtmessagebox.h"
 
 #include <QMessageBox>
 #include <QPushButton>

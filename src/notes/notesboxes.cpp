@@ -1,4 +1,4 @@
-#include "index/notesboxes.h"
+#include "notes/notesboxes.h"
 
 #include "notes/notesstore.h"
 

@@ -11,6 +11,7 @@
 #include "export/mapexport.h"
 #include "find/findstarpopup.h"
 #include "find/starfindfield.h"
+#include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
 #include "notesearch/notessearchpanel.h"
@@ -131,12 +132,12 @@ int main(int argc, char *argv[])
     StellarIndexWindow *index = window->stellarIndex();
     index->indexEntryPressed(21, 1); // Alpha Centauri A selected
     index->indexEntryPressed(165, 2); // distance to Sol
-    index->gameMasterNotes()->setPlainText(
+    index->notes()->gameMasterNotes()->setPlainText(
         QStringLiteral("Mining outpost on the second moon.\nPirates seen near the belt."));
-    index->playerNotes()->setPlainText(QStringLiteral("Refuel and trade here."));
-    index->saveSystemNotes();
+    index->notes()->playerNotes()->setPlainText(QStringLiteral("Refuel and trade here."));
+    index->notes()->saveSystemNotes();
     ok = save(index, out, "stellar-index.png") && ok;
-    index->exitIndex();
+    index->hide();
 
     // Edit ▸ Find in Notes after typing "pirat", with notes on two more systems.
     const StarTable &table = window->table();

@@ -1,6 +1,7 @@
 #include "app/editwiring.h"
 
 #include "app/mainwindow.h"
+#include "index/notespanel.h"
 #include "index/routepanel.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
@@ -12,8 +13,8 @@ EditWiring::EditWiring(MainWindow &window, StateFileCommands &files)
     , m_window(window)
 {
     StellarIndexWindow *index = window.stellarIndex();
-    connect(index, &StellarIndexWindow::commandStarting, this, &EditWiring::begin);
-    connect(index, &StellarIndexWindow::commandFinished, this, &EditWiring::finish);
+    connect(index->notes(), &NotesPanel::commandStarting, this, &EditWiring::begin);
+    connect(index->notes(), &NotesPanel::commandFinished, this, &EditWiring::finish);
     files.setListener([this](StateFileCommands::FileEvent event, bool playerMode) {
         if (event == StateFileCommands::FileEvent::AboutToRead) {
             begin(playerMode ? QStringLiteral("Load Player Map") : QStringLiteral("Load Game State"));
@@ -21,7 +22,7 @@ EditWiring::EditWiring(MainWindow &window, StateFileCommands &files)
         }
         if (event == StateFileCommands::FileEvent::Read) {
             // The boxes show what Save System Notes would store: the loaded selected star's notes.
-            m_window.stellarIndex()->boxesForStar();
+            m_window.stellarIndex()->notes()->showSelectedStar();
             finish();
         }
         emit fileDone(event, playerMode);
@@ -38,7 +39,7 @@ EditWiring::EditWiring(MainWindow &window, StateFileCommands &files)
 EditState EditWiring::capture() const
 {
     const MapModel &model = m_window.model();
-    return { model.notes, m_window.stellarIndex()->boxes(), MapPlace::of(model.view), model.campaign };
+    return { model.notes, m_window.stellarIndex()->notes()->boxes(), MapPlace::of(model.view), model.campaign };
 }
 
 void EditWiring::apply(const EditState &state, int parts)
@@ -58,9 +59,9 @@ void EditWiring::apply(const EditState &state, int parts)
         m_window.stellarIndex()->routePanel()->showJumpLimit(model.campaign.travel.jumpLimit);
     }
     if (parts & EditState::Boxes)
-        m_window.stellarIndex()->setBoxes(state.boxes);
+        m_window.stellarIndex()->notes()->setBoxes(state.boxes);
     else if (boxesForStar(model.notes, model.view.selectedStar) != shown)
-        m_window.stellarIndex()->boxesForStar();
+        m_window.stellarIndex()->notes()->showSelectedStar();
     m_window.refreshMap();
 }
 

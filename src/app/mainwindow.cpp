@@ -81,7 +81,8 @@ StellarIndexWindow *MainWindow::stellarIndex()
             if (m_displayOptions)
                 m_displayOptions->load();
         });
-        connect(this, &MainWindow::mapDrawn, m_stellarIndex, &StellarIndexWindow::applyFrame);
+        connect(
+            this, &MainWindow::mapDrawn, m_stellarIndex, [this] { m_stellarIndex->applyFrame(m_playerCopy.get()); });
     }
     return m_stellarIndex;
 }

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/navigationwiring.h"
 #include "app/playerfind.h"
+#include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "notesearch/boxposition.h"
 #include "notesearch/notessearchpanel.h"
@@ -18,7 +19,8 @@ void showInIndex(MainWindow &window, const NotesMatch &match)
     StellarIndexWindow *index = window.stellarIndex();
     // As a left click on the star's entry: selected, recentred, its notes in the boxes.
     index->indexEntryPressed(match.star, 1);
-    QPlainTextEdit *box = match.part == NotesPart::GameMaster ? index->gameMasterNotes() : index->playerNotes();
+    const NotesPanel *notes = index->notes();
+    QPlainTextEdit *box = match.part == NotesPart::GameMaster ? notes->gameMasterNotes() : notes->playerNotes();
     const QString &text = match.part == NotesPart::GameMaster ? window.model().notes.gameMasterText(match.star)
                                                               : window.model().notes.playerText(match.star);
     QTextCursor cursor(box->document());

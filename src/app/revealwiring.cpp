@@ -6,7 +6,6 @@
 #include "app/playerwindow.h"
 #include "index/revealbox.h"
 #include "index/stellarindexwindow.h"
-#include "reveal/playercopy.h"
 #include "reveal/revealselection.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
@@ -57,8 +56,6 @@ RevealWiring::RevealWiring(MainWindow &window)
         const int star = model.view.selectedStar;
         const bool selected = star >= 0 && star < model.campaign.reveal.size();
         box->showState(selected ? model.campaign.reveal.state(star) : Reveal::Surveyed, selected);
-        const std::shared_ptr<const PlayerCopy> players = m_window.playerCopy();
-        m_window.stellarIndex()->showPlayerView(players ? players->knownStars() : std::vector<bool>());
     });
     buildPlayersMenu();
 }

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "common/regularfile.h"
 #include "files/statecodec.h"
+#include "index/notespanel.h"
 #include "index/routepanel.h"
 #include "index/stellarindexwindow.h"
 #include "recovery/qtrecoveryprompt.h"
@@ -53,7 +54,7 @@ void SessionRecovery::start()
     // limit do not.
     connect(&m_window, &MainWindow::mapDrawn, m_keeper, &RecoveryKeeper::noteChange);
     StellarIndexWindow *index = m_window.stellarIndex();
-    for (QPlainTextEdit *box : { index->gameMasterNotes(), index->playerNotes() })
+    for (QPlainTextEdit *box : { index->notes()->gameMasterNotes(), index->notes()->playerNotes() })
         connect(box, &QPlainTextEdit::textChanged, m_keeper, &RecoveryKeeper::noteChange);
     connect(index->routePanel(), &RoutePanel::jumpLimitChanged, m_keeper, &RecoveryKeeper::noteChange);
     // Escape, Exit and the close box end the program at once: what changed in the last second is

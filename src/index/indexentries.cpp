@@ -5,6 +5,19 @@
 #include "mapview/colours.h"
 #include "mapview/mapmodel.h"
 
+namespace {
+
+// "N": the star's notes hold something to read. The players' copy keeps an empty record for a
+// Surveyed star whose notes are all the game master's, which the players cannot read.
+bool holdsText(const NotesStore &notes, int star)
+{
+    return star < notes.size()
+        && (!notes.gameMasterText(star).isEmpty() || !notes.playerText(star).isEmpty()
+            || !notes.hiddenPieces(star).isEmpty());
+}
+
+} // namespace
+
 std::vector<IndexEntryMark> indexEntryMarks(const MapModel &model)
 {
     const ViewState &view = model.view;
@@ -23,7 +36,7 @@ std::vector<IndexEntryMark> indexEntryMarks(const MapModel &model)
         const QString &starMark = stars[i].mark;
         if (starMark == QLatin1String("*") || starMark == QLatin1String("R"))
             mark.mark = starMark;
-        mark.hasNotes = i < model.notes.size() && model.notes.hasNotes(i);
+        mark.hasNotes = holdsText(model.notes, i);
     }
     return marks;
 }

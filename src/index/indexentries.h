@@ -16,7 +16,7 @@ struct IndexEntryMark
     Colour textColour = 0; // red for the selected star, blue for the second, else black
     Colour dotColour = 0; // the star's colour under the current colour code
     QString mark; // "*", "R" or nothing
-    bool hasNotes = false; // prints "N"
+    bool hasNotes = false; // prints "N": the notes hold some text to read
 };
 
 // The marks of every Stellar Index entry for the model as the map shows it, one per star in star order.

@@ -124,11 +124,3 @@ MapFrame PlayerCopy::catalogueFrame(MapFrame frame) const
             area.star = toCatalogue(area.star);
     return frame;
 }
-
-std::vector<bool> PlayerCopy::knownStars() const
-{
-    std::vector<bool> known(m_playerIndex.size());
-    for (size_t c = 0; c < known.size(); ++c)
-        known[c] = m_playerIndex[c] >= 0;
-    return known;
-}

@@ -41,8 +41,9 @@ public:
     // A frame drawn from model() with its stars in catalogue numbers, so that clicks and the
     // Stellar Index find the stars they show; a Hidden star is not among them.
     MapFrame catalogueFrame(MapFrame frame) const;
-    // Per catalogue star: whether the players know it.
-    std::vector<bool> knownStars() const;
+    // The catalogue numbers of the stars the players know, in catalogue order: the copy's star k
+    // is catalogueStars()[k].
+    const std::vector<int> &catalogueStars() const { return m_catalogueIndex; }
 
 private:
     std::vector<int> m_catalogueIndex; // per player star

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
 #include "index/indexmarks.h"
+#include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
@@ -75,8 +76,8 @@ private slots:
         QCOMPARE(model.view.selectedStar, star);
         QVERIFY(index->isVisible());
         QVERIFY(index->findChild<QLabel *>("sellabel")->text().contains((*model.stars)[star].starName));
-        QCOMPARE(index->gameMasterNotes()->toPlainText(), QStringLiteral("picked GM"));
-        QCOMPARE(index->playerNotes()->toPlainText(), QStringLiteral("picked player"));
+        QCOMPARE(index->notes()->gameMasterNotes()->toPlainText(), QStringLiteral("picked GM"));
+        QCOMPARE(index->notes()->playerNotes()->toPlainText(), QStringLiteral("picked player"));
     }
 
     // Save writes the file last saved or loaded without a dialog; Save As asks; the title names the
@@ -168,7 +169,8 @@ private slots:
         m_window->showStellarIndex();
         StellarIndexWindow *index = m_window->stellarIndex();
         for (QWidget *field : { static_cast<QWidget *>(index->findChild<QDoubleSpinBox *>("jumplimit")),
-                 static_cast<QWidget *>(index->gameMasterNotes()), static_cast<QWidget *>(index->playerNotes()) }) {
+                 static_cast<QWidget *>(index->notes()->gameMasterNotes()),
+                 static_cast<QWidget *>(index->notes()->playerNotes()) }) {
             QTest::keyClick(field, Qt::Key_Escape);
             QVERIFY(index->isVisible());
         }

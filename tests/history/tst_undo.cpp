@@ -3,6 +3,7 @@
 #include "app/splashwindow.h"
 #include "catalogue/startable.h"
 #include "files/statecodec.h"
+#include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "support/scriptedservices.h"
 
@@ -83,7 +84,7 @@ private slots:
         m_main->model().view.selectedStar = StarTable::kSol;
         m_main->model().notes.setNotes(40, "", "");
         m_index->indexEntryPressed(165, 1);
-        m_index->gameMasterNotes()->setPlainText("typed");
+        m_index->notes()->gameMasterNotes()->setPlainText("typed");
         const EditState before = editWiring(*m_main).capture();
         const QString button = command == "Save System Notes" ? "savenotes" : "generate";
         if (command == "Load Game State")
@@ -91,7 +92,7 @@ private slots:
         else
             QTest::mouseClick(m_index->findChild<QPushButton *>(button), Qt::LeftButton);
         if (command == "Load Game State")
-            QCOMPARE(m_index->boxes(), (NotesBoxes { "loaded GM", "loaded player" }));
+            QCOMPARE(m_index->notes()->boxes(), (NotesBoxes { "loaded GM", "loaded player" }));
         QVERIFY(EditState::differingParts(before, editWiring(*m_main).capture()) != 0);
         QCOMPARE(m_main->menu().undoAction->text(), "Undo " + command);
 
@@ -109,8 +110,8 @@ private slots:
     void undoLeavesLaterChangesAlone()
     {
         m_index->indexEntryPressed(12, 1);
-        m_index->playerNotes()->setPlainText("saved");
-        m_index->saveSystemNotes();
+        m_index->notes()->playerNotes()->setPlainText("saved");
+        m_index->notes()->saveSystemNotes();
         MapModel &model = m_main->model();
         const EditState saved = editWiring(*m_main).capture();
         model.view.originX += 1;
@@ -139,7 +140,7 @@ private slots:
         m_main->model().notes.setNotes(12, "Tarn's notes", "");
         m_main->menu().saveStateAction->trigger();
         m_index->indexEntryPressed(165, 1);
-        QPlainTextEdit *box = m_index->gameMasterNotes();
+        QPlainTextEdit *box = m_index->notes()->gameMasterNotes();
         box->setFocus();
         QTest::keyClicks(box, "not yet saved");
         if (replacedBy == "click")
@@ -147,7 +148,7 @@ private slots:
         else if (replacedBy == "load")
             m_main->menu().loadStateAction->trigger();
         else
-            m_index->generatePlanets();
+            m_index->notes()->generateSystem();
         QVERIFY(!box->toPlainText().contains("not yet saved"));
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(box->toPlainText(), QStringLiteral("not yet saved"));
@@ -155,7 +156,7 @@ private slots:
 
     void tabTypesATab()
     {
-        QPlainTextEdit *gameMaster = m_index->gameMasterNotes();
+        QPlainTextEdit *gameMaster = m_index->notes()->gameMasterNotes();
         gameMaster->setFocus();
         QTest::keyClicks(gameMaster, "a");
         QTest::keyClick(gameMaster, Qt::Key_Tab);
@@ -163,9 +164,9 @@ private slots:
         QCOMPARE(gameMaster->toPlainText(), QStringLiteral("a\tb"));
         QVERIFY(gameMaster->hasFocus());
         QTest::keyClick(gameMaster, Qt::Key_Tab, Qt::ControlModifier);
-        QVERIFY(m_index->playerNotes()->hasFocus());
-        QVERIFY(m_index->playerNotes()->toPlainText().isEmpty());
-        QTest::keyClick(m_index->playerNotes(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(m_index->notes()->playerNotes()->hasFocus());
+        QVERIFY(m_index->notes()->playerNotes()->toPlainText().isEmpty());
+        QTest::keyClick(m_index->notes()->playerNotes(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(gameMaster->hasFocus());
     }
 

@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
+#include "index/indexentrylist.h"
+#include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
 
@@ -34,7 +36,7 @@ private slots:
         const std::pair<int, QPoint> places[]
             = { { 0, { 603, 100 } }, { 31, { 603, 6331 } }, { 32, { 2786, 100 } }, { 191, { 11518, 6331 } } };
         for (const auto &[i, twips] : places)
-            QCOMPARE(entry(i)->pos(), pixels(twips));
+            QCOMPARE(place(i).topLeft(), pixels(twips));
     }
 
     void entryClicks_data()
@@ -53,7 +55,7 @@ private slots:
         // The boxes show the selected star's two texts after any button, none for a text without parts.
         model().notes.setNotes(111, "Tarn \u00FF GM", "Tarn player");
         model().notes.setTextWithoutParts(165, "Sol notes");
-        m_window->gameMasterNotes()->setPlainText("typed");
+        m_window->notes()->gameMasterNotes()->setPlainText("typed");
         const int before = m_main->redrawCount();
         QTest::mouseClick(entry(111), Qt::MouseButton(button));
         const ViewState &view = model().view;
@@ -67,7 +69,7 @@ private slots:
         for (const auto &[i, colour] : { std::pair<int, QColor> { view.selectedStar, Qt::red },
                  { view.secondStar, Qt::blue }, { 112, Qt::black } }) {
             QCOMPARE(entry(i)->palette().color(QPalette::WindowText), colour);
-            QCOMPARE(image.pixelColor(entry(i)->geometry().topRight() + QPoint(-1, 0)) == Qt::black, i != 112);
+            QCOMPARE(image.pixelColor(place(i).topRight() + QPoint(-1, 0)) == Qt::black, i != 112);
         }
         // Right click on the selected star: it is both, and blue wins.
         QTest::mouseClick(entry(view.selectedStar), Qt::RightButton);
@@ -78,27 +80,27 @@ private slots:
 
     void savedNotesShowN()
     {
-        const int h = m_window->listLayout().h(), rowH = m_window->listLayout().rowH();
-        const QPoint tarn = m_window->listLayout().entryPos(111);
+        const int h = m_window->entryList()->layout().h(), rowH = m_window->entryList()->layout().rowH();
+        const QPoint tarn = m_window->entryList()->layout().entryPos(111);
         const QRect nArea(tarn - QPoint(7 * h / 2, 0), QSize(3 * h / 2, rowH)); // clear of the dot
         QCOMPARE(darkPixels(nArea), 0);
         // The colour dot, centred 1.2 h left of the entry and h down.
         QVERIFY(m_window->grab().toImage().pixelColor(pixels(tarn + QPoint(-6 * h / 5, h)))
             != m_window->palette().color(QPalette::Window));
         QTest::mouseClick(entry(111), Qt::LeftButton);
-        QTest::keyClicks(m_window->playerNotes(), "Beware");
+        QTest::keyClicks(m_window->notes()->playerNotes(), "Beware");
         const int before = m_main->redrawCount();
         for (int i = 0; i < 2; ++i) { // the second time both boxes are empty: nothing changes, the "N" stays
             QTest::mouseClick(button("savenotes"), Qt::LeftButton);
             QCOMPARE(m_main->redrawCount(), before + 1);
             QCOMPARE(notes(111), QStringList({ "", "Beware" }));
             QVERIFY(darkPixels(nArea) > 10);
-            m_window->playerNotes()->clear();
+            m_window->notes()->playerNotes()->clear();
         }
         // "R" beside Tarn, "*" beside Sol, nothing beside Vell, right of the first column's names.
         const int markLeft = qRound(entry(0)->width() * 1440.0 / m_window->logicalDpiX()) + 500;
         for (int star : { 111, 165, 112 }) {
-            const QPoint pos = m_window->listLayout().entryPos(star) + QPoint(markLeft, 0);
+            const QPoint pos = m_window->entryList()->layout().entryPos(star) + QPoint(markLeft, 0);
             QCOMPARE(darkPixels(QRect(pos, QSize(300, rowH))) > 5, star != 112);
         }
     }
@@ -120,7 +122,7 @@ private slots:
         model().notes.setTextWithoutParts(111, "Old text");
         QTest::mouseClick(entry(111), Qt::LeftButton);
         QCOMPARE(boxes(), QStringList({ "", "" }));
-        QTest::keyClicks(m_window->playerNotes(), "New");
+        QTest::keyClicks(m_window->notes()->playerNotes(), "New");
         QString asked;
         QTimer::singleShot(0, this, [&] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
@@ -132,6 +134,44 @@ private slots:
         QVERIFY2(asked.startsWith("The notes of Tarn hold text that the boxes do not show"), qPrintable(asked));
         QCOMPARE(notes(111), after);
         QCOMPARE(model().notes.gameMasterText(111), answer == QMessageBox::Yes ? "" : "Old text");
+    }
+
+    // The player view lists the known stars' entries without gaps, marked as the players know them;
+    // leaving it puts every entry back in its own place.
+    void playerViewListsKnownStars()
+    {
+        for (int star : { 0, 5, 31, 40, 64, 100 })
+            model().campaign.reveal.setState(star, Reveal::Hidden);
+        model().campaign.reveal.setState(111, Reveal::Known);
+        model().notes.setNotes(111, "gm", "not yet told");
+        model().notes.setNotes(112, "", "told");
+        model().notes.setNotes(113, "gm only", "");
+        m_main->setViewAsPlayer(true);
+        const ListLayout &layout = m_window->entryList()->layout();
+        std::vector<int> known;
+        for (int star = 0; star < 192; ++star)
+            if (model().campaign.reveal.state(star) != Reveal::Hidden)
+                known.push_back(star);
+        for (int star = 0, k = 0; star < 192; ++star) {
+            QCOMPARE(entry(star)->isVisible(), star == known[size_t(k)]);
+            if (entry(star)->isVisible())
+                QCOMPARE(place(star).topLeft(), pixels(layout.entryPos(k++)));
+        }
+        // "N" only beside the star whose notes the players may read.
+        for (const int star : { 111, 112, 113 }) {
+            const int k = int(std::find(known.begin(), known.end(), star) - known.begin());
+            const QPoint at = layout.entryPos(k) - QPoint(7 * layout.h() / 2, 0);
+            QCOMPARE(darkPixels(QRect(at, QSize(3 * layout.h() / 2, layout.rowH()))) > 10, star == 112);
+        }
+        for (const int k : { 3, 40, 150 }) {
+            QWidget *shown = m_window->childAt(pixels(layout.entryPos(k)) + QPoint(3, 3));
+            QVERIFY(shown);
+            QTest::mouseClick(shown, Qt::LeftButton);
+            QCOMPARE(model().view.selectedStar, known[size_t(k)]);
+        }
+        m_main->setViewAsPlayer(false);
+        for (int star = 0; star < 192; ++star)
+            QVERIFY(entry(star)->isVisible() && place(star).topLeft() == pixels(layout.entryPos(star)));
     }
 
     void colourButtons()
@@ -149,10 +189,11 @@ private slots:
     void hidingKeepsEverything()
     {
         // Saved as typed: a non-breaking space stays one, line breaks become CR LF.
-        m_window->gameMasterNotes()->setPlainText("saved\u00A0here\r\nline 2");
+        m_window->notes()->gameMasterNotes()->setPlainText("saved\u00A0here\r\nline 2");
         QTest::mouseClick(button("savenotes"), Qt::LeftButton);
-        m_window->playerNotes()->setPlainText("typed, not saved");
-        QTest::keyClick(m_window->playerNotes(), Qt::Key_Escape); // only the exit button and the close box hide it
+        m_window->notes()->playerNotes()->setPlainText("typed, not saved");
+        QTest::keyClick(
+            m_window->notes()->playerNotes(), Qt::Key_Escape); // only the exit button and the close box hide it
         QVERIFY(m_window->isVisible());
         QTest::mouseClick(button("Command1"), Qt::LeftButton);
         QVERIFY(!m_window->isVisible());
@@ -167,9 +208,9 @@ private slots:
 
     void generateSystem()
     {
-        m_window->gameMasterNotes()->setPlainText("old\nnotes");
+        m_window->notes()->gameMasterNotes()->setPlainText("old\nnotes");
         QTest::mouseClick(button("generate"), Qt::LeftButton);
-        const QString generated = m_window->gameMasterNotes()->toPlainText();
+        const QString generated = m_window->notes()->gameMasterNotes()->toPlainText();
         QVERIFY(generated.startsWith("Creating System\n") && !generated.contains("old"));
         QVERIFY(!model().notes.hasNotes(165)); // nothing is kept until "Save System Notes"
 
@@ -180,7 +221,8 @@ private slots:
         m_window->indexEntryPressed(dwarf, 1);
         QTest::mouseClick(button("generate"), Qt::LeftButton);
         auto *none = m_window->findChild<QMessageBox *>("noplanets");
-        QVERIFY(none && none->isVisible() && m_window->gameMasterNotes()->toPlainText() == "Creating System\n");
+        QVERIFY(
+            none && none->isVisible() && m_window->notes()->gameMasterNotes()->toPlainText() == "Creating System\n");
         QCOMPARE(none->text(), name(model().view.selectedStar) + " has no planets to generate.");
         none->close();
 
@@ -188,8 +230,8 @@ private slots:
         model().view.selectedStar = -1;
         m_main->refreshMap();
         QVERIFY(!button("generate")->isEnabled());
-        m_window->gameMasterNotes()->setPlainText("typed");
-        m_window->generatePlanets();
+        m_window->notes()->gameMasterNotes()->setPlainText("typed");
+        m_window->notes()->generateSystem();
         QCOMPARE(boxes(), QStringList({ "typed", "" }));
         const int before = m_main->redrawCount();
         QTest::mouseClick(button("savenotes"), Qt::LeftButton);
@@ -207,14 +249,16 @@ private:
     }
     QStringList boxes() const
     {
-        return { m_window->gameMasterNotes()->toPlainText(), m_window->playerNotes()->toPlainText() };
+        return { m_window->notes()->gameMasterNotes()->toPlainText(), m_window->notes()->playerNotes()->toPlainText() };
     }
     QString name(int star) const { return m_main->table()[star].starName; }
     QLabel *entry(int i) const { return m_window->findChild<QLabel *>(QStringLiteral("fullist%1").arg(i)); }
+    // The entry's rectangle in the window.
+    QRect place(int i) const { return QRect(entry(i)->mapTo(m_window, QPoint()), entry(i)->size()); }
     QPushButton *button(const QString &name) const { return m_window->findChild<QPushButton *>(name); }
     QPoint pixels(const QPoint &twips) const
     {
-        const QPoint below(twips.x(), twips.y() + StellarIndexWindow::kFilterRowTwips);
+        const QPoint below(twips.x(), twips.y() + IndexDesign::kFilterRowTwips);
         return (QPointF(below) * m_window->logicalDpiY() / 1440.0).toPoint();
     }
     int darkPixels(const QRect &twips) const

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
+#include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "notes/notesstore.h"
 #include "notesearch/notessearch.h"
@@ -144,8 +145,8 @@ private slots:
         StellarIndexWindow *index = window.stellarIndex();
         QVERIFY(index->isVisible());
         QCOMPARE(view.selectedStar, 7);
-        QCOMPARE(index->gameMasterNotes()->textCursor().selectedText(), QStringLiteral("pirat"));
-        QCOMPARE(index->gameMasterNotes()->textCursor().selectionStart(), 25);
+        QCOMPARE(index->notes()->gameMasterNotes()->textCursor().selectedText(), QStringLiteral("pirat"));
+        QCOMPARE(index->notes()->gameMasterNotes()->textCursor().selectionStart(), 25);
         QCOMPARE(row(), 0);
         QTest::keyClick(panel->field(), Qt::Key_Down);
         QTest::keyClick(panel->field(), Qt::Key_Return, Qt::ControlModifier);

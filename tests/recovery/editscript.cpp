@@ -3,6 +3,7 @@
 #include "app/editwiring.h"
 #include "app/mainwindow.h"
 #include "app/navigationwiring.h"
+#include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "recovery/recoveryfile.h"
 #include "recovery/recoverykeeper.h"
@@ -117,11 +118,12 @@ bool EditScript::perform(const QString &command, const QString &argument)
     if (command == QLatin1String("select") || command == QLatin1String("second")) {
         index->indexEntryPressed(argument.toInt(), command == QLatin1String("select") ? 1 : 2);
     } else if (command == QLatin1String("gm") || command == QLatin1String("player")) {
-        QPlainTextEdit *box = command == QLatin1String("gm") ? index->gameMasterNotes() : index->playerNotes();
+        QPlainTextEdit *box
+            = command == QLatin1String("gm") ? index->notes()->gameMasterNotes() : index->notes()->playerNotes();
         box->moveCursor(QTextCursor::End);
         box->insertPlainText(unescaped(argument));
     } else if (command == QLatin1String("save-notes")) {
-        index->saveSystemNotes();
+        index->notes()->saveSystemNotes();
     } else if (command == QLatin1String("key")) {
         static const QHash<QString, int> keys
             = { { QStringLiteral("Right"), Qt::Key_Right }, { QStringLiteral("Left"), Qt::Key_Left },

@@ -3,6 +3,7 @@
 #include "app/sessionrecovery.h"
 #include "app/splashwindow.h"
 #include "files/statecodec.h"
+#include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "recovery/recoveryfile.h"
 #include "recovery/recoverykeeper.h"
@@ -176,7 +177,7 @@ private slots:
 
         StellarIndexWindow *index = main->stellarIndex();
         index->indexEntryPressed(12, 1);
-        QTest::keyClicks(index->gameMasterNotes(), "typed");
+        QTest::keyClicks(index->notes()->gameMasterNotes(), "typed");
         main->refreshMap();
         QVERIFY(!QFile::exists(file));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 2000);
@@ -190,7 +191,7 @@ private slots:
         QCOMPARE(second.keeper()->fileName(), dir.filePath("recovery-2.kmf"));
 
         m_services.answer = dir.filePath("game.kmf");
-        index->saveSystemNotes();
+        index->notes()->saveSystemNotes();
         main->menu().saveStateAction->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(file), 2000);
         QVERIFY(asked.isEmpty());

@@ -174,7 +174,7 @@ private slots:
         const MapFrame back = players.catalogueFrame(frame);
         QCOMPARE(back.markers[0].star, 1);
         QCOMPARE(back.markers[1].star, 3);
-        QCOMPARE(players.knownStars(), (std::vector<bool> { false, true, true, true }));
+        QCOMPARE(players.catalogueStars(), (std::vector<int> { 1, 2, 3 }));
     }
 
     // With every star Surveyed the player map's bytes are those written without the copy.

@@ -55,7 +55,7 @@ void PainterSurface::applyPen(Colour colour)
         pen.setDashPattern({ 6.0, 3.0 });
         pen.setCapStyle(Qt::FlatCap);
     } else {
-        pen.setCapStyle(drawWidth > 1 ? Qt::RoundCap : Qt::SquareCap);
+        pen.setCapStyle(drawWidth > 1 && !squareEnds ? Qt::RoundCap : Qt::SquareCap);
     }
     m_painter.setPen(pen);
 }
@@ -193,4 +193,20 @@ void PainterSurface::drawPicture(const QImage &picture, double x, double y, doub
     m_clearedTo.reset();
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     m_painter.drawImage(QRectF(toDevice(x, y), toDevice(x + width, y + height)), picture);
+}
+
+void PainterSurface::drawKeptPicture(const QImage &picture, double x, double y, double width, double height)
+{
+    // Resampled once into the window's cache and copied pixel for pixel: only an image drawn on
+    // unscaled can take the copy. A printer, a PDF or a scaled painter resample as they draw.
+    if (!m_glyphRuns) {
+        drawPicture(picture, x, y, width, height);
+        return;
+    }
+    flush();
+    m_clearedTo.reset();
+    const QRectF area(toDevice(x, y), toDevice(x + width, y + height));
+    const double ratio = m_painter.device() ? m_painter.device()->devicePixelRatioF() : 1.0;
+    const QImage &resampled = m_cache->resampled(picture, (area.size() * ratio).toSize(), ratio);
+    m_painter.drawImage(area.topLeft(), resampled);
 }

@@ -34,6 +34,7 @@ public:
     double textWidth(const QString &text) override;
     double textHeight(const QString &text) override;
     void drawPicture(const QImage &picture, double x, double y, double width, double height) override;
+    void drawKeptPicture(const QImage &picture, double x, double y, double width, double height) override;
     double pageWidth() const override { return m_scaleSize.width(); }
     double pageHeight() const override { return m_scaleSize.height(); }
     bool isPrinter() const override { return m_printer; }

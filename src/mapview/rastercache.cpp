@@ -99,3 +99,20 @@ const QImage &RasterCache::dot(Colour colour, double diameter, double ratio)
     }
     return dot;
 }
+
+const QImage &RasterCache::resampled(const QImage &picture, const QSize &size, double ratio)
+{
+    const std::tuple<qint64, int, int> key { picture.cacheKey(), size.width(), size.height() };
+    for (auto it = m_resampled.begin(); it != m_resampled.end(); ++it)
+        if (it->first == key) {
+            m_resampled.splice(m_resampled.begin(), m_resampled, it);
+            return m_resampled.front().second;
+        }
+    QImage image = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    m_resampled.emplace_front(key, std::move(image));
+    if (m_resampled.size() > kResampledKept)
+        m_resampled.pop_back();
+    return m_resampled.front().second;
+}

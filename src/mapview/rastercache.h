@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QList>
 
+#include <list>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -65,9 +66,14 @@ public:
     // A smooth round dot `diameter` painter units across in the colour, for a device of `ratio`
     // device pixels per painter unit; it has a transparent border of at least one pixel.
     const QImage &dot(Colour colour, double diameter, double ratio);
+    // `picture` resampled smoothly to `size` device pixels, for a device of `ratio`; kept for the
+    // few pictures last asked for, and made again when the picture changes (a new cacheKey).
+    const QImage &resampled(const QImage &picture, const QSize &size, double ratio);
 
 private:
     using FontKey = std::tuple<QString, double, bool, int, int>;
     std::map<FontKey, Font> m_fonts;
     std::map<std::tuple<Colour, double, double>, QImage> m_dots;
+    static constexpr size_t kResampledKept = 4;
+    std::list<std::pair<std::tuple<qint64, int, int>, QImage>> m_resampled; // the most recently used first
 };

@@ -24,6 +24,9 @@ public:
     Fill fillStyle = Fill::Transparent;
     int drawWidth = 1; // pixels: one logical pixel on screen, 1/96 inch on paper
     int drawStyle = 0; // 0 solid, 1 dashed
+    // Wide lines end square instead of round: for borders made of many short runs, where a round
+    // end costs a curve each and looks the same.
+    bool squareEnds = false;
     QString fontName = QStringLiteral("Arial");
     double fontSize = 8.25; // points on every device
     bool fontBold = false;
@@ -44,6 +47,12 @@ public:
     virtual double textWidth(const QString &text) = 0;
     virtual double textHeight(const QString &text) = 0;
     virtual void drawPicture(const QImage &picture, double x, double y, double width, double height) = 0;
+    // A picture drawn unchanged by one redraw after another (the territory's tints): a surface may
+    // keep it resampled to its pixels and copy it from then on. Otherwise drawn as drawPicture.
+    virtual void drawKeptPicture(const QImage &picture, double x, double y, double width, double height)
+    {
+        drawPicture(picture, x, y, width, height);
+    }
     virtual double pageWidth() const = 0;
     virtual double pageHeight() const = 0;
     // True for a printer page; only the grid pass asks, to decide how to clear.

@@ -85,17 +85,19 @@ QImage miniImage(const PlaneTerritory &plane, const Polities &polities)
     return image;
 }
 
-void drawBorders(const MapModel &model, Surface &surface, const PlaneTerritory &plane, const SectorCells &cells)
+void drawBorders(const MapModel &model, Surface &surface, const std::vector<BorderLine> &borders)
 {
     const ViewState &view = model.view;
     const auto mapX = [&](double ly) { return 15.0 + 10.0 * (ly - view.originX); };
     const auto mapY = [&](double ly) { return 188.0 - 10.0 * (ly - view.originY); };
     surface.drawWidth = 2;
     surface.drawStyle = 0;
-    for (const BorderLine &b : territoryBorders(plane, cells.column, cells.row, cells.count, cells.count)) {
+    surface.squareEnds = true;
+    for (const BorderLine &b : borders) {
         const Colour colour = polityColour(model.campaign.polities.list[size_t(b.polity)].colour, view.printerMode);
         surface.drawLine(mapX(b.line.x1()), mapY(b.line.y1()), mapX(b.line.x2()), mapY(b.line.y2()), colour);
     }
+    surface.squareEnds = false;
 }
 
 // The polities with ground in the sector, in list order, and whether any of it is neutral.
@@ -178,18 +180,31 @@ void drawTerritory(const MapModel &model, Surface &surface)
     const Polities &polities = model.campaign.polities;
     const SectorCells cells = sectorCells(*plane, model.view);
     const QRectF box = sectorBox();
-    surface.drawPicture(
-        sectorImage(*plane, cells, polities, model.view.printerMode), box.left(), box.top(), box.width(), box.height());
-    surface.drawPicture(miniImage(*plane, polities), kMiniLeft, kMiniTop, kMiniSide, kMiniSide);
+    TerritoryPictures &pictures = *model.territoryPictures;
+    const bool onWhite = model.view.printerMode;
+    std::vector<quint32> colours;
+    for (const Polity &p : polities.list)
+        colours.push_back(p.colour);
+    const TerritoryPictures::Drawing &sector
+        = pictures.drawing({ plane, cells.column, cells.row, cells.count, onWhite, colours }, [&] {
+              auto [shown, neutral] = shownPolities(*plane, cells);
+              return TerritoryPictures::Drawing { sectorImage(*plane, cells, polities, onWhite),
+                  territoryBorders(*plane, cells.column, cells.row, cells.count, cells.count), std::move(shown),
+                  neutral };
+          });
+    surface.drawKeptPicture(sector.tint, box.left(), box.top(), box.width(), box.height());
+    const TerritoryPictures::Drawing &mini = pictures.drawing({ plane, 0, 0, 0, false, colours }, [&] {
+        return TerritoryPictures::Drawing { miniImage(*plane, polities), {}, {}, false };
+    });
+    surface.drawKeptPicture(mini.tint, kMiniLeft, kMiniTop, kMiniSide, kMiniSide);
 
     const int oldWidth = surface.drawWidth;
     const int oldStyle = surface.drawStyle;
     const Colour oldFore = surface.foreColor;
     const double oldSize = surface.fontSize;
     const bool oldBold = surface.fontBold;
-    drawBorders(model, surface, *plane, cells);
-    const auto [shown, neutral] = shownPolities(*plane, cells);
-    drawLegend(model, surface, shown, neutral);
+    drawBorders(model, surface, sector.borders);
+    drawLegend(model, surface, sector.shown, sector.neutral);
     surface.drawWidth = oldWidth;
     surface.drawStyle = oldStyle;
     surface.foreColor = oldFore;

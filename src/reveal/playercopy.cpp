@@ -70,6 +70,10 @@ PlayerCopy::PlayerCopy(const MapModel &model)
     m_model.logo = model.logo;
     m_model.logoNegative = model.logoNegative;
     m_model.logoBoxVisible = model.logoBoxVisible;
+    // The territory and its pictures are kept by what they are made from, so the copies made for
+    // each redraw find what the last one worked out.
+    m_model.territory = model.territory;
+    m_model.territoryPictures = model.territoryPictures;
 
     // The route through known stars only.
     TravelPlan &travel = m_model.campaign.travel;

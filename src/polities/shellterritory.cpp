@@ -5,8 +5,8 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kRings = 4; // rings of latitude on each sphere, poles left out
-constexpr int kMeridians = 4;
+constexpr int kRings = 3; // rings of latitude on each sphere (the equator and 45 degrees each side), poles left out
+constexpr int kMeridians = 3; // three great circles through the poles, 60 degrees apart
 constexpr int kSteps = 32; // points round each full circle
 constexpr float kInset = 0.999f; // a hair inside the sphere, so that its own member still claims the point
 

@@ -13,11 +13,12 @@ constexpr double kMaxFastWidth = 1.5; // device pixels
 constexpr double kDashOn = 4.0; // Qt::DashLine at one pixel: 4 on, 2 off
 constexpr double kDashPeriod = 6.0;
 
-// Antialiased one-pixel lines blended into an opaque 32-bit image (Xiaolin Wu's method).
+// One-pixel lines blended into an opaque 32-bit image: antialiased (Xiaolin Wu's method, two
+// pixels across the line at each step) or plain (the one nearest pixel at each step).
 class PixelLines
 {
 public:
-    PixelLines(QImage &image, const QColor &colour, bool dashed)
+    PixelLines(QImage &image, const QColor &colour, bool dashed, bool smooth)
         : m_bits(image.bits())
         , m_stride(image.bytesPerLine() / 4)
         , m_width(image.width())
@@ -27,6 +28,7 @@ public:
         , m_blue(colour.blue())
         , m_alpha(int(std::lround(colour.alphaF() * 256.0)))
         , m_dashed(dashed)
+        , m_smooth(smooth)
     { }
 
     void draw(QPointF a, QPointF b)
@@ -38,15 +40,17 @@ public:
         }
         if (a.x() > b.x())
             std::swap(a, b);
-        if (steep)
-            m_dashed ? run<true, true>(a, b) : run<true, false>(a, b);
+        if (!m_smooth)
+            steep ? run<true, false, false>(a, b) : run<false, false, false>(a, b);
+        else if (steep)
+            m_dashed ? run<true, true, true>(a, b) : run<true, false, true>(a, b);
         else
-            m_dashed ? run<false, true>(a, b) : run<false, false>(a, b);
+            m_dashed ? run<false, true, true>(a, b) : run<false, false, true>(a, b);
     }
 
 private:
     // One line along its major axis from a to b (a.x() <= b.x()), two pixels across it per step.
-    template <bool Steep, bool Dashed>
+    template <bool Steep, bool Dashed, bool Smooth>
     void run(QPointF a, QPointF b)
     {
         const double dx = b.x() - a.x();
@@ -83,6 +87,13 @@ private:
                 if (!on)
                     continue;
             }
+            if (!Smooth) {
+                const int nearest = std::clamp(int(y + 0.5), 0, across - 1);
+                blend(
+                    pixels[Steep ? size_t(major) * stride + size_t(nearest) : size_t(nearest) * stride + size_t(major)],
+                    m_alpha);
+                continue;
+            }
             const int minor = std::clamp(int(y), 0, across - 2);
             const int weight = std::clamp(int((y - minor) * m_alpha), 0, m_alpha);
             if (Steep) {
@@ -115,6 +126,7 @@ private:
     int m_blue;
     int m_alpha;
     bool m_dashed;
+    bool m_smooth;
 };
 
 QImage *fastTarget(QPainter &painter)
@@ -146,7 +158,8 @@ void drawSceneLines(QPainter &painter, const QVector<QLineF> &lines)
         return;
     }
     const QTransform transform = painter.deviceTransform();
-    PixelLines pixels(*image, painter.pen().color(), painter.pen().style() == Qt::DashLine);
+    PixelLines pixels(*image, painter.pen().color(), painter.pen().style() == Qt::DashLine,
+        painter.testRenderHint(QPainter::Antialiasing));
     for (const QLineF &line : lines)
         pixels.draw(transform.map(line.p1()), transform.map(line.p2()));
 }

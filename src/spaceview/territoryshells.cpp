@@ -1,6 +1,7 @@
 #include "spaceview/territoryshells.h"
 
 #include "polities/shellterritory.h"
+#include "spaceview/scenelines.h"
 #include "spaceview/scenepalette.h"
 #include "spaceview/spaceprojection.h"
 #include "spaceview/spacescene.h"
@@ -30,8 +31,15 @@ void drawTerritoryShells(QPainter &painter, const SpaceProjection &projection, c
 {
     if (!scene.territory || scene.polityColours.empty())
         return;
-    std::vector<QVector<QLineF>> lines(scene.polityColours.size());
-    for (const ShellTerritory::Segment &s : scene.territory->segments()) {
+    const std::vector<ShellTerritory::Segment> &segments = scene.territory->segments();
+    std::vector<qsizetype> counts(scene.polityColours.size(), 0);
+    for (const ShellTerritory::Segment &s : segments)
+        if (s.polity >= 0 && size_t(s.polity) < counts.size())
+            ++counts[size_t(s.polity)];
+    std::vector<QVector<QLineF>> lines(counts.size());
+    for (size_t p = 0; p < lines.size(); ++p)
+        lines[p].reserve(counts[p]);
+    for (const ShellTerritory::Segment &s : segments) {
         if (s.polity < 0 || size_t(s.polity) >= lines.size())
             continue;
         if (const auto line = projection.segment(s.from, s.to))
@@ -42,7 +50,7 @@ void drawTerritoryShells(QPainter &painter, const SpaceProjection &projection, c
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (size_t p = 0; p < lines.size(); ++p) {
         painter.setPen(QPen(mixed(scene.polityColours[p], background), 0.0));
-        painter.drawLines(lines[p]);
+        drawSceneLines(painter, lines[p]);
     }
     painter.restore();
 }

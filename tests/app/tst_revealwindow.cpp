@@ -81,8 +81,8 @@ private slots:
         m_reveal->starMenu().addSection([](QMenu &menu, int star) { menu.addAction(QString("Claim %1").arg(star)); });
         const std::unique_ptr<QMenu> menu = m_reveal->starMenu().build(12, nullptr);
         QCOMPARE(captions(*menu),
-            QStringList(
-                { m_main->table()[12].starName, "Hidden", "Known*", "Surveyed", "All Within…", "-", "Claim 12" }));
+            QStringList({ m_main->table()[12].starName, "Hidden", "Known*", "Surveyed", "All Within…", "-", "Polity",
+                "Polities…", "-", "Claim 12" }));
         menu->actions()[1]->trigger();
         QCOMPARE(m_main->model().campaign.reveal.state(12), Reveal::Hidden);
         QCOMPARE(m_main->menu().undoAction->text(), QString("Undo Set Reveal State"));

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/politieswiring.h"
+#include "app/revealwiring.h"
 #include "app/splashwindow.h"
 #include "index/stellarindexwindow.h"
 #include "polities/politieswindow.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -121,6 +123,35 @@ private slots:
         QCOMPARE(polities().list.size(), size_t(1));
         QCOMPARE(std::count(polities().memberOf.begin(), polities().memberOf.end(), 0), 4L);
         QCOMPARE(undoText(), QStringLiteral("Undo Delete Polity"));
+    }
+
+    // The right-click menu on a star moves it between polities as one undoable command.
+    void starMenuAssignsThePolity()
+    {
+        click("newpolity");
+        click("newpolity");
+        const int star = 12;
+        const auto choose = [&](const QString &caption) {
+            const std::unique_ptr<QMenu> menu = revealWiring(*m_main).starMenu().build(star, nullptr);
+            auto *section = menu->findChild<QMenu *>(QStringLiteral("politymenu"));
+            QVERIFY(section);
+            for (QAction *action : section->actions())
+                if (action->text() == caption) {
+                    action->trigger();
+                    return;
+                }
+            QFAIL(qPrintable(caption + QStringLiteral(" is not in the polity menu")));
+        };
+        choose(QStringLiteral("Polity 2"));
+        QCOMPARE(polities().memberOf[size_t(star)], 1);
+        QCOMPARE(undoText(), QStringLiteral("Undo Assign Star to Polity"));
+        const std::unique_ptr<QMenu> menu = revealWiring(*m_main).starMenu().build(star, nullptr);
+        const QList<QAction *> entries = menu->findChild<QMenu *>(QStringLiteral("politymenu"))->actions();
+        QVERIFY(entries[1]->isChecked() && !entries[0]->isChecked());
+        choose(QStringLiteral("None"));
+        QCOMPARE(polities().memberOf[size_t(star)], int(Polities::kNone));
+        undo();
+        QCOMPARE(polities().memberOf[size_t(star)], 1);
     }
 
 private:

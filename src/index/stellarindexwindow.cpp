@@ -19,6 +19,8 @@
 
 namespace {
 
+const QString kNoSelectionCaption = QStringLiteral("Selected System");
+
 // Design sizes and places in twips, below the filter row.
 constexpr int kClientWidth = 14190;
 constexpr int kClientHeight = 10860; // with the route row below the buttons
@@ -55,7 +57,7 @@ StellarIndexWindow::StellarIndexWindow(MapModel &model, QWidget *owner)
     // Created in tab order, which is also the focus chain.
     QPushButton *exit = m_design.addButton(this, "Command1", QStringLiteral("Exit Stellar Index"), kExitButton);
     m_notes = new NotesPanel(m_model, m_design, this);
-    m_selectionLabel = m_design.addHeading(this, "sellabel", QStringLiteral("Selected System"), kSelectionLabel);
+    m_selectionLabel = m_design.addHeading(this, "sellabel", kNoSelectionCaption, kSelectionLabel);
     m_polityLabel = new QLabel(this);
     m_polityLabel->setObjectName(QStringLiteral("politylabel"));
     m_polityLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -127,8 +129,12 @@ void StellarIndexWindow::applyFrame(const PlayerCopy *players)
     // the players' copy, whose stars are the listed entries in order.
     const MapModel &shown = players ? players->model() : m_model;
     m_list->showEntries(players ? players->catalogueStars() : m_everyStar, indexEntryMarks(shown));
+    // The caption stays as it was while nothing is selected; in the player view a star the players do
+    // not know is no selection, and the caption must not go on naming it.
     if (const auto caption = selectionCaption(shown))
         m_selectionLabel->setText(*caption);
+    else if (players)
+        m_selectionLabel->setText(kNoSelectionCaption);
     const Polities &polities = shown.campaign.polities;
     const int polity = polityedits::polityOf(polities, shown.view.selectedStar);
     m_polityLabel->setText(polity == Polities::kNone

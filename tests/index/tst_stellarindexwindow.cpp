@@ -146,7 +146,13 @@ private slots:
         model().notes.setNotes(111, "gm", "not yet told");
         model().notes.setNotes(112, "", "told");
         model().notes.setNotes(113, "gm only", "");
+        // A Hidden star selected in the game master's view is not named once the players look.
+        model().view.selectedStar = 5;
+        m_main->refreshMap();
+        auto *caption = m_window->findChild<QLabel *>(QStringLiteral("sellabel"));
+        QVERIFY(caption->text().contains(m_main->table()[5].starName));
         m_main->setViewAsPlayer(true);
+        QCOMPARE(caption->text(), QStringLiteral("Selected System"));
         const ListLayout &layout = m_window->entryList()->layout();
         std::vector<int> known;
         for (int star = 0; star < 192; ++star)

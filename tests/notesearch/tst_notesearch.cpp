@@ -1,9 +1,8 @@
-#include "app/mainwindow.h"
-#include "app/splashwindow.h"
 #include "index/stellarindexwindow.h"
 #include "notes/notesstore.h"
 #include "notesearch/notessearch.h"
 #include "notesearch/notessearchpanel.h"
+#include "support/mainwindowfixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -112,9 +111,8 @@ private slots:
     // with the match selected in its box.
     void chooseFromTheList()
     {
-        SplashWindow splash;
-        MainWindow window(&splash);
-        window.startUp();
+        MainWindowFixture fixture;
+        MainWindow &window = *fixture;
         window.model().notes.setNotes(7, "Line one\r\nsecond line\r\nthe pirate base", "nothing");
         window.model().notes.setNotes(9, "", "PIRATES seen");
         window.show();

@@ -10,26 +10,20 @@
 namespace {
 
 // The time on `clock` of the first event that reaches a main window: when its construction began.
-class MainWindowBegun : public QObject
+struct MainWindowBegun : QObject
 {
-public:
-    explicit MainWindowBegun(const QElapsedTimer &clock)
-        : m_clock(clock)
+    const QElapsedTimer &clock;
+    double at = -1.0;
+    explicit MainWindowBegun(const QElapsedTimer &started)
+        : clock(started)
     {
         QCoreApplication::instance()->installEventFilter(this);
     }
-    double at = -1.0;
-
-protected:
     bool eventFilter(QObject *watched, QEvent *) override
     {
-        if (at < 0 && qobject_cast<MainWindow *>(watched))
-            at = m_clock.nsecsElapsed() / 1e9;
+        at = at < 0 && qobject_cast<MainWindow *>(watched) ? clock.nsecsElapsed() / 1e9 : at;
         return false;
     }
-
-private:
-    const QElapsedTimer &m_clock;
 };
 
 } // namespace

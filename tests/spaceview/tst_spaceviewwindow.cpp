@@ -269,19 +269,16 @@ private slots:
     void readout()
     {
         MapModel &model = m_window->model();
-        const auto star = [this](const QString &name) { return m_fixture->star(name); };
-        model.view.secondStar = star("Tau Ceti");
-        model.campaign.travel.route = { StarTable::kSol, star("UV Ceti A"), star("Tau Ceti") };
+        model.view.secondStar = m_fixture->star("Tau Ceti");
+        model.campaign.travel.route = { StarTable::kSol, m_fixture->star("UV Ceti A"), model.view.secondStar };
         model.options.colourCode = 1;
         m_window->refreshMap();
         const QString text = m_space->readout()->text();
-        QVERIFY2(text.contains("Sol to Tau Ceti: 11.6 ly"), qPrintable(text));
-        QVERIFY(text.contains("Sol to UV Ceti A: 7.9 ly"));
-        QVERIFY(text.contains("UV Ceti A to Tau Ceti: 3.7 ly"));
-        QVERIFY(text.contains("Total: 11.6 ly"));
-        QVERIFY(text.contains("Rings on the plane around Sol: 5, 10, 15 ly"));
-        QVERIFY(text.contains("SPECTRAL CLASS KEY"));
-        QVERIFY(text.contains(toQColor(colourBySpectralType("M")).name()));
+        for (const QString &line : { QString("Sol to Tau Ceti: 11.6 ly"), QString("Sol to UV Ceti A: 7.9 ly"),
+                 QString("UV Ceti A to Tau Ceti: 3.7 ly"), QString("Total: 11.6 ly"),
+                 QString("Rings on the plane around Sol: 5, 10, 15 ly"), QString("SPECTRAL CLASS KEY"),
+                 toQColor(colourBySpectralType("M")).name() })
+            QVERIFY2(text.contains(line), qPrintable(line + " not in " + text));
         m_space->findChild<QComboBox *>("spaceradius")->setCurrentIndex(0);
         QVERIFY(m_space->readout()->text().contains("5, 10, 15, 20, 25, 30, 35 ly"));
     }

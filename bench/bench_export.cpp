@@ -5,7 +5,6 @@
 #include "mapview/mapmodel.h"
 #include "mapview/redraw.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -55,13 +54,3 @@ void BM_ExportPng(benchmark::State &state)
 BENCHMARK(BM_ExportSvg)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportPng)->Arg(150)->Arg(300)->ArgName("dpi")->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "output/printdialog.h"
 #include "output/printmapcommand.h"
 
-#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -103,13 +102,3 @@ BENCHMARK(BM_SaveState)->RangeMultiplier(4)->Range(4, 64)->Unit(benchmark::kMill
 BENCHMARK(BM_LoadState)->RangeMultiplier(4)->Range(4, 64)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_LoadCheckedState)->Arg(64)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_PrintToPdf)->Unit(benchmark::kMillisecond)->Repetitions(5);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -43,5 +43,3 @@ void clockRoll(benchmark::State &state)
 BENCHMARK(clockRoll)->Unit(benchmark::kNanosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

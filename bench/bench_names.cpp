@@ -7,7 +7,6 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -59,12 +58,3 @@ void BM_PlaceNames192(benchmark::State &state)
 BENCHMARK(BM_PlaceNames192)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

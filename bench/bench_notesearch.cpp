@@ -4,8 +4,6 @@
 #include "notes/notesstore.h"
 #include "notesearch/notessearch.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -108,11 +106,3 @@ void BM_FindAfterNotesChange(benchmark::State &state)
 BENCHMARK(BM_FindInNotesKeystroke)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindInNotesNowhere)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindAfterNotesChange)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -13,7 +13,6 @@
 #include "routes/routesearch.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -62,12 +61,3 @@ void BM_PlayerViewRedraw(benchmark::State &state)
 BENCHMARK(BM_PlayerViewRedraw)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

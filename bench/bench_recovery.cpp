@@ -1,7 +1,6 @@
 // Writing the recovery file for a large game state: what the timer does a second after a change.
 #include "recovery/recoveryfile.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -57,12 +56,3 @@ void BM_WriteRecoveryTyping(benchmark::State &state)
 
 BENCHMARK(BM_WriteRecovery)->Arg(4)->Arg(64)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK(BM_WriteRecoveryTyping)->Arg(64)->Unit(benchmark::kMillisecond)->Repetitions(5);
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

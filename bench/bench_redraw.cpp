@@ -12,7 +12,6 @@
 #include "routes/routesearch.h"
 #include "support/samplepolities.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -88,12 +87,3 @@ void BM_RedrawWithNames(benchmark::State &state)
 BENCHMARK(BM_RedrawWithNames)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -132,12 +132,3 @@ void BM_SpaceDragStep(benchmark::State &state)
 BENCHMARK(BM_SpaceDragStep)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,6 +4,7 @@
 #include "app/launcher.h"
 #include "app/mainwindow.h"
 #include "app/mapcanvas.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,7 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
+#include <cstdio>
 
 namespace {
 
@@ -58,6 +59,7 @@ int runChild(int argc, char *argv[])
     window->close();
     return 0;
 }
+const BenchMode childMode("--child", runChild);
 
 void BM_ProcessStartToFirstMap(benchmark::State &state)
 {
@@ -125,15 +127,3 @@ void BM_RightArrowToNewFrame(benchmark::State &state)
 BENCHMARK(BM_RightArrowToNewFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--child") == 0)
-            return runChild(argc, argv);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

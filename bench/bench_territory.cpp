@@ -33,5 +33,3 @@ void BM_TerritoryShells(benchmark::State &state)
 BENCHMARK(BM_TerritoryShells)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

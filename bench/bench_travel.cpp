@@ -45,5 +45,3 @@ void BM_PlotRoute(benchmark::State &state)
 BENCHMARK(BM_PlotRoute)->Arg(20)->Arg(50)->Arg(150)->ArgName("limit_tenths")->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -1,11 +1,4 @@
-#include "app/commandwiring.h"
-#include "app/mainwindow.h"
-#include "app/splashwindow.h"
-#include "dialogs/filedialog.h"
-#include "dialogs/messagebox.h"
-#include "export/resolutionchooser.h"
-#include "output/clipboard.h"
-#include "output/printdialog.h"
+#include "support/mainwindowfixture.h"
 
 #include <QAction>
 #include <QRegularExpression>
@@ -51,9 +44,8 @@ class TestMenuWiring : public QObject
 public:
     TestMenuWiring()
     {
-        m_window.startUp();
         m_window.model().view.secondStarChosen = true; // star 0 as the destination
-        QObject::connect(&m_window, &MainWindow::mapDrawn, [this] { m_services.log << "redraw"; });
+        QObject::connect(m_window.window(), &MainWindow::mapDrawn, [this] { m_services.log << "redraw"; });
     }
 
 private slots:
@@ -88,10 +80,8 @@ private slots:
     }
 
 private:
-    SplashWindow m_splash;
     Services m_services;
-    CommandServices m_wiring { m_services, m_services, m_services, m_services, m_services };
-    MainWindow m_window { &m_splash, &m_wiring };
+    MainWindowFixture m_window { CommandServices { m_services, m_services, m_services, m_services, m_services } };
 };
 
 QTEST_MAIN(TestMenuWiring)

@@ -1,12 +1,10 @@
-#include "app/mainwindow.h"
 #include "app/mapcanvas.h"
 #include "app/playerwindow.h"
 #include "app/revealwiring.h"
-#include "app/splashwindow.h"
 #include "index/revealbox.h"
 #include "index/stellarindexwindow.h"
 #include "reveal/playercopy.h"
-#include "support/scriptedservices.h"
+#include "support/mainwindowfixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -46,15 +44,13 @@ class TestRevealWindow : public QObject
 private slots:
     void init()
     {
-        m_services = std::make_unique<ScriptedServices>();
-        const CommandServices services = m_services->services();
-        m_main = std::make_unique<MainWindow>(&m_splash, &services);
-        m_main->startUp();
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_main = m_fixture->window();
         m_main->resize(1000, 720);
         m_main->refreshMap();
         m_reveal = &revealWiring(*m_main);
     }
-    void cleanup() { m_main.reset(); }
+    void cleanup() { m_fixture.reset(); }
 
     // The Stellar Index box sets the selected star's state as one undoable step and shows it back.
     void indexBoxSetsStateAsOneStep()
@@ -120,8 +116,8 @@ private slots:
         QCOMPARE(players->players()->toCatalogue(players->players()->model().view.selectedStar), 12);
 
         m_main->menu().copyPlayerNotesAction->trigger();
-        QVERIFY(m_services->copied.contains("player sol"));
-        QVERIFY(!m_services->copied.contains("secret"));
+        QVERIFY(m_fixture->services.copied.contains("player sol"));
+        QVERIFY(!m_fixture->services.copied.contains("secret"));
 
         m_reveal->viewAsPlayerAction()->trigger();
         QVERIFY(m_reveal->banner()->isHidden());
@@ -137,20 +133,17 @@ private slots:
         model.notes.setNotes(4, "gm four", "player four");
         model.campaign.reveal.setState(3, Reveal::Known);
         QTemporaryDir dir;
-        m_services->answer = dir.filePath("players.ply");
+        m_fixture->services.answer = dir.filePath("players.ply");
         m_main->menu().savePlayerAction->trigger();
-        QFile file(m_services->answer);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = contents(m_fixture->services.answer);
         QVERIFY(bytes.contains("player four"));
         QVERIFY(!bytes.contains("three"));
         QCOMPARE(int(bytes.count(QByteArrayView("\n"))), 5 + model.stars->size());
     }
 
 private:
-    SplashWindow m_splash;
-    std::unique_ptr<ScriptedServices> m_services;
-    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    MainWindow *m_main = nullptr;
     RevealWiring *m_reveal = nullptr;
 };
 

@@ -1,9 +1,8 @@
 #include "app/helpcard.h"
-#include "app/mainwindow.h"
 #include "app/mapcanvas.h"
-#include "app/splashwindow.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
+#include "support/mainwindowfixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,18 +19,12 @@ class TestShell : public QObject
 private slots:
     void init()
     {
-        m_splash = std::make_unique<SplashWindow>();
-        m_window = new MainWindow(m_splash.get());
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_window = m_fixture->window();
         m_window->setAttribute(Qt::WA_DeleteOnClose);
-        m_window->startUp();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QVERIFY(m_fixture->show());
     }
-    void cleanup()
-    {
-        delete m_window;
-        m_splash.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void startUp()
     {
@@ -131,12 +124,13 @@ private slots:
     void aboutShowsSplashUntilClicked()
     {
         action("About")->trigger();
-        QVERIFY(m_splash->isVisible() && m_window->isEnabled());
-        QTest::mouseClick(m_splash.get(), Qt::LeftButton);
-        QVERIFY(!m_splash->isVisible());
+        SplashWindow &splash = m_fixture->splash;
+        QVERIFY(splash.isVisible() && m_window->isEnabled());
+        QTest::mouseClick(&splash, Qt::LeftButton);
+        QVERIFY(!splash.isVisible());
         action("About")->trigger();
-        QTest::keyClick(m_splash.get(), Qt::Key_A);
-        QVERIFY(!m_splash->isVisible());
+        QTest::keyClick(&splash, Qt::Key_A);
+        QVERIFY(!splash.isVisible());
     }
 
     void everyWayOutClosesEveryWindow_data()
@@ -154,7 +148,6 @@ private slots:
         m_window->displayOptionsDialog()->hide();
         action("dist")->trigger();
         QVERIFY(m_window->stellarIndex()->isVisible());
-        QPointer<MainWindow> window(m_window);
         if (way == "Exit")
             action("bye")->trigger();
         else if (way == "Escape")
@@ -162,8 +155,7 @@ private slots:
         else
             m_window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(window.isNull());
-        m_window = nullptr;
+        QVERIFY(!m_fixture->window());
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
     }
@@ -179,7 +171,7 @@ private:
     }
     QAction *action(const char *name) const { return child<QAction>(m_window, name); }
 
-    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<MainWindowFixture> m_fixture;
     MainWindow *m_window = nullptr;
 };
 

@@ -1,14 +1,12 @@
 #include "app/commandwiring.h"
 #include "app/helpcard.h"
-#include "app/mainwindow.h"
-#include "app/splashwindow.h"
 #include "index/indexmarks.h"
 #include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
+#include "support/mainwindowfixture.h"
 #include "support/scenedots.h"
-#include "support/scriptedservices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,19 +33,12 @@ class TestWorkspace : public QObject
 private slots:
     void init()
     {
-        m_services = std::make_unique<ScriptedServices>();
-        m_wiring = std::make_unique<CommandServices>(m_services->services());
-        m_window = std::make_unique<MainWindow>(&m_splash, m_wiring.get());
-        m_window->startUp();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_window = m_fixture->window();
+        m_services = &m_fixture->services;
+        QVERIFY(m_fixture->show());
     }
-    void cleanup()
-    {
-        m_window.reset();
-        m_wiring.reset();
-        m_services.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     // With the index open, the map scrolls by key and the 3-D view picks a star; the index shows
     // the pick (caption and notes) and the map's own keys go on working.
@@ -226,10 +217,9 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    SplashWindow m_splash;
-    std::unique_ptr<ScriptedServices> m_services;
-    std::unique_ptr<CommandServices> m_wiring;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    MainWindow *m_window = nullptr;
+    ScriptedServices *m_services = nullptr;
 };
 
 QTEST_MAIN(TestWorkspace)

@@ -35,22 +35,6 @@ QStringList describe(const QList<RecordedOp> &ops)
     return lines;
 }
 
-// What a command-line tool prints about a PDF given as its file argument, with its exit code.
-std::pair<QString, int> runOnPdf(const QString &program, QStringList arguments, const QByteArray &pdf)
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath("atlas.pdf"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
-        return { {}, -1 };
-    file.close();
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments.replaceInStrings("FILE", file.fileName()));
-    process.waitForFinished(60000);
-    return { QString::fromUtf8(process.readAll()),
-        process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1 };
-}
-
 // Links and outline as libqpdf reads them back, by 0-based page number (-1: not a page).
 struct ReadNavigation
 {
@@ -171,7 +155,7 @@ private slots:
         QCOMPARE(read.outline, outline);
         QVERIFY(read.openWithOutline);
         // qpdf finds nothing to complain about, and poppler reads the same number of pages.
-        const auto [check, status] = runOnPdf("qpdf", { "--check", "FILE" }, pdf);
+        const auto [check, status] = runOnPdf("qpdf", { "--check", "FILE" }, pdf, QProcess::MergedChannels);
         QVERIFY2(status == 0 && check.contains("No syntax or stream encoding errors") && !check.contains("WARNING"),
             qPrintable(check));
         QCOMPARE(pdfText(pdf).count(u'\f'), read.pages);
@@ -242,36 +226,31 @@ private slots:
     }
 
     // A sector page is what Print Map draws from the page's model: its options agree with its view.
-    void sectorPagesAsPrinted_data()
-    {
-        QTest::addColumn<bool>("printerMode");
-        QTest::newRow("printer mode") << true;
-        QTest::newRow("Velmora mode") << false;
-    }
     void sectorPagesAsPrinted()
     {
-        QFETCH(bool, printerMode);
-        AtlasFixture f;
-        f.model.options.printerMode = printerMode;
-        f.model.options.heightBox = 1;
-        beginRedraw(f.model);
-        f.model.campaign.travel.route = { f.star("Sol"), f.star("Barnard's Star"), f.star("Tau Ceti") };
-        const AtlasWriter writer = f.writer(AtlasEdition::GameMaster, SectorChoice::WholeCatalogue);
-        const std::vector<AtlasSector> &sectors = writer.plan().sectors;
-        QVERIFY(sectors.size() > 4);
-        AtlasMapOptions screen;
-        screen.screenColours = true;
-        const MapModel model
-            = atlasModel(f.model, AtlasNotes::forEdition(f.model.notes, AtlasEdition::GameMaster), screen);
-        for (size_t k = 0; k < sectors.size(); ++k) {
-            RecordingSurface atlas, printed;
-            atlas.printer = printed.printer = true;
-            const int page = writer.plan().sectorPage(k);
-            drawSectorPage(model, sectors[k], page, atlas);
-            MapModel print = sectorModel(model, sectors[k], page);
-            PrintMapCommand::redrawOnSurface(print, printed);
-            QVERIFY(!printed.ops.isEmpty());
-            QCOMPARE(describe(atlas.ops), describe(printed.ops));
+        for (const bool printerMode : { true, false }) {
+            AtlasFixture f;
+            f.model.options.printerMode = printerMode;
+            f.model.options.heightBox = 1;
+            beginRedraw(f.model);
+            f.model.campaign.travel.route = { f.star("Sol"), f.star("Barnard's Star"), f.star("Tau Ceti") };
+            const AtlasWriter writer = f.writer(AtlasEdition::GameMaster, SectorChoice::WholeCatalogue);
+            const std::vector<AtlasSector> &sectors = writer.plan().sectors;
+            QVERIFY(sectors.size() > 4);
+            AtlasMapOptions screen;
+            screen.screenColours = true;
+            const MapModel model
+                = atlasModel(f.model, AtlasNotes::forEdition(f.model.notes, AtlasEdition::GameMaster), screen);
+            for (size_t k = 0; k < sectors.size(); ++k) {
+                RecordingSurface atlas, printed;
+                atlas.printer = printed.printer = true;
+                const int page = writer.plan().sectorPage(k);
+                drawSectorPage(model, sectors[k], page, atlas);
+                MapModel print = sectorModel(model, sectors[k], page);
+                PrintMapCommand::redrawOnSurface(print, printed);
+                QVERIFY(!printed.ops.isEmpty());
+                QCOMPARE(describe(atlas.ops), describe(printed.ops));
+            }
         }
     }
 

@@ -67,45 +67,41 @@ class TestAtlasMaps : public QObject
 private slots:
     // Sectors show every wanted star, in no more pages than a plain grid needs; a route's sectors
     // come in the order of its stops.
-    void sectorCover_data()
-    {
-        QTest::addColumn<int>("choice");
-        QTest::newRow("whole catalogue") << int(SectorChoice::WholeCatalogue);
-        QTest::newRow("with notes") << int(SectorChoice::WithNotes);
-        QTest::newRow("along a route") << int(SectorChoice::AlongRoute);
-    }
     void sectorCover()
     {
-        QFETCH(int, choice);
-        MapFixture f;
-        for (int i = 0; i < f.table.size(); i += 5)
-            f.model.notes.setNotes(i, "gm", "");
-        const std::vector<int> route = plotRoute(f.model.distances, StarTable::kSol, f.star("Tau Ceti"), 8.0).stars;
-        QVERIFY(route.size() > 2);
-        const AtlasNotes notes = AtlasNotes::forEdition(f.model.notes, AtlasEdition::GameMaster);
-        std::vector<int> wanted;
-        for (int i = 0; i < f.table.size(); ++i)
-            if (choice == int(SectorChoice::WholeCatalogue) || (choice == int(SectorChoice::WithNotes) && i % 5 == 0))
-                wanted.push_back(i);
-        if (choice == int(SectorChoice::AlongRoute))
-            wanted = route;
-        const std::vector<AtlasSector> sectors = chooseSectors(SectorChoice(choice), f.table, notes, route);
-        QVERIFY2(int(sectors.size()) <= gridCells(f.table, wanted),
-            qPrintable(QStringLiteral("%1 sectors, grid %2").arg(sectors.size()).arg(gridCells(f.table, wanted))));
-        size_t lastFirstStop = 0;
-        for (const AtlasSector &sector : sectors) {
-            const auto first = std::find_if(
-                wanted.begin(), wanted.end(), [&](int star) { return sectorShows(sector, f.table, star); });
-            QVERIFY(first != wanted.end()); // no sector without a wanted star
-            if (choice == int(SectorChoice::AlongRoute)) {
-                QVERIFY(size_t(first - wanted.begin()) >= lastFirstStop);
-                lastFirstStop = size_t(first - wanted.begin());
+        for (const int choice :
+            { int(SectorChoice::WholeCatalogue), int(SectorChoice::WithNotes), int(SectorChoice::AlongRoute) }) {
+            MapFixture f;
+            for (int i = 0; i < f.table.size(); i += 5)
+                f.model.notes.setNotes(i, "gm", "");
+            const std::vector<int> route = plotRoute(f.model.distances, StarTable::kSol, f.star("Tau Ceti"), 8.0).stars;
+            QVERIFY(route.size() > 2);
+            const AtlasNotes notes = AtlasNotes::forEdition(f.model.notes, AtlasEdition::GameMaster);
+            std::vector<int> wanted;
+            for (int i = 0; i < f.table.size(); ++i)
+                if (choice == int(SectorChoice::WholeCatalogue)
+                    || (choice == int(SectorChoice::WithNotes) && i % 5 == 0))
+                    wanted.push_back(i);
+            if (choice == int(SectorChoice::AlongRoute))
+                wanted = route;
+            const std::vector<AtlasSector> sectors = chooseSectors(SectorChoice(choice), f.table, notes, route);
+            QVERIFY2(int(sectors.size()) <= gridCells(f.table, wanted),
+                qPrintable(QStringLiteral("%1 sectors, grid %2").arg(sectors.size()).arg(gridCells(f.table, wanted))));
+            size_t lastFirstStop = 0;
+            for (const AtlasSector &sector : sectors) {
+                const auto first = std::find_if(
+                    wanted.begin(), wanted.end(), [&](int star) { return sectorShows(sector, f.table, star); });
+                QVERIFY(first != wanted.end()); // no sector without a wanted star
+                if (choice == int(SectorChoice::AlongRoute)) {
+                    QVERIFY(size_t(first - wanted.begin()) >= lastFirstStop);
+                    lastFirstStop = size_t(first - wanted.begin());
+                }
             }
+            for (const int star : wanted)
+                QVERIFY2(std::any_of(sectors.begin(), sectors.end(),
+                             [&](const AtlasSector &s) { return sectorShows(s, f.table, star); }),
+                    qPrintable(f.table[star].starName));
         }
-        for (const int star : wanted)
-            QVERIFY2(std::any_of(sectors.begin(), sectors.end(),
-                         [&](const AtlasSector &s) { return sectorShows(s, f.table, star); }),
-                qPrintable(f.table[star].starName));
     }
 
     // Each sector page names its sector and page, shows the selected star and its cross hairs only where
@@ -184,34 +180,29 @@ private slots:
     }
 
     // On the overview every sector's outline carries its page number, and no word covers another.
-    void overviewLabels_data()
-    {
-        QTest::addColumn<int>("choice");
-        QTest::newRow("whole catalogue") << int(SectorChoice::WholeCatalogue);
-        QTest::newRow("with notes") << int(SectorChoice::WithNotes);
-    }
     void overviewLabels()
     {
-        QFETCH(int, choice);
-        MapFixture f;
-        beginRedraw(f.model);
-        for (int i = 0; i < f.table.size(); i += 3)
-            f.model.notes.setNotes(i, "gm", "player");
-        const AtlasWriter writer(
-            f.model, { AtlasEdition::GameMaster, SectorChoice(choice), QDate(2026, 12, 7), {}, {} });
-        const AtlasPlan &plan = writer.plan();
-        const auto words = pageWords(writer.pdf(), plan.overviewPage());
-        QVERIFY(words.size() > 50);
-        QSet<QString> pageLabels;
-        for (int w = 0; w + 1 < words.size(); ++w)
-            if (words[w].first == "p.")
-                pageLabels.insert(words[w + 1].first);
-        for (size_t k = 0; k < plan.sectors.size(); ++k)
-            QVERIFY2(pageLabels.contains(QString::number(plan.sectorPage(k))), qPrintable(QString::number(k)));
-        for (int a = 0; a < words.size(); ++a)
-            for (int b = a + 1; b < words.size(); ++b)
-                QVERIFY2(!words[a].second.adjusted(0.2, 0.2, -0.2, -0.2).intersects(words[b].second),
-                    qPrintable(words[a].first + " / " + words[b].first));
+        for (const int choice : { int(SectorChoice::WholeCatalogue), int(SectorChoice::WithNotes) }) {
+            MapFixture f;
+            beginRedraw(f.model);
+            for (int i = 0; i < f.table.size(); i += 3)
+                f.model.notes.setNotes(i, "gm", "player");
+            const AtlasWriter writer(
+                f.model, { AtlasEdition::GameMaster, SectorChoice(choice), QDate(2026, 12, 7), {}, {} });
+            const AtlasPlan &plan = writer.plan();
+            const auto words = pageWords(writer.pdf(), plan.overviewPage());
+            QVERIFY(words.size() > 50);
+            QSet<QString> pageLabels;
+            for (int w = 0; w + 1 < words.size(); ++w)
+                if (words[w].first == "p.")
+                    pageLabels.insert(words[w + 1].first);
+            for (size_t k = 0; k < plan.sectors.size(); ++k)
+                QVERIFY2(pageLabels.contains(QString::number(plan.sectorPage(k))), qPrintable(QString::number(k)));
+            for (int a = 0; a < words.size(); ++a)
+                for (int b = a + 1; b < words.size(); ++b)
+                    QVERIFY2(!words[a].second.adjusted(0.2, 0.2, -0.2, -0.2).intersects(words[b].second),
+                        qPrintable(words[a].first + " / " + words[b].first));
+        }
     }
 
     // The dialog starts light with names and no route for the players, which it offers only with the

@@ -7,6 +7,7 @@
 #include "mapview/redraw.h"
 #include "notes/notesboxes.h"
 #include "notes/notesstore.h"
+#include "support/pdftext.h"
 #include "support/recordingsurface.h"
 
 #include <QFile>
@@ -15,25 +16,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-QByteArray bytes(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Whether the PDF's (only) page is the given size in points, give or take half a point.
-bool pdfPage(const QString &fileName, double width, double height)
-{
-    const QRegularExpression box(QStringLiteral(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])"));
-    const auto match = box.match(QString::fromLatin1(bytes(fileName)));
-    return match.hasMatch() && qAbs(match.captured(1).toDouble() - width) < 0.5
-        && qAbs(match.captured(2).toDouble() - height) < 0.5;
-}
-
-} // namespace
 
 class TestExport : public QObject
 {
@@ -66,12 +48,12 @@ private slots:
             // 297 x 210 mm at five user units a millimetre; every text the passes print is an SVG text element.
             RecordingSurface recorded;
             drawMap(f.model, recorded);
-            const QString svg = QString::fromUtf8(bytes(fileName));
+            const QString svg = QString::fromUtf8(contents(fileName));
             QVERIFY(svg.contains(QRegularExpression(R"(<svg width="297mm" height="210mm"\s+viewBox="0 0 1485 1050")")));
             QCOMPARE(svg.count(QStringLiteral("<text ")), recorded.printed().size());
             QVERIFY(svg.contains(QStringLiteral(">Sol</text>")));
         } else if (format == "pdf") {
-            QVERIFY(pdfPage(fileName, 841.89, 595.28));
+            QVERIFY(onePdfPage(contents(fileName), 841.89, 595.28));
         } else if (format == "png") {
             QImageReader::setAllocationLimit(512); // a 600 dpi page is larger than a reader takes by default
             const QImage image(fileName);
@@ -103,12 +85,12 @@ private slots:
             QVERIFY(handout::handoutText(f.table, notes, sol).endsWith("Player Notes\r\n\r\n"));
             const QString text = handout::handoutText(f.table, notes, star);
             QVERIFY(handout::writeHandout(txt, text) && handout::writeHandout(pdf, text));
-            QCOMPARE(QString::fromUtf8(bytes(txt)), text);
+            QCOMPARE(QString::fromUtf8(contents(txt)), text);
             QVERIFY(text.startsWith("Barnard's Star\r\nCo-ordinates X ") && text.endsWith(player + QString("\r\n")));
             QVERIFY(text.contains("Distance from Sol 6 LY\r\n"));
             for (const QString &line : QString(gm).split(QRegularExpression("[\r\n\u00FF]+"), Qt::SkipEmptyParts))
                 QVERIFY2(!text.contains(line.trimmed()), qPrintable(line));
-            QVERIFY(pdfPage(pdf, 595.28, 841.89)); // an A4 portrait page
+            QVERIFY(onePdfPage(contents(pdf), 595.28, 841.89)); // an A4 portrait page
         }
     }
 

@@ -47,38 +47,31 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("problem"); // empty: the file loads whole
         QTest::addColumn<int>("readable"); // stars "Load what can be read" takes (-1: not offered)
-
-        const QByteArray good = sample();
-        QTest::newRow("whole") << good << QString() << 0;
-        QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + good << QString() << 0;
-        QTest::newRow("LF line ends, blanks around notes")
-            << QByteArray(good).replace("\"\r\n", "\" \t\n") << QString() << 0;
-        QTest::newRow("missing closing quote")
-            << withLine(27, "\"gm21\xFFpl21") << "Line 27, the notes of @21: no closing quote" << 21;
-        QTest::newRow("missing closing quote, last star")
-            << good.chopped(3) << "Line 198, the notes of @191: no closing quote" << 191;
-        QTest::newRow("unquoted line with a comma")
-            << withLine(27, "gm21, pl21") << "Line 27, the notes of @21: a comma in notes without quotes" << 21;
-        QTest::newRow("stray quote before star 50")
-            << withLine(57, "\"\"gm50\xFFpl50\"") << "Line 57, the notes of @50: text after the closing quote" << 50;
-        QTest::newRow("text after a two-line note")
-            << QByteArray(good).replace("second line\xFFpl30\"", "second \"line\xFFpl30\"")
-            << "Line 37, the notes of @30: text after the closing quote" << 30;
-        QTest::newRow("two-line note not closed") << QByteArray(good).replace("\xFFpl30\"", "\xFFpl30")
-                                                  << "Line 36, the notes of @30: no closing quote" << 30;
-        QTest::newRow("cut off inside a line") << good.left(good.indexOf("\"gm114")) + "\"gm11"
-                                               << "Line 121, the notes of @114: no closing quote" << 114;
-        QTest::newRow("cut off after a line") << good.left(good.indexOf("\"gm114"))
-                                              << "Line 121, the notes of @114: the file ends here (it may have been "
-                                                 "cut off)"
-                                              << 114;
-        QTest::newRow("cut off after the header")
-            << QByteArray("3\r\n4\r\n-9\r\n5\r\n0")
-            << "Line 5, the notes of @0: the file ends here (it may have been cut off)" << 0;
-        QTest::newRow("header not a number")
-            << withLine(3, "minus nine") << "Line 3, the sector origin Y: not a whole number" << -1;
-        QTest::newRow("empty file") << QByteArray()
-                                    << "Line 1, the selected star: the file ends here (it may have been cut off)" << -1;
+        const QByteArray good = sample(), cut = good.left(good.indexOf("\"gm114"));
+        const QString cutOff = "the file ends here (it may have been cut off)";
+        const std::tuple<const char *, QByteArray, QString, int> rows[] = { { "whole", good, "", 0 },
+            { "byte-order mark", "\xEF\xBB\xBF" + good, "", 0 },
+            { "LF line ends, blanks around notes", QByteArray(good).replace("\"\r\n", "\" \t\n"), "", 0 },
+            { "missing closing quote", withLine(27, "\"gm21\xFFpl21"), "Line 27, the notes of @21: no closing quote",
+                21 },
+            { "missing closing quote, last star", good.chopped(3), "Line 198, the notes of @191: no closing quote",
+                191 },
+            { "unquoted line with a comma", withLine(27, "gm21, pl21"),
+                "Line 27, the notes of @21: a comma in notes without quotes", 21 },
+            { "stray quote before star 50", withLine(57, "\"\"gm50\xFFpl50\""),
+                "Line 57, the notes of @50: text after the closing quote", 50 },
+            { "text after a two-line note",
+                QByteArray(good).replace("second line\xFFpl30\"", "second \"line\xFFpl30\""),
+                "Line 37, the notes of @30: text after the closing quote", 30 },
+            { "two-line note not closed", QByteArray(good).replace("\xFFpl30\"", "\xFFpl30"),
+                "Line 36, the notes of @30: no closing quote", 30 },
+            { "cut off inside a line", cut + "\"gm11", "Line 121, the notes of @114: no closing quote", 114 },
+            { "cut off after a line", cut, "Line 121, the notes of @114: " + cutOff, 114 },
+            { "cut off after the header", "3\r\n4\r\n-9\r\n5\r\n0", "Line 5, the notes of @0: " + cutOff, 0 },
+            { "header not a number", withLine(3, "minus nine"), "Line 3, the sector origin Y: not a whole number", -1 },
+            { "empty file", "", "Line 1, the selected star: " + cutOff, -1 } };
+        for (const auto &[tag, file, problem, readable] : rows)
+            QTest::newRow(tag) << file << problem << readable;
     }
 
     // A damaged file changes nothing and says what and where; "Load what can be read", only when
@@ -129,42 +122,33 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("notices"); // the lines of the one message after the load
-
-        QTest::newRow("plain file: no message") << sample() << QStringList();
-        QTest::newRow("selected star 999")
-            << withLine(1, "999")
-            << QStringList { "Line 1, the selected star: 999 is not a star of the catalogue; no star is selected" };
-        QTest::newRow("second star -5")
-            << withLine(2, "-5")
-            << QStringList { "Line 2, the second star: -5 is not a star of the catalogue; there is no second star" };
-        QTest::newRow("origin Y 1e9") << withLine(
-            3, "1e9") << QStringList { "Line 3, the sector origin Y: 1e9 is outside the map; the sector starts at 20" };
-        QTest::newRow("origin X 40.5, rounded and outside")
-            << withLine(4, "40.5")
-            << QStringList { "Line 4, the sector origin X: 40.5 is not a whole number; it is read as 40",
-                   "Line 4, the sector origin X: 40.5 is outside the map; the sector starts at 20" };
-        QTest::newRow("origin X 7.5") << withLine(
-            4, "7.5") << QStringList { "Line 4, the sector origin X: 7.5 is not a whole number; it is read as 8" };
-        QTest::newRow("colour code 99") << withLine(5, "99")
-                                        << QStringList { "Line 5, the colour code: 99 is not a colour code (0 to 3); "
-                                                         "the map keeps the colour code of Display Options" };
-        QTest::newRow("no separator") << withLine(9, "\"gm3 pl3\"")
-                                      << QStringList { "Line 9, the notes of @3: no separator between the game "
-                                                       "master's and the players' notes; the boxes show them empty "
-                                                       "and the text is kept as it is" };
-        QTest::newRow("not UTF-8") << withLine(60, "\"gm53 \xC3(\xFFpl53\"")
-                                   << QStringList {
-                                          "Line 60, the notes of @53: the text is not UTF-8; it is read as Windows-1252"
-                                      };
-        QTest::newRow("a 193rd note line")
-            << sample() + "\"gm192\xFFpl192\"\r\n"
-            << QStringList { "Line 199, after the notes of the last star: 1 more line is not loaded" };
-        QTest::newRow("blank lines after the notes") << sample() + "\r\n  \r\n" << QStringList();
-        QByteArray many = sample();
-        for (int i = 0; i < 20; ++i)
-            many += "\"x\"\r\n";
-        QTest::newRow("twenty more lines")
-            << many << QStringList { "Line 199, after the notes of the last star: 20 more lines are not loaded" };
+        const QString after = "Line 199, after the notes of the last star: ", outside = "is outside the map; ";
+        const std::tuple<const char *, QByteArray, QStringList> rows[] = { { "plain file: no message", sample(), {} },
+            { "selected star 999", withLine(1, "999"),
+                { "Line 1, the selected star: 999 is not a star of the catalogue; no star is selected" } },
+            { "second star -5", withLine(2, "-5"),
+                { "Line 2, the second star: -5 is not a star of the catalogue; there is no second star" } },
+            { "origin Y 1e9", withLine(3, "1e9"),
+                { "Line 3, the sector origin Y: 1e9 " + outside + "the sector starts at 20" } },
+            { "origin X 40.5, rounded and outside", withLine(4, "40.5"),
+                { "Line 4, the sector origin X: 40.5 is not a whole number; it is read as 40",
+                    "Line 4, the sector origin X: 40.5 " + outside + "the sector starts at 20" } },
+            { "origin X 7.5", withLine(4, "7.5"),
+                { "Line 4, the sector origin X: 7.5 is not a whole number; it is read as 8" } },
+            { "colour code 99", withLine(5, "99"),
+                { "Line 5, the colour code: 99 is not a colour code (0 to 3); the map keeps the colour code of "
+                  "Display Options" } },
+            { "no separator", withLine(9, "\"gm3 pl3\""),
+                { "Line 9, the notes of @3: no separator between the game master's and the players' notes; the "
+                  "boxes show them empty and the text is kept as it is" } },
+            { "not UTF-8", withLine(60, "\"gm53 \xC3(\xFFpl53\""),
+                { "Line 60, the notes of @53: the text is not UTF-8; it is read as Windows-1252" } },
+            { "a 193rd note line", sample() + "\"gm192\xFFpl192\"\r\n", { after + "1 more line is not loaded" } },
+            { "blank lines after the notes", sample() + "\r\n  \r\n", {} },
+            { "twenty more lines", sample() + QByteArray("\"x\"\r\n").repeated(20),
+                { after + "20 more lines are not loaded" } } };
+        for (const auto &[tag, file, notices] : rows)
+            QTest::newRow(tag) << file << notices;
     }
 
     // A file that loads but held values the program does not take as they stand names each one,

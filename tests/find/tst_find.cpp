@@ -1,9 +1,8 @@
-#include "app/mainwindow.h"
 #include "app/mapcanvas.h"
-#include "app/splashwindow.h"
 #include "find/findstarpopup.h"
 #include "find/starfindfield.h"
 #include "find/starnamematcher.h"
+#include "support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -20,13 +19,11 @@ QList<int> selectionState(MainWindow &window)
 }
 
 // A main window after start-up, active so that the find field can take the keyboard.
-struct FindWindow
+struct FindWindow : MainWindowFixture
 {
-    SplashWindow splash;
-    MainWindow window { &splash };
+    MainWindow &window = **this;
     FindWindow()
     {
-        window.startUp();
         window.show();
         window.activateWindow();
     }
@@ -115,9 +112,7 @@ private slots:
             return;
         }
         FindWindow clicked;
-        int index = 0;
-        while (clicked.window.table()[index].starName != star)
-            ++index;
+        const int index = clicked.star(star);
         emit clicked.window.canvas()->markerPressed(index, 1);
         QCOMPARE(found.window.model().view.selectedStar, index);
         QCOMPARE(selectionState(found.window), selectionState(clicked.window));

@@ -1,11 +1,9 @@
 #include "app/editwiring.h"
-#include "app/mainwindow.h"
-#include "app/splashwindow.h"
 #include "catalogue/startable.h"
 #include "files/statecodec.h"
 #include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
-#include "support/scriptedservices.h"
+#include "support/mainwindowfixture.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -22,10 +20,9 @@ class TestUndo : public QObject
 private slots:
     void init()
     {
-        m_services = std::make_unique<ScriptedServices>();
-        const CommandServices services = m_services->services();
-        m_main = std::make_unique<MainWindow>(&m_splash, &services);
-        m_main->startUp();
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_main = m_fixture->window();
+        m_services = &m_fixture->services;
         m_index = m_main->stellarIndex();
         m_main->showStellarIndex();
         QVERIFY(QTest::qWaitForWindowExposed(m_index));
@@ -33,7 +30,7 @@ private slots:
     void cleanup()
     {
         m_index->hide();
-        m_main.reset();
+        m_fixture.reset();
     }
 
     // Every kind of note the store keeps (quotes, the separator's look-alike, further pieces, a text
@@ -171,9 +168,9 @@ private slots:
     }
 
 private:
-    SplashWindow m_splash;
-    std::unique_ptr<ScriptedServices> m_services;
-    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    MainWindow *m_main = nullptr;
+    ScriptedServices *m_services = nullptr;
     StellarIndexWindow *m_index = nullptr;
 };
 

@@ -1,9 +1,8 @@
-#include "app/mainwindow.h"
-#include "app/splashwindow.h"
 #include "index/indexentrylist.h"
 #include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
+#include "support/mainwindowfixture.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -21,8 +20,8 @@ class TestStellarIndexWindow : public QObject
 private slots:
     void init()
     {
-        m_main = std::make_unique<MainWindow>(&m_splash);
-        m_main->startUp();
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_main = m_fixture->window();
         m_main->refreshMap(); // startUp's redraw only hid the logo
         m_main->showStellarIndex();
         m_window = m_main->stellarIndex();
@@ -221,10 +220,7 @@ private slots:
         QVERIFY(!model().notes.hasNotes(165)); // nothing is kept until "Save System Notes"
 
         // A white dwarf ("DA") has no planets: the box says only "Creating System" and a message says why.
-        int dwarf = 0;
-        while (name(dwarf) != "CC 658")
-            ++dwarf;
-        m_window->indexEntryPressed(dwarf, 1);
+        m_window->indexEntryPressed(m_fixture->star("CC 658"), 1);
         QTest::mouseClick(button("generate"), Qt::LeftButton);
         auto *none = m_window->findChild<QMessageBox *>("noplanets");
         QVERIFY(
@@ -278,8 +274,8 @@ private:
         return dark;
     }
 
-    SplashWindow m_splash;
-    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    MainWindow *m_main = nullptr;
     StellarIndexWindow *m_window = nullptr;
 };
 

@@ -53,50 +53,45 @@ private slots:
         QCOMPARE(held.territory.computations(), 0);
     }
 
-    void shownTerritoryIsTintedBorderedAndNamed_data()
-    {
-        QTest::addColumn<bool>("printerMode");
-        QTest::newRow("dark mode") << false;
-        QTest::newRow("printer mode") << true;
-    }
     void shownTerritoryIsTintedBorderedAndNamed()
     {
-        QFETCH(bool, printerMode);
-        MapModel model = m_map.model;
-        addPolities(model);
-        model.options.territoriesBox = 1;
-        model.options.printerMode = printerMode;
-        const RecordingSurface surface = draw(model);
-        // The sector's tint over the grid box and the mini-map's over its square.
-        const QStringList pictures = positions(surface.of(RecordedOp::Kind::Picture)).split(u' ');
-        QVERIFY(pictures.contains(QStringLiteral("15,38")));
-        QVERIFY(pictures.contains(QStringLiteral("5,2")));
-        const Colour concordat = polityColour(kConcordat, printerMode);
-        const Colour freeWorlds = polityColour(kFreeWorlds, printerMode);
-        const auto lines = [&](Colour colour) {
-            return surface.where([colour](const RecordedOp &op) {
-                return op.kind == RecordedOp::Kind::Line && op.colour == colour && op.drawWidth == 2;
+        for (const bool printerMode : { false, true }) {
+            MapModel model = m_map.model;
+            addPolities(model);
+            model.options.territoriesBox = 1;
+            model.options.printerMode = printerMode;
+            const RecordingSurface surface = draw(model);
+            // The sector's tint over the grid box and the mini-map's over its square.
+            const QStringList pictures = positions(surface.of(RecordedOp::Kind::Picture)).split(u' ');
+            QVERIFY(pictures.contains(QStringLiteral("15,38")));
+            QVERIFY(pictures.contains(QStringLiteral("5,2")));
+            const Colour concordat = polityColour(kConcordat, printerMode);
+            const Colour freeWorlds = polityColour(kFreeWorlds, printerMode);
+            const auto lines = [&](Colour colour) {
+                return surface.where([colour](const RecordedOp &op) {
+                    return op.kind == RecordedOp::Kind::Line && op.colour == colour && op.drawWidth == 2;
+                });
+            };
+            QVERIFY(lines(freeWorlds).size() > 10);
+            // Sol's claim ends 5 ly west of it: X -5, 20 map units into the sector from -7.
+            const QList<RecordedOp> concordatLines = lines(concordat);
+            QVERIFY(std::any_of(concordatLines.begin(), concordatLines.end(), [](const RecordedOp &op) {
+                return op.at[0] == 35.0 && op.at[2] == 35.0 && op.at[1] > 100 && op.at[3] < 120;
+            }));
+            // No border runs west of it, nor outside the grid box.
+            for (const RecordedOp &op : concordatLines) {
+                QVERIFY(op.at[0] >= 35.0 && op.at[2] >= 35.0);
+                QVERIFY(op.at[1] >= 38.0 && op.at[3] <= 188.0);
+            }
+            const QList<RecordedOp> legend = surface.where([](const RecordedOp &op) {
+                return op.kind == RecordedOp::Kind::Text && op.at[1] > 195 && op.fontSize == 7.0;
             });
-        };
-        QVERIFY(lines(freeWorlds).size() > 10);
-        // Sol's claim ends 5 ly west of it: X -5, 20 map units into the sector from -7.
-        const QList<RecordedOp> concordatLines = lines(concordat);
-        QVERIFY(std::any_of(concordatLines.begin(), concordatLines.end(), [](const RecordedOp &op) {
-            return op.at[0] == 35.0 && op.at[2] == 35.0 && op.at[1] > 100 && op.at[3] < 120;
-        }));
-        // No border runs west of it, nor outside the grid box.
-        for (const RecordedOp &op : concordatLines) {
-            QVERIFY(op.at[0] >= 35.0 && op.at[2] >= 35.0);
-            QVERIFY(op.at[1] >= 38.0 && op.at[3] <= 188.0);
+            QStringList names;
+            for (const RecordedOp &op : legend)
+                names << op.text;
+            QCOMPARE(names, (QStringList { "Concordat", "Free Worlds", "Neutral ground" }));
+            QCOMPARE(legend[0].colour, printerMode ? colours::kBlack : colours::kGrey);
         }
-        const QList<RecordedOp> legend = surface.where([](const RecordedOp &op) {
-            return op.kind == RecordedOp::Kind::Text && op.at[1] > 195 && op.fontSize == 7.0;
-        });
-        QStringList names;
-        for (const RecordedOp &op : legend)
-            names << op.text;
-        QCOMPARE(names, (QStringList { "Concordat", "Free Worlds", "Neutral ground" }));
-        QCOMPARE(legend[0].colour, printerMode ? colours::kBlack : colours::kGrey);
     }
 
     void polityColourCodeColoursDotsAndKey()

@@ -1,8 +1,7 @@
-#include "app/mainwindow.h"
 #include "app/mapcanvas.h"
-#include "app/splashwindow.h"
 #include "mapview/viewstate.h"
 #include "navigation/scrolling.h"
+#include "support/mainwindowfixture.h"
 
 #include <QtTest>
 
@@ -19,10 +18,9 @@ class TestNavigation : public QObject
 private slots:
     void init()
     {
-        m_window = std::make_unique<MainWindow>(&m_splash);
-        m_window->startUp();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_window = m_fixture->window();
+        QVERIFY(m_fixture->show());
         m_window->hideHelpCard();
     }
 
@@ -78,7 +76,7 @@ private slots:
         QFETCH(QList<int>, keys);
         const int before = m_window->redrawCount();
         for (int key : keys)
-            QTest::keyClick(m_window.get(), Qt::Key(key));
+            QTest::keyClick(m_window, Qt::Key(key));
         QCOMPARE(m_window->redrawCount() - before, keys.size());
         QTEST(origin(), "origin");
     }
@@ -129,8 +127,8 @@ private slots:
 private:
     QPoint origin() const { return QPoint(m_window->model().view.originX, m_window->model().view.originY); }
 
-    SplashWindow m_splash;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    MainWindow *m_window = nullptr;
 };
 
 QTEST_MAIN(TestNavigation)

@@ -1,10 +1,9 @@
-#include "app/mainwindow.h"
-#include "app/splashwindow.h"
 #include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "notes/notesstore.h"
 #include "notesearch/notessearch.h"
 #include "notesearch/notessearchpanel.h"
+#include "support/mainwindowfixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -113,9 +112,8 @@ private slots:
     // with the match selected in its box.
     void chooseFromTheList()
     {
-        SplashWindow splash;
-        MainWindow window(&splash);
-        window.startUp();
+        MainWindowFixture fixture;
+        MainWindow &window = *fixture;
         window.model().notes.setNotes(7, "Line one\r\nsecond line\r\nthe pirate base", "nothing");
         window.model().notes.setNotes(9, "", "PIRATES seen");
         window.show();

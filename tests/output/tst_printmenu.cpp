@@ -1,5 +1,3 @@
-#include "app/mainwindow.h"
-#include "app/splashwindow.h"
 #include "dialogs/messagebox.h"
 #include "mapview/surface.h"
 #include "output/clipboard.h"
@@ -8,6 +6,7 @@
 #include "output/pagesetup.h"
 #include "output/printdialog.h"
 #include "output/printmapcommand.h"
+#include "support/mainwindowfixture.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -53,9 +52,6 @@ public:
 class TestPrintMenu : public QObject
 {
     Q_OBJECT
-public:
-    TestPrintMenu() { m_window.startUp(); }
-
 private slots:
     // Both exports go to the clipboard, each followed by the same message box. Notes are on stars 0 and 1
     // (negative co-ordinates, the second without the separator between its parts) and Sol; the player
@@ -146,8 +142,8 @@ private slots:
     }
 
 private:
-    SplashWindow m_splash;
-    MainWindow m_window { &m_splash };
+    MainWindowFixture m_fixture;
+    MainWindow &m_window = *m_fixture;
     QTemporaryDir m_dir;
 };
 

@@ -1,10 +1,8 @@
-#include "app/mainwindow.h"
 #include "app/politieswiring.h"
 #include "app/revealwiring.h"
-#include "app/splashwindow.h"
 #include "index/stellarindexwindow.h"
 #include "polities/politieswindow.h"
-#include "support/scriptedservices.h"
+#include "support/mainwindowfixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,10 +35,8 @@ private:
 private slots:
     void init()
     {
-        m_services = std::make_unique<ScriptedServices>();
-        const CommandServices services = m_services->services();
-        m_main = std::make_unique<MainWindow>(&m_splash, &services);
-        m_main->startUp();
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_main = m_fixture->window();
         m_main->menu().politiesAction->trigger();
         m_window = &politiesWindow(*m_main);
         QVERIFY(m_window->isVisible());
@@ -48,7 +44,7 @@ private slots:
     void cleanup()
     {
         m_window = nullptr;
-        m_main.reset();
+        m_fixture.reset();
     }
 
     void eachEditIsANamedUndoStep()
@@ -157,9 +153,8 @@ private slots:
 private:
     static constexpr quint32 kFirstColour = 0x3366CC; // the colour the first new polity takes
 
-    SplashWindow m_splash;
-    std::unique_ptr<ScriptedServices> m_services;
-    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    MainWindow *m_main = nullptr;
     PolitiesWindow *m_window = nullptr;
 };
 

@@ -1,7 +1,5 @@
 #include "app/editwiring.h"
-#include "app/mainwindow.h"
 #include "app/sessionrecovery.h"
-#include "app/splashwindow.h"
 #include "files/statecodec.h"
 #include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
@@ -9,7 +7,7 @@
 #include "recovery/recoverykeeper.h"
 #include "recovery/recoveryprompt.h"
 #include "routes/routesearch.h"
-#include "support/scriptedservices.h"
+#include "support/mainwindowfixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -70,12 +68,6 @@ EditState sampleState()
     return state;
 }
 
-QByteArray readAll(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestRecovery : public QObject
@@ -86,26 +78,26 @@ private slots:
     // back exactly.
     void fileRoundTrip()
     {
-        const RecoveryContents contents { sampleState(), 3, QDateTime(QDate(2026, 12, 7), QTime(14, 32, 5)) };
-        QVERIFY(contents.state.campaign.travel.route.size() > 2);
-        const QByteArray bytes = encodeRecovery(contents);
+        const RecoveryContents written { sampleState(), 3, QDateTime(QDate(2026, 12, 7), QTime(14, 32, 5)) };
+        QVERIFY(written.state.campaign.travel.route.size() > 2);
+        const QByteArray bytes = encodeRecovery(written);
         ViewState view;
-        contents.state.place.applyTo(view);
-        QVERIFY(bytes.startsWith(encodeState(view, contents.state.notes, false)));
+        written.state.place.applyTo(view);
+        QVERIFY(bytes.startsWith(encodeState(view, written.state.notes, false)));
         const auto back = decodeRecovery(bytes, catalogueDistances());
         QVERIFY(back);
-        QCOMPARE(EditState::differingParts(back->state, contents.state), 0);
+        QCOMPARE(EditState::differingParts(back->state, written.state), 0);
         QCOMPARE(back->changedStars, 3);
-        QCOMPARE(back->lastChange, contents.lastChange);
+        QCOMPARE(back->lastChange, written.lastChange);
         // The writer keeps the encoded notes: a new place and new box texts still come out whole.
         QTemporaryDir dir;
         RecoveryWriter writer;
-        RecoveryContents moved = contents;
-        QVERIFY(writer.write(dir.filePath("r"), contents).isEmpty());
+        RecoveryContents moved = written;
+        QVERIFY(writer.write(dir.filePath("r"), written).isEmpty());
         moved.state.place = { 12, -1, 20, -35, 0 };
         moved.state.boxes.playerNotes += "more";
         QVERIFY(writer.write(dir.filePath("r"), moved).isEmpty());
-        QCOMPARE(readAll(dir.filePath("r")), encodeRecovery(moved));
+        QCOMPARE(contents(dir.filePath("r")), encodeRecovery(moved));
         QCOMPARE(restoreQuestion(*back),
             "Quorvane ended with unsaved notes (3 systems changed, last change at 14:32). Restore them?");
         RecoveryContents one = *back;
@@ -120,10 +112,10 @@ private slots:
     {
         QTemporaryDir dir;
         const QString name = dir.filePath("r");
-        RecoveryContents contents { sampleState(), 1, QDateTime::currentDateTime() };
+        RecoveryContents written { sampleState(), 1, QDateTime::currentDateTime() };
         RecoveryWriter writer;
-        QVERIFY(writer.write(name, contents).isEmpty());
-        const QByteArray first = readAll(name);
+        QVERIFY(writer.write(name, written).isEmpty());
+        const QByteArray first = contents(name);
         FileCalls full = FileCalls::system();
         full.write = [](int fd, const void *bytes, size_t count) -> ssize_t {
             if (::write(fd, bytes, std::min<size_t>(count, 100)) < 0 || count <= 100)
@@ -131,13 +123,13 @@ private slots:
             errno = ENOSPC;
             return -1;
         };
-        contents.state.boxes.playerNotes += "more";
-        QCOMPARE(writer.write(name, contents, full), QString::fromLocal8Bit(std::strerror(ENOSPC)));
-        QCOMPARE(readAll(name), first);
+        written.state.boxes.playerNotes += "more";
+        QCOMPARE(writer.write(name, written, full), QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        QCOMPARE(contents(name), first);
         for (const int star : { 7, 8 }) {
-            contents.state.notes.setNotes(star, "", "");
-            QVERIFY(writer.write(name, contents).isEmpty());
-            QCOMPARE(readAll(name), encodeRecovery(contents));
+            written.state.notes.setNotes(star, "", "");
+            QVERIFY(writer.write(name, written).isEmpty());
+            QCOMPARE(contents(name), encodeRecovery(written));
         }
     }
 
@@ -168,7 +160,7 @@ private slots:
     void fileFollowsChangesAndSaves()
     {
         QTemporaryDir dir;
-        auto main = mainWindow();
+        MainWindowFixture main;
         QStringList asked;
         auto *recovery = new SessionRecovery(*main, std::make_unique<AnsweringPrompt>(true, asked), dir.path());
         recovery->start();
@@ -181,98 +173,87 @@ private slots:
         main->refreshMap();
         QVERIFY(!QFile::exists(file));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 2000);
-        auto contents = decodeRecovery(readAll(file), catalogueDistances());
-        QVERIFY(contents);
-        QCOMPARE(contents->state.boxes.gameMasterNotes, QStringLiteral("typed"));
-        QCOMPARE(contents->changedStars, 1);
+        auto recovered = decodeRecovery(contents(file), catalogueDistances());
+        QVERIFY(recovered);
+        QCOMPARE(recovered->state.boxes.gameMasterNotes, QStringLiteral("typed"));
+        QCOMPARE(recovered->changedStars, 1);
 
         SessionRecovery second(*main, std::make_unique<AnsweringPrompt>(true, asked), dir.path());
         second.start();
         QCOMPARE(second.keeper()->fileName(), dir.filePath("recovery-2.kmf"));
 
-        m_services.answer = dir.filePath("game.kmf");
+        main.services.answer = dir.filePath("game.kmf");
         index->notes()->saveSystemNotes();
         main->menu().saveStateAction->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(file), 2000);
         QVERIFY(asked.isEmpty());
     }
 
-    void leftoverFile_data()
-    {
-        QTest::addColumn<bool>("restore");
-        QTest::newRow("restore") << true;
-        QTest::newRow("discard") << false;
-    }
-
     // Restore brings back everything; Discard keeps the file as a dated game state that loads.
     void leftoverFile()
     {
-        QFETCH(bool, restore);
-        QTemporaryDir dir;
-        const RecoveryContents left { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
-        QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), left).isEmpty());
-        auto main = mainWindow();
-        const EditState fresh = editWiring(*main).capture();
-        QStringList asked;
-        SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
-        recovery.start();
-        const QStringList dated = QDir(dir.path()).entryList({ "unsaved-notes-2026-12-07-1432.kmf" });
-        QCOMPARE(dated.size(), restore ? 0 : 1);
-        // Discard tells where the notes went.
-        QCOMPARE(asked.size(), restore ? 1 : 2);
-        QCOMPARE(asked.first(), restoreQuestion(left));
-        QVERIFY(restore || asked.last().contains(dated.value(0)));
-        const EditState now = editWiring(*main).capture();
-        QCOMPARE(EditState::differingParts(now, restore ? left.state : fresh), 0);
-        QCOMPARE(main->model().options.colourCode, restore ? 2 : 0);
-        if (!restore) {
-            ViewState view;
-            NotesStore notes(192);
-            QVERIFY(loadStateFile(dir.filePath(dated.value(0)), view, notes));
-            QVERIFY(notes == left.state.notes);
+        for (const bool restore : { true, false }) {
+            QTemporaryDir dir;
+            const RecoveryContents left { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
+            QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), left).isEmpty());
+            MainWindowFixture main;
+            const EditState fresh = editWiring(*main).capture();
+            QStringList asked;
+            SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
+            recovery.start();
+            const QStringList dated = QDir(dir.path()).entryList({ "unsaved-notes-2026-12-07-1432.kmf" });
+            QCOMPARE(dated.size(), restore ? 0 : 1);
+            // Discard tells where the notes went.
+            QCOMPARE(asked.size(), restore ? 1 : 2);
+            QCOMPARE(asked.first(), restoreQuestion(left));
+            QVERIFY(restore || asked.last().contains(dated.value(0)));
+            const EditState now = editWiring(*main).capture();
+            QCOMPARE(EditState::differingParts(now, restore ? left.state : fresh), 0);
+            QCOMPARE(main->model().options.colourCode, restore ? 2 : 0);
+            if (!restore) {
+                ViewState view;
+                NotesStore notes(192);
+                QVERIFY(loadStateFile(dir.filePath(dated.value(0)), view, notes));
+                QVERIFY(notes == left.state.notes);
+            }
         }
-    }
-
-    void everyLeftoverIsOffered_data()
-    {
-        QTest::addColumn<bool>("restore");
-        QTest::newRow("restore the first") << true;
-        QTest::newRow("discard both") << false;
     }
 
     // Two programs killed at once leave recovery.kmf and recovery-2.kmf: a later single start
     // offers both; one can be restored, and the other is kept as a dated game state, said.
     void everyLeftoverIsOffered()
     {
-        QFETCH(bool, restore);
-        QTemporaryDir dir;
-        const RecoveryContents first { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
-        RecoveryContents second { sampleState(), 1, QDateTime(QDate(2026, 12, 7), QTime(15, 10)) };
-        second.state.notes.setNotes(20, "second session", QString());
-        QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), first).isEmpty());
-        QVERIFY(RecoveryWriter().write(dir.filePath("recovery-2.kmf"), second).isEmpty());
-        auto main = mainWindow();
-        QStringList asked;
-        SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
-        recovery.start();
-        const QString firstKept = dir.filePath("unsaved-notes-2026-12-07-1432.kmf");
-        const QString secondKept = dir.filePath("unsaved-notes-2026-12-07-1510.kmf");
-        const auto notRestored = [](const QString &kept) {
-            return "The unsaved notes were not restored; they are kept in " + kept + ", which Load Game State opens.";
-        };
-        const QStringList expected = restore ? QStringList { restoreQuestion(first),
-            "Another session also ended with unsaved notes (1 system changed, last change at 15:10); they "
-            "are kept as "
-                + secondKept + "." }
-                                             : QStringList { restoreQuestion(first), notRestored(firstKept),
-                                                   restoreQuestion(second), notRestored(secondKept) };
-        QCOMPARE(asked, expected);
-        QVERIFY(!QFile::exists(dir.filePath("recovery-2.kmf")));
-        QVERIFY(QFile::exists(secondKept));
-        QCOMPARE(QFile::exists(dir.filePath("unsaved-notes-2026-12-07-1432.kmf")), !restore);
-        QCOMPARE(main->model().notes.gameMasterText(20), QString());
-        QCOMPARE(main->model().notes.gameMasterText(8), QString());
-        QCOMPARE(main->model().notes.hasNotes(9), restore); // the first session's text without parts
+        for (const bool restore : { true, false }) {
+            QTemporaryDir dir;
+            const RecoveryContents first { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
+            RecoveryContents second { sampleState(), 1, QDateTime(QDate(2026, 12, 7), QTime(15, 10)) };
+            second.state.notes.setNotes(20, "second session", QString());
+            QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), first).isEmpty());
+            QVERIFY(RecoveryWriter().write(dir.filePath("recovery-2.kmf"), second).isEmpty());
+            MainWindowFixture main;
+            QStringList asked;
+            SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
+            recovery.start();
+            const QString firstKept = dir.filePath("unsaved-notes-2026-12-07-1432.kmf");
+            const QString secondKept = dir.filePath("unsaved-notes-2026-12-07-1510.kmf");
+            const auto notRestored = [](const QString &kept) {
+                return "The unsaved notes were not restored; they are kept in " + kept
+                    + ", which Load Game State opens.";
+            };
+            const QStringList expected = restore ? QStringList { restoreQuestion(first),
+                "Another session also ended with unsaved notes (1 system changed, last change at 15:10); they "
+                "are kept as "
+                    + secondKept + "." }
+                                                 : QStringList { restoreQuestion(first), notRestored(firstKept),
+                                                       restoreQuestion(second), notRestored(secondKept) };
+            QCOMPARE(asked, expected);
+            QVERIFY(!QFile::exists(dir.filePath("recovery-2.kmf")));
+            QVERIFY(QFile::exists(secondKept));
+            QCOMPARE(QFile::exists(dir.filePath("unsaved-notes-2026-12-07-1432.kmf")), !restore);
+            QCOMPARE(main->model().notes.gameMasterText(20), QString());
+            QCOMPARE(main->model().notes.gameMasterText(8), QString());
+            QCOMPARE(main->model().notes.hasNotes(9), restore); // the first session's text without parts
+        }
     }
 
     // The real program, given edits, is killed with SIGKILL once its file is up to date; the next
@@ -299,8 +280,8 @@ private slots:
             true);
         const QByteArray question = runProgram(dir, QStringLiteral("restore\ndump %1\nquit\n").arg(after), false);
         QVERIFY2(question.contains("Quorvane ended with unsaved notes (3 systems changed, last change at "), question);
-        const auto was = decodeRecovery(readAll(before), catalogueDistances()),
-                   is = decodeRecovery(readAll(after), catalogueDistances());
+        const auto was = decodeRecovery(contents(before), catalogueDistances()),
+                   is = decodeRecovery(contents(after), catalogueDistances());
         QVERIFY(was && is);
         QCOMPARE(EditState::differingParts(was->state, is->state), 0);
         QCOMPARE(is->state.notes.gameMasterText(12), QStringLiteral("Ice world\tcold\r\n\"quoted\" caf\u00E9"));
@@ -310,14 +291,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<MainWindow> mainWindow()
-    {
-        const CommandServices services = m_services.services();
-        auto main = std::make_unique<MainWindow>(&m_splash, &services);
-        main->startUp();
-        return main;
-    }
-
     // Runs the program with `script`; killed with SIGKILL once the recovery file is up to date,
     // or left to end by itself. Returns what it printed.
     static QByteArray runProgram(const QTemporaryDir &dir, const QString &script, bool kill)
@@ -355,9 +328,6 @@ private:
         }
         return printed;
     }
-
-    SplashWindow m_splash;
-    ScriptedServices m_services;
 };
 
 QTEST_MAIN(TestRecovery)

@@ -10,13 +10,10 @@
 #include "reveal/playerview.h"
 #include "spaceview/spacecamera.h"
 #include "spaceview/spacescene.h"
-#include "support/pdftext.h"
 #include "support/recordingsurface.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <random>
@@ -94,7 +91,8 @@ void randomCampaign(MapModel &model, std::mt19937_64 &random)
 
 // Random campaigns through every player output: the player map file, the player-notes clipboard,
 // the handout, the atlas's player edition, the map and 3-D view of the player view and window. None
-// may show a game-master text, an unsurveyed star's player notes or a Hidden star.
+// may show a game-master text, an unsurveyed star's player notes or a Hidden star. (The atlas's PDF
+// of a player edition is read back for game-master text in tst_atlas.)
 class TestPlayerSafety : public QObject
 {
     Q_OBJECT
@@ -159,39 +157,19 @@ private slots:
             }
             for (const SceneStar &star : scene.stars)
                 QVERIFY2(known.count(star.name), fail("3-D view").constData());
-        }
-        QVERIFY(hiddenSeen > runs); // the campaigns did hide stars
-    }
-
-    // The drawings themselves, made as the player window makes them, and the atlas's PDF: a few
-    // campaigns, as each takes a noticeable time.
-    void drawnPicturesAndAtlasPdf()
-    {
-        const StarTable table = StarTable::fromCatalogue();
-        MapModel model(table);
-        model.logoBoxVisible = false;
-        std::mt19937_64 random(7);
-        for (int run = 0; run < 3; ++run) {
-            randomCampaign(model, random);
-            model.view.originX = -7;
-            model.view.originY = -7;
-            const PlayerCopy players(model);
-            const AtlasWriter atlas(
-                players.model(), { AtlasEdition::Player, SectorChoice::WithNotes, QDate(2026, 12, 7), {}, {} });
-            const QString text = pdfText(atlas.pdf());
-            QVERIFY(text.contains("open "));
-            QVERIFY(!text.contains(kMarker));
+            // The player window's own painting fills it, map and 3-D view (in one campaign: it takes a while).
             for (const auto kind : { playerview::Kind::Map, playerview::Kind::Space }) {
+                if (run > 0)
+                    break;
                 QImage image(800, 560, QImage::Format_RGB32);
                 image.fill(Qt::red);
                 QPainter painter(&image);
                 playerview::paint(painter, QRectF(image.rect()), players, kind, SpaceCamera(), SpaceOptions());
                 painter.end();
-                // The whole window is painted: no red left in its corners.
-                QVERIFY(image.pixelColor(0, 0) != QColor(Qt::red));
-                QVERIFY(image.pixelColor(799, 559) != QColor(Qt::red));
+                QVERIFY(image.pixelColor(0, 0) != Qt::red && image.pixelColor(799, 559) != Qt::red);
             }
         }
+        QVERIFY(hiddenSeen > runs); // the campaigns did hide stars
     }
 };
 

@@ -3,6 +3,7 @@
 #include "reveal/playercopy.h"
 #include "reveal/revealcommands.h"
 #include "reveal/revealselection.h"
+#include "support/starsat.h"
 
 #include <QtTest>
 
@@ -10,24 +11,10 @@
 
 namespace {
 
-StarRecord star(const char *name, qint16 x, qint16 y, qint16 z)
-{
-    StarRecord s;
-    s.starName = QString::fromLatin1(name);
-    s.systemName = s.starName;
-    s.x = x;
-    s.y = y;
-    s.z = z;
-    s.plotX = x;
-    s.plotY = y;
-    return s;
-}
-
-// Four stars on a line and one beside it: 0 - 1 - 2 three light years apart, 3 beside 1.
+// Four stars: 0 - 1 - 2 on a line three light years apart, 3 beside 1.
 StarTable smallTable()
 {
-    return StarTable::fromStars(
-        { star("Ana", 0, 0, 0), star("Bel", 3, 0, 0), star("Cor", 6, 0, 0), star("Dun", 3, 1, 0) });
+    return starsAt("0,0,0;3,0,0;6,0,0;3,1,0");
 }
 
 } // namespace
@@ -93,7 +80,7 @@ private slots:
 
         const PlayerCopy players(model);
         QCOMPARE(players.stars().size(), 3);
-        QCOMPARE(players.stars()[1].starName, QString("Cor"));
+        QCOMPARE(players.stars()[1].starName, QString("S2"));
         QCOMPARE(players.toPlayer(1), -1);
         QCOMPARE(players.toPlayer(3), 2);
         QCOMPARE(players.toCatalogue(2), 3);
@@ -170,7 +157,7 @@ private slots:
         model.campaign.reveal.setState(0, Reveal::Hidden);
         const PlayerCopy players(model);
         MapFrame frame;
-        frame.markers = { { 0, {}, "Bel" }, { 2, {}, "Dun" } };
+        frame.markers = { { 0, {}, "S1" }, { 2, {}, "S3" } };
         const MapFrame back = players.catalogueFrame(frame);
         QCOMPARE(back.markers[0].star, 1);
         QCOMPARE(back.markers[1].star, 3);

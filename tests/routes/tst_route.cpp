@@ -2,6 +2,7 @@
 #include "routes/pairdistances.h"
 #include "routes/routesearch.h"
 #include "routes/routetext.h"
+#include "support/starsat.h"
 
 #include <QTest>
 
@@ -11,22 +12,6 @@
 namespace {
 
 using Stars = QList<int>;
-
-// "x,y,z;x,y,z;..." as a table of stars named S0, S1, ...
-StarTable stars(const QString &coordinates)
-{
-    std::vector<StarRecord> rows;
-    for (const QString &star : coordinates.split(u';')) {
-        const QStringList xyz = star.split(u',');
-        StarRecord row;
-        row.starName = QStringLiteral("S%1").arg(rows.size());
-        row.x = static_cast<qint16>(xyz[0].toInt());
-        row.y = static_cast<qint16>(xyz[1].toInt());
-        row.z = static_cast<qint16>(xyz[2].toInt());
-        rows.push_back(row);
-    }
-    return StarTable::fromStars(std::move(rows));
-}
 
 // Fewest jumps, then shortest total, by relaxing every leg once per jump count: the smallest k with
 // a finite total to `to` and that total; -1 jumps when there is none.
@@ -82,7 +67,7 @@ private slots:
         QFETCH(double, limit);
         QFETCH(Stars, route);
         QFETCH(QString, text);
-        const StarTable table = stars(coordinates);
+        const StarTable table = starsAt(coordinates);
         const PairDistances d(table);
         const int to = table.highestIndex();
         const Route found = plotRoute(d, 0, to, limit);
@@ -115,7 +100,7 @@ private slots:
         QFETCH(Stars, avoided);
         QFETCH(Stars, route);
         QFETCH(QString, named);
-        const StarTable table = stars("0,0,0;3,0,0;6,0,0;9,0,0");
+        const StarTable table = starsAt("0,0,0;3,0,0;6,0,0;9,0,0");
         const PairDistances d(table);
         RouteTextOptions options;
         options.avoided.assign(4, 0);

@@ -10,6 +10,7 @@
 #include "spaceview/spaceprojection.h"
 #include "spaceview/spacescene.h"
 #include "spaceview/stereopair.h"
+#include "support/starnamed.h"
 
 #include <QImage>
 #include <QPainter>
@@ -21,14 +22,6 @@
 #include <random>
 
 namespace {
-
-int starNamed(const StarTable &table, const QString &name)
-{
-    for (int i = 0; i < table.size(); ++i)
-        if (table[i].starName == name)
-            return i;
-    return -1;
-}
 
 int sign(double value)
 {
@@ -255,42 +248,37 @@ private slots:
     }
 
     // Names are drawn over a halo of the background: no pixel of a line under a name touches its letters.
-    void namesHaveAHalo_data()
-    {
-        QTest::addColumn<bool>("light");
-        QTest::newRow("dark") << false;
-        QTest::newRow("light") << true;
-    }
     void namesHaveAHalo()
     {
-        QFETCH(bool, light);
-        SpaceScene scene;
-        scene.stars.push_back({ QVector3D(0, 0, 0), 0, "Wolf 359 and a long name", "M" });
-        scene.light = light;
-        const ScenePalette palette = ScenePalette::forMode(light);
-        SceneCache cache;
-        QImage image(300, 60, QImage::Format_RGB32);
-        const QColor lines(Qt::magenta);
-        image.fill(lines);
-        const SceneLabel label { 0, QRectF(20, 20, cache.width(scene.stars[0].name), cache.metrics().height()),
-            scene.stars[0].name, {}, {}, {} };
-        {
-            QPainter painter(&image);
-            drawSceneLabels(painter, scene, { label }, palette, cache);
-        }
-        const auto like = [](const QColor &a, const QColor &b) {
-            return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 90;
-        };
-        int letters = 0;
-        for (int y = 1; y < image.height() - 1; ++y)
-            for (int x = 1; x < image.width() - 1; ++x) {
-                if (!like(image.pixelColor(x, y), palette.text))
-                    continue;
-                ++letters;
-                for (const QPoint step : { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) })
-                    QVERIFY(!like(image.pixelColor(QPoint(x, y) + step), lines));
+        for (const bool light : { false, true }) {
+            SpaceScene scene;
+            scene.stars.push_back({ QVector3D(0, 0, 0), 0, "Wolf 359 and a long name", "M" });
+            scene.light = light;
+            const ScenePalette palette = ScenePalette::forMode(light);
+            SceneCache cache;
+            QImage image(300, 60, QImage::Format_RGB32);
+            const QColor lines(Qt::magenta);
+            image.fill(lines);
+            const SceneLabel label { 0, QRectF(20, 20, cache.width(scene.stars[0].name), cache.metrics().height()),
+                scene.stars[0].name, {}, {}, {} };
+            {
+                QPainter painter(&image);
+                drawSceneLabels(painter, scene, { label }, palette, cache);
             }
-        QVERIFY(letters > 50);
+            const auto like = [](const QColor &a, const QColor &b) {
+                return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 90;
+            };
+            int letters = 0;
+            for (int y = 1; y < image.height() - 1; ++y)
+                for (int x = 1; x < image.width() - 1; ++x) {
+                    if (!like(image.pixelColor(x, y), palette.text))
+                        continue;
+                    ++letters;
+                    for (const QPoint step : { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) })
+                        QVERIFY(!like(image.pixelColor(QPoint(x, y) + step), lines));
+                }
+            QVERIFY(letters > 50);
+        }
     }
 
     // The selected and second star's names read as well as any other name on either background.
@@ -410,46 +398,41 @@ private slots:
     }
 
     // Each stalk runs from its star to the plane: solid above the plane, dashed below it.
-    void stalksSolidAboveDashedBelow_data()
-    {
-        QTest::addColumn<bool>("throughCentre");
-        QTest::newRow("plane through Sol") << false;
-        QTest::newRow("plane through the centre star") << true;
-    }
     void stalksSolidAboveDashedBelow()
     {
-        QFETCH(bool, throughCentre);
-        const StarTable table = StarTable::fromCatalogue();
-        MapModel model(table);
-        model.view.selectedStar = starNamed(table, "Tau Ceti");
-        const SpaceScene scene = sceneFromModel(model);
-        SpaceOptions options;
-        options.radius = 0;
-        options.planeThroughCentre = throughCentre;
-        const float plane = throughCentre ? scene.stars[size_t(scene.selected)].at.z() : 0.0f;
-        QVERIFY(plane != 0.0f || !throughCentre);
-        RecordingPaintDevice device(QSize(1000, 700));
-        const SpaceCamera camera;
-        {
-            QPainter painter(&device);
-            paintScene(painter, QSizeF(1000, 700), scene, camera, options);
+        for (const bool throughCentre : { false, true }) {
+            const StarTable table = StarTable::fromCatalogue();
+            MapModel model(table);
+            model.view.selectedStar = starNamed(table, "Tau Ceti");
+            const SpaceScene scene = sceneFromModel(model);
+            SpaceOptions options;
+            options.radius = 0;
+            options.planeThroughCentre = throughCentre;
+            const float plane = throughCentre ? scene.stars[size_t(scene.selected)].at.z() : 0.0f;
+            QVERIFY(plane != 0.0f || !throughCentre);
+            RecordingPaintDevice device(QSize(1000, 700));
+            const SpaceCamera camera;
+            {
+                QPainter painter(&device);
+                paintScene(painter, QSizeF(1000, 700), scene, camera, options);
+            }
+            const SpaceProjection projection(camera, scene.centre(), QSizeF(1000, 700));
+            int above = 0, below = 0;
+            for (const SceneStar &star : scene.stars) {
+                const SpaceProjection::Point top = projection.project(star.at);
+                const SpaceProjection::Point foot = projection.project(QVector3D(star.at.x(), star.at.y(), plane));
+                if (star.at.z() == plane || !top.visible || !foot.visible)
+                    continue;
+                const auto stalk = std::find_if(
+                    device.lines().begin(), device.lines().end(), [&](const RecordingPaintDevice::Line &l) {
+                        return near(l.line.p1(), top.at) && near(l.line.p2(), foot.at);
+                    });
+                QVERIFY2(stalk != device.lines().end(), qPrintable(star.name));
+                QCOMPARE(stalk->pen.style(), star.at.z() > plane ? Qt::SolidLine : Qt::DashLine);
+                ++(star.at.z() > plane ? above : below);
+            }
+            QVERIFY(above > 40 && below > 40);
         }
-        const SpaceProjection projection(camera, scene.centre(), QSizeF(1000, 700));
-        int above = 0, below = 0;
-        for (const SceneStar &star : scene.stars) {
-            const SpaceProjection::Point top = projection.project(star.at);
-            const SpaceProjection::Point foot = projection.project(QVector3D(star.at.x(), star.at.y(), plane));
-            if (star.at.z() == plane || !top.visible || !foot.visible)
-                continue;
-            const auto stalk
-                = std::find_if(device.lines().begin(), device.lines().end(), [&](const RecordingPaintDevice::Line &l) {
-                      return near(l.line.p1(), top.at) && near(l.line.p2(), foot.at);
-                  });
-            QVERIFY2(stalk != device.lines().end(), qPrintable(star.name));
-            QCOMPARE(stalk->pen.style(), star.at.z() > plane ? Qt::SolidLine : Qt::DashLine);
-            ++(star.at.z() > plane ? above : below);
-        }
-        QVERIFY(above > 40 && below > 40);
     }
 
     // Hovering a dot tells the star's name, co-ordinates, spectral class and distance from the selected star.

@@ -1,29 +1,19 @@
-#include "app/commandwiring.h"
-#include "app/mainwindow.h"
 #include "app/navigationwiring.h"
 #include "app/spacewiring.h"
-#include "app/splashwindow.h"
-#include "catalogue/startable.h"
-#include "dialogs/filedialog.h"
-#include "dialogs/messagebox.h"
-#include "export/resolutionchooser.h"
 #include "mapview/colours.h"
-#include "output/clipboard.h"
-#include "output/printdialog.h"
 #include "spaceview/sceneshown.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/pdftext.h"
 #include "support/scenedots.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -31,40 +21,6 @@
 #include <QtTest>
 
 namespace {
-
-// The dialogs behind the window: the file dialog answers `answer`, the resolution chooser `dpi`.
-class Services : public FileDialog, public MessageBox, public Clipboard, public PrintDialog, public ResolutionChooser
-{
-public:
-    QString answer;
-    QString printTo; // the printer dialog prints to this PDF file, or is cancelled when empty
-    int dpi = 300;
-    QStringList messages;
-    bool showSave() override
-    {
-        fileName = answer;
-        return !answer.isEmpty();
-    }
-    bool showOpen() override { return false; }
-    bool showPrinter(QWidget *, QPrinter &printer) override
-    {
-        printer.setOutputFileName(printTo);
-        return !printTo.isEmpty();
-    }
-    Answer show(const QString &text, const QString &, Buttons, Icon) override
-    {
-        messages << text;
-        return Answer::Yes;
-    }
-    void setText(const QString &) override { }
-    int chooseDpi(const QString &) override { return dpi; }
-};
-
-QByteArray bytes(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The dot of `star` in the canvas's last frame, or none.
 const SceneDot *dotOf(const SpaceViewCanvas *canvas, int star)
@@ -82,13 +38,9 @@ int clearStar(const SpaceViewCanvas *canvas, int except)
     return dot ? dot->star : -1;
 }
 
-// Whether the file is a PDF of one A4 landscape page.
 bool oneA4LandscapePage(const QByteArray &pdf)
 {
-    const QRegularExpression box(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])");
-    const auto match = box.match(QString::fromLatin1(pdf));
-    return pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") == 1 && match.hasMatch()
-        && qAbs(match.captured(1).toDouble() - 841.89) < 0.5 && qAbs(match.captured(2).toDouble() - 595.28) < 0.5;
+    return onePdfPage(pdf, 841.89, 595.28);
 }
 
 } // namespace
@@ -106,9 +58,10 @@ private slots:
 
     void init()
     {
-        m_splash = std::make_unique<SplashWindow>();
-        m_window = std::make_unique<MainWindow>(m_splash.get(), &m_wiring);
-        m_window->startUp();
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_window = m_fixture->window();
+        m_services = &m_fixture->services;
+        m_services->dpi = 300;
         m_window->menu().spaceViewAction->trigger();
         m_space = m_window->findChild<SpaceViewWindow *>();
         QVERIFY(m_space && m_space->isVisible());
@@ -118,7 +71,7 @@ private slots:
     }
     void cleanup()
     {
-        closeWindows();
+        m_fixture.reset();
         QSettings().clear();
     }
 
@@ -220,7 +173,7 @@ private slots:
         QTest::keyClick(m_canvas, Qt::Key_Down);
         m_space->findChild<QCheckBox *>("spacelinks")->click();
         const SpaceCamera camera = m_canvas->camera();
-        closeWindows();
+        m_fixture.reset();
         init();
         QCOMPARE(m_canvas->camera().turn, camera.turn);
         QCOMPARE(m_canvas->camera().tilt, camera.tilt);
@@ -250,12 +203,12 @@ private slots:
         if (stereo)
             m_space->findChild<QCheckBox *>("spacestereo")->click();
         QTemporaryDir dir;
-        m_services.answer = dir.filePath("view." + suffix);
-        m_services.dpi = dpi;
-        m_services.messages.clear();
+        m_services->answer = dir.filePath("view." + suffix);
+        m_services->dpi = dpi;
         m_space->exportView();
-        QCOMPARE(m_services.messages, QStringList { "The 3D view has been written to " + m_services.answer });
-        const QByteArray written = bytes(m_services.answer);
+        QCOMPARE(m_services->shown,
+            QStringList { "The 3D view has been written to " + m_services->answer + "|Export 3D View|?" });
+        const QByteArray written = contents(m_services->answer);
         if (suffix == "svg") {
             QXmlStreamReader xml(written);
             int texts = 0;
@@ -268,7 +221,7 @@ private slots:
             QVERIFY(oneA4LandscapePage(written));
         } else {
             QImageReader::setAllocationLimit(512);
-            const QImage image(m_services.answer);
+            const QImage image(m_services->answer);
             QCOMPARE(image.size(), QSize(qRound(297 / 25.4 * dpi), qRound(210 / 25.4 * dpi)));
             // Sol, the centre, in the middle of the page; a stereo pair leaves the page's edges white.
             const QPoint middle(image.width() / 2, image.height() / 2);
@@ -306,7 +259,7 @@ private slots:
         QVERIFY(farthest > 0.35);
         QTest::keyClick(m_canvas, Qt::Key_Minus);
         const double distance = m_canvas->camera().distance;
-        closeWindows();
+        m_fixture.reset();
         init();
         QCOMPARE(m_canvas->camera().distance, distance);
     }
@@ -316,24 +269,16 @@ private slots:
     void readout()
     {
         MapModel &model = m_window->model();
-        const auto star = [&model](const QString &name) {
-            for (int i = 0; i < model.stars->size(); ++i)
-                if ((*model.stars)[i].starName == name)
-                    return i;
-            return -1;
-        };
-        model.view.secondStar = star("Tau Ceti");
-        model.campaign.travel.route = { StarTable::kSol, star("UV Ceti A"), star("Tau Ceti") };
+        model.view.secondStar = m_fixture->star("Tau Ceti");
+        model.campaign.travel.route = { StarTable::kSol, m_fixture->star("UV Ceti A"), model.view.secondStar };
         model.options.colourCode = 1;
         m_window->refreshMap();
         const QString text = m_space->readout()->text();
-        QVERIFY2(text.contains("Sol to Tau Ceti: 11.6 ly"), qPrintable(text));
-        QVERIFY(text.contains("Sol to UV Ceti A: 7.9 ly"));
-        QVERIFY(text.contains("UV Ceti A to Tau Ceti: 3.7 ly"));
-        QVERIFY(text.contains("Total: 11.6 ly"));
-        QVERIFY(text.contains("Rings on the plane around Sol: 5, 10, 15 ly"));
-        QVERIFY(text.contains("SPECTRAL CLASS KEY"));
-        QVERIFY(text.contains(toQColor(colourBySpectralType("M")).name()));
+        for (const QString &line : { QString("Sol to Tau Ceti: 11.6 ly"), QString("Sol to UV Ceti A: 7.9 ly"),
+                 QString("UV Ceti A to Tau Ceti: 3.7 ly"), QString("Total: 11.6 ly"),
+                 QString("Rings on the plane around Sol: 5, 10, 15 ly"), QString("SPECTRAL CLASS KEY"),
+                 toQColor(colourBySpectralType("M")).name() })
+            QVERIFY2(text.contains(line), qPrintable(line + " not in " + text));
         m_space->findChild<QComboBox *>("spaceradius")->setCurrentIndex(0);
         QVERIFY(m_space->readout()->text().contains("5, 10, 15, 20, 25, 30, 35 ly"));
     }
@@ -343,26 +288,19 @@ private slots:
     void print()
     {
         QTemporaryDir dir;
-        m_services.printTo = dir.filePath("printed.pdf");
+        m_services->printTo = dir.filePath("printed.pdf");
         m_space->findChild<QPushButton *>("spaceprint")->click();
-        QVERIFY(oneA4LandscapePage(bytes(m_services.printTo)));
-        QFile::remove(m_services.printTo);
-        m_services.printTo.clear();
+        QVERIFY(oneA4LandscapePage(contents(m_services->printTo)));
+        QFile::remove(m_services->printTo);
+        m_services->printTo.clear();
         m_space->printView();
         QVERIFY(!QFile::exists(dir.filePath("printed.pdf")));
     }
 
 private:
-    void closeWindows()
-    {
-        m_window.reset();
-        m_splash.reset();
-    }
-
-    Services m_services;
-    CommandServices m_wiring { m_services, m_services, m_services, m_services, m_services };
-    std::unique_ptr<SplashWindow> m_splash;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    MainWindow *m_window = nullptr;
+    ScriptedServices *m_services = nullptr;
     SpaceViewWindow *m_space = nullptr;
     SpaceViewCanvas *m_canvas = nullptr;
 };

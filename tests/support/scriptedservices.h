@@ -5,12 +5,21 @@
 #include "files/scriptedui.h"
 #include "output/printdialog.h"
 
-// Every service a main window's commands use, scripted as ScriptedUi is; printing and the export
-// resolution are cancelled.
+#include <QPrinter>
+
+// Every service a main window's commands use, scripted as ScriptedUi is; the print dialog prints to
+// the PDF file `printTo` (cancelled while that is empty), the resolution chooser answers `dpi` (0: cancelled).
 class ScriptedServices : public ScriptedUi, public PrintDialog, public ResolutionChooser
 {
 public:
-    bool showPrinter(QWidget *, QPrinter &) override { return false; }
-    int chooseDpi(const QString &) override { return 0; }
+    QString printTo;
+    int dpi = 0;
+    bool showPrinter(QWidget *, QPrinter &printer) override
+    {
+        if (!printTo.isEmpty())
+            printer.setOutputFileName(printTo);
+        return !printTo.isEmpty();
+    }
+    int chooseDpi(const QString &) override { return dpi; }
     CommandServices services() { return { *this, *this, *this, *this, *this }; }
 };

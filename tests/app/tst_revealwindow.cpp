@@ -52,7 +52,7 @@ private slots:
         m_main->startUp();
         m_main->resize(1000, 720);
         m_main->refreshMap();
-        m_reveal = &revealWiring(*m_main);
+        m_reveal = &revealWiring(m_main->workspace());
     }
     void cleanup() { m_main.reset(); }
 

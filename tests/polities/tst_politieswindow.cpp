@@ -42,7 +42,7 @@ private slots:
         m_main = std::make_unique<MainWindow>(&m_splash, &services);
         m_main->startUp();
         m_main->menu().politiesAction->trigger();
-        m_window = &politiesWindow(*m_main);
+        m_window = &politiesWindow(m_main->workspace());
         QVERIFY(m_window->isVisible());
     }
     void cleanup()

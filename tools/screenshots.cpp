@@ -157,7 +157,8 @@ int main(int argc, char *argv[])
     model.campaign.travel.route = plotRoute(model.distances, model.view.selectedStar, model.view.secondStar, 8.0).stars;
     window->refreshMap();
     ok = AtlasWriter(*window->shownModel(),
-             { AtlasEdition::GameMaster, SectorChoice::WithNotes, QDate::currentDate(), spaceViewPicture(*window), {} })
+             { AtlasEdition::GameMaster, SectorChoice::WithNotes, QDate::currentDate(),
+                 spaceViewPicture(window->workspace()), {} })
              .write(out.filePath(QStringLiteral("atlas.pdf")))
         && ok;
     window->close();

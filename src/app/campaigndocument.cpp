@@ -1,7 +1,7 @@
 #include "app/campaigndocument.h"
 
 #include "app/editwiring.h"
-#include "app/mainwindow.h"
+#include "app/workspace.h"
 #include "dialogs/messagebox.h"
 #include "files/statefilecommands.h"
 #include "index/routepanel.h"
@@ -10,9 +10,9 @@
 #include <QFileInfo>
 
 CampaignDocument::CampaignDocument(
-    MainWindow &window, StateFileCommands &files, EditWiring &edits, MessageBox &messages)
-    : QObject(&window)
-    , m_window(window)
+    Workspace &workspace, StateFileCommands &files, EditWiring &edits, MessageBox &messages)
+    : QObject(&workspace.window())
+    , m_workspace(workspace)
     , m_files(files)
     , m_edits(edits)
     , m_messages(messages)
@@ -25,8 +25,8 @@ CampaignDocument::CampaignDocument(
         refresh();
     });
     // Every change of the notes, the place or the route ends in a redraw; the jump limit does not.
-    connect(&window, &MainWindow::mapDrawn, this, &CampaignDocument::refresh);
-    connect(window.stellarIndex()->routePanel(), &RoutePanel::jumpLimitChanged, this, &CampaignDocument::refresh);
+    connect(&workspace.redraw(), &MapRedraw::mapDrawn, this, &CampaignDocument::refresh);
+    connect(workspace.stellarIndex()->routePanel(), &RoutePanel::jumpLimitChanged, this, &CampaignDocument::refresh);
 }
 
 int CampaignDocument::savedParts(const EditState &state, const EditState &baseline)
@@ -52,8 +52,8 @@ void CampaignDocument::refresh()
     // The program starts with the map it first draws as its "file".
     if (!m_baseline)
         m_baseline = m_edits.capture();
-    m_window.setWindowTitle(title(m_files.currentFile()));
-    m_window.setWindowModified(isModified());
+    m_workspace.window().setWindowTitle(title(m_files.currentFile()));
+    m_workspace.window().setWindowModified(isModified());
 }
 
 bool CampaignDocument::confirmClose()

@@ -7,9 +7,9 @@
 #include <optional>
 
 class EditWiring;
-class MainWindow;
 class MessageBox;
 class StateFileCommands;
+class Workspace;
 
 // The campaign the main window works on: the game-state file last read in full or written, and
 // whether anything a Save would write (notes, selection, sector, colour code, route, limit and the
@@ -20,7 +20,7 @@ class CampaignDocument : public QObject
 {
     Q_OBJECT
 public:
-    CampaignDocument(MainWindow &window, StateFileCommands &files, EditWiring &edits, MessageBox &messages);
+    CampaignDocument(Workspace &workspace, StateFileCommands &files, EditWiring &edits, MessageBox &messages);
 
     bool isModified() const;
     // The title for `fileName` (empty: no file yet), with the "[*]" placeholder of the mark.
@@ -35,7 +35,7 @@ public:
 private:
     static int savedParts(const EditState &state, const EditState &baseline);
 
-    MainWindow &m_window;
+    Workspace &m_workspace;
     StateFileCommands &m_files;
     EditWiring &m_edits;
     MessageBox &m_messages;

@@ -2,11 +2,11 @@
 
 #include "app/campaigndocument.h"
 #include "app/editwiring.h"
-#include "app/mainwindow.h"
 #include "app/politieswiring.h"
 #include "app/revealwiring.h"
 #include "app/spacewiring.h"
 #include "app/travelwiring.h"
+#include "app/workspace.h"
 #include "atlas/atlascommand.h"
 #include "dialogs/qtmessagebox.h"
 #include "export/exportcommands.h"
@@ -47,17 +47,18 @@ struct QtServices
 class CommandSet : public QObject
 {
 public:
-    CommandSet(MainWindow &window, std::unique_ptr<QtServices> own, const CommandServices &services)
-        : QObject(&window)
+    CommandSet(Workspace &workspace, std::unique_ptr<QtServices> own, const CommandServices &services)
+        : QObject(&workspace.window())
         , m_own(std::move(own))
-        , files(window.model(), services.fileDialog, services.messages, [&window] { window.refreshMap(); })
-        , notes(window.model(), services.clipboard, services.messages)
+        , files(
+              workspace.model(), services.fileDialog, services.messages, [&workspace] { workspace.redraw().refresh(); })
+        , notes(workspace.model(), services.clipboard, services.messages)
         , print(
-              window.model(), window.printer(), services.printDialog, &window, [&window] { window.setUpPage(); },
-              [&window] { window.refreshMap(); },
-              [&window](MapModel &model, Surface &surface) {
+              workspace.model(), workspace.printer(), services.printDialog, &workspace.window(),
+              [&workspace] { workspace.setUpPage(); }, [&workspace] { workspace.redraw().refresh(); },
+              [&workspace](MapModel &model, Surface &surface) {
                   // While View as Player is on, the page shows what the players know.
-                  if (!window.viewAsPlayer()) {
+                  if (!workspace.redraw().viewAsPlayer()) {
                       PrintMapCommand::redrawOnSurface(model, surface);
                       return;
                   }
@@ -65,11 +66,12 @@ public:
                   MapModel shown = players.model();
                   PrintMapCommand::redrawOnSurface(shown, surface);
               })
-        , exports(
-              [&window] { return window.shownModel(); }, services.fileDialog, services.messages, services.resolution)
-        , travel(window.model(), services.clipboard, services.messages, [&window] { window.refreshMap(); })
-        , atlas([&window] { return window.shownModel(); }, services.fileDialog, services.messages,
-              [&window](bool hasRoute) { return AtlasDialog::ask(&window, hasRoute); })
+        , exports([&workspace] { return workspace.redraw().shownModel(); }, services.fileDialog, services.messages,
+              services.resolution)
+        , travel(
+              workspace.model(), services.clipboard, services.messages, [&workspace] { workspace.redraw().refresh(); })
+        , atlas([&workspace] { return workspace.redraw().shownModel(); }, services.fileDialog, services.messages,
+              [&workspace](bool hasRoute) { return AtlasDialog::ask(&workspace.window(), hasRoute); })
     {
         setObjectName(QStringLiteral("fileCommands"));
     }
@@ -94,16 +96,16 @@ public:
 
 } // namespace
 
-void wireCommands(MainWindow &window, const CommandServices *services)
+std::function<bool()> wireCommands(Workspace &workspace, const CommandServices *services)
 {
     std::unique_ptr<QtServices> own;
     if (!services)
-        own = std::make_unique<QtServices>(&window);
+        own = std::make_unique<QtServices>(&workspace.window());
     const CommandServices use = services
         ? *services
         : CommandServices { own->fileDialog, own->messages, own->clipboard, own->printDialog, own->resolution };
-    auto *commands = new CommandSet(window, std::move(own), use);
-    const MainMenu &menu = window.menu();
+    auto *commands = new CommandSet(workspace, std::move(own), use);
+    const MainMenu &menu = workspace.menu();
     QObject::connect(
         menu.saveStateAction, &QAction::triggered, commands, [commands] { commands->files.saveGameState(); });
     QObject::connect(
@@ -121,19 +123,20 @@ void wireCommands(MainWindow &window, const CommandServices *services)
     commands->connect(menu.clearRouteAction, commands->travel, &TravelCommands::clearRoute);
     connectRecentFilesMenu(*menu.recentFilesMenu, [commands](const QString &file) { commands->files.openFile(file); });
     commands->connect(menu.exportAtlasAction, commands->atlas, &AtlasCommand::exportAtlas);
-    wireTravel(window, commands->travel);
-    EditWiring &edits = wireEdits(window, commands->files);
-    auto *document = new CampaignDocument(window, commands->files, edits, use.messages);
-    window.setCloseGuard([document] { return document->confirmClose(); });
-    wireReveal(window);
-    wireSpaceView(window, use);
-    wirePolities(window);
-    commands->atlas.setOverviewPicture(spaceViewPicture(window));
-    commands->atlas.setPlayerOverviewPicture(spaceViewPicture(window, true));
+    wireTravel(workspace, commands->travel);
+    EditWiring &edits = wireEdits(workspace, commands->files);
+    auto *document = new CampaignDocument(workspace, commands->files, edits, use.messages);
+    wireReveal(workspace);
+    wireSpaceView(workspace, use);
+    wirePolities(workspace);
+    commands->atlas.setOverviewPicture(spaceViewPicture(workspace));
+    commands->atlas.setPlayerOverviewPicture(spaceViewPicture(workspace, true));
+    return [document] { return document->confirmClose(); };
 }
 
-void openStateFile(MainWindow &window, const QString &fileName)
+void openStateFile(Workspace &workspace, const QString &fileName)
 {
-    if (auto *commands = window.findChild<QObject *>(QStringLiteral("fileCommands"), Qt::FindDirectChildrenOnly))
+    if (auto *commands
+        = workspace.window().findChild<QObject *>(QStringLiteral("fileCommands"), Qt::FindDirectChildrenOnly))
         static_cast<CommandSet *>(commands)->files.openFile(fileName);
 }

@@ -1,6 +1,6 @@
 #include "app/editwiring.h"
 
-#include "app/mainwindow.h"
+#include "app/workspace.h"
 #include "index/notespanel.h"
 #include "index/routepanel.h"
 #include "index/stellarindexwindow.h"
@@ -8,11 +8,11 @@
 
 #include <QAction>
 
-EditWiring::EditWiring(MainWindow &window, StateFileCommands &files)
-    : QObject(&window)
-    , m_window(window)
+EditWiring::EditWiring(Workspace &workspace, StateFileCommands &files)
+    : QObject(&workspace.window())
+    , m_workspace(workspace)
 {
-    StellarIndexWindow *index = window.stellarIndex();
+    StellarIndexWindow *index = workspace.stellarIndex();
     connect(index->notes(), &NotesPanel::commandStarting, this, &EditWiring::begin);
     connect(index->notes(), &NotesPanel::commandFinished, this, &EditWiring::finish);
     files.setListener([this](StateFileCommands::FileEvent event, bool playerMode) {
@@ -22,12 +22,12 @@ EditWiring::EditWiring(MainWindow &window, StateFileCommands &files)
         }
         if (event == StateFileCommands::FileEvent::Read) {
             // The boxes show what Save System Notes would store: the loaded selected star's notes.
-            m_window.stellarIndex()->notes()->showSelectedStar();
+            m_workspace.stellarIndex()->notes()->showSelectedStar();
             finish();
         }
         emit fileDone(event, playerMode);
     });
-    const MainMenu &menu = window.menu();
+    const MainMenu &menu = workspace.menu();
     connect(menu.undoAction, &QAction::triggered, this, &EditWiring::undo);
     connect(menu.redoAction, &QAction::triggered, this, &EditWiring::redo);
     // The same keys work in the Stellar Index, except inside a notes box, whose own undo they drive.
@@ -38,13 +38,13 @@ EditWiring::EditWiring(MainWindow &window, StateFileCommands &files)
 
 EditState EditWiring::capture() const
 {
-    const MapModel &model = m_window.model();
-    return { model.notes, m_window.stellarIndex()->notes()->boxes(), MapPlace::of(model.view), model.campaign };
+    const MapModel &model = m_workspace.model();
+    return { model.notes, m_workspace.stellarIndex()->notes()->boxes(), MapPlace::of(model.view), model.campaign };
 }
 
 void EditWiring::apply(const EditState &state, int parts)
 {
-    MapModel &model = m_window.model();
+    MapModel &model = m_workspace.model();
     const NotesBoxes shown = boxesForStar(model.notes, model.view.selectedStar);
     if (parts & EditState::Notes)
         model.notes = state.notes;
@@ -52,17 +52,17 @@ void EditWiring::apply(const EditState &state, int parts)
         state.place.applyTo(model.view);
         // The redraw takes the colour code from the display options.
         model.options.colourCode = state.place.colourCode;
-        m_window.displayOptionsDialog()->load();
+        m_workspace.displayOptionsDialog()->load();
     }
     if (parts & EditState::CampaignData) {
         model.campaign = state.campaign;
-        m_window.stellarIndex()->routePanel()->showJumpLimit(model.campaign.travel.jumpLimit);
+        m_workspace.stellarIndex()->routePanel()->showJumpLimit(model.campaign.travel.jumpLimit);
     }
     if (parts & EditState::Boxes)
-        m_window.stellarIndex()->notes()->setBoxes(state.boxes);
+        m_workspace.stellarIndex()->notes()->setBoxes(state.boxes);
     else if (boxesForStar(model.notes, model.view.selectedStar) != shown)
-        m_window.stellarIndex()->notes()->showSelectedStar();
-    m_window.refreshMap();
+        m_workspace.stellarIndex()->notes()->showSelectedStar();
+    m_workspace.redraw().refresh();
 }
 
 void EditWiring::undo()
@@ -86,7 +86,7 @@ void EditWiring::perform(const QString &name, const std::function<void()> &chang
     begin(name);
     change();
     finish();
-    m_window.refreshMap();
+    m_workspace.redraw().refresh();
 }
 
 void EditWiring::begin(const QString &name)
@@ -105,19 +105,19 @@ void EditWiring::finish()
 
 void EditWiring::showHistory()
 {
-    const MainMenu &menu = m_window.menu();
+    const MainMenu &menu = m_workspace.menu();
     menu.undoAction->setEnabled(m_history.canUndo());
     menu.undoAction->setText(QStringLiteral("Undo %1").arg(m_history.undoName()).trimmed());
     menu.redoAction->setEnabled(m_history.canRedo());
     menu.redoAction->setText(QStringLiteral("Redo %1").arg(m_history.redoName()).trimmed());
 }
 
-EditWiring &wireEdits(MainWindow &window, StateFileCommands &files)
+EditWiring &wireEdits(Workspace &workspace, StateFileCommands &files)
 {
-    return *new EditWiring(window, files);
+    return *new EditWiring(workspace, files);
 }
 
-EditWiring &editWiring(MainWindow &window)
+EditWiring &editWiring(Workspace &workspace)
 {
-    return *window.findChild<EditWiring *>(QString(), Qt::FindDirectChildrenOnly);
+    return *workspace.window().findChild<EditWiring *>(QString(), Qt::FindDirectChildrenOnly);
 }

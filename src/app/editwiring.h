@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-class MainWindow;
+class Workspace;
 
 // Edit ▸ Undo and Redo over the commands that change notes (Save System Notes, Generate System,
 // Load Game State, Load Player Map), and the one way to read and set everything the game master
@@ -17,7 +17,7 @@ class EditWiring : public QObject
 {
     Q_OBJECT
 public:
-    EditWiring(MainWindow &window, StateFileCommands &files);
+    EditWiring(Workspace &workspace, StateFileCommands &files);
 
     // The notes, the boxes' texts, the place on the map and the travel plan now.
     EditState capture() const;
@@ -40,12 +40,12 @@ private:
     void finish();
     void showHistory();
 
-    MainWindow &m_window;
+    Workspace &m_workspace;
     UndoHistory m_history;
     std::optional<std::pair<QString, EditState>> m_running; // the command under way and the state before it
 };
 
-// Creates the edit wiring of `window` (once, while the commands are wired) and returns it.
-EditWiring &wireEdits(MainWindow &window, StateFileCommands &files);
-// The edit wiring of `window`.
-EditWiring &editWiring(MainWindow &window);
+// Creates the edit wiring of the main window (once, while the commands are wired) and returns it.
+EditWiring &wireEdits(Workspace &workspace, StateFileCommands &files);
+// The edit wiring of the main window.
+EditWiring &editWiring(Workspace &workspace);

@@ -48,10 +48,10 @@ void Launcher::run()
         // The menu shortcuts and the map's keys work at once, without a first click on the map.
         m_mainWindow->raise();
         m_mainWindow->activateWindow();
-        startSessionRecovery(*m_mainWindow, m_makeScript);
+        startSessionRecovery(m_mainWindow->workspace(), m_makeScript ? m_makeScript(*m_mainWindow) : std::nullopt);
         // After the first map is on the screen, so that a message about the file has a window under it.
         if (!m_fileToOpen.isEmpty())
-            QTimer::singleShot(0, m_mainWindow, [this] { openStateFile(*m_mainWindow, m_fileToOpen); });
+            QTimer::singleShot(0, m_mainWindow, [this] { openStateFile(m_mainWindow->workspace(), m_fileToOpen); });
     };
     runStartup(steps, &m_splash);
 }

@@ -5,7 +5,13 @@
 
 #include <QPointer>
 
+#include <functional>
+#include <optional>
+
 class MainWindow;
+
+// Makes the scripted session of a main window, or none. The shipped program has no maker.
+using SessionScriptMaker = std::function<std::optional<SessionScript>(MainWindow &)>;
 
 // The program's start-up with the real splash window, clock and main window. The splash time is
 // a parameter so that measurements can take the wait out; the program always waits five seconds.

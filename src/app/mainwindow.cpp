@@ -7,12 +7,8 @@
 #include "app/navigationwiring.h"
 #include "app/notesearchwiring.h"
 #include "app/splashwindow.h"
-#include "common/waitcursor.h"
-#include "index/routepanel.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
-#include "mapview/redraw.h"
-#include "reveal/playercopy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,13 +19,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTimer>
 
 MainWindow::MainWindow(SplashWindow *splash, const CommandServices *services)
     : m_splash(splash)
     , m_model(m_table)
     , m_canvas(new MapCanvas(this))
     , m_helpCard(new HelpCard(m_canvas))
+    , m_workspace({ *this, m_model, m_table, m_menu, *m_canvas, m_printer, [this] { setUpPage(); } },
+          [this] { return canvasTextScale(); })
 {
     setObjectName(QStringLiteral("Form1"));
     QFont designFont(QStringLiteral("Arial"));
@@ -52,40 +49,18 @@ MainWindow::MainWindow(SplashWindow *splash, const CommandServices *services)
     connect(m_menu.keysAction, &QAction::triggered, this, &MainWindow::showKeysAndMouse);
     connect(m_canvas, &MapCanvas::resized, this, [this] {
         m_helpCard->placeOn(*m_canvas);
-        scheduleRepaint();
+        m_workspace.redraw().repaintLater();
     });
     connect(m_helpCard, &HelpCard::clicked, this, &MainWindow::hideHelpCard);
-    wireCommands(*this, services);
-    m_navigation = new NavigationWiring(*this);
-    connect(m_menu.findStarAction, &QAction::triggered, m_navigation, &NavigationWiring::findStar);
-    wireNotesSearch(*this);
+    m_closeGuard = wireCommands(m_workspace, services);
+    m_workspace.setNavigation(new NavigationWiring(m_workspace));
+    connect(m_menu.findStarAction, &QAction::triggered, m_workspace.navigation(), &NavigationWiring::findStar);
+    wireNotesSearch(m_workspace);
+    // Last, so that whoever takes the window's mapDrawn hears of a drawing after the wiring did.
+    connect(&m_workspace.redraw(), &MapRedraw::mapDrawn, this, &MainWindow::mapDrawn);
 }
 
 MainWindow::~MainWindow() = default;
-
-DisplayOptionsDialog *MainWindow::displayOptionsDialog()
-{
-    if (!m_displayOptions) {
-        m_displayOptions = new DisplayOptionsDialog(m_model.options, this);
-        connect(m_displayOptions, &DisplayOptionsDialog::redrawRequested, this, &MainWindow::refreshMap);
-    }
-    return m_displayOptions;
-}
-
-StellarIndexWindow *MainWindow::stellarIndex()
-{
-    if (!m_stellarIndex) {
-        m_stellarIndex = new StellarIndexWindow(m_model, this);
-        connect(m_stellarIndex, &StellarIndexWindow::redrawRequested, this, &MainWindow::refreshMap);
-        connect(m_stellarIndex, &StellarIndexWindow::optionsChanged, this, [this] {
-            if (m_displayOptions)
-                m_displayOptions->load();
-        });
-        connect(
-            this, &MainWindow::mapDrawn, m_stellarIndex, [this] { m_stellarIndex->applyFrame(m_playerCopy.get()); });
-    }
-    return m_stellarIndex;
-}
 
 void MainWindow::startUp()
 {
@@ -108,7 +83,7 @@ void MainWindow::buildStarTable()
     stellarIndex()->buildList();
     setWindowTitle(QStringLiteral("VELMORA INTERACTIVE: Quorvane"));
     displayOptionsDialog();
-    m_stellarIndex->setColourCaptions(DisplayOptions::colourCaptions());
+    stellarIndex()->setColourCaptions(DisplayOptions::colourCaptions());
     refreshMap();
 }
 
@@ -146,64 +121,6 @@ double MainWindow::canvasTextScale() const
     return m_page.textScaleAt(m_canvas->pageRect().width() * 1440.0 / m_canvas->logicalDpiX());
 }
 
-void MainWindow::refreshMap()
-{
-    ++m_redraws;
-    if (!beginRedraw(m_model))
-        return;
-    const WaitCursor wait;
-    if (m_viewAsPlayer) {
-        auto copy = std::make_shared<const PlayerCopy>(m_model);
-        m_shown = std::make_unique<MapModel>(copy->model());
-        m_playerCopy = std::move(copy);
-    } else if (m_shown && !m_playerCopy) {
-        *m_shown = m_model;
-    } else {
-        m_shown = std::make_unique<MapModel>(m_model);
-        m_playerCopy.reset();
-    }
-    const MapFrame frame = paintMap(*m_shown);
-    emit mapDrawn(frame);
-}
-
-MapFrame MainWindow::paintMap(MapModel &model)
-{
-    model.view.textScale = canvasTextScale();
-    m_model.view.textScale = model.view.textScale;
-    MapFrame frame;
-    m_canvas->paintMap([&model, &frame](Surface &surface) { frame = drawMap(model, surface); });
-    if (m_playerCopy && model.stars == &m_playerCopy->stars())
-        frame = m_playerCopy->catalogueFrame(std::move(frame));
-    m_canvas->setHitAreas(frame.markers, frame.listRows);
-    return frame;
-}
-
-void MainWindow::setViewAsPlayer(bool on)
-{
-    if (on == m_viewAsPlayer)
-        return;
-    m_viewAsPlayer = on;
-    refreshMap();
-}
-
-int MainWindow::catalogueStar(int shownStar) const
-{
-    return m_playerCopy ? m_playerCopy->toCatalogue(shownStar) : shownStar;
-}
-
-void MainWindow::scheduleRepaint()
-{
-    // A new window size shows the map of the last redraw again at the new size (the texts are
-    // shared, so keeping that model costs little); it is not a redraw and changes nothing else.
-    if (!m_shown || m_repaintPending)
-        return;
-    m_repaintPending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_repaintPending = false;
-        paintMap(*m_shown);
-    });
-}
-
 void MainWindow::exitProgram()
 {
     close();
@@ -232,17 +149,11 @@ void MainWindow::showKeysAndMouse()
 
 void MainWindow::showDisplayOptions()
 {
-    displayOptionsDialog()->setLinkLimit(m_model.campaign.travel.jumpLimit);
-    m_displayOptions->load();
-    m_displayOptions->show();
-    m_displayOptions->raise();
-}
-
-void MainWindow::showStellarIndex()
-{
-    stellarIndex()->routePanel()->showJumpLimit(m_model.campaign.travel.jumpLimit);
-    m_stellarIndex->show();
-    m_stellarIndex->raise();
+    DisplayOptionsDialog *options = displayOptionsDialog();
+    options->setLinkLimit(m_model.campaign.travel.jumpLimit);
+    options->load();
+    options->show();
+    options->raise();
 }
 
 void MainWindow::hideHelpCard()
@@ -267,16 +178,18 @@ void MainWindow::closeEverything()
     m_unloading = true;
     // Every other window closes, last loaded first: Display Options, the Stellar Index, then the splash and
     // whatever else is open (Qt's list of top-level windows has no order of its own).
-    for (QWidget *window : { static_cast<QWidget *>(m_displayOptions), static_cast<QWidget *>(m_stellarIndex) })
+    QWidget *const options = m_workspace.madeDisplayOptions();
+    QWidget *const index = m_workspace.madeStellarIndex();
+    for (QWidget *window : { options, index })
         if (window)
             window->close();
     for (QWidget *window : QApplication::topLevelWidgets())
-        if (window != this && window != m_displayOptions && window != m_stellarIndex)
+        if (window != this && window != options && window != index)
             window->close();
     QCoreApplication::quit();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    m_navigation->keyPressed(*event);
+    m_workspace.navigation()->keyPressed(*event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainmenu.h"
+#include "app/workspace.h"
 #include "catalogue/startable.h"
 #include "mapview/mapframe.h"
 #include "mapview/mapmodel.h"
@@ -10,19 +11,17 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <memory>
 
 struct CommandServices;
 class DisplayOptionsDialog;
 class MapCanvas;
 class NavigationWiring;
-class PlayerCopy;
 class HelpCard;
 class SplashWindow;
 class StellarIndexWindow;
 
-// The main window: menu bar and the sector map. It owns the model and the one redraw,
-// refreshMap; the commands behind the menus live in their own folders.
+// The main window: menu bar and the sector map. It owns the model and the workspace the wiring of
+// its commands works with, the one redraw included; the commands behind the menus live in their own folders.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -33,7 +32,7 @@ public:
 
     void startUp();
     void buildStarTable();
-    void refreshMap();
+    void refreshMap() { m_workspace.redraw().refresh(); }
     void setUpPage();
 
     void exitProgram();
@@ -42,34 +41,32 @@ public:
     void showAbout();
     void showKeysAndMouse();
     void showDisplayOptions();
-    void showStellarIndex();
+    void showStellarIndex() { m_workspace.showStellarIndex(); }
     void hideHelpCard();
 
+    // What the wiring works with; made with the window.
+    Workspace &workspace() { return m_workspace; }
     const MainMenu &menu() const { return m_menu; }
     MapModel &model() { return m_model; }
     const StarTable &table() const { return m_table; }
     MapCanvas *canvas() const { return m_canvas; }
-    DisplayOptionsDialog *displayOptionsDialog();
-    StellarIndexWindow *stellarIndex();
     HelpCard *helpCard() const { return m_helpCard; }
     const PageGeometry &page() const { return m_page; }
     CurrentPrinter &printer() { return m_printer; }
-    int redrawCount() const { return m_redraws; }
-    NavigationWiring *navigation() const { return m_navigation; }
+    DisplayOptionsDialog *displayOptionsDialog() { return m_workspace.displayOptionsDialog(); }
+    StellarIndexWindow *stellarIndex() { return m_workspace.stellarIndex(); }
+    NavigationWiring *navigation() const { return m_workspace.navigation(); }
+    int redrawCount() const { return m_workspace.redraw().count(); }
     // The model of the map now on the screen; null before the first drawing.
-    const MapModel *shownModel() const { return m_shown.get(); }
-
+    const MapModel *shownModel() const { return m_workspace.redraw().shownModel(); }
     // View as Player: every redraw then draws the player-safe copy of the model, and the shown
     // model (what the 3D View, exports and prints take) is that copy's.
-    void setViewAsPlayer(bool on);
-    bool viewAsPlayer() const { return m_viewAsPlayer; }
-    // The catalogue star of a star number of the shown model (they differ in the player view).
-    int catalogueStar(int shownStar) const;
-    // The copy the player view draws; null in the game master's view.
-    std::shared_ptr<const PlayerCopy> playerCopy() const { return m_playerCopy; }
+    void setViewAsPlayer(bool on) { m_workspace.redraw().setViewAsPlayer(on); }
+    bool viewAsPlayer() const { return m_workspace.redraw().viewAsPlayer(); }
 
 signals:
-    // After every drawing of the map on the screen, with what the passes returned.
+    // After every drawing of the map on the screen, with what the passes returned: the redraw's
+    // mapDrawn passed on, after the wiring's own handlers of it.
     void mapDrawn(const MapFrame &frame);
 
 protected:
@@ -77,9 +74,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    MapFrame paintMap(MapModel &model);
     double canvasTextScale() const;
-    void scheduleRepaint();
     void closeEverything();
 
     SplashWindow *m_splash;
@@ -91,14 +86,7 @@ private:
     MainMenu m_menu;
     MapCanvas *m_canvas;
     HelpCard *m_helpCard;
-    DisplayOptionsDialog *m_displayOptions = nullptr;
-    StellarIndexWindow *m_stellarIndex = nullptr;
-    NavigationWiring *m_navigation = nullptr;
-    int m_redraws = 0;
-    std::unique_ptr<MapModel> m_shown; // what the last redraw drew
-    bool m_viewAsPlayer = false;
-    std::shared_ptr<const PlayerCopy> m_playerCopy; // the copy m_shown was made from in the player view
-    bool m_repaintPending = false;
+    Workspace m_workspace;
     bool m_unloading = false;
     std::function<bool()> m_closeGuard;
 };

@@ -5,8 +5,8 @@
 #include <QObject>
 
 class FindStarPopup;
-class MainWindow;
 class QKeyEvent;
+class Workspace;
 
 // Turns the main window's mouse presses, keys and found stars into the selection and scrolling handlers and
 // carries out what they return: one redraw, closing the window, or nothing.
@@ -14,7 +14,7 @@ class NavigationWiring : public QObject
 {
     Q_OBJECT
 public:
-    explicit NavigationWiring(MainWindow &window);
+    explicit NavigationWiring(Workspace &workspace);
 
     void keyPressed(const QKeyEvent &event);
     // A press on a star's dot on the map (also how a star found by name is selected).
@@ -25,6 +25,6 @@ public:
 private:
     void act(WindowAction action);
 
-    MainWindow &m_window;
+    Workspace &m_workspace;
     FindStarPopup *m_find = nullptr; // made on first use, when the star table is filled
 };

@@ -1,8 +1,8 @@
 #include "app/notesearchwiring.h"
 
-#include "app/mainwindow.h"
 #include "app/navigationwiring.h"
 #include "app/playerfind.h"
+#include "app/workspace.h"
 #include "index/notespanel.h"
 #include "index/stellarindexwindow.h"
 #include "notesearch/boxposition.h"
@@ -14,33 +14,34 @@
 
 namespace {
 
-void showInIndex(MainWindow &window, const NotesMatch &match)
+void showInIndex(Workspace &workspace, const NotesMatch &match)
 {
-    StellarIndexWindow *index = window.stellarIndex();
+    StellarIndexWindow *index = workspace.stellarIndex();
     // As a left click on the star's entry: selected, recentred, its notes in the boxes.
     index->indexEntryPressed(match.star, 1);
     const NotesPanel *notes = index->notes();
     QPlainTextEdit *box = match.part == NotesPart::GameMaster ? notes->gameMasterNotes() : notes->playerNotes();
-    const QString &text = match.part == NotesPart::GameMaster ? window.model().notes.gameMasterText(match.star)
-                                                              : window.model().notes.playerText(match.star);
+    const QString &text = match.part == NotesPart::GameMaster ? workspace.model().notes.gameMasterText(match.star)
+                                                              : workspace.model().notes.playerText(match.star);
     QTextCursor cursor(box->document());
     cursor.setPosition(static_cast<int>(boxPosition(text, match.start)));
     cursor.setPosition(static_cast<int>(boxPosition(text, match.start + match.length)), QTextCursor::KeepAnchor);
     box->setTextCursor(cursor);
     box->ensureCursorVisible();
-    window.showStellarIndex();
+    workspace.showStellarIndex();
     box->setFocus(Qt::OtherFocusReason);
 }
 
-NotesSearchPanel *makePanel(MainWindow &window)
+NotesSearchPanel *makePanel(Workspace &workspace)
 {
-    auto *panel = new NotesSearchPanel(window.model().notes, window.table(), &window);
-    QObject::connect(panel, &NotesSearchPanel::starChosen, &window,
-        [&window](int star) { window.navigation()->markerPressed(star, 1); });
-    QObject::connect(panel, &NotesSearchPanel::showInIndex, &window,
-        [&window](const NotesMatch &match) { showInIndex(window, match); });
+    QMainWindow *window = &workspace.window();
+    auto *panel = new NotesSearchPanel(workspace.model().notes, workspace.table(), window);
+    QObject::connect(panel, &NotesSearchPanel::starChosen, window,
+        [&workspace](int star) { workspace.navigation()->markerPressed(star, 1); });
+    QObject::connect(panel, &NotesSearchPanel::showInIndex, window,
+        [&workspace](const NotesMatch &match) { showInIndex(workspace, match); });
     // Saved notes and loaded files end in a redraw: the open list follows them.
-    QObject::connect(&window, &MainWindow::mapDrawn, panel, [panel] {
+    QObject::connect(&workspace.redraw(), &MapRedraw::mapDrawn, panel, [panel] {
         if (panel->isVisible())
             panel->refreshResults();
     });
@@ -49,14 +50,15 @@ NotesSearchPanel *makePanel(MainWindow &window)
 
 } // namespace
 
-void wireNotesSearch(MainWindow &window)
+void wireNotesSearch(Workspace &workspace)
 {
-    QObject::connect(window.menu().findNotesAction, &QAction::triggered, &window, [&window] {
-        if (window.viewAsPlayer()) {
-            findNotesAsPlayer(window);
+    QObject::connect(workspace.menu().findNotesAction, &QAction::triggered, &workspace.window(), [&workspace] {
+        if (workspace.redraw().viewAsPlayer()) {
+            findNotesAsPlayer(workspace);
             return;
         }
-        auto *panel = window.findChild<NotesSearchPanel *>(QStringLiteral("findnotes"), Qt::FindDirectChildrenOnly);
-        (panel ? panel : makePanel(window))->open();
+        auto *panel
+            = workspace.window().findChild<NotesSearchPanel *>(QStringLiteral("findnotes"), Qt::FindDirectChildrenOnly);
+        (panel ? panel : makePanel(workspace))->open();
     });
 }

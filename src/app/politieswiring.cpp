@@ -1,8 +1,8 @@
 #include "app/politieswiring.h"
 
 #include "app/editwiring.h"
-#include "app/mainwindow.h"
 #include "app/revealwiring.h"
+#include "app/workspace.h"
 #include "polities/politieswindow.h"
 #include "polities/polityedits.h"
 
@@ -14,9 +14,9 @@ namespace {
 
 // The right-click menu's polity entries for `star`: which polity it belongs to, as a choice that
 // moves it (one undoable command, as the Polities window's buttons make), and the window itself.
-void addPolitySection(MainWindow &window, QMenu &menu, int star)
+void addPolitySection(Workspace &workspace, QMenu &menu, int star)
 {
-    const Polities &polities = window.model().campaign.polities;
+    const Polities &polities = workspace.model().campaign.polities;
     if (star < 0 || size_t(star) >= polities.memberOf.size())
         return;
     QMenu *belongs = menu.addMenu(QStringLiteral("Polity"));
@@ -30,9 +30,10 @@ void addPolitySection(MainWindow &window, QMenu &menu, int star)
         group->addAction(action);
         const QString command = polity == Polities::kNone ? QStringLiteral("Release Star from Polity")
                                                           : QStringLiteral("Assign Star to Polity");
-        QObject::connect(action, &QAction::triggered, &window, [&window, star, polity, command] {
-            const Polities after = polityedits::assigned(window.model().campaign.polities, { star }, polity);
-            editWiring(window).perform(command, [&window, after] { window.model().campaign.polities = after; });
+        QObject::connect(action, &QAction::triggered, &workspace.window(), [&workspace, star, polity, command] {
+            const Polities after = polityedits::assigned(workspace.model().campaign.polities, { star }, polity);
+            editWiring(workspace).perform(
+                command, [&workspace, after] { workspace.model().campaign.polities = after; });
         });
     };
     for (size_t p = 0; p < polities.list.size(); ++p)
@@ -40,35 +41,37 @@ void addPolitySection(MainWindow &window, QMenu &menu, int star)
     if (!polities.list.empty())
         belongs->addSeparator();
     choice(QStringLiteral("None"), Polities::kNone);
-    QObject::connect(menu.addAction(QStringLiteral("Polities…")), &QAction::triggered, window.menu().politiesAction,
+    QObject::connect(menu.addAction(QStringLiteral("Polities…")), &QAction::triggered, workspace.menu().politiesAction,
         &QAction::trigger);
 }
 
 } // namespace
 
-PolitiesWindow &politiesWindow(MainWindow &window)
+PolitiesWindow &politiesWindow(Workspace &workspace)
 {
+    QMainWindow &window = workspace.window();
     if (auto *existing = window.findChild<PolitiesWindow *>(QString(), Qt::FindDirectChildrenOnly))
         return *existing;
-    auto *polities = new PolitiesWindow(window.model(), &window);
+    auto *polities = new PolitiesWindow(workspace.model(), &window);
     polities->setWindowFlag(Qt::Tool);
-    QObject::connect(
-        polities, &PolitiesWindow::changeRequested, &window, [&window](const QString &command, const Polities &after) {
-            editWiring(window).perform(command, [&window, &after] { window.model().campaign.polities = after; });
+    QObject::connect(polities, &PolitiesWindow::changeRequested, &window,
+        [&workspace](const QString &command, const Polities &after) {
+            editWiring(workspace).perform(
+                command, [&workspace, &after] { workspace.model().campaign.polities = after; });
         });
-    QObject::connect(&window, &MainWindow::mapDrawn, polities, [polities] {
+    QObject::connect(&workspace.redraw(), &MapRedraw::mapDrawn, polities, [polities] {
         if (polities->isVisible())
             polities->showPolities();
     });
     return *polities;
 }
 
-void wirePolities(MainWindow &window)
+void wirePolities(Workspace &workspace)
 {
-    revealWiring(window).starMenu().addSection(
-        [&window](QMenu &menu, int star) { addPolitySection(window, menu, star); });
-    QObject::connect(window.menu().politiesAction, &QAction::triggered, &window, [&window] {
-        PolitiesWindow &polities = politiesWindow(window);
+    revealWiring(workspace).starMenu().addSection(
+        [&workspace](QMenu &menu, int star) { addPolitySection(workspace, menu, star); });
+    QObject::connect(workspace.menu().politiesAction, &QAction::triggered, &workspace.window(), [&workspace] {
+        PolitiesWindow &polities = politiesWindow(workspace);
         polities.showPolities();
         polities.show();
         polities.raise();

@@ -1,9 +1,9 @@
 #include "app/revealwiring.h"
 
 #include "app/editwiring.h"
-#include "app/mainwindow.h"
 #include "app/mapcanvas.h"
 #include "app/playerwindow.h"
+#include "app/workspace.h"
 #include "index/revealbox.h"
 #include "index/stellarindexwindow.h"
 #include "reveal/revealselection.h"
@@ -25,34 +25,36 @@ constexpr int kRightButton = 2;
 
 } // namespace
 
-RevealWiring::RevealWiring(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_commands(window.model(),
-          [&window](
-              const QString &name, const std::function<void()> &change) { editWiring(window).perform(name, change); })
-    , m_starMenu(
-          [&window](int star) { return window.table().contains(star) ? window.table()[star].starName : QString(); })
-    , m_banner(new QLabel(QStringLiteral("View as Player: only what the players know"), window.canvas()))
+RevealWiring::RevealWiring(Workspace &workspace)
+    : QObject(&workspace.window())
+    , m_workspace(workspace)
+    , m_commands(workspace.model(),
+          [&workspace](const QString &name, const std::function<void()> &change) {
+              editWiring(workspace).perform(name, change);
+          })
+    , m_starMenu([&workspace](int star) {
+        return workspace.table().contains(star) ? workspace.table()[star].starName : QString();
+    })
+    , m_banner(new QLabel(QStringLiteral("View as Player: only what the players know"), workspace.canvas()))
 {
     setObjectName(QStringLiteral("revealWiring"));
     m_banner->setObjectName(QStringLiteral("playerbanner"));
     m_banner->setStyleSheet(
         QStringLiteral("QLabel { background: #b01818; color: #ffffff; font: bold 11pt 'Arial'; padding: 3px 12px; }"));
     m_banner->hide();
-    connect(window.canvas(), &MapCanvas::resized, this, &RevealWiring::placeBanner);
+    connect(workspace.canvas(), &MapCanvas::resized, this, &RevealWiring::placeBanner);
 
     m_starMenu.addSection([this](QMenu &menu, int star) { addRevealSection(menu, star); });
-    connect(window.canvas(), &MapCanvas::markerPressed, this, [this](int star, int button) {
+    connect(workspace.canvas(), &MapCanvas::markerPressed, this, [this](int star, int button) {
         if (button == kRightButton)
-            m_starMenu.popUp(star, QCursor::pos(), m_window.canvas());
+            m_starMenu.popUp(star, QCursor::pos(), m_workspace.canvas());
     });
 
-    RevealBox *box = window.stellarIndex()->revealBox();
+    RevealBox *box = workspace.stellarIndex()->revealBox();
     connect(box, &RevealBox::stateChosen, this,
-        [this](Reveal state) { m_commands.setStar(m_window.model().view.selectedStar, state); });
-    connect(&window, &MainWindow::mapDrawn, box, [this, box] {
-        const MapModel &model = m_window.model();
+        [this](Reveal state) { m_commands.setStar(m_workspace.model().view.selectedStar, state); });
+    connect(&workspace.redraw(), &MapRedraw::mapDrawn, box, [this, box] {
+        const MapModel &model = m_workspace.model();
         const int star = model.view.selectedStar;
         const bool selected = star >= 0 && star < model.campaign.reveal.size();
         box->showState(selected ? model.campaign.reveal.state(star) : Reveal::Surveyed, selected);
@@ -62,7 +64,7 @@ RevealWiring::RevealWiring(MainWindow &window)
 
 void RevealWiring::buildPlayersMenu()
 {
-    QMenuBar *bar = m_window.menuBar();
+    QMenuBar *bar = m_workspace.window().menuBar();
     QAction *help = nullptr;
     for (QAction *action : bar->actions())
         if (action->menu() && action->menu()->objectName() == QLatin1String("helpmenu"))
@@ -97,9 +99,9 @@ void RevealWiring::buildPlayersMenu()
     };
     const Many many[] = {
         { "Selected Star", "revealselected",
-            [this](Reveal state) { m_commands.setStar(m_window.model().view.selectedStar, state); } },
+            [this](Reveal state) { m_commands.setStar(m_workspace.model().view.selectedStar, state); } },
         { "Stars Within…", "revealwithin",
-            [this](Reveal state) { setWithinAsked(m_window.model().view.selectedStar, state); } },
+            [this](Reveal state) { setWithinAsked(m_workspace.model().view.selectedStar, state); } },
         { "Stars Along the Route", "revealroute", [this](Reveal state) { m_commands.setAlongRoute(state); } },
         { "Stars with Notes", "revealnotes", [this](Reveal state) { m_commands.setWithNotes(state); } },
     };
@@ -115,7 +117,7 @@ void RevealWiring::buildPlayersMenu()
 
 void RevealWiring::addRevealSection(QMenu &menu, int star)
 {
-    const RevealStates &states = m_window.model().campaign.reveal;
+    const RevealStates &states = m_workspace.model().campaign.reveal;
     if (star < 0 || star >= states.size())
         return;
     auto *group = new QActionGroup(&menu);
@@ -134,12 +136,12 @@ void RevealWiring::addRevealSection(QMenu &menu, int star)
 
 void RevealWiring::setWithinAsked(int star, Reveal state)
 {
-    if (!m_window.table().contains(star))
+    if (!m_workspace.table().contains(star))
         return;
     bool ok = false;
-    const double lightYears = QInputDialog::getDouble(&m_window, QStringLiteral("Stars Within"),
+    const double lightYears = QInputDialog::getDouble(&m_workspace.window(), QStringLiteral("Stars Within"),
         QStringLiteral("Set every star within this many light years of %1 to %2:")
-            .arg(m_window.table()[star].starName, reveal::caption(state)),
+            .arg(m_workspace.table()[star].starName, reveal::caption(state)),
         5.0, 0.0, 100.0, 1, &ok);
     if (ok)
         m_commands.setWithin(star, lightYears, state);
@@ -149,27 +151,27 @@ void RevealWiring::showViewAsPlayer(bool on)
 {
     // The game master's finders search every star and text: they close; the player view opens its own.
     for (const char *name : { "findstar", "findnotes", "playerfindstar", "playerfindnotes" })
-        if (auto *finder = m_window.findChild<QWidget *>(QLatin1String(name)))
+        if (auto *finder = m_workspace.window().findChild<QWidget *>(QLatin1String(name)))
             finder->hide();
     m_banner->setVisible(on);
     placeBanner();
-    m_window.setViewAsPlayer(on);
+    m_workspace.redraw().setViewAsPlayer(on);
 }
 
 void RevealWiring::placeBanner()
 {
     m_banner->adjustSize();
-    m_banner->move((m_window.canvas()->width() - m_banner->width()) / 2, 0);
+    m_banner->move((m_workspace.canvas()->width() - m_banner->width()) / 2, 0);
     m_banner->raise();
 }
 
 void RevealWiring::openPlayerWindow()
 {
     if (!m_player) {
-        m_player = new PlayerWindow(&m_window);
+        m_player = new PlayerWindow(&m_workspace.window());
         m_player->setKind(m_playerSpace->isChecked() ? playerview::Kind::Space : playerview::Kind::Map);
         m_player->restorePlace();
-        connect(&m_window, &MainWindow::mapDrawn, this, &RevealWiring::updatePlayerWindow);
+        connect(&m_workspace.redraw(), &MapRedraw::mapDrawn, this, &RevealWiring::updatePlayerWindow);
     }
     updatePlayerWindow();
     m_player->show();
@@ -180,8 +182,8 @@ void RevealWiring::updatePlayerWindow()
 {
     if (!m_player)
         return;
-    m_player->follow(m_window.model());
-    auto *space = m_window.findChild<SpaceViewWindow *>();
+    m_player->follow(m_workspace.model());
+    auto *space = m_workspace.window().findChild<SpaceViewWindow *>();
     if (!space)
         return;
     SpaceViewCanvas *canvas = space->canvas();
@@ -193,12 +195,12 @@ void RevealWiring::updatePlayerWindow()
     }
 }
 
-RevealWiring &wireReveal(MainWindow &window)
+RevealWiring &wireReveal(Workspace &workspace)
 {
-    return *new RevealWiring(window);
+    return *new RevealWiring(workspace);
 }
 
-RevealWiring &revealWiring(MainWindow &window)
+RevealWiring &revealWiring(Workspace &workspace)
 {
-    return *window.findChild<RevealWiring *>(QStringLiteral("revealWiring"), Qt::FindDirectChildrenOnly);
+    return *workspace.window().findChild<RevealWiring *>(QStringLiteral("revealWiring"), Qt::FindDirectChildrenOnly);
 }

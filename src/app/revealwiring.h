@@ -5,11 +5,11 @@
 
 #include <QObject>
 
-class MainWindow;
 class PlayerWindow;
 class QAction;
 class QLabel;
 class QMenu;
+class Workspace;
 
 // What the players know, in the main window: the "Players" menu (View as Player, the player
 // window, reveal states for many stars), the right-click menu on a star of the map and the 3D View
@@ -18,7 +18,7 @@ class RevealWiring : public QObject
 {
     Q_OBJECT
 public:
-    explicit RevealWiring(MainWindow &window);
+    explicit RevealWiring(Workspace &workspace);
 
     RevealCommands &commands() { return m_commands; }
     StarContextMenu &starMenu() { return m_starMenu; }
@@ -43,7 +43,7 @@ private:
     // The player window takes the game master's model and the 3D View's camera.
     void updatePlayerWindow();
 
-    MainWindow &m_window;
+    Workspace &m_workspace;
     RevealCommands m_commands;
     StarContextMenu m_starMenu;
     QMenu *m_playersMenu = nullptr;
@@ -55,7 +55,7 @@ private:
     QLabel *m_banner;
 };
 
-// Creates the reveal wiring of `window` (once, after the edit wiring) and returns it.
-RevealWiring &wireReveal(MainWindow &window);
-// The reveal wiring of `window`; its star menu is where other features add their sections.
-RevealWiring &revealWiring(MainWindow &window);
+// Creates the reveal wiring of the main window (once, after the edit wiring) and returns it.
+RevealWiring &wireReveal(Workspace &workspace);
+// The reveal wiring of the main window; its star menu is where other features add their sections.
+RevealWiring &revealWiring(Workspace &workspace);

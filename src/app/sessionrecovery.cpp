@@ -1,7 +1,7 @@
 #include "app/sessionrecovery.h"
 
 #include "app/editwiring.h"
-#include "app/mainwindow.h"
+#include "app/workspace.h"
 #include "common/regularfile.h"
 #include "files/statecodec.h"
 #include "index/notespanel.h"
@@ -19,9 +19,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-SessionRecovery::SessionRecovery(MainWindow &window, std::unique_ptr<RecoveryPrompt> prompt, const QString &folder)
-    : QObject(&window)
-    , m_window(window)
+SessionRecovery::SessionRecovery(Workspace &workspace, std::unique_ptr<RecoveryPrompt> prompt, const QString &folder)
+    : QObject(&workspace.window())
+    , m_workspace(workspace)
     , m_prompt(std::move(prompt))
     , m_slot(folder)
 { }
@@ -34,7 +34,7 @@ void SessionRecovery::start()
         qWarning("No recovery file can be kept: the folder is not writable or every slot is taken");
         return;
     }
-    EditWiring &edits = editWiring(m_window);
+    EditWiring &edits = editWiring(m_workspace);
     m_keeper = new RecoveryKeeper(
         m_slot.fileName(), [&edits] { return edits.capture(); }, this);
     // Start-up is the first thing "last loaded": the program begins with no notes.
@@ -52,14 +52,14 @@ void SessionRecovery::start()
     });
     // Every change of the notes, the place or the route ends in a redraw; typing and the jump
     // limit do not.
-    connect(&m_window, &MainWindow::mapDrawn, m_keeper, &RecoveryKeeper::noteChange);
-    StellarIndexWindow *index = m_window.stellarIndex();
+    connect(&m_workspace.redraw(), &MapRedraw::mapDrawn, m_keeper, &RecoveryKeeper::noteChange);
+    StellarIndexWindow *index = m_workspace.stellarIndex();
     for (QPlainTextEdit *box : { index->notes()->gameMasterNotes(), index->notes()->playerNotes() })
         connect(box, &QPlainTextEdit::textChanged, m_keeper, &RecoveryKeeper::noteChange);
     connect(index->routePanel(), &RoutePanel::jumpLimitChanged, m_keeper, &RecoveryKeeper::noteChange);
     // Escape, Exit and the close box end the program at once: what changed in the last second is
     // written as the main window closes, and the file stays for the next start.
-    m_window.installEventFilter(this);
+    m_workspace.window().installEventFilter(this);
     connect(qApp, &QCoreApplication::aboutToQuit, m_keeper, &RecoveryKeeper::update);
     connect(
         m_keeper, &RecoveryKeeper::writeFailed, this, [this](const QString &message) { m_prompt->inform(message); });
@@ -67,7 +67,7 @@ void SessionRecovery::start()
 
 bool SessionRecovery::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == &m_window && event->type() == QEvent::Close && m_keeper)
+    if (watched == &m_workspace.window() && event->type() == QEvent::Close && m_keeper)
         m_keeper->update();
     return QObject::eventFilter(watched, event);
 }
@@ -88,12 +88,12 @@ bool SessionRecovery::offerFile(const QString &fileName, bool &restored)
 {
     QByteArray bytes;
     readRegularFile(fileName, kMaxStateBytes, bytes, nullptr);
-    const auto contents = decodeRecovery(bytes, m_window.model().distances);
+    const auto contents = decodeRecovery(bytes, m_workspace.model().distances);
     const bool own = fileName == m_slot.fileName();
     const bool offered = contents && !restored;
     bool restoredHere = false;
     if (offered && m_prompt->askRestore(restoreQuestion(*contents))) {
-        editWiring(m_window).apply(contents->state, EditState::All);
+        editWiring(m_workspace).apply(contents->state, EditState::All);
         restored = restoredHere = true;
         // This slot's file stays until this session writes its own in its place; another slot's
         // is kept aside, so that nothing restored is lost before then.
@@ -121,14 +121,13 @@ bool SessionRecovery::offerFile(const QString &fileName, bool &restored)
     return true;
 }
 
-void startSessionRecovery(MainWindow &window, const SessionScriptMaker &makeScript)
+void startSessionRecovery(Workspace &workspace, std::optional<SessionScript> script)
 {
-    std::optional<SessionScript> script = makeScript ? makeScript(window) : std::nullopt;
     std::unique_ptr<RecoveryPrompt> prompt
-        = script ? std::move(script->prompt) : std::make_unique<QtRecoveryPrompt>(&window);
+        = script ? std::move(script->prompt) : std::make_unique<QtRecoveryPrompt>(&workspace.window());
     std::function<void(RecoveryKeeper *)> started = script ? std::move(script->started) : nullptr;
     auto *recovery = new SessionRecovery(
-        window, std::move(prompt), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        workspace, std::move(prompt), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // From the event loop, so that the main window is drawn before the question comes.
     QTimer::singleShot(0, recovery, [recovery, started] {
         recovery->start();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recovery/recoveryprompt.h"
 #include "recovery/recoveryslot.h"
 
 #include <QObject>
@@ -8,9 +9,8 @@
 #include <memory>
 #include <optional>
 
-class MainWindow;
 class RecoveryKeeper;
-class RecoveryPrompt;
+class Workspace;
 
 // The recovery file of the running program: at start-up it offers to restore the file a session
 // that ended with unsaved changes left (Discard keeps it as a dated game-state file), then keeps
@@ -20,7 +20,7 @@ class SessionRecovery : public QObject
     Q_OBJECT
 public:
     // `folder`: where recovery files are kept (the user's data folder in the program).
-    SessionRecovery(MainWindow &window, std::unique_ptr<RecoveryPrompt> prompt, const QString &folder);
+    SessionRecovery(Workspace &workspace, std::unique_ptr<RecoveryPrompt> prompt, const QString &folder);
     ~SessionRecovery() override;
 
     // Asks about a file left behind, if any, and starts keeping this session's file.
@@ -38,7 +38,7 @@ private:
     // as a dated game state. False when this slot's file could not be moved aside.
     bool offerFile(const QString &fileName, bool &restored);
 
-    MainWindow &m_window;
+    Workspace &m_workspace;
     std::unique_ptr<RecoveryPrompt> m_prompt;
     RecoverySlot m_slot;
     RecoveryKeeper *m_keeper = nullptr;
@@ -51,9 +51,7 @@ struct SessionScript
     std::unique_ptr<RecoveryPrompt> prompt;
     std::function<void(RecoveryKeeper *)> started;
 };
-// Makes the scripted session of a main window, or none. The shipped program has no maker.
-using SessionScriptMaker = std::function<std::optional<SessionScript>(MainWindow &)>;
 
 // Starts the recovery of the running program with the main window shown, in the user's data folder.
 // Without a script the recovery question is asked in a message box.
-void startSessionRecovery(MainWindow &window, const SessionScriptMaker &makeScript = {});
+void startSessionRecovery(Workspace &workspace, std::optional<SessionScript> script);

@@ -1,7 +1,7 @@
 #pragma once
 
-class MainWindow;
 class TravelCommands;
+class Workspace;
 
 // Connects the Stellar Index's route row to the route commands and its jump limit to the model.
-void wireTravel(MainWindow &window, TravelCommands &commands);
+void wireTravel(Workspace &workspace, TravelCommands &commands);

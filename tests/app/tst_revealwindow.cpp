@@ -48,7 +48,7 @@ private slots:
         m_main = m_fixture->window();
         m_main->resize(1000, 720);
         m_main->refreshMap();
-        m_reveal = &revealWiring(*m_main);
+        m_reveal = &revealWiring(m_main->workspace());
     }
     void cleanup() { m_fixture.reset(); }
 

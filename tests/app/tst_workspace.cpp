@@ -101,7 +101,7 @@ private slots:
         QVERIFY(QFile::exists(other));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("other.kmf[*] \u2014 Quorvane"));
         // Loading (Recent Files and the command line load the same way) makes the loaded file current.
-        openStateFile(*m_window, campaign);
+        openStateFile(m_window->workspace(), campaign);
         QCOMPARE(m_window->windowTitle(), QStringLiteral("campaign.kmf[*] \u2014 Quorvane"));
         QVERIFY(!m_window->isWindowModified());
         m_window->model().notes.setNotes(3, "new", "");

@@ -82,7 +82,7 @@ private slots:
         m_main->model().notes.setNotes(40, "", "");
         m_index->indexEntryPressed(165, 1);
         m_index->notes()->gameMasterNotes()->setPlainText("typed");
-        const EditState before = editWiring(*m_main).capture();
+        const EditState before = editWiring(m_main->workspace()).capture();
         const QString button = command == "Save System Notes" ? "savenotes" : "generate";
         if (command == "Load Game State")
             m_main->menu().loadStateAction->trigger();
@@ -90,13 +90,13 @@ private slots:
             QTest::mouseClick(m_index->findChild<QPushButton *>(button), Qt::LeftButton);
         if (command == "Load Game State")
             QCOMPARE(m_index->notes()->boxes(), (NotesBoxes { "loaded GM", "loaded player" }));
-        QVERIFY(EditState::differingParts(before, editWiring(*m_main).capture()) != 0);
+        QVERIFY(EditState::differingParts(before, editWiring(m_main->workspace()).capture()) != 0);
         QCOMPARE(m_main->menu().undoAction->text(), "Undo " + command);
 
         const int redraws = m_main->redrawCount();
         m_main->menu().undoAction->trigger();
         // Undoing a save changes the selected star's notes, which the boxes then show.
-        const EditState after = editWiring(*m_main).capture();
+        const EditState after = editWiring(m_main->workspace()).capture();
         QCOMPARE(EditState::differingParts(before, after), command == "Save System Notes" ? EditState::Boxes : 0);
         if (command == "Save System Notes")
             QCOMPARE(after.boxes, boxesForStar(after.notes, 165));
@@ -110,7 +110,7 @@ private slots:
         m_index->notes()->playerNotes()->setPlainText("saved");
         m_index->notes()->saveSystemNotes();
         MapModel &model = m_main->model();
-        const EditState saved = editWiring(*m_main).capture();
+        const EditState saved = editWiring(m_main->workspace()).capture();
         model.view.originX += 1;
         model.campaign.travel.jumpLimit = 9.5;
         m_main->menu().undoAction->trigger();

@@ -38,7 +38,7 @@ private slots:
         m_fixture = std::make_unique<MainWindowFixture>();
         m_main = m_fixture->window();
         m_main->menu().politiesAction->trigger();
-        m_window = &politiesWindow(*m_main);
+        m_window = &politiesWindow(m_main->workspace());
         QVERIFY(m_window->isVisible());
     }
     void cleanup()
@@ -128,7 +128,7 @@ private slots:
         click("newpolity");
         const int star = 12;
         const auto choose = [&](const QString &caption) {
-            const std::unique_ptr<QMenu> menu = revealWiring(*m_main).starMenu().build(star, nullptr);
+            const std::unique_ptr<QMenu> menu = revealWiring(m_main->workspace()).starMenu().build(star, nullptr);
             auto *section = menu->findChild<QMenu *>(QStringLiteral("politymenu"));
             QVERIFY(section);
             for (QAction *action : section->actions())
@@ -141,7 +141,7 @@ private slots:
         choose(QStringLiteral("Polity 2"));
         QCOMPARE(polities().memberOf[size_t(star)], 1);
         QCOMPARE(undoText(), QStringLiteral("Undo Assign Star to Polity"));
-        const std::unique_ptr<QMenu> menu = revealWiring(*m_main).starMenu().build(star, nullptr);
+        const std::unique_ptr<QMenu> menu = revealWiring(m_main->workspace()).starMenu().build(star, nullptr);
         const QList<QAction *> entries = menu->findChild<QMenu *>(QStringLiteral("politymenu"))->actions();
         QVERIFY(entries[1]->isChecked() && !entries[0]->isChecked());
         choose(QStringLiteral("None"));

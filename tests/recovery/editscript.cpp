@@ -141,7 +141,8 @@ bool EditScript::perform(const QString &command, const QString &argument)
         });
         m_window.menu().plotRouteAction->trigger();
     } else if (command == QLatin1String("dump")) {
-        const QByteArray bytes = encodeRecovery({ editWiring(m_window).capture(), 0, QDateTime::currentDateTime() });
+        const QByteArray bytes
+            = encodeRecovery({ editWiring(m_window.workspace()).capture(), 0, QDateTime::currentDateTime() });
         QFile file(argument);
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     } else if (command == QLatin1String("quit")) {

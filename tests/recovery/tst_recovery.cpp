@@ -162,7 +162,8 @@ private slots:
         QTemporaryDir dir;
         MainWindowFixture main;
         QStringList asked;
-        auto *recovery = new SessionRecovery(*main, std::make_unique<AnsweringPrompt>(true, asked), dir.path());
+        auto *recovery
+            = new SessionRecovery(main->workspace(), std::make_unique<AnsweringPrompt>(true, asked), dir.path());
         recovery->start();
         const QString file = dir.filePath("recovery.kmf");
         QCOMPARE(recovery->keeper()->fileName(), file);
@@ -178,7 +179,7 @@ private slots:
         QCOMPARE(recovered->state.boxes.gameMasterNotes, QStringLiteral("typed"));
         QCOMPARE(recovered->changedStars, 1);
 
-        SessionRecovery second(*main, std::make_unique<AnsweringPrompt>(true, asked), dir.path());
+        SessionRecovery second(main->workspace(), std::make_unique<AnsweringPrompt>(true, asked), dir.path());
         second.start();
         QCOMPARE(second.keeper()->fileName(), dir.filePath("recovery-2.kmf"));
 
@@ -197,9 +198,9 @@ private slots:
             const RecoveryContents left { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
             QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), left).isEmpty());
             MainWindowFixture main;
-            const EditState fresh = editWiring(*main).capture();
+            const EditState fresh = editWiring(main->workspace()).capture();
             QStringList asked;
-            SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
+            SessionRecovery recovery(main->workspace(), std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
             recovery.start();
             const QStringList dated = QDir(dir.path()).entryList({ "unsaved-notes-2026-12-07-1432.kmf" });
             QCOMPARE(dated.size(), restore ? 0 : 1);
@@ -207,7 +208,7 @@ private slots:
             QCOMPARE(asked.size(), restore ? 1 : 2);
             QCOMPARE(asked.first(), restoreQuestion(left));
             QVERIFY(restore || asked.last().contains(dated.value(0)));
-            const EditState now = editWiring(*main).capture();
+            const EditState now = editWiring(main->workspace()).capture();
             QCOMPARE(EditState::differingParts(now, restore ? left.state : fresh), 0);
             QCOMPARE(main->model().options.colourCode, restore ? 2 : 0);
             if (!restore) {
@@ -232,7 +233,7 @@ private slots:
             QVERIFY(RecoveryWriter().write(dir.filePath("recovery-2.kmf"), second).isEmpty());
             MainWindowFixture main;
             QStringList asked;
-            SessionRecovery recovery(*main, std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
+            SessionRecovery recovery(main->workspace(), std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
             recovery.start();
             const QString firstKept = dir.filePath("unsaved-notes-2026-12-07-1432.kmf");
             const QString secondKept = dir.filePath("unsaved-notes-2026-12-07-1510.kmf");

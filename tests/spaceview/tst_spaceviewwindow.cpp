@@ -117,7 +117,7 @@ private slots:
     void atlasPictureFollowsTheCamera()
     {
         QVERIFY(!m_window->model().view.printerMode);
-        const OverviewPicture picture = spaceViewPicture(*m_window);
+        const OverviewPicture picture = spaceViewPicture(m_window->workspace());
         const auto draw = [&picture](bool light = true) {
             QImage image(400, 300, QImage::Format_RGB32);
             image.fill(Qt::gray);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reveal/playerview.h"
+#include "playerview/playerview.h"
 #include "spaceview/spacecamera.h"
 #include "spaceview/spacescene.h"
 

@@ -3,7 +3,7 @@
 #include "app/editwiring.h"
 #include "app/revealwiring.h"
 #include "app/workspace.h"
-#include "polities/politieswindow.h"
+#include "politiesview/politieswindow.h"
 #include "polities/polityedits.h"
 
 #include <QAction>

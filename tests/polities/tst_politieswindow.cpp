@@ -1,7 +1,7 @@
 #include "app/politieswiring.h"
 #include "app/revealwiring.h"
 #include "index/stellarindexwindow.h"
-#include "polities/politieswindow.h"
+#include "politiesview/politieswindow.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAction>

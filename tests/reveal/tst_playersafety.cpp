@@ -7,7 +7,7 @@
 #include "output/clipboard.h"
 #include "output/notescommands.h"
 #include "reveal/playercopy.h"
-#include "reveal/playerview.h"
+#include "playerview/playerview.h"
 #include "spaceview/spacecamera.h"
 #include "spaceview/spacescene.h"
 #include "support/recordingsurface.h"

@@ -1,4 +1,4 @@
-#include "reveal/playerview.h"
+#include "playerview/playerview.h"
 
 #include "mapview/paintersurface.h"
 #include "mapview/redraw.h"

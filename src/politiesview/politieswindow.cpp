@@ -1,4 +1,4 @@
-#include "polities/politieswindow.h"
+#include "politiesview/politieswindow.h"
 
 #include "mapview/mapmodel.h"
 #include "polities/polityedits.h"

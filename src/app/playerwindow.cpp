@@ -26,9 +26,9 @@ PlayerWindow::PlayerWindow(QWidget *owner)
 
 PlayerWindow::~PlayerWindow() = default;
 
-void PlayerWindow::follow(const MapModel &model)
+void PlayerWindow::follow(std::shared_ptr<const PlayerCopy> players)
 {
-    m_players = std::make_unique<PlayerCopy>(model);
+    m_players = std::move(players);
     update();
 }
 

@@ -23,8 +23,8 @@ public:
     explicit PlayerWindow(QWidget *owner = nullptr);
     ~PlayerWindow() override;
 
-    // Shows what the players know of `model` (the game master's).
-    void follow(const MapModel &model);
+    // Shows what the players know: `players`, the player-safe copy of the game master's model.
+    void follow(std::shared_ptr<const PlayerCopy> players);
     void followCamera(const SpaceCamera &camera, const SpaceOptions &options);
     void setKind(playerview::Kind kind);
     playerview::Kind kind() const { return m_kind; }
@@ -41,7 +41,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    std::unique_ptr<PlayerCopy> m_players;
+    std::shared_ptr<const PlayerCopy> m_players;
     SpaceCamera m_camera;
     SpaceOptions m_options;
     playerview::Kind m_kind = playerview::Kind::Map;

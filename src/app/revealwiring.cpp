@@ -6,6 +6,7 @@
 #include "app/workspace.h"
 #include "index/revealbox.h"
 #include "index/stellarindexwindow.h"
+#include "reveal/playercopy.h"
 #include "reveal/revealselection.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
@@ -182,7 +183,9 @@ void RevealWiring::updatePlayerWindow()
 {
     if (!m_player)
         return;
-    m_player->follow(m_workspace.model());
+    // In the player view the redraw has just made the players' copy; otherwise one is made here.
+    std::shared_ptr<const PlayerCopy> players = m_workspace.redraw().playerCopy();
+    m_player->follow(players ? std::move(players) : std::make_shared<const PlayerCopy>(m_workspace.model()));
     auto *space = m_workspace.window().findChild<SpaceViewWindow *>();
     if (!space)
         return;

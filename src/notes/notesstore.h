@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <vector>
 
 // The notes of every system for the whole run. A star has no notes, or a game-master text and a
@@ -38,25 +37,12 @@ public:
     // The pieces after a further separator, as read from a file (empty for notes typed here).
     const QStringList &hiddenPieces(int index) const { return star(index).hidden; }
 
-    void setNotes(int index, const QString &gameMaster, const QString &player, const QStringList &hidden = {})
-    {
-        m_stars.at(static_cast<size_t>(index)) = { Kind::Parts, gameMaster, player, hidden };
-        m_revision = nextRevision();
-    }
+    void setNotes(int index, const QString &gameMaster, const QString &player, const QStringList &hidden = {});
     // A text without parts (from an older file); an empty one means no notes.
-    void setTextWithoutParts(int index, const QString &text)
-    {
-        m_stars.at(static_cast<size_t>(index)) = { text.isEmpty() ? Kind::None : Kind::WithoutParts, text, {}, {} };
-        m_revision = nextRevision();
-    }
-
+    void setTextWithoutParts(int index, const QString &text);
     // Notes without parts whose text is not copied: the star counts as having notes but holds no
     // text (the player-safe copy of a text from an older file, which is game-master text).
-    void setNotesWithoutText(int index)
-    {
-        m_stars.at(static_cast<size_t>(index)) = { Kind::WithoutParts, {}, {}, {} };
-        m_revision = nextRevision();
-    }
+    void setNotesWithoutText(int index);
 
     quint64 revision() const { return m_revision; }
 
@@ -88,11 +74,7 @@ private:
         }
     };
 
-    static quint64 nextRevision()
-    {
-        static std::atomic<quint64> last { 0 };
-        return ++last;
-    }
+    static quint64 nextRevision();
 
     const Star &star(int index) const { return m_stars.at(static_cast<size_t>(index)); }
 

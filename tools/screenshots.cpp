@@ -1,6 +1,6 @@
 // Takes the README's pictures from the real windows: the map in both display modes and the
-// Stellar Index with notes, a plotted route, the find field and an exported map, driven through the same controls a
-// user clicks.
+// Stellar Index with notes, a plotted route, the find field, an exported map and three polities' territory,
+// driven through the same controls a user clicks.
 
 #include "app/helpcard.h"
 #include "app/launcher.h"
@@ -161,6 +161,36 @@ int main(int argc, char *argv[])
                  spaceViewPicture(window->workspace()), {} })
              .write(out.filePath(QStringLiteral("atlas.pdf")))
         && ok;
+
+    // Three polities around Sol and Tau Ceti, in the dark mode without the printer mode's extras: their
+    // territory on the map and the outlines of their claims in the 3D View.
+    model.campaign.travel = TravelPlan();
+    Polities &polities = model.campaign.polities;
+    polities.list = { Polity { QStringLiteral("Concordat"), 0x3366CC, 5.0, {}, true, false },
+        Polity { QStringLiteral("Free Worlds"), 0xCC3322, 4.0, {}, true, false },
+        Polity { QStringLiteral("Tau League"), 0xFF9900, 4.0, {}, true, false } };
+    const auto claim = [&](int polity, std::initializer_list<const char *> stars) {
+        for (const char *star : stars)
+            polities.memberOf[size_t(starNamed(table, QString::fromUtf8(star)))] = polity;
+    };
+    claim(0, { "Sol", "Alpha Centauri A", "Alpha Centauri B", "Proxima Centauri", "Luten 97-12" });
+    claim(1, { "Epsilon Eridani", "Sirius A", "Sirius B", "Kapteyn's Star" });
+    claim(2, { "Tau Ceti", "UV Ceti A", "UV Ceti B", "Kruger 60 A", "LFT 1729" });
+    model.view.selectedStar = starNamed(table, QStringLiteral("Tau Ceti"));
+    model.view.secondStar = StarTable::kSol;
+    model.view.originX = -3;
+    model.view.originY = -5;
+    window->showDisplayOptions();
+    for (const char *button : { "pcolflag", "staridon", "dfsonflag", "showheight", "showterritories", "Command4" })
+        click(options, button);
+    click(options, "OKButton");
+    ok = save(window, out, "polities-map.png") && ok;
+    window->menu().spaceViewAction->trigger();
+    space->resize(1000, 720);
+    space->canvas()->setCamera(camera);
+    ok = save(space, out, "polities-3d.png") && ok;
+    space->close();
+
     window->close();
     return ok ? 0 : 1;
 }

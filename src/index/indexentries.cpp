@@ -7,8 +7,8 @@
 
 namespace {
 
-// "N": the star's notes hold something to read. The players' copy keeps an empty record for a
-// Surveyed star whose notes are all the game master's, which the players cannot read.
+// The players' copy keeps an empty record for a Surveyed star whose notes are all the game
+// master's, which the players cannot read: no "N" for them.
 bool holdsText(const NotesStore &notes, int star)
 {
     return star < notes.size()
@@ -18,7 +18,7 @@ bool holdsText(const NotesStore &notes, int star)
 
 } // namespace
 
-std::vector<IndexEntryMark> indexEntryMarks(const MapModel &model)
+std::vector<IndexEntryMark> indexEntryMarks(const MapModel &model, bool forPlayers)
 {
     const ViewState &view = model.view;
     const StarTable &stars = *model.stars;
@@ -36,7 +36,7 @@ std::vector<IndexEntryMark> indexEntryMarks(const MapModel &model)
         const QString &starMark = stars[i].mark;
         if (starMark == QLatin1String("*") || starMark == QLatin1String("R"))
             mark.mark = starMark;
-        mark.hasNotes = holdsText(model.notes, i);
+        mark.hasNotes = forPlayers ? holdsText(model.notes, i) : model.notes.hasNotes(i);
     }
     return marks;
 }

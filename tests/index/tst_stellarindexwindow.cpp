@@ -145,14 +145,22 @@ private slots:
         model().notes.setNotes(111, "gm", "not yet told");
         model().notes.setNotes(112, "", "told");
         model().notes.setNotes(113, "gm only", "");
+        model().notes.setNotes(114, "", ""); // the separator alone, as a player map gives it
         // A Hidden star selected in the game master's view is not named once the players look.
         model().view.selectedStar = 5;
         m_main->refreshMap();
+        const ListLayout &layout = m_window->entryList()->layout();
+        const auto marked = [&](int k) {
+            const QPoint at = layout.entryPos(k) - QPoint(7 * layout.h() / 2, 0);
+            return darkPixels(QRect(at, QSize(3 * layout.h() / 2, layout.rowH()))) > 10;
+        };
+        // The game master sees "N" beside every star with notes, even two empty texts.
+        for (const int star : { 111, 112, 113, 114 })
+            QVERIFY2(marked(star), qPrintable(QString::number(star)));
         auto *caption = m_window->findChild<QLabel *>(QStringLiteral("sellabel"));
         QVERIFY(caption->text().contains(m_main->table()[5].starName));
         m_main->setViewAsPlayer(true);
         QCOMPARE(caption->text(), QStringLiteral("Selected System"));
-        const ListLayout &layout = m_window->entryList()->layout();
         std::vector<int> known;
         for (int star = 0; star < 192; ++star)
             if (model().campaign.reveal.state(star) != Reveal::Hidden)
@@ -163,11 +171,8 @@ private slots:
                 QCOMPARE(place(star).topLeft(), pixels(layout.entryPos(k++)));
         }
         // "N" only beside the star whose notes the players may read.
-        for (const int star : { 111, 112, 113 }) {
-            const int k = int(std::find(known.begin(), known.end(), star) - known.begin());
-            const QPoint at = layout.entryPos(k) - QPoint(7 * layout.h() / 2, 0);
-            QCOMPARE(darkPixels(QRect(at, QSize(3 * layout.h() / 2, layout.rowH()))) > 10, star == 112);
-        }
+        for (const int star : { 111, 112, 113, 114 })
+            QCOMPARE(marked(int(std::find(known.begin(), known.end(), star) - known.begin())), star == 112);
         for (const int k : { 3, 40, 150 }) {
             QWidget *shown = m_window->childAt(pixels(layout.entryPos(k)) + QPoint(3, 3));
             QVERIFY(shown);

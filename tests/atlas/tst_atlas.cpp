@@ -169,9 +169,15 @@ private slots:
         f.model.campaign.travel.route = { sol, f.star("Barnard's Star"), tau };
         const AtlasWriter writer = f.writer(AtlasEdition(edition), SectorChoice(choice));
         const AtlasPlan &plan = writer.plan();
-        // Which stars the sectors show, and how many the whole catalogue takes, is sectorCover's.
+        // Every stop of the route on a sector page: a cover that left out the last stop would centre the
+        // one sector off Tau Ceti here. The whole catalogue's cover is sectorCover's.
         if (sectors > 0)
             QCOMPARE(int(plan.sectors.size()), sectors);
+        for (const int star :
+            choice == int(SectorChoice::AlongRoute) ? f.model.campaign.travel.route : std::vector<int> {})
+            QVERIFY2(std::any_of(plan.sectors.begin(), plan.sectors.end(),
+                         [&](const AtlasSector &s) { return sectorShows(s, f.table, star); }),
+                qPrintable(f.table[star].starName));
         const QByteArray pdf = writer.pdf();
         const ReadNavigation read = readNavigation(pdf);
         // Title, contents, overview, one page a sector and one index page for these short notes.

@@ -362,19 +362,17 @@ private slots:
     // come in the order of its stops.
     void sectorCover()
     {
+        MapFixture f;
+        for (int i = 0; i < f.table.size(); i += 5)
+            f.model.notes.setNotes(i, "gm", "");
+        const std::vector<int> route = plotRoute(f.model.distances, StarTable::kSol, f.star("Tau Ceti"), 8.0).stars;
+        QVERIFY(route.size() > 2);
+        const AtlasNotes notes = AtlasNotes::forEdition(f.model.notes, AtlasEdition::GameMaster);
         for (const int choice :
             { int(SectorChoice::WholeCatalogue), int(SectorChoice::WithNotes), int(SectorChoice::AlongRoute) }) {
-            MapFixture f;
-            for (int i = 0; i < f.table.size(); i += 5)
-                f.model.notes.setNotes(i, "gm", "");
-            const std::vector<int> route = plotRoute(f.model.distances, StarTable::kSol, f.star("Tau Ceti"), 8.0).stars;
-            QVERIFY(route.size() > 2);
-            const AtlasNotes notes = AtlasNotes::forEdition(f.model.notes, AtlasEdition::GameMaster);
-            std::vector<int> wanted;
-            for (int i = 0; i < f.table.size(); ++i)
-                if (choice == int(SectorChoice::WholeCatalogue)
-                    || (choice == int(SectorChoice::WithNotes) && i % 5 == 0))
-                    wanted.push_back(i);
+            std::vector<int> wanted; // every star, every fifth (those with notes) or the route's stops
+            for (int i = 0, step = choice == int(SectorChoice::WithNotes) ? 5 : 1; i < f.table.size(); i += step)
+                wanted.push_back(i);
             if (choice == int(SectorChoice::AlongRoute))
                 wanted = route;
             const std::vector<AtlasSector> sectors = chooseSectors(SectorChoice(choice), f.table, notes, route);
@@ -449,16 +447,13 @@ private slots:
             QCOMPARE(ring.size(), selectedHere ? 1 : 0);
             // Under "LY", "from Sol"; each row's light years are its star's distance from Sol.
             QVERIFY(printed.contains("from Sol"));
-            const auto rowsAt = [&s](double x) {
-                return s.where([x](const RecordedOp &op) { return op.kind == Kind::Text && op.at[0] == x; });
-            };
-            QStringList expected; // the sector's stars in list order, light years from Sol
+            QStringList expected, lightYears; // the sector's stars in list order, light years from Sol
             for (int i = 0; i < f.table.size(); ++i)
                 if (sectorShows(sector, f.table, i))
                     expected << common::formatWhole(starDistance(f.table, i, StarTable::kSol));
-            QStringList lightYears;
-            for (const RecordedOp &op : rowsAt(265).mid(2))
-                lightYears << op.text;
+            for (const RecordedOp &op :
+                s.where([](const RecordedOp &text) { return text.kind == Kind::Text && text.at[0] == 265; }).mid(2))
+                lightYears << op.text; // the column at x 265, under "LY" and "from Sol"
             QCOMPARE(lightYears, expected);
             // A dark page is a black box over the whole sheet; a light one has none. Names on by default.
             const auto sheet = s.where([](const RecordedOp &op) {

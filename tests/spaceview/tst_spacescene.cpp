@@ -395,9 +395,8 @@ private slots:
             QVERIFY(separation[colour.rgb()] <= 65.0 + mm && separation[colour.rgb()] > 40.0);
             QVERIFY(qAbs(right->y() - left->y()) * mm < 1.0);
         }
-        const double nearer = separation[nearStar.rgb()];
-        const double middle = separation[centre.rgb()];
-        const double farther = separation[farStar.rgb()];
+        const double nearer = separation[nearStar.rgb()], middle = separation[centre.rgb()],
+                     farther = separation[farStar.rgb()];
         QVERIFY(crossed ? farther < middle && middle < nearer : nearer < middle && middle < farther);
         // Across the middle of the page, the two views (nothing in them is white): each at most 65 mm wide, apart.
         std::vector<std::pair<int, int>> runs;

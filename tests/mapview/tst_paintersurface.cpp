@@ -118,42 +118,38 @@ private slots:
     // nor drift apart.
     void textLandsInItsLine()
     {
-        struct Row
-        {
-            double fontSize;
-            bool bold;
-            double ratio, unitsPerPixel; // device pixels a logical pixel; map units a logical pixel
-            QPointF topLeft; // in logical pixels
-            QString text;
-        };
-        const Row rows[] = { { 8.25, false, 1.0, 1.0, { 3, 4 }, "AVA WAY To Ty" }, // kerned capitals
-            { 12.0, true, 1.0, 1.0, { 3.3, 4.7 }, "Wolf 359" },
-            { 8.25, false, 1.0, 1.0, { 0.45, 2.1 }, "AC +79\u00B0" }, { 12.0, false, 1.0, 25.4 / 96, { 0, 7 }, "Sol" },
-            { 8.25, false, 2.0, 1.0, { 0, 7 }, "Sol" }, { 9.0, false, 1.5, 1.0, { 3.3, 4.7 }, "AVA 61" },
-            { 20.0, true, 1.0, 0.5, { 0, 7 }, "Sol" } };
-        for (const Row &r : rows) {
-            const QString text = r.text + QStringLiteral(" \u00C9\u00C5jgy|");
-            QImage expected = blank(QSize(200, 60), r.ratio);
+        // Font size, bold, device pixels a logical pixel, map units a logical pixel, top left in logical
+        // pixels, text.
+        const std::tuple<double, bool, double, double, QPointF, const char *> rows[]
+            = { { 8.25, false, 1.0, 1.0, { 3, 4 }, "AVA WAY To Ty" }, // kerned capitals
+                  { 12.0, true, 1.0, 1.0, { 3.3, 4.7 }, "Wolf 359" },
+                  { 8.25, false, 1.0, 1.0, { 0.45, 2.1 }, "AC +79\u00B0" },
+                  { 12.0, false, 1.0, 25.4 / 96, { 0, 7 }, "Sol" }, { 8.25, false, 2.0, 1.0, { 0, 7 }, "Sol" },
+                  { 9.0, false, 1.5, 1.0, { 3.3, 4.7 }, "AVA 61" }, { 20.0, true, 1.0, 0.5, { 0, 7 }, "Sol" } };
+        for (const auto &[fontSize, bold, ratio, unitsPerPixel, topLeft, sample] : rows) {
+            const QString text = QString::fromUtf8(sample) + QStringLiteral(" \u00C9\u00C5jgy|");
+            QImage expected = blank(QSize(200, 60), ratio);
             {
                 QPainter painter(&expected);
                 painter.setRenderHint(QPainter::Antialiasing, true);
                 QFont font(QStringLiteral("Arial"));
-                font.setPointSizeF(r.fontSize);
-                font.setBold(r.bold);
+                font.setPointSizeF(fontSize);
+                font.setBold(bold);
                 painter.setFont(font);
                 painter.setPen(Qt::black);
-                painter.drawText(r.topLeft + QPointF(0, std::ceil(QFontMetricsF(font, &expected).ascent())), text);
+                painter.drawText(topLeft + QPointF(0, std::ceil(QFontMetricsF(font, &expected).ascent())), text);
             }
             RasterCache cache;
             double height = 0.0, next = 0.0;
             for (int pass = 0; pass < 2; ++pass) {
                 const QImage image = render(
-                    QSize(200, 60), r.ratio, r.unitsPerPixel,
-                    [&](PainterSurface &s) {
-                        s.fontSize = r.fontSize;
-                        s.fontBold = r.bold;
-                        s.currentX = r.topLeft.x() * r.unitsPerPixel;
-                        s.currentY = r.topLeft.y() * r.unitsPerPixel;
+                    QSize(200, 60), ratio, unitsPerPixel,
+                    [&, fontSize = fontSize, bold = bold, topLeft = topLeft, unitsPerPixel = unitsPerPixel](
+                        PainterSurface &s) {
+                        s.fontSize = fontSize;
+                        s.fontBold = bold;
+                        s.currentX = topLeft.x() * unitsPerPixel;
+                        s.currentY = topLeft.y() * unitsPerPixel;
                         height = s.textHeight(text);
                         s.drawText(text);
                         next = s.currentY;
@@ -161,7 +157,7 @@ private slots:
                     &cache);
                 QVERIFY2(image == expected, qPrintable(QStringLiteral("%1, pass %2").arg(text).arg(pass)));
             }
-            QCOMPARE(next, r.topLeft.y() * r.unitsPerPixel + height);
+            QCOMPARE(next, topLeft.y() * unitsPerPixel + height);
             int first = -1, last = -1;
             for (int y = 0; y < expected.height(); ++y)
                 for (int x = 0; x < expected.width(); ++x)
@@ -170,9 +166,9 @@ private slots:
                         last = y;
                         break;
                     }
-            const double bandTop = r.topLeft.y() * r.ratio;
-            const double band = height / r.unitsPerPixel * r.ratio;
-            QVERIFY2(first >= std::floor(bandTop) && last < bandTop + band && last - first + 1 >= band - 2.0 * r.ratio,
+            const double bandTop = topLeft.y() * ratio;
+            const double band = height / unitsPerPixel * ratio;
+            QVERIFY2(first >= std::floor(bandTop) && last < bandTop + band && last - first + 1 >= band - 2.0 * ratio,
                 qPrintable(text + QString::asprintf(": ink %d..%d, band %g + %g", first, last, bandTop, band)));
         }
     }

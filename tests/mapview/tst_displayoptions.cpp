@@ -1,14 +1,45 @@
 #include "catalogue/startable.h"
+#include "mapview/displaysettings.h"
 #include "mapview/mapmodel.h"
 #include "mapview/redraw.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
-// The redraw's first half: options into the view state, origin clamp, the first call.
-class TestRedrawCycle : public QObject
+// The Display Options: kept between runs, and read into the view state by the redraw's first half
+// (options into the view state, origin clamp, the first call).
+class TestDisplayOptions : public QObject
 {
     Q_OBJECT
 private slots:
+    // A first run gets the design values, a later one what the last run had, and a damaged value only
+    // loses itself.
+    void keptBetweenRuns()
+    {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("q.ini"), QSettings::IniFormat);
+        QVERIFY(DisplaySettings::load(settings) == DisplayOptions());
+
+        DisplayOptions changed;
+        changed.printerMode = true;
+        changed.starNumbersBox = 1;
+        changed.colourCode = 3;
+        changed.rangeCircleBox = 2;
+        changed.rangeText = "25";
+        DisplaySettings::save(settings, changed);
+        settings.sync();
+        QSettings again(dir.filePath("q.ini"), QSettings::IniFormat);
+        QVERIFY(DisplaySettings::load(again) == changed);
+
+        again.setValue("display/colourCode", 7);
+        again.setValue("display/starNumbers", "yes");
+        DisplayOptions damaged = DisplaySettings::load(again);
+        QCOMPARE(damaged.colourCode, 0);
+        QCOMPARE(damaged.starNumbersBox, 0);
+        QVERIFY(damaged.printerMode);
+    }
+
     // The range is rounded half to even and kept to what negates for rangeLow; the origin is clamped to
     // -35..20 both ways, so the 15-wide sector stays inside -35..35.
     void rangeAndOrigin()
@@ -63,5 +94,5 @@ private:
     StarTable m_table = StarTable::fromCatalogue();
 };
 
-QTEST_APPLESS_MAIN(TestRedrawCycle)
-#include "tst_redrawcycle.moc"
+QTEST_APPLESS_MAIN(TestDisplayOptions)
+#include "tst_displayoptions.moc"

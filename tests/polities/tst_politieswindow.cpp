@@ -41,11 +41,7 @@ private slots:
         m_window = &politiesWindow(m_main->workspace());
         QVERIFY(m_window->isVisible());
     }
-    void cleanup()
-    {
-        m_window = nullptr;
-        m_fixture.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void eachEditIsANamedUndoStep()
     {
@@ -76,7 +72,7 @@ private slots:
 
         // Undo takes each step back in turn and the window follows.
         undo();
-        QCOMPARE(polities().list[0].colour, kFirstColour);
+        QCOMPARE(polities().list[0].colour, quint32(0x3366CC)); // the colour the first new polity takes
         undo();
         undo();
         QCOMPARE(polities().list[0].claimRadius, Polity::kDefaultClaimRadius);
@@ -151,8 +147,6 @@ private slots:
     }
 
 private:
-    static constexpr quint32 kFirstColour = 0x3366CC; // the colour the first new polity takes
-
     std::unique_ptr<MainWindowFixture> m_fixture;
     MainWindow *m_main = nullptr;
     PolitiesWindow *m_window = nullptr;

@@ -2,12 +2,14 @@
 #include "app/helpcard.h"
 #include "app/mapcanvas.h"
 #include "app/playerwindow.h"
+#include "app/politieswiring.h"
 #include "app/revealwiring.h"
 #include "index/indexmarks.h"
 #include "index/notespanel.h"
 #include "index/revealbox.h"
 #include "index/stellarindexwindow.h"
 #include "mapview/displayoptionsdialog.h"
+#include "politiesview/politieswindow.h"
 #include "reveal/playercopy.h"
 #include "spaceview/spaceviewcanvas.h"
 #include "spaceview/spaceviewwindow.h"
@@ -16,6 +18,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDoubleSpinBox>
@@ -57,8 +60,8 @@ QStringList captions(const QMenu &menu)
 // The main window, shown afresh for each test: start-up, menus, Display Options, About, the help card and
 // closing; saving; the Stellar Index, the 3D View and the find windows open beside it, driven through the
 // windowing system as a user's keys and clicks arrive (a modal window would block them); and setting what
-// the players know, View as Player and the player window. The window's own commands are reached through
-// their menu actions, so a miswired action fails here.
+// the players know, View as Player, the player window and the Polities window. The window's own commands are reached
+// through their menu actions, so a miswired action fails here.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -390,8 +393,8 @@ private slots:
         emit box->choice()->activated(0);
         QCOMPARE(m_window->model().campaign.reveal.state(StarTable::kSol), Reveal::Hidden);
         QCOMPARE(box->choice()->currentText(), QString("Hidden"));
-        QCOMPARE(m_window->menu().undoAction->text(), QString("Undo Set Reveal State"));
-        m_window->menu().undoAction->trigger();
+        QCOMPARE(undoText(), QString("Undo Set Reveal State"));
+        undo();
         QCOMPARE(m_window->model().campaign.reveal.state(StarTable::kSol), Reveal::Surveyed);
         QCOMPARE(box->choice()->currentText(), QString("Surveyed"));
         m_window->model().view.selectedStar = -1;
@@ -411,7 +414,7 @@ private slots:
                 "Polities…", "-", "Claim 12" }));
         menu->actions()[1]->trigger();
         QCOMPARE(m_window->model().campaign.reveal.state(12), Reveal::Hidden);
-        QCOMPARE(m_window->menu().undoAction->text(), QString("Undo Set Reveal State"));
+        QCOMPARE(undoText(), QString("Undo Set Reveal State"));
     }
 
     // View as Player: the banner, no marker of a Hidden star, the shown model without it; the
@@ -470,6 +473,114 @@ private slots:
         QCOMPARE(int(bytes.count(QByteArrayView("\n"))), 5 + model.stars->size());
     }
 
+    // Each change in the Polities window is one named undo step that undo takes back, and the window follows.
+    void politiesEditsAreNamedUndoSteps()
+    {
+        QVERIFY(openPolities());
+        click("newpolity");
+        QCOMPARE(polities().list.size(), size_t(1));
+        QCOMPARE(polities().list[0].name, QStringLiteral("Polity 1"));
+        QCOMPARE(undoText(), QStringLiteral("Undo New Polity"));
+        QCOMPARE(m_polities->currentPolity(), 0);
+
+        auto *name = child<QLineEdit>(m_polities, "polityname");
+        name->setText(QStringLiteral("Concordat"));
+        emit name->editingFinished();
+        QCOMPARE(polities().list[0].name, QStringLiteral("Concordat"));
+        QCOMPARE(undoText(), QStringLiteral("Undo Rename Polity"));
+
+        child<QDoubleSpinBox>(m_polities, "claimradius")->setValue(7.5);
+        QCOMPARE(polities().list[0].claimRadius, 7.5);
+        child<QCheckBox>(m_polities, "polityknown")->setChecked(true);
+        QVERIFY(polities().list[0].knownToPlayers);
+        QCOMPARE(undoText(), QStringLiteral("Undo Mark Polity Known"));
+
+        m_polities->setColourChooser([](const QColor &) { return QColor(0x12, 0x34, 0x56); });
+        click("politycolour");
+        QCOMPARE(polities().list[0].colour, quint32(0x123456));
+        m_polities->setColourChooser([](const QColor &) { return QColor(); }); // cancelled
+        click("politycolour");
+        QCOMPARE(undoText(), QStringLiteral("Undo Recolour Polity"));
+
+        // Undo takes each step back in turn and the window follows.
+        undo();
+        QCOMPARE(polities().list[0].colour, quint32(0x3366CC)); // the colour the first new polity takes
+        undo();
+        undo();
+        QCOMPARE(polities().list[0].claimRadius, Polity::kDefaultClaimRadius);
+        QCOMPARE(child<QDoubleSpinBox>(m_polities, "claimradius")->value(), Polity::kDefaultClaimRadius);
+        undo();
+        QCOMPARE(child<QLineEdit>(m_polities, "polityname")->text(), QStringLiteral("Polity 1"));
+        undo();
+        QVERIFY(polities().list.empty());
+        QCOMPARE(m_polities->currentPolity(), int(Polities::kNone));
+    }
+
+    // A star belongs to one polity at most, and the Stellar Index names the selected star's polity.
+    void politiesAssignStarsOnceAndTheIndexNamesThem()
+    {
+        QVERIFY(openPolities());
+        click("newpolity");
+        click("newpolity");
+        const int sol = StarTable::kSol; // selected at start-up
+        m_polities->setCurrentPolity(0);
+        click("assignselected");
+        QCOMPARE(polities().memberOf[size_t(sol)], 0);
+        QCOMPARE(
+            m_window->stellarIndex()->findChild<QLabel *>("politylabel")->text(), QStringLiteral("Polity: Polity 1"));
+        // The stars within 5 ly go to the second polity, Sol with them: a star belongs to one at most.
+        m_polities->setCurrentPolity(1);
+        child<QDoubleSpinBox>(m_polities, "assignradius")->setValue(5.0);
+        click("assignwithin");
+        QCOMPARE(polities().memberOf[size_t(sol)], 1);
+        QCOMPARE(std::count(polities().memberOf.begin(), polities().memberOf.end(), 0), 0L);
+        QCOMPARE(std::count(polities().memberOf.begin(), polities().memberOf.end(), 1), 4L);
+        QCOMPARE(undoText(), QStringLiteral("Undo Assign Stars to Polity"));
+        click("releasestar");
+        QCOMPARE(polities().memberOf[size_t(sol)], int(Polities::kNone));
+        QVERIFY(m_window->stellarIndex()->findChild<QLabel *>("politylabel")->text().isEmpty());
+        undo();
+        undo();
+        QCOMPARE(polities().memberOf[size_t(sol)], 0);
+        // Deleting the first polity moves the second up; its stars stay with it.
+        m_window->menu().redoAction->trigger();
+        m_polities->setCurrentPolity(0);
+        click("deletepolity");
+        QCOMPARE(polities().list.size(), size_t(1));
+        QCOMPARE(std::count(polities().memberOf.begin(), polities().memberOf.end(), 0), 4L);
+        QCOMPARE(undoText(), QStringLiteral("Undo Delete Polity"));
+    }
+
+    // The right-click menu on a star moves it between polities as one undoable command.
+    void starMenuAssignsThePolity()
+    {
+        QVERIFY(openPolities());
+        click("newpolity");
+        click("newpolity");
+        const int star = 12;
+        const auto choose = [&](const QString &caption) {
+            const std::unique_ptr<QMenu> menu = reveal().starMenu().build(star, nullptr);
+            auto *section = menu->findChild<QMenu *>(QStringLiteral("politymenu"));
+            QVERIFY(section);
+            for (QAction *action : section->actions())
+                if (action->text() == caption) {
+                    action->trigger();
+                    return;
+                }
+            QFAIL(qPrintable(caption + QStringLiteral(" is not in the polity menu")));
+        };
+        choose(QStringLiteral("Polity 2"));
+        QCOMPARE(polities().memberOf[size_t(star)], 1);
+        QCOMPARE(undoText(), QStringLiteral("Undo Assign Star to Polity"));
+        const std::unique_ptr<QMenu> menu = reveal().starMenu().build(star, nullptr);
+        const QList<QAction *> entries = menu->findChild<QMenu *>(QStringLiteral("politymenu"))->actions();
+        QVERIFY(entries[1]->isChecked() && !entries[0]->isChecked());
+        choose(QStringLiteral("None"));
+        QCOMPARE(polities().memberOf[size_t(star)], int(Polities::kNone));
+        undo();
+        QCOMPARE(polities().memberOf[size_t(star)], 1);
+    }
+
 private:
     template <typename T = QAbstractButton>
     static T *child(QObject *parent, const QString &name)
@@ -481,11 +592,22 @@ private:
     }
     QAction *action(const char *name) const { return child<QAction>(m_window, name); }
     RevealWiring &reveal() const { return revealWiring(m_window->workspace()); }
+    bool openPolities()
+    {
+        m_window->menu().politiesAction->trigger();
+        m_polities = &politiesWindow(m_window->workspace());
+        return m_polities->isVisible();
+    }
+    Polities &polities() { return m_window->model().campaign.polities; }
+    QString undoText() const { return m_window->menu().undoAction->text(); }
+    void click(const char *name) { QTest::mouseClick(child(m_polities, name), Qt::LeftButton); }
+    void undo() { m_window->menu().undoAction->trigger(); }
 
     QTemporaryDir m_dir;
     std::unique_ptr<MainWindowFixture> m_fixture;
     MainWindow *m_window = nullptr;
     ScriptedServices *m_services = nullptr;
+    PolitiesWindow *m_polities = nullptr;
 };
 
 QTEST_MAIN(TestMainWindow)

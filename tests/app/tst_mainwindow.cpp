@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -55,6 +56,35 @@ QStringList captions(const QMenu &menu)
     return texts;
 }
 
+// Every service the File menu's commands use, logging which one was asked for what. Dialogs are
+// cancelled, so each command stops after its first question.
+class LoggedServices : public FileDialog,
+                       public MessageBox,
+                       public Clipboard,
+                       public PrintDialog,
+                       public ResolutionChooser
+{
+public:
+    QStringList log;
+    bool showSave() override { return record("save " + title); }
+    bool showOpen() override { return record("open " + title); }
+    bool showPrinter(QWidget *, QPrinter &) override { return record("printer"); }
+    Answer show(const QString &, const QString &title, Buttons, Icon) override
+    {
+        record("message " + title);
+        return Answer::Ok;
+    }
+    void setText(const QString &text) override { log << "clipboard " + text.section(QRegularExpression(" \\d"), 0, 0); }
+    int chooseDpi(const QString &title) override { return int(record("dpi " + title)); } // 0: cancelled
+
+private:
+    bool record(const QString &entry)
+    {
+        log << entry;
+        return false;
+    }
+};
+
 } // namespace
 
 // The main window, shown afresh for each test: start-up, menus, Display Options, About, the help card and
@@ -74,6 +104,38 @@ private slots:
         QVERIFY(m_fixture->show());
     }
     void cleanup() { m_fixture.reset(); }
+
+    // Each menu action runs its own command and no other, in a window of its own with LoggedServices
+    // behind it; "redraw" marks each drawing of the map.
+    void eachMenuActionRunsItsCommand()
+    {
+        LoggedServices services;
+        MainWindowFixture window(CommandServices { services, services, services, services, services });
+        window.model().view.secondStarChosen = true; // star 0 as the destination
+        QObject::connect(window.window(), &MainWindow::mapDrawn, [&services] { services.log << "redraw"; });
+        const QString sent = "message Clipboard Ready";
+        const std::pair<QAction * MainMenu::*, QStringList> rows[]
+            = { { &MainMenu::saveStateAction, { "save Save Game State" } },
+                  { &MainMenu::saveStateAsAction, { "save Save Game State" } },
+                  { &MainMenu::loadStateAction, { "open Load Game State" } },
+                  { &MainMenu::savePlayerAction, { "save Save Player Game State" } },
+                  { &MainMenu::loadPlayerAction, { "open Load Player Map" } },
+                  { &MainMenu::printAction, { "printer", "redraw" } },
+                  { &MainMenu::copyAllNotesAction, { "clipboard VQA Game Master Notes and Player Notes", sent } },
+                  { &MainMenu::copyPlayerNotesAction, { "clipboard VQA Player Notes", sent } },
+                  { &MainMenu::exportMapAction, { "save Export Map" } },
+                  { &MainMenu::exportHandoutAction, { "save Export Player Handout" } },
+                  // In this order: no route yet to copy; Sol to the second star, star 0, drawn then reported; cleared.
+                  { &MainMenu::copyRouteAction, { "message Plot Route" } },
+                  { &MainMenu::plotRouteAction, { "redraw", "message Plot Route" } },
+                  { &MainMenu::clearRouteAction, { "redraw" } } };
+        for (const auto &[action, ran] : rows) {
+            services.log.clear();
+            (window.menu().*action)->trigger();
+            QVERIFY2(services.log == ran,
+                qPrintable((window.menu().*action)->objectName() + ": " + services.log.join(", ")));
+        }
+    }
 
     void startUp()
     {
@@ -308,16 +370,9 @@ private slots:
         QTEST(contents(campaign) != before, "saved");
     }
 
-    // Escape in a field, a list or a box leaves it, never the program.
+    // Escape in a field, a list or a box leaves it, never the program (for the find field: tst_find).
     void escapeInFieldsKeepsTheProgram()
     {
-        m_window->menu().findStarAction->trigger();
-        auto *findStar = m_window->findChild<QLineEdit *>("findfield");
-        QVERIFY(findStar && findStar->isVisible());
-        QTest::keyClicks(findStar, "Sir");
-        QTest::keyClick(findStar, Qt::Key_Escape);
-        QVERIFY(!findStar->isVisible());
-
         m_window->menu().findNotesAction->trigger();
         for (const char *name : { "findnotesfield", "findnotesresults" }) {
             m_window->menu().findNotesAction->trigger();
@@ -342,8 +397,7 @@ private slots:
     void helpMenu()
     {
         HelpCard *card = m_window->helpCard();
-        QTest::mouseClick(card, Qt::LeftButton);
-        QVERIFY(!card->isVisible());
+        m_window->hideHelpCard();
         m_window->menu().quickStartAction->trigger();
         QVERIFY(card->isVisible());
         m_window->menu().keysAction->trigger();

@@ -49,48 +49,38 @@ class TestNotesSearch : public QObject
 {
     Q_OBJECT
 private slots:
-    void search_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QStringList>("expected");
-        const QString x60(60, u'x'), y60(60, u'y');
-        QTest::newRow("case") << "PIRATE"
-                              << QStringList { "0 GM: Pirate | [Pirate] base on the CAFÉ moon",
-                                     "1 Player: pirate | A [pirate] captain drinks here",
-                                     "4 GM: pirate | old [pirate] log" };
-        QTest::newRow("accents both ways")
-            << "cafe"
-            << QStringList { "0 GM: CAFÉ | Pirate base on the [CAFÉ] moon", "1 Player: Café | [Café] du Port",
-                   QString::fromUtf8("3 GM: cafe\u0301 | [cafe\u0301] \uFB01re") };
-        QTest::newRow("accented query") << "CAFÉ MOON"
-                                        << QStringList { "0 GM: CAFÉ moon | Pirate base on the [CAFÉ moon]" };
-        QTest::newRow("part of a word") << "port"
-                                        << QStringList { "0 Player: port | Rumours of a space[port]",
-                                               "1 Player: Port | Café du [Port]" };
-        QTest::newRow("GM only") << "depot" << QStringList { "1 GM: depot | supply [depot]" };
-        QTest::newRow("player only") << "rumours" << QStringList { "0 Player: Rumours | [Rumours] of a spaceport" };
-        QTest::newRow("beside U+00FF") << "cy" << QStringList { "2 GM: cÿ | ab[cÿ]" };
-        QTest::newRow("U+00FF as y") << "ydef" << QStringList { "2 Player: ÿdef | [ÿdef]" };
-        QTest::newRow("never across the parts") << "cyyd" << QStringList {};
-        QTest::newRow("inside a ligature")
-            << "ir"
-            << QStringList { QString::fromUtf8("3 GM: \uFB01r | cafe\u0301 [\uFB01r]e"), "4 GM: ir | old p[ir]ate log",
-                   "0 GM: ir | P[ir]ate base on the CAFÉ moon", "1 Player: ir | A p[ir]ate captain drinks here" };
-        QTest::newRow("long line cut around")
-            << "needle" << QStringList { "5 Player: needle | …" + x60 + "[needle]" + y60 + "…" };
-        QTest::newRow("empty") << "" << QStringList {};
-    }
+    // Each query against the sample notes; the rows come by star, the GM text first, and are compared as sets.
     void search()
     {
-        QFETCH(QString, query);
-        QFETCH(QStringList, expected);
         const NotesStore notes = sampleNotes();
-        NotesSearch search(notes);
-        QStringList found = describe(notes, search.find(query));
-        // Rows come by star, the GM text first; compare as sets where a test lists them otherwise.
-        found.sort();
-        expected.sort();
-        QCOMPARE(found, expected);
+        const QString x60(60, u'x'), y60(60, u'y');
+        const std::pair<const char *, QStringList> queries[] = {
+            { "PIRATE",
+                { "0 GM: Pirate | [Pirate] base on the CAFÉ moon", "1 Player: pirate | A [pirate] captain drinks here",
+                    "4 GM: pirate | old [pirate] log" } },
+            { "cafe", // accents both ways
+                { "0 GM: CAFÉ | Pirate base on the [CAFÉ] moon", "1 Player: Café | [Café] du Port",
+                    QString::fromUtf8("3 GM: cafe\u0301 | [cafe\u0301] \uFB01re") } },
+            { "CAFÉ MOON", { "0 GM: CAFÉ moon | Pirate base on the [CAFÉ moon]" } },
+            { "port", // part of a word
+                { "0 Player: port | Rumours of a space[port]", "1 Player: Port | Café du [Port]" } },
+            { "depot", { "1 GM: depot | supply [depot]" } }, // GM part only
+            { "rumours", { "0 Player: Rumours | [Rumours] of a spaceport" } }, // player part only
+            { "cy", { "2 GM: cÿ | ab[cÿ]" } }, // beside U+00FF
+            { "ydef", { "2 Player: ÿdef | [ÿdef]" } }, // U+00FF as y
+            { "cyyd", {} }, // never across the parts
+            { "ir", // inside a ligature
+                { QString::fromUtf8("3 GM: \uFB01r | cafe\u0301 [\uFB01r]e"), "4 GM: ir | old p[ir]ate log",
+                    "0 GM: ir | P[ir]ate base on the CAFÉ moon", "1 Player: ir | A p[ir]ate captain drinks here" } },
+            { "needle", { "5 Player: needle | …" + x60 + "[needle]" + y60 + "…" } }, // a long line cut around it
+            { "", {} }
+        };
+        for (auto [query, expected] : queries) {
+            QStringList found = describe(notes, NotesSearch(notes).find(query));
+            found.sort();
+            expected.sort();
+            QVERIFY2(found == expected, qPrintable(QStringLiteral("\"%1\": ").arg(query) + found.join(", ")));
+        }
     }
 
     // Typing narrows the last results; a change to the notes between two keys is still found.

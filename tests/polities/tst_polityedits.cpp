@@ -12,48 +12,33 @@ class TestPolityEdits : public QObject
 {
     Q_OBJECT
 private slots:
-    void newPolitiesTakeFreeColours()
-    {
-        Polities polities(10);
-        polities = polityedits::added(polities, QStringLiteral("A"));
-        polities = polityedits::added(polities, QStringLiteral("B"));
-        QCOMPARE(polities.list.size(), size_t(2));
-        QCOMPARE(polities.list[1].name, QStringLiteral("B"));
-        QVERIFY(polities.list[0].colour != polities.list[1].colour);
-        // The first's colour is free again once it is deleted, and the next new one takes it.
-        const quint32 first = polities.list[0].colour;
-        polities = polityedits::added(polityedits::removed(polities, 0), QStringLiteral("C"));
-        QCOMPARE(polities.list[1].colour, first);
-    }
-
-    void deletingMovesLaterPolitiesUp()
+    // New polities take free colours; a star belongs to one polity at most; deleting a polity moves the later
+    // ones and their stars up and frees its colour for the next new one. Edits naming no polity change nothing.
+    void editsKeepOnePolityPerStar()
     {
         Polities polities(6);
         for (const char *name : { "A", "B", "C" })
             polities = polityedits::added(polities, QString::fromLatin1(name));
-        polities = polityedits::assigned(polities, { 0, 1 }, 0);
+        QCOMPARE(polities.list.size(), size_t(3));
+        QCOMPARE(polities.list[1].name, QStringLiteral("B"));
+        QVERIFY(polities.list[0].colour != polities.list[1].colour);
+        polities = polityedits::assigned(polities, { 0, 1, 2, 9, -1 }, 0); // 9 and -1 are no stars
         polities = polityedits::assigned(polities, { 2 }, 1);
         polities = polityedits::assigned(polities, { 4 }, 2);
+        QCOMPARE(polityedits::members(polities, 0), (std::vector<int> { 0, 1 }));
+        QCOMPARE(polityedits::members(polities, 1), std::vector<int> { 2 });
+        QCOMPARE(polityedits::polityOf(polities, 2), 1);
+        QCOMPARE(polityedits::polityOf(polities, 77), int(Polities::kNone));
+        QCOMPARE(polityedits::assigned(polities, { 3 }, 5), polities);
+        QCOMPARE(polityedits::removed(polities, 3), polities);
+
         const Polities after = polityedits::removed(polities, 1);
         QCOMPARE(after.list.size(), size_t(2));
         QCOMPARE(after.list[1].name, QStringLiteral("C"));
         QCOMPARE(after.memberOf, (std::vector<int> { 0, 0, Polities::kNone, Polities::kNone, 1, Polities::kNone }));
-        QCOMPARE(polityedits::removed(polities, 3), polities); // no such polity: unchanged
-    }
-
-    void aStarBelongsToOnePolityAtMost()
-    {
-        Polities polities(5);
-        polities = polityedits::added(polityedits::added(polities, QStringLiteral("A")), QStringLiteral("B"));
-        polities = polityedits::assigned(polities, { 1, 2, 9, -1 }, 0); // 9 and -1 are no stars
-        polities = polityedits::assigned(polities, { 2 }, 1);
-        QCOMPARE(polityedits::members(polities, 0), std::vector<int> { 1 });
-        QCOMPARE(polityedits::members(polities, 1), std::vector<int> { 2 });
-        QCOMPARE(polityedits::polityOf(polities, 2), 1);
-        QCOMPARE(polityedits::assigned(polities, { 3 }, 5), polities); // no such polity
+        QCOMPARE(polityedits::added(after, QStringLiteral("D")).list[2].colour, polities.list[1].colour);
         polities = polityedits::assigned(polities, { 2 }, Polities::kNone);
         QCOMPARE(polityedits::polityOf(polities, 2), int(Polities::kNone));
-        QCOMPARE(polityedits::polityOf(polities, 77), int(Polities::kNone));
     }
 
     void routesNameBorderCrossingsAndAvoidStars()

@@ -41,31 +41,20 @@ class TestTerritory : public QObject
 {
     Q_OBJECT
 private slots:
-    void ruleAtPoints_data()
-    {
-        QTest::addColumn<float>("x");
-        QTest::addColumn<float>("y");
-        QTest::addColumn<int>("holder");
-        // A at (0,0,0) radius 5, B at (6,0,0) radius 5, margin 1; C at (0,-20,0) radius 2 and D at
-        // (4,-20,0) radius 10: a short claim still wins where it reaches.
-        QTest::newRow("near A") << 1.0f << 0.0f << 0;
-        QTest::newRow("halfway is neutral") << 3.0f << 0.0f << territory::kNeutral;
-        QTest::newRow("0.8 ly nearer B is neutral") << 3.4f << 0.0f << territory::kNeutral;
-        QTest::newRow("1.2 ly nearer B is B's") << 3.6f << 0.0f << 1;
-        QTest::newRow("inside A's edge") << 0.0f << 4.9f << 0;
-        QTest::newRow("past A's edge") << 0.0f << 5.1f << territory::kUnclaimed;
-        QTest::newRow("far from all") << 20.0f << 20.0f << territory::kUnclaimed;
-        QTest::newRow("short claim holds its reach") << 1.0f << -20.0f << 2;
-        QTest::newRow("long claim beyond the short one") << 2.5f << -20.0f << 3;
-    }
+    // A at (0,0,0) radius 5, B at (6,0,0) radius 5, margin 1; C at (0,-20,0) radius 2 and D at
+    // (4,-20,0) radius 10: a short claim still wins where it reaches.
     void ruleAtPoints()
     {
-        QFETCH(float, x);
-        QFETCH(float, y);
-        QFETCH(int, holder);
         const std::vector<MemberStar> members = { { QVector3D(0, 0, 0), 0, 5.0f }, { QVector3D(6, 0, 0), 1, 5.0f },
             { QVector3D(0, -20, 0), 2, 2.0f }, { QVector3D(4, -20, 0), 3, 10.0f } };
-        QCOMPARE(holderAt(members, 1.0, QVector3D(x, y, 0)), holder);
+        const int neutral = territory::kNeutral, unclaimed = territory::kUnclaimed;
+        const std::tuple<const char *, float, float, int> points[] = { { "near A", 1, 0, 0 },
+            { "halfway is neutral", 3, 0, neutral }, { "0.8 ly nearer B is neutral", 3.4f, 0, neutral },
+            { "1.2 ly nearer B is B's", 3.6f, 0, 1 }, { "inside A's edge", 0, 4.9f, 0 },
+            { "past A's edge", 0, 5.1f, unclaimed }, { "far from all", 20, 20, unclaimed },
+            { "short claim holds its reach", 1, -20, 2 }, { "long claim beyond the short one", 2.5f, -20, 3 } };
+        for (const auto &[name, x, y, holder] : points)
+            QVERIFY2(holderAt(members, 1.0, QVector3D(x, y, 0)) == holder, name);
     }
 
     void membersComeFromPolities()

@@ -27,43 +27,20 @@ class TestReveal : public QObject
 {
     Q_OBJECT
 private slots:
-    void starsWithin_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<double>("lightYears");
-        QTest::addColumn<Stars>("expected");
-        QTest::newRow("none around: the star alone") << 0 << 0.0 << Stars { 0 };
-        QTest::newRow("exactly the distance counts") << 0 << 3.0 << Stars { 0, 1 };
-        QTest::newRow("a little further") << 0 << 3.2 << Stars { 0, 1, 3 };
-        QTest::newRow("from the middle") << 1 << 3.0 << Stars { 0, 1, 2, 3 };
-        QTest::newRow("no star selected") << -1 << 10.0 << Stars {};
-        QTest::newRow("past the table") << 4 << 10.0 << Stars {};
-    }
+    // The stars "All Within" takes: the distance itself counts; none for no star or one past the table.
     void starsWithin()
     {
-        QFETCH(int, from);
-        QFETCH(double, lightYears);
-        QFETCH(Stars, expected);
         const StarTable table = smallTable();
-        QCOMPARE(PairDistances(table).within(from, lightYears), expected);
+        const PairDistances distances(table);
+        const std::tuple<int, double, Stars> rows[] = { { 0, 0.0, { 0 } }, { 0, 3.0, { 0, 1 } },
+            { 0, 3.2, { 0, 1, 3 } }, { 1, 3.0, { 0, 1, 2, 3 } }, { -1, 10.0, {} }, { 4, 10.0, {} } };
+        for (const auto &[from, lightYears, expected] : rows)
+            QVERIFY2(distances.within(from, lightYears) == expected,
+                qPrintable(QString::asprintf("from %d within %g ly", from, lightYears)));
     }
 
-    void routeNotesAndSetting()
-    {
-        TravelPlan travel;
-        travel.route = { 3, 1, 3, 0 };
-        QCOMPARE(reveal::starsOnRoute(travel), (Stars { 0, 1, 3 }));
-        NotesStore notes(4);
-        notes.setNotes(2, "gm", "");
-        notes.setTextWithoutParts(3, "old");
-        QCOMPARE(reveal::starsWithNotes(notes), (Stars { 2, 3 }));
-        const RevealStates states = reveal::withState(RevealStates(4), { -1, 1, 3, 9 }, Reveal::Known);
-        QCOMPARE(states.state(0), Reveal::Surveyed);
-        QCOMPARE(states.state(1), Reveal::Known);
-        QCOMPARE(states.state(3), Reveal::Known);
-    }
-
-    // Hidden stars leave the copy's table, the others keep their order and notes as the players may read them.
+    // Hidden stars leave the copy's table, the others keep their order, notes as the players may read
+    // them and only the polities known to the players; a frame's stars go back to catalogue numbers.
     void copyHoldsOnlyWhatPlayersKnow()
     {
         const StarTable table = smallTable();
@@ -74,6 +51,8 @@ private slots:
         model.notes.setTextWithoutParts(3, "old gm text");
         model.campaign.reveal.setState(1, Reveal::Hidden);
         model.campaign.reveal.setState(2, Reveal::Known);
+        model.campaign.polities.list = { { "Secret", 1, 5, "gm", false }, { "Open", 2, 5, "gm note", true } };
+        model.campaign.polities.memberOf = { 0, 1, 1, 0 };
         model.view.selectedStar = 1;
         model.view.secondStar = 3;
         model.view.secondStarChosen = true;
@@ -85,6 +64,12 @@ private slots:
         QCOMPARE(players.toPlayer(3), 2);
         QCOMPARE(players.toCatalogue(2), 3);
         QCOMPARE(players.toCatalogue(3), -1);
+        QCOMPARE(players.catalogueStars(), (std::vector<int> { 0, 2, 3 }));
+        MapFrame frame;
+        frame.markers = { { 0, {}, "S0" }, { 2, {}, "S3" } };
+        const MapFrame back = players.catalogueFrame(frame);
+        QCOMPARE(back.markers[0].star, 0);
+        QCOMPARE(back.markers[1].star, 3);
 
         const NotesStore &notes = players.model().notes;
         QCOMPARE(notes.gameMasterText(0), QString());
@@ -100,68 +85,36 @@ private slots:
         QCOMPARE(players.catalogueView().secondStar, 3);
         QCOMPARE(players.model().view.selectedStar, -1);
         QCOMPARE(players.model().view.secondStar, 2);
-    }
 
-    // The route the players see runs through stars they know: plotted again around a Hidden star,
-    // gone when one of its ends is Hidden.
-    void routeThroughKnownStars_data()
-    {
-        QTest::addColumn<int>("hidden");
-        QTest::addColumn<Stars>("shown"); // in catalogue numbers
-        QTest::newRow("all known") << -1 << Stars { 0, 1, 2 };
-        QTest::newRow("around a hidden middle") << 1 << Stars { 0, 3, 2 };
-        QTest::newRow("hidden start") << 0 << Stars {};
-        QTest::newRow("hidden end") << 2 << Stars {};
-    }
-    void routeThroughKnownStars()
-    {
-        QFETCH(int, hidden);
-        QFETCH(Stars, shown);
-        const StarTable table = smallTable();
-        MapModel model(table);
-        model.campaign.travel.jumpLimit = 3.5;
-        model.campaign.travel.route = { 0, 1, 2 };
-        if (hidden >= 0)
-            model.campaign.reveal.setState(hidden, Reveal::Hidden);
-        const PlayerCopy players(model);
-        Stars route;
-        for (const int star : players.model().campaign.travel.route)
-            route.push_back(players.toCatalogue(star));
-        QCOMPARE(route, shown);
-    }
-
-    void politiesAndSol()
-    {
-        const StarTable table = smallTable();
-        MapModel model(table);
-        model.campaign.polities.list = { { "Secret", 1, 5, "gm", false }, { "Open", 2, 5, "gm note", true } };
-        model.campaign.polities.memberOf = { 0, 1, 1, 0 };
-        model.campaign.reveal.setState(1, Reveal::Hidden);
-        const PlayerCopy players(model);
         const Polities &shown = players.model().campaign.polities;
         QCOMPARE(shown.list.size(), size_t(1));
         QCOMPARE(shown.list[0].name, QString("Open"));
         QCOMPARE(shown.list[0].note, QString());
         QCOMPARE(shown.memberOf, (Stars { Polities::kNone, 0, Polities::kNone }));
-
+        // The copy finds Sol in the subset of the catalogue it keeps.
         const StarTable catalogue = StarTable::fromCatalogue();
         QCOMPARE(catalogue.subset({ 0, StarTable::kSol }).sol(), 1);
         QCOMPARE(catalogue.subset({ 0, 1 }).sol(), -1);
     }
 
-    // Clicks find the catalogue stars a player-view frame shows.
-    void frameBackInCatalogueNumbers()
+    // The route the players see runs through stars they know: plotted again around a Hidden star,
+    // gone when one of its ends is Hidden.
+    void routeThroughKnownStars()
     {
         const StarTable table = smallTable();
-        MapModel model(table);
-        model.campaign.reveal.setState(0, Reveal::Hidden);
-        const PlayerCopy players(model);
-        MapFrame frame;
-        frame.markers = { { 0, {}, "S1" }, { 2, {}, "S3" } };
-        const MapFrame back = players.catalogueFrame(frame);
-        QCOMPARE(back.markers[0].star, 1);
-        QCOMPARE(back.markers[1].star, 3);
-        QCOMPARE(players.catalogueStars(), (std::vector<int> { 1, 2, 3 }));
+        for (const auto &[hidden, shown] : { std::pair { -1, Stars { 0, 1, 2 } }, { 1, Stars { 0, 3, 2 } },
+                 { 0, Stars {} }, { 2, Stars {} } }) { // shown in catalogue numbers
+            MapModel model(table);
+            model.campaign.travel.jumpLimit = 3.5;
+            model.campaign.travel.route = { 0, 1, 2 };
+            if (hidden >= 0)
+                model.campaign.reveal.setState(hidden, Reveal::Hidden);
+            const PlayerCopy players(model);
+            Stars route;
+            for (const int star : players.model().campaign.travel.route)
+                route.push_back(players.toCatalogue(star));
+            QVERIFY2(route == shown, qPrintable(QStringLiteral("star %1 hidden").arg(hidden)));
+        }
     }
 
     // With every star Surveyed the player map's bytes are those written without the copy.
@@ -192,31 +145,40 @@ private slots:
         QVERIFY(encodeState(players.catalogueView(), players.catalogueNotes(), true).contains("pl 5"));
     }
 
+    // Each command is one named step: one star (none for no star or one past the table), the stars within a
+    // distance, every star with notes (an older file's text counts), the route's stars (others ignored).
     void commandsNameOneStepEach()
     {
         const StarTable table = smallTable();
         MapModel model(table);
         model.notes.setNotes(2, "gm", "");
-        model.campaign.travel.route = { 0, 1 };
+        model.notes.setTextWithoutParts(3, "old");
+        model.campaign.travel.route = { 3, 1, 3, -1, 9 };
+        QCOMPARE(reveal::starsOnRoute(model.campaign.travel), (Stars { -1, 1, 3, 9 }));
         QStringList steps;
         RevealCommands commands(model, [&steps](const QString &name, const std::function<void()> &change) {
             steps << name;
             change();
         });
-        commands.setStar(3, Reveal::Known);
-        commands.setStar(-1, Reveal::Hidden); // no star: no step
+        const auto states = [&model] { // the first letter of each star's state
+            QString letters;
+            for (int i = 0; i < 4; ++i)
+                letters += reveal::caption(model.campaign.reveal.state(i)).front();
+            return letters;
+        };
+        commands.setStar(-1, Reveal::Hidden);
+        commands.setStar(4, Reveal::Hidden);
+        commands.setStar(2, Reveal::Known);
+        QCOMPARE(states(), "SSKS");
         commands.setWithin(0, 3.5, Reveal::Hidden);
+        QCOMPARE(states(), "HHKH");
         commands.setWithNotes(Reveal::Surveyed);
-        QCOMPARE(steps,
-            QStringList(
-                { "Set Reveal State", "Set Reveal State Within 3.5 ly", "Set Reveal State of Stars with Notes" }));
-        QCOMPARE(model.campaign.reveal.state(1), Reveal::Hidden);
-        QCOMPARE(model.campaign.reveal.state(3), Reveal::Hidden);
-        QCOMPARE(model.campaign.reveal.state(2), Reveal::Surveyed);
+        QCOMPARE(states(), "HHSS");
         commands.setAlongRoute(Reveal::Known);
-        QCOMPARE(steps.last(), QString("Set Reveal State Along the Route"));
-        QCOMPARE(model.campaign.reveal.state(0), Reveal::Known);
-        QCOMPARE(model.campaign.reveal.state(2), Reveal::Surveyed);
+        QCOMPARE(states(), "HKSK");
+        QCOMPARE(steps,
+            QStringList({ "Set Reveal State", "Set Reveal State Within 3.5 ly", "Set Reveal State of Stars with Notes",
+                "Set Reveal State Along the Route" }));
     }
 };
 

@@ -96,7 +96,7 @@ private slots:
 
     // The commands: a name with another extension is told which extensions are written and nothing is
     // written; a written file is confirmed with its full path. (A map name ending in .jpg is
-    // tst_savefailures' exportFailure.)
+    // tst_statefiles' exportFailure.)
     void commandsNameExtensionsAndConfirm()
     {
         struct Dpi : ResolutionChooser

@@ -23,7 +23,7 @@ struct IndexEntryMark
 // For the game master "N" marks every star with notes, even notes whose texts are both empty (the
 // separator alone, as a player map gives a star whose notes were all the game master's); for the
 // players' copy only notes with some text they can read.
-std::vector<IndexEntryMark> indexEntryMarks(const MapModel &model, bool forPlayers = false);
+std::vector<IndexEntryMark> indexEntryMarks(const MapModel &model, bool forPlayers);
 
 // The index's "selected system" caption: the selected star and, with a second star, the distance to
 // it. None while no star is selected (the caption then stays as it was).

@@ -109,6 +109,7 @@ private slots:
     // behind it; "redraw" marks each drawing of the map.
     void eachMenuActionRunsItsCommand()
     {
+        m_fixture.reset(); // one main window at a time: this test's own
         LoggedServices services;
         MainWindowFixture window(CommandServices { services, services, services, services, services });
         window.model().view.secondStarChosen = true; // star 0 as the destination

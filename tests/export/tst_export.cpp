@@ -95,8 +95,7 @@ private slots:
     }
 
     // The commands: a name with another extension is told which extensions are written and nothing is
-    // written; a written file is confirmed with its full path. (A map name ending in .jpg is
-    // tst_statefiles' exportFailure.)
+    // written; a written file is confirmed with its full path.
     void commandsNameExtensionsAndConfirm()
     {
         struct Dpi : ResolutionChooser
@@ -106,6 +105,8 @@ private slots:
         MapFixture f;
         for (const auto &[map, file, shown] :
             { std::tuple { true, "m.PNG", "The map has been written to %1|Export Map|?" },
+                { true, "m.jpg",
+                    "m.jpg is not written: Export Map writes .svg, .pdf or .png files only.|Export Map|?" },
                 { false, "h.doc",
                     "h.doc is not written: Export Player Handout writes .pdf or .txt files only.|Export Player "
                     "Handout|?" },

@@ -81,20 +81,14 @@ NotesStore notesFrom(const QString &text)
 
 // The stores reads go to, reused from input to input (a read that succeeds sets every star): a fresh
 // store for every read cost more than the read itself under the sanitizers.
-NotesStore &storeOfReads()
+struct ReusedStores
 {
-    static NotesStore store(kStars);
-    return store;
-}
-NotesStore &storeOfWrites()
+    NotesStore reads { kStars }, writes { kStars }, parts { kStars };
+};
+ReusedStores &reused()
 {
-    static NotesStore store(kStars);
-    return store;
-}
-NotesStore &storeOfParts()
-{
-    static NotesStore store(kStars);
-    return store;
+    static ReusedStores stores;
+    return stores;
 }
 
 // Lets go of every note an input left in the reused stores before the input ends, so that an input
@@ -105,7 +99,7 @@ struct LetGoOfNotes
 {
     ~LetGoOfNotes()
     {
-        for (NotesStore *store : { &storeOfReads(), &storeOfWrites(), &storeOfParts() })
+        for (NotesStore *store : { &reused().reads, &reused().writes, &reused().parts })
             for (int i = 0; i < kStars; ++i)
                 if (store->hasNotes(i))
                     store->setTextWithoutParts(i, QString());
@@ -114,7 +108,7 @@ struct LetGoOfNotes
 
 void checkWrittenNotes(const ViewState &view, const NotesStore &notes, bool playerMode)
 {
-    NotesStore &read = storeOfReads();
+    NotesStore &read = reused().reads;
     ViewState view2;
     if (!readWritten(encodeState(view, notes, playerMode), view2, read) || !sameView(view, view2))
         std::abort();
@@ -137,8 +131,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         = QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const bool playerMode = size % 2 == 1;
     const LetGoOfNotes letGo;
-    NotesStore &notes = storeOfWrites();
-    NotesStore &part = storeOfParts();
+    NotesStore &notes = reused().writes;
+    NotesStore &part = reused().parts;
     ViewState view;
     const StateFault fault = checkState(bytes, kStars);
     if (fault) {
